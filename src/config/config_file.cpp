@@ -1,0 +1,159 @@
+#include "config/config_file.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <system_error>
+
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+
+constexpr const char* kAutosaveName = "Data.qkf";
+
+struct FileCloser {
+    void operator()(std::FILE* f) const {
+        if (f != nullptr) std::fclose(f);
+    }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+}  // namespace
+
+FileResult LoadRecord(const std::string& path, ConfigRecord& record, LoadMode mode) {
+    FileResult result;
+    errno = 0;
+    FilePtr file(std::fopen(path.c_str(), "rb"));
+    if (!file) {
+        result.osError = errno;
+        result.status = errno == ENOENT ? FileStatus::kMissing : FileStatus::kOpenFailed;
+        return result;
+    }
+    std::uint8_t buffer[ConfigRecord::kSize] = {};
+    errno = 0;
+    std::size_t got = std::fread(buffer, 1, sizeof buffer, file.get());
+    result.bytesRead = static_cast<long>(got);
+    if (std::ferror(file.get())) {
+        // A folder opens on some systems and fails on the first read (EISDIR).
+        result.osError = errno;
+        result.status = FileStatus::kReadFailed;
+        return result;
+    }
+    if (got < sizeof buffer && mode == LoadMode::kWholeRecord) {
+        result.status = FileStatus::kShort;
+        return result;
+    }
+    record.ReplaceAll(buffer);
+    return result;
+}
+
+FileResult SaveRecord(const std::string& path, const ConfigRecord& record) {
+    FileResult result;
+    errno = 0;
+    // "r+b" keeps a longer file's tail; only a missing file is created.
+    FilePtr file(std::fopen(path.c_str(), "r+b"));
+    if (!file && errno == ENOENT) {
+        errno = 0;
+        file.reset(std::fopen(path.c_str(), "wb"));
+    }
+    if (!file) {
+        result.osError = errno;
+        result.status = FileStatus::kOpenFailed;
+        return result;
+    }
+    errno = 0;
+    std::size_t put = std::fwrite(record.Bytes().data(), 1, ConfigRecord::kSize, file.get());
+    if (put != ConfigRecord::kSize || std::fflush(file.get()) != 0) {
+        result.osError = errno;
+        result.status = FileStatus::kWriteFailed;
+        return result;
+    }
+    // A full disk may only show at close.
+    if (std::fclose(file.release()) != 0) {
+        result.osError = errno;
+        result.status = FileStatus::kWriteFailed;
+    }
+    return result;
+}
+
+std::string DescribeFileResult(const FileResult& result, const std::string& path) {
+    const std::string reason = result.osError != 0 ? std::strerror(result.osError) : "";
+    switch (result.status) {
+        case FileStatus::kOk:
+            return "";
+        case FileStatus::kMissing:
+            return "The file \"" + path + "\" does not exist.";
+        case FileStatus::kShort:
+            return "The file \"" + path + "\" holds " + std::to_string(result.bytesRead) +
+                   " bytes, but a parameter file holds 15; nothing was loaded.";
+        case FileStatus::kOpenFailed:
+            return "Could not open the file \"" + path + "\": " + reason + ".";
+        case FileStatus::kReadFailed:
+            return "Could not read the file \"" + path + "\": " + reason + ".";
+        case FileStatus::kWriteFailed:
+            return "Could not write the file \"" + path + "\": " + reason + ".";
+    }
+    return "";
+}
+
+bool FileExists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::exists(path, ec);
+}
+
+namespace {
+
+bool DirectoryWritable(const std::string& dir) {
+#ifdef _WIN32
+    return _access(dir.c_str(), 2) == 0;
+#else
+    return access(dir.c_str(), W_OK) == 0;
+#endif
+}
+
+}  // namespace
+
+std::string AutosavePath(const std::string& executableDir, const std::string& userDataDir) {
+    const std::string exeCandidate = executableDir + "/" + kAutosaveName;
+    // A writable autosave file beside the program wins even in a read-only folder.
+    if (DirectoryWritable(executableDir)) return exeCandidate;
+#ifndef _WIN32
+    if (access(exeCandidate.c_str(), W_OK) == 0) return exeCandidate;
+#endif
+    std::error_code ec;
+    std::filesystem::create_directories(userDataDir, ec);
+    return userDataDir + "/" + kAutosaveName;
+}
+
+std::string ExecutableDirectory() {
+#ifdef _WIN32
+    char buffer[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, buffer, MAX_PATH);
+    return std::filesystem::path(buffer).parent_path().string();
+#else
+    std::error_code ec;
+    auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) return ".";
+    return exe.parent_path().string();
+#endif
+}
+
+std::string UserDataDirectory() {
+#ifdef _WIN32
+    const char* appData = std::getenv("APPDATA");
+    return std::string(appData != nullptr ? appData : ".") + "/vt350-config";
+#else
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    if (xdg != nullptr && xdg[0] == '/') return std::string(xdg) + "/vt350-config";
+    const char* home = std::getenv("HOME");
+    return std::string(home != nullptr ? home : ".") + "/.local/share/vt350-config";
+#endif
+}

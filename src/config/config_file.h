@@ -1,0 +1,53 @@
+#pragma once
+
+#include <string>
+
+#include "config/config_record.h"
+
+// Parameter files (".qkf"): fixed records of 15 bytes without header; only record 1
+// is used, so the content that matters is the record at offsets 0 to 14.
+
+enum class FileStatus {
+    kOk,
+    kMissing,     // the file does not exist
+    kShort,       // fewer than 15 bytes; the record was not replaced (strict loads only)
+    kOpenFailed,  // exists but cannot be opened (rights, a folder, ...)
+    kReadFailed,
+    kWriteFailed,
+};
+
+struct FileResult {
+    FileStatus status = FileStatus::kOk;
+    int osError = 0;        // errno (GetLastError on Windows) of the failing call
+    long bytesRead = 0;     // how many record bytes the file supplied on a load
+
+    bool ok() const { return status == FileStatus::kOk; }
+};
+
+enum class LoadMode {
+    // A file the user chose: it must hold a whole record, otherwise nothing changes.
+    kWholeRecord,
+    // The autosave file: bytes the file does not supply are 0, a missing file leaves
+    // the record as it is.
+    kAutosave,
+};
+
+// Reads record 1 of `path` into `record`. On any failure `record` keeps its value.
+FileResult LoadRecord(const std::string& path, ConfigRecord& record, LoadMode mode);
+
+// Writes `record` as record 1 of `path`: creates the file, or replaces bytes 0 to 14 of an
+// existing one without shortening it.
+FileResult SaveRecord(const std::string& path, const ConfigRecord& record);
+
+// One sentence naming the file and what went wrong, for the message box.
+std::string DescribeFileResult(const FileResult& result, const std::string& path);
+
+bool FileExists(const std::string& path);
+
+// The autosave file "Data.qkf": beside the executable when that folder is writable
+// (a portable install), else in the user's data folder for this application.
+std::string AutosavePath(const std::string& executableDir, const std::string& userDataDir);
+// Folder of the running executable, without a trailing separator.
+std::string ExecutableDirectory();
+// $XDG_DATA_HOME/vt350-config, or ~/.local/share/vt350-config (%APPDATA% on Windows).
+std::string UserDataDirectory();

@@ -1,0 +1,146 @@
+#include "config/config_file.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class ConfigFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("vt350-files-" + std::to_string(getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override {
+        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(dir_);
+    }
+    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+    static void Write(const std::string& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+    static std::string Read(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    static ConfigRecord Sample() {
+        ConfigRecord r;
+        for (std::size_t i = 0; i < 15; ++i) r.Set(i, static_cast<std::uint8_t>(0xA0 + i));
+        return r;
+    }
+    fs::path dir_;
+};
+
+}  // namespace
+
+TEST_F(ConfigFileTest, SaveThenLoadKeepsAll15BytesAndWritesExactly15) {
+    const std::string path = Path("set.qkf");
+    ASSERT_TRUE(SaveRecord(path, Sample()).ok());
+    EXPECT_EQ(fs::file_size(path), 15u);
+    ConfigRecord loaded;
+    ASSERT_TRUE(LoadRecord(path, loaded, LoadMode::kWholeRecord).ok());
+    EXPECT_EQ(loaded, Sample());
+}
+
+TEST_F(ConfigFileTest, SavingOverALongerFileKeepsItsTail) {
+    const std::string path = Path("long.qkf");
+    Write(path, std::string(20, 'x'));
+    ASSERT_TRUE(SaveRecord(path, Sample()).ok());
+    const std::string bytes = Read(path);
+    ASSERT_EQ(bytes.size(), 20u);
+    EXPECT_EQ(static_cast<std::uint8_t>(bytes[14]), 0xAE);
+    EXPECT_EQ(bytes.substr(15), "xxxxx");
+}
+
+TEST_F(ConfigFileTest, LoadingALongerFileUsesTheFirst15Bytes) {
+    const std::string path = Path("long.qkf");
+    std::string bytes;
+    for (int i = 0; i < 20; ++i) bytes += static_cast<char>(i + 1);
+    Write(path, bytes);
+    ConfigRecord r;
+    ASSERT_TRUE(LoadRecord(path, r, LoadMode::kWholeRecord).ok());
+    EXPECT_EQ(r.Get(0), 1);
+    EXPECT_EQ(r.Get(14), 15);
+}
+
+TEST_F(ConfigFileTest, UserOpenRefusesAShortFileAndKeepsTheRecord) {
+    const std::string path = Path("short.qkf");
+    Write(path, "\x05\x06\x07");
+    ConfigRecord r = Sample();
+    FileResult result = LoadRecord(path, r, LoadMode::kWholeRecord);
+    EXPECT_EQ(result.status, FileStatus::kShort);
+    EXPECT_EQ(r, Sample());
+    EXPECT_NE(DescribeFileResult(result, path).find("short.qkf"), std::string::npos);
+    EXPECT_NE(DescribeFileResult(result, path).find("3 bytes"), std::string::npos);
+}
+
+TEST_F(ConfigFileTest, AutosaveLoadFillsMissingBytesWithZero) {
+    const std::string path = Path("Data.qkf");
+    Write(path, "\x05\x06\x07");
+    ConfigRecord r = Sample();
+    ASSERT_TRUE(LoadRecord(path, r, LoadMode::kAutosave).ok());
+    EXPECT_EQ(r.Get(0), 5);
+    EXPECT_EQ(r.Get(2), 7);
+    for (std::size_t i = 3; i < 15; ++i) EXPECT_EQ(r.Get(i), 0) << i;
+
+    Write(path, "");
+    ASSERT_TRUE(LoadRecord(path, r, LoadMode::kAutosave).ok());
+    EXPECT_EQ(r, ConfigRecord{});
+}
+
+TEST_F(ConfigFileTest, MissingFileIsReportedAsMissingAndChangesNothing) {
+    ConfigRecord r = Sample();
+    FileResult result = LoadRecord(Path("none.qkf"), r, LoadMode::kAutosave);
+    EXPECT_EQ(result.status, FileStatus::kMissing);
+    EXPECT_EQ(r, Sample());
+}
+
+TEST_F(ConfigFileTest, AFolderCannotBeLoadedOrSaved) {
+    const std::string path = Path("folder.qkf");
+    fs::create_directory(path);
+    ConfigRecord r = Sample();
+    FileResult load = LoadRecord(path, r, LoadMode::kWholeRecord);
+    EXPECT_FALSE(load.ok());
+    EXPECT_NE(load.osError, 0);
+    EXPECT_EQ(r, Sample());
+    FileResult save = SaveRecord(path, r);
+    EXPECT_EQ(save.status, FileStatus::kOpenFailed);
+    EXPECT_NE(DescribeFileResult(save, path).find("folder.qkf"), std::string::npos);
+}
+
+TEST_F(ConfigFileTest, NoRightsIsAnErrorWithTheOsCode) {
+    if (geteuid() == 0) GTEST_SKIP() << "root reads and writes every file";
+    const std::string path = Path("locked.qkf");
+    Write(path, std::string(15, '\1'));
+    fs::permissions(path, fs::perms::none);
+    ConfigRecord r;
+    EXPECT_EQ(LoadRecord(path, r, LoadMode::kWholeRecord).osError, EACCES);
+    EXPECT_EQ(SaveRecord(path, r).status, FileStatus::kOpenFailed);
+}
+
+TEST_F(ConfigFileTest, FullDiskIsAWriteError) {
+    if (!fs::exists("/dev/full")) GTEST_SKIP();
+    FileResult result = SaveRecord("/dev/full", Sample());
+    EXPECT_EQ(result.status, FileStatus::kWriteFailed);
+    EXPECT_EQ(result.osError, ENOSPC);
+}
+
+TEST_F(ConfigFileTest, AutosaveLivesBesideTheProgramWhenThatFolderIsWritable) {
+    EXPECT_EQ(AutosavePath(dir_.string(), Path("user")), Path("Data.qkf"));
+}
+
+TEST_F(ConfigFileTest, AutosaveMovesToTheUserFolderWhenTheProgramFolderIsNotWritable) {
+    // A folder that cannot be written (here: one that is not there, which holds for root
+    // too) sends the autosave file to the user's data folder, created on demand.
+    EXPECT_EQ(AutosavePath(Path("no-such-bin"), Path("user")), Path("user") + "/Data.qkf");
+    EXPECT_TRUE(fs::is_directory(Path("user")));
+}
