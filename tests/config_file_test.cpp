@@ -12,7 +12,7 @@ namespace fs = std::filesystem;
 namespace {
 
 class ConfigFileTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir_ = fs::temp_directory_path() /
                ("vt350-files-" + std::to_string(getpid()) + "-" +

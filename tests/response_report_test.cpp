@@ -22,16 +22,28 @@ std::vector<std::string> Describe(const Outcome& o) {
     std::vector<std::string> out;
     for (const Step& s : o) {
         switch (s.kind) {
-            case StepKind::kReplaceRecord: out.push_back("replace"); break;
-            case StepKind::kRefreshEditors: out.push_back("refresh"); break;
-            case StepKind::kStatusText: out.push_back(std::string("text ") + s.text); break;
+            case StepKind::kReplaceRecord:
+                out.push_back("replace");
+                break;
+            case StepKind::kRefreshEditors:
+                out.push_back("refresh");
+                break;
+            case StepKind::kStatusText:
+                out.push_back(std::string("text ") + s.text);
+                break;
             case StepKind::kBeep:
                 out.push_back("beep " + std::to_string(s.frequency) + "/" +
                               std::to_string(s.duration));
                 break;
-            case StepKind::kStopBlinking: out.push_back("stop"); break;
-            case StepKind::kStartBlinking: out.push_back("blink"); break;
-            case StepKind::kShowStatusLine: out.push_back("show"); break;
+            case StepKind::kStopBlinking:
+                out.push_back("stop");
+                break;
+            case StepKind::kStartBlinking:
+                out.push_back("blink");
+                break;
+            case StepKind::kShowStatusLine:
+                out.push_back("show");
+                break;
         }
     }
     return out;

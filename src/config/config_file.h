@@ -18,8 +18,8 @@ enum class FileStatus {
 
 struct FileResult {
     FileStatus status = FileStatus::kOk;
-    int osError = 0;        // errno (GetLastError on Windows) of the failing call
-    long bytesRead = 0;     // how many record bytes the file supplied on a load
+    int osError = 0;     // errno (GetLastError on Windows) of the failing call
+    long bytesRead = 0;  // how many record bytes the file supplied on a load
 
     bool ok() const { return status == FileStatus::kOk; }
 };

@@ -8,7 +8,7 @@
 // Bytes 0 to 10 are edited by the window; bytes 11 to 14 are reserved and only ever
 // come from the controller or from a file, so every path must carry them unchanged.
 class ConfigRecord {
-public:
+  public:
     static constexpr std::size_t kSize = 15;
     static constexpr std::size_t kParameterCount = 11;  // bytes 0 to 10 go into the store report
 
@@ -51,6 +51,6 @@ public:
 
     friend bool operator==(const ConfigRecord&, const ConfigRecord&) = default;
 
-private:
+  private:
     std::array<std::uint8_t, kSize> bytes_{};
 };

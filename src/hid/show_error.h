@@ -8,7 +8,7 @@
 // stop icon. The box itself is behind this seam: a Qt message box in the window, a
 // recorder in the tests, standard error in the command-line program.
 class ErrorReporter {
-public:
+  public:
     virtual ~ErrorReporter() = default;
     // Shows `text` (already formatted) and returns when the user has closed the box.
     virtual void ShowErrorBox(const std::string& text) = 0;

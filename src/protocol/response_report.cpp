@@ -3,7 +3,7 @@
 namespace {
 
 class OutcomeBuilder {
-public:
+  public:
     OutcomeBuilder& Add(Step step) {
         outcome_.steps[outcome_.count++] = step;
         return *this;
@@ -17,7 +17,7 @@ public:
     OutcomeBuilder& ShowStatusLine() { return Add({StepKind::kShowStatusLine}); }
     Outcome Done() const { return outcome_; }
 
-private:
+  private:
     Outcome outcome_;
 };
 

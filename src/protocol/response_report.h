@@ -5,7 +5,7 @@
 
 // One 19-byte input report: report ID 0, the kind, then the kind's data.
 class ResponseReport {
-public:
+  public:
     static constexpr std::size_t kSize = 19;
     static constexpr std::size_t kRecordOffset = 2;  // a configuration reply's record
 
@@ -19,7 +19,7 @@ public:
 
     const std::array<std::uint8_t, kSize>& Bytes() const { return bytes_; }
 
-private:
+  private:
     std::array<std::uint8_t, kSize> bytes_{};
 };
 

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+// Arrival and removal of device interfaces, in the record layout the controller's original
+// platform delivers (a 12-byte header, then class GUID and a 256-byte ANSI name). Every
+// notification source on every system is turned into such records, so that one decision
+// function, byte for byte the same everywhere, sets the presence flag.
+
+inline constexpr std::uint32_t kDeviceArrival = 0x8000;         // DBT_DEVICEARRIVAL
+inline constexpr std::uint32_t kDeviceRemoveComplete = 0x8004;  // DBT_DEVICEREMOVECOMPLETE
+inline constexpr std::uint32_t kDeviceTypeInterface = 5;        // DBT_DEVTYP_DEVICEINTERFACE
+inline constexpr std::size_t kBroadcastHeaderSize = 12;
+inline constexpr std::size_t kBroadcastInterfaceSize = 284;
+inline constexpr std::size_t kBroadcastNameOffset = 28;
+inline constexpr std::size_t kBroadcastNameSize = 256;
+
+// Presence flag values: True = -1, False = 0. Presence is tested by comparing with -1.
+inline constexpr std::int16_t kTrue = -1;
+inline constexpr std::int16_t kFalse = 0;
+
+inline constexpr std::string_view kDeviceMatchKey = "vid_0001&pid_0001#0001";
+
+// Copies of the last arrival or removal message; bytes past a shorter copy keep what an
+// earlier message left there.
+struct DeviceChangeCopies {
+    std::array<std::uint8_t, kBroadcastHeaderSize> BroadcastHeader{};
+    std::array<std::uint8_t, kBroadcastInterfaceSize> BroadcastInterface{};
+};
+
+// The decision of the window's device-change handling. `record` points at `available`
+// readable bytes. Returns true when it wrote `deviceDetected`.
+bool HandleDeviceChange(DeviceChangeCopies& copies, std::uint32_t event, const std::uint8_t* record,
+                        std::size_t available, std::string_view matchKey,
+                        std::int16_t& deviceDetected);
+
+// A device-interface record with the given name (cut to 255 characters), as the platform
+// builds it: size = name offset + name length + terminating zero.
+std::array<std::uint8_t, kBroadcastInterfaceSize> BuildInterfaceRecord(std::string_view name);
+
+// The USB device-interface name of a device: \\?\USB#VID_vvvv&PID_pppp#serial#{guid}.
+std::string UsbInterfaceName(std::uint16_t vendorId, std::uint16_t productId,
+                             std::string_view serial);
+
+// A source of arrival and removal records: the udev monitor on Linux, window messages on
+// Windows, the virtual controller in tests and in the demo.
+class DeviceChangeSource {
+  public:
+    using Handler =
+        std::function<void(std::uint32_t event, const std::uint8_t* record, std::size_t size)>;
+    virtual ~DeviceChangeSource() = default;
+    // Starts delivering records to `handler`. False when registration failed.
+    virtual bool Register(Handler handler) = 0;
+    virtual void Unregister() = 0;
+    // For an event loop: a descriptor that becomes readable when Dispatch has work, or -1
+    // for a source that calls the handler by itself.
+    virtual int NotificationFd() const { return -1; }
+    virtual void Dispatch() {}
+};

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "hid/device_change.h"
+#include "hid/hid_platform.h"
+#include "hid/show_error.h"
+
+// The controller's identity on the bus.
+struct ControllerIdentity {
+    static constexpr std::uint16_t kVendorId = 0x0001;
+    static constexpr std::uint16_t kProductId = 0x0001;
+    static constexpr std::uint16_t kUsagePage = 0x0001;  // Generic Desktop
+    static constexpr std::uint16_t kVersionNumber = 0x0200;
+};
+
+enum class ReadOutcome { Received, TimedOut };
+
+// The link to the controller: its device path, a read handle and a write handle (-1 when
+// closed), and the presence flag that arrival and removal set. All on one thread; every
+// message goes through ShowError.
+class HidLink {
+  public:
+    static constexpr int kReadWaitMs = 80;
+
+    HidLink(HidPlatform& platform, ErrorReporter& reporter);
+
+    // First interface, in enumeration order, whose vendor, product and version match and
+    // whose top-level usage page matches; the empty text when none does.
+    std::string FindHidDevice(std::uint16_t vendorId, std::uint16_t productId,
+                              std::uint16_t usagePage, std::uint16_t versionNumber);
+    // Opens each handle that is closed; an open one is left as it is.
+    void OpenDeviceHandles(const std::string& path);
+    void CloseDeviceHandles();
+    // Every poll tick, before the read: close while absent, find and open while present
+    // and the read handle is closed.
+    void MaintainDeviceLink();
+    // One read with at most 80 ms of waiting.
+    ReadOutcome ReadInputReport(std::uint8_t* input);
+    // Writes the 15 bytes when present and the write handle is open; a failed write is
+    // reported with `message`. Returns true when the report went out.
+    bool WriteOutputReport(const std::uint8_t* output, std::string_view message);
+
+    // Window load: search, and open when found.
+    void ConnectAtStart();
+    // A device-change record from a notification source.
+    void OnDeviceChange(std::uint32_t event, const std::uint8_t* record, std::size_t size);
+
+    std::string DevicePath;
+    HidHandle ReadHandle = kInvalidHandle;
+    HidHandle WriteHandle = kInvalidHandle;
+    std::int16_t DeviceDetected = kFalse;
+    std::string DeviceMatchKey{kDeviceMatchKey};
+    DeviceChangeCopies Copies;
+
+  private:
+    void SearchAndOpen();
+
+    HidPlatform& platform_;
+    ErrorReporter& reporter_;
+    // A found controller that cannot be opened is reported once after each arrival (or at
+    // start), so that a technician without access rights learns why nothing happens.
+    bool reportOpenFailure_ = true;
+};
+
+// Trims leading and trailing spaces.
+std::string TrimmedPath(const std::string& path);

@@ -1,0 +1,213 @@
+#include "protocol/virtual_controller.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include "protocol/command_report.h"
+#include "protocol/response_report.h"
+
+ConfigRecord VirtualController::FactoryRecord() {
+    ConfigRecord r;
+    const std::uint8_t bytes[ConfigRecord::kSize] = {15,   30, 135, 110, 25, 1, 0, 0,
+                                                     0x01, 0,  128, 0,   0,  0, 0};
+    r.ReplaceAll(bytes);
+    return r;
+}
+
+VirtualController::VirtualController() : stored(FactoryRecord()) {}
+
+void VirtualController::Queue(const std::array<std::uint8_t, 19>& report) {
+    if (behaviour.silent) return;
+    if (count_ == kQueueSize) {  // a host that never reads loses the oldest answers
+        head_ = (head_ + 1) % kQueueSize;
+        --count_;
+    }
+    queue_[(head_ + count_) % kQueueSize] = {report, behaviour.lateBy};
+    ++count_;
+}
+
+void VirtualController::QueueCode(std::uint8_t kind, std::uint8_t code) {
+    std::array<std::uint8_t, 19> r{};
+    r[1] = kind;
+    r[2] = code;
+    r[3] = code;
+    r[4] = behaviour.badCheckBytes ? static_cast<std::uint8_t>(code + 1) : code;
+    Queue(r);
+}
+
+void VirtualController::QueueConfigReply() {
+    ResponseReport reply;
+    reply[1] = ResponseReport::kConfigReply;
+    std::memcpy(reply.data() + ResponseReport::kRecordOffset, stored.Bytes().data(),
+                ConfigRecord::kSize);
+    SealConfigReply(reply);
+    if (behaviour.badCheckBytes) reply[17] ^= 0x5A;
+    Queue(reply.Bytes());
+}
+
+void VirtualController::Receive(const std::uint8_t* report) {
+    std::array<std::uint8_t, 15> copy;
+    std::memcpy(copy.data(), report, copy.size());
+    received.push_back(copy);
+    if (report[0] != 0) return;
+
+    if (report[1] == 1) {  // store parameters
+        std::uint8_t x13 = 0, x14 = 0;
+        for (int i = 1; i <= 6; ++i) {
+            x13 ^= report[i];
+            x14 ^= report[i + 6];
+        }
+        if (x13 != report[13] || x14 != report[14] || behaviour.errorReplies) {
+            QueueCode(ResponseReport::kError, kLoadFailed);
+            return;
+        }
+        for (std::size_t i = 0; i < ConfigRecord::kParameterCount; ++i) {
+            stored.Set(i, report[2 + i]);
+        }
+        QueueCode(ResponseReport::kAcknowledgement, kParametersLoaded);
+        return;
+    }
+    if (report[1] != 2 || report[2] != report[3]) return;
+    switch (report[2]) {
+        case CommandReport::kConnect:
+            QueueCode(ResponseReport::kAcknowledgement, kConnected);
+            break;
+        case CommandReport::kDisconnect:
+            QueueCode(ResponseReport::kAcknowledgement, kDisconnected);
+            break;
+        case CommandReport::kFactoryReset:
+            stored = FactoryRecord();
+            QueueCode(ResponseReport::kAcknowledgement, kFactoryRestored);
+            break;
+        case CommandReport::kGetConfig:
+            if (behaviour.errorReplies) {
+                QueueCode(ResponseReport::kError, kGetConfigFailed);
+            } else {
+                QueueConfigReply();
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+bool VirtualController::NextInput(std::uint8_t* report) {
+    if (count_ == 0) {
+        if (!behaviour.flood) return false;
+        const std::uint8_t ack[19] = {0, ResponseReport::kAcknowledgement, kConnected, kConnected,
+                                      kConnected};
+        std::memcpy(report, ack, sizeof ack);
+        return true;
+    }
+    Pending& first = queue_[head_];
+    if (first.wait > 0) {
+        --first.wait;
+        return false;
+    }
+    std::memcpy(report, first.bytes.data(), first.bytes.size());
+    head_ = (head_ + 1) % kQueueSize;
+    --count_;
+    return true;
+}
+
+VirtualHidPlatform::VirtualHidPlatform(VirtualController& controller, bool plugged)
+    : controller_(controller), plugged_(plugged) {}
+
+void VirtualHidPlatform::Notify(std::uint32_t event) {
+    if (!handler_) return;
+    const auto record = BuildInterfaceRecord(UsbInterfaceName(
+        VirtualController::kVendorId, VirtualController::kProductId, VirtualController::kSerial));
+    handler_(event, record.data(), record.size());
+}
+
+void VirtualHidPlatform::Plug() {
+    if (plugged_) return;
+    plugged_ = true;
+    Notify(kDeviceArrival);
+}
+
+void VirtualHidPlatform::Unplug() {
+    if (!plugged_) return;
+    plugged_ = false;
+    for (Slot& s : slots_) s.alive = false;
+    Notify(kDeviceRemoveComplete);
+}
+
+int VirtualHidPlatform::openHandles() const {
+    int n = 0;
+    for (const Slot& s : slots_) n += s.open ? 1 : 0;
+    return n;
+}
+
+bool VirtualHidPlatform::Enumerate(std::vector<HidInterfaceInfo>& out) {
+    out.clear();
+    if (plugged_) {
+        out.push_back({kPath, VirtualController::kVendorId, VirtualController::kProductId,
+                       VirtualController::kVersionNumber, VirtualController::kUsagePage});
+    }
+    return true;
+}
+
+HidHandle VirtualHidPlatform::Open(const std::string& path) {
+    if (!plugged_ || path != kPath) {
+        errno = ENOENT;
+        return kInvalidHandle;
+    }
+    for (std::size_t i = 0; i < slots_.size(); ++i) {
+        if (!slots_[i].open) {
+            slots_[i] = {true, true};
+            return static_cast<HidHandle>(i);
+        }
+    }
+    errno = EMFILE;
+    return kInvalidHandle;
+}
+
+HidHandle VirtualHidPlatform::OpenQuery(const std::string& path) {
+    return Open(path);
+}
+
+HidHandle VirtualHidPlatform::OpenRead(const std::string& path) {
+    if (controller_.behaviour.refuseOpens) {
+        errno = EACCES;
+        return kInvalidHandle;
+    }
+    return Open(path);
+}
+
+HidHandle VirtualHidPlatform::OpenWrite(const std::string& path) {
+    return OpenRead(path);
+}
+
+bool VirtualHidPlatform::Live(HidHandle handle) const {
+    return handle >= 0 && static_cast<std::size_t>(handle) < slots_.size() && slots_[handle].open &&
+           slots_[handle].alive;
+}
+
+ReadStatus VirtualHidPlatform::Read(HidHandle handle, std::uint8_t* report, int) {
+    if (!Live(handle)) return ReadStatus::kFailed;
+    ++readCount;
+    return controller_.NextInput(report) ? ReadStatus::kReceived : ReadStatus::kTimedOut;
+}
+
+bool VirtualHidPlatform::Write(HidHandle handle, const std::uint8_t* report) {
+    if (!Live(handle)) {
+        errno = ENODEV;
+        return false;
+    }
+    if (controller_.behaviour.failWrites) {
+        errno = EIO;
+        return false;
+    }
+    controller_.Receive(report);
+    return true;
+}
+
+void VirtualHidPlatform::Close(HidHandle handle) {
+    if (handle >= 0 && static_cast<std::size_t>(handle) < slots_.size()) slots_[handle] = {};
+}
+
+bool VirtualHidPlatform::Register(Handler handler) {
+    handler_ = std::move(handler);
+    return true;
+}

@@ -1,0 +1,108 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "config/config_record.h"
+#include "hid/device_change.h"
+#include "hid/hid_platform.h"
+
+// Ways the virtual controller can be told to misbehave.
+struct Misbehaviour {
+    bool silent = false;         // answers nothing
+    int lateBy = 0;              // each answer waits this many polls before it can be read
+    bool badCheckBytes = false;  // configuration replies and codes carry wrong check bytes
+    bool errorReplies = false;   // configuration request -> error 50, store -> error 49
+    bool flood = false;          // an unasked acknowledgement 33 whenever nothing is queued
+    bool refuseOpens = false;    // read and write opens fail
+    bool failWrites = false;     // every output report is refused
+};
+
+// The controller's side of the protocol: it keeps a stored parameter set and answers the
+// five commands. One implementation serves the tests, the demo mode and the USB gadget.
+class VirtualController {
+  public:
+    static constexpr std::uint16_t kVendorId = 0x0001;
+    static constexpr std::uint16_t kProductId = 0x0001;
+    static constexpr std::uint16_t kVersionNumber = 0x0200;
+    static constexpr std::uint16_t kUsagePage = 0x0001;
+    static constexpr const char* kSerial = "0001";
+
+    // The stored set after a factory reset: 15 A continuous, 30 A peak, 36 V, brake 110
+    // (50 %), level Mid, direction FWD, reversion off and "at zero speed", BLDC at 120°,
+    // forward scale 100 % (0 = 256), reversion scale 50 %, reserved bytes 0.
+    static ConfigRecord FactoryRecord();
+
+    VirtualController();
+
+    // One output report from the host: 15 bytes, byte 0 the report ID.
+    void Receive(const std::uint8_t* report);
+    // The next input report to hand to the host (19 bytes, byte 0 the report ID); false
+    // when there is none yet.
+    bool NextInput(std::uint8_t* report);
+
+    ConfigRecord stored;
+    Misbehaviour behaviour;
+    // Every output report received, in order, for the tests to compare byte for byte.
+    std::vector<std::array<std::uint8_t, 15>> received;
+
+  private:
+    struct Pending {
+        std::array<std::uint8_t, 19> bytes;
+        int wait;
+    };
+    void Queue(const std::array<std::uint8_t, 19>& report);
+    void QueueCode(std::uint8_t kind, std::uint8_t code);
+    void QueueConfigReply();
+
+    static constexpr std::size_t kQueueSize = 16;
+    std::array<Pending, kQueueSize> queue_{};
+    std::size_t head_ = 0;
+    std::size_t count_ = 0;
+};
+
+// The virtual controller behind the HID platform and arrival-and-removal seams, so that
+// the link code drives it unchanged. It can be plugged in and unplugged.
+class VirtualHidPlatform : public HidPlatform, public DeviceChangeSource {
+  public:
+    static constexpr const char* kPath = "virtual:vt350/0001";
+
+    explicit VirtualHidPlatform(VirtualController& controller, bool plugged = true);
+
+    void Plug();
+    void Unplug();
+    bool plugged() const { return plugged_; }
+    int openHandles() const;
+
+    // HidPlatform
+    bool Enumerate(std::vector<HidInterfaceInfo>& out) override;
+    HidHandle OpenQuery(const std::string& path) override;
+    HidHandle OpenRead(const std::string& path) override;
+    HidHandle OpenWrite(const std::string& path) override;
+    ReadStatus Read(HidHandle handle, std::uint8_t* report, int timeoutMs) override;
+    bool Write(HidHandle handle, const std::uint8_t* report) override;
+    void Close(HidHandle handle) override;
+
+    // DeviceChangeSource
+    bool Register(Handler handler) override;
+    void Unregister() override { handler_ = nullptr; }
+
+    int readCount = 0;  // reads attempted on a live handle
+
+  private:
+    HidHandle Open(const std::string& path);
+    bool Live(HidHandle handle) const;
+    void Notify(std::uint32_t event);
+
+    VirtualController& controller_;
+    bool plugged_;
+    // A handle stays valid until closed, but dies with an unplug, as a real one does.
+    struct Slot {
+        bool open = false;
+        bool alive = false;
+    };
+    std::array<Slot, 8> slots_{};
+    Handler handler_;
+};

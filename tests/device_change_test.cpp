@@ -1,0 +1,109 @@
+#include "hid/device_change.h"
+
+#include <gtest/gtest.h>
+
+#include "hid/udev_monitor.h"
+
+namespace {
+
+struct Change {
+    DeviceChangeCopies copies;
+    std::int16_t flag = kFalse;
+    bool Send(std::uint32_t event, std::string_view name) {
+        auto record = BuildInterfaceRecord(name);
+        return HandleDeviceChange(copies, event, record.data(), record.size(), kDeviceMatchKey,
+                                  flag);
+    }
+};
+
+}  // namespace
+
+TEST(DeviceChange, ArrivalAndRemovalInAnyLetterCase) {
+    Change c;
+    EXPECT_TRUE(c.Send(kDeviceArrival, "\\\\?\\USB#VID_0001&PID_0001#0001#{a5dcbf10}"));
+    EXPECT_EQ(c.flag, kTrue);
+    EXPECT_TRUE(c.Send(kDeviceRemoveComplete, "\\\\?\\usb#vid_0001&pid_0001#0001#{a5dcbf10}"));
+    EXPECT_EQ(c.flag, kFalse);
+    // A serial that starts with 0001 matches too: only characters 9 to 30 count.
+    EXPECT_TRUE(c.Send(kDeviceArrival, "\\\\?\\USB#VID_0001&PID_0001#0001ABCD#{x}"));
+    EXPECT_EQ(c.flag, kTrue);
+}
+
+TEST(DeviceChange, OtherInterfacesAndNearMissesLeaveTheFlag) {
+    Change c;
+    c.flag = kTrue;
+    EXPECT_FALSE(c.Send(kDeviceRemoveComplete, "\\\\?\\USB#VID_046D&PID_C31C#5&1#{x}"));
+    EXPECT_FALSE(c.Send(kDeviceRemoveComplete, "\\\\?\\USB#VID_0001&PID_0001#0002#{x}"));
+    EXPECT_FALSE(c.Send(kDeviceRemoveComplete, "\\\\?\\USB#VID_0001&PID_0001#00"))
+        << "a name shorter than 30 characters has its zero inside the slice";
+    EXPECT_EQ(c.flag, kTrue);
+}
+
+TEST(DeviceChange, OnlyArrivalAndRemoveCompleteOfInterfacesCount) {
+    Change c;
+    const std::string name = "\\\\?\\USB#VID_0001&PID_0001#0001#{x}";
+    EXPECT_FALSE(c.Send(0x8001, name));  // query remove
+    EXPECT_FALSE(c.Send(0x8003, name));  // remove pending
+    EXPECT_FALSE(c.Send(0x0007, name));  // node change
+    EXPECT_EQ(c.flag, kFalse);
+
+    auto record = BuildInterfaceRecord(name);
+    record[4] = 2;  // a volume, not an interface
+    c.copies.BroadcastInterface.fill(0x55);
+    EXPECT_FALSE(HandleDeviceChange(c.copies, kDeviceArrival, record.data(), record.size(),
+                                    kDeviceMatchKey, c.flag));
+    EXPECT_EQ(c.copies.BroadcastHeader[4], 2) << "the header is copied";
+    EXPECT_EQ(c.copies.BroadcastInterface[0], 0x55) << "the interface copy is not";
+    EXPECT_EQ(c.flag, kFalse);
+}
+
+TEST(DeviceChange, CopyFollowsTheSizeFieldAndKeepsOlderBytes) {
+    Change c;
+    c.Send(kDeviceArrival, "\\\\?\\USB#VID_0001&PID_0001#0001#{a5dcbf10-6530}");
+    EXPECT_EQ(c.flag, kTrue);
+    // A record whose size covers only up to name character 12: the rest of the old name
+    // stays in the copy, so the slice still reads the controller's key.
+    auto record = BuildInterfaceRecord("\\\\?\\USB#VID_9999&PID_9999#9999#{x}");
+    record[0] = 28 + 12;
+    EXPECT_TRUE(HandleDeviceChange(c.copies, kDeviceRemoveComplete, record.data(), record.size(),
+                                   kDeviceMatchKey, c.flag));
+    EXPECT_EQ(c.flag, kFalse);
+    EXPECT_EQ(c.copies.BroadcastInterface[28 + 8], 'V');
+    EXPECT_EQ(c.copies.BroadcastInterface[28 + 12], '0');
+}
+
+TEST(DeviceChange, OversizeRecordsAreCutAndShortBuffersAreNotOverread) {
+    Change c;
+    std::vector<std::uint8_t> big(600, 'x');
+    auto record = BuildInterfaceRecord("\\\\?\\USB#VID_0001&PID_0001#0001#{x}");
+    std::copy(record.begin(), record.end(), big.begin());
+    big[0] = 0x58;  // size 600
+    big[1] = 0x02;
+    EXPECT_TRUE(HandleDeviceChange(c.copies, kDeviceArrival, big.data(), big.size(),
+                                   kDeviceMatchKey, c.flag));
+    EXPECT_EQ(c.flag, kTrue);
+
+    // A size field larger than the bytes actually there copies only what is there.
+    std::uint8_t shortRecord[40] = {};
+    std::copy_n(record.begin(), sizeof shortRecord, shortRecord);
+    shortRecord[0] = 0xFF;
+    HandleDeviceChange(c.copies, kDeviceRemoveComplete, shortRecord, sizeof shortRecord,
+                       kDeviceMatchKey, c.flag);
+    std::uint8_t tiny[4] = {};
+    EXPECT_FALSE(
+        HandleDeviceChange(c.copies, kDeviceArrival, tiny, sizeof tiny, kDeviceMatchKey, c.flag));
+}
+
+TEST(DeviceChange, UdevHidEventsBecomeUsbInterfaceNames) {
+    EXPECT_EQ(InterfaceNameFromHidEvent("0003:00000001:00000001", "0001").value(),
+              "\\\\?\\USB#VID_0001&PID_0001#0001#{a5dcbf10-6530-11d2-901f-00c04fb951ed}");
+    EXPECT_EQ(InterfaceNameFromHidEvent("0003:0000046D:0000C31C", "").value().substr(0, 27),
+              "\\\\?\\USB#VID_046D&PID_C31C##");
+    EXPECT_FALSE(InterfaceNameFromHidEvent("garbage", "0001").has_value());
+    EXPECT_FALSE(InterfaceNameFromHidEvent("0003:zz:0001", "0001").has_value());
+
+    Change c;
+    EXPECT_TRUE(
+        c.Send(kDeviceArrival, *InterfaceNameFromHidEvent("0003:00000001:00000001", "0001")));
+    EXPECT_EQ(c.flag, kTrue);
+}

@@ -1,0 +1,189 @@
+#include "hid/hid_link.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "fake_hid_platform.h"
+#include "recording_reporter.h"
+
+namespace {
+
+class HidLinkTest : public ::testing::Test {
+  protected:
+    std::string Find() { return link.FindHidDevice(1, 1, 1, 0x0200); }
+    bool Called(const std::string& call) const {
+        return std::find(fake.calls.begin(), fake.calls.end(), call) != fake.calls.end();
+    }
+    std::string Message(std::size_t i) const {
+        const std::string& m = reporter.messages.at(i);
+        return m.substr(0, m.find('\r'));
+    }
+    FakeHidPlatform fake;
+    RecordingReporter reporter;
+    HidLink link{fake, reporter};
+};
+
+}  // namespace
+
+TEST_F(HidLinkTest, HandlesAreClosedFromTheStart) {
+    EXPECT_EQ(link.ReadHandle, -1);
+    EXPECT_EQ(link.WriteHandle, -1);
+    EXPECT_EQ(link.DeviceDetected, 0);
+}
+
+TEST_F(HidLinkTest, NothingPresentGivesEmptyTextAndNoMessage) {
+    EXPECT_EQ(Find(), "");
+    EXPECT_TRUE(reporter.messages.empty());
+}
+
+TEST_F(HidLinkTest, FirstMatchInEnumerationOrderWinsAndLaterOnesAreNotOpened) {
+    fake.interfaces = {FakeHidPlatform::Interface("/kbd", 0x46d, 0xc31c, 0x110, 1),
+                       FakeHidPlatform::Controller("/first"),
+                       FakeHidPlatform::Controller("/second")};
+    EXPECT_EQ(Find(), "/first");
+    EXPECT_TRUE(Called("query /kbd"));
+    EXPECT_FALSE(Called("query /second"));
+    EXPECT_EQ(fake.open, 0) << "every query handle must be closed";
+}
+
+TEST_F(HidLinkTest, VersionAndUsagePageMustMatch) {
+    fake.interfaces = {FakeHidPlatform::Interface("/v201", 1, 1, 0x0201, 1),
+                       FakeHidPlatform::Interface("/vendorpage", 1, 1, 0x0200, 0xFF00),
+                       FakeHidPlatform::Interface("/otherpid", 1, 2, 0x0200, 1)};
+    EXPECT_EQ(Find(), "");
+    HidInterfaceInfo noCaps = FakeHidPlatform::Controller("/nocaps");
+    noCaps.usagePageKnown = false;
+    HidInterfaceInfo noAttributes = FakeHidPlatform::Controller("/noattr");
+    noAttributes.attributesKnown = false;
+    fake.interfaces = {noCaps, noAttributes};
+    EXPECT_EQ(Find(), "");
+    EXPECT_TRUE(reporter.messages.empty()) << "failed queries are silent";
+}
+
+TEST_F(HidLinkTest, UnopenableInterfaceIsReportedAndTheSearchGoesOn) {
+    fake.interfaces = {FakeHidPlatform::Controller("/locked"), FakeHidPlatform::Controller("/ok")};
+    fake.refuseQuery = {"/locked"};
+    EXPECT_EQ(Find(), "/ok");
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_EQ(reporter.messages[0], "Could not open HID device\r\nErrorcode = [5]\r\n");
+}
+
+TEST_F(HidLinkTest, UnreadableNameIsReportedAndSkipped) {
+    fake.interfaces = {FakeHidPlatform::Controller(std::string(251, 'p')),
+                       FakeHidPlatform::Controller(std::string(250, 'q'))};
+    EXPECT_EQ(Find(), std::string(250, 'q'));
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_EQ(Message(0), "Could not get the name of this HID device");
+    EXPECT_FALSE(Called("query " + std::string(251, 'p')));
+}
+
+TEST_F(HidLinkTest, DeviceSetFailureIsReported) {
+    fake.enumerateFails = true;
+    EXPECT_EQ(Find(), "");
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_EQ(Message(0), "Could not attach to PnP node");
+}
+
+TEST_F(HidLinkTest, OpenAndCloseTouchOnlyWhatNeedsIt) {
+    link.OpenDeviceHandles("/c");
+    const HidHandle read = link.ReadHandle, write = link.WriteHandle;
+    EXPECT_NE(read, -1);
+    EXPECT_NE(write, -1);
+    link.OpenDeviceHandles("/c");
+    EXPECT_EQ(link.ReadHandle, read);
+    EXPECT_EQ(fake.open, 2);
+    link.CloseDeviceHandles();
+    link.CloseDeviceHandles();
+    EXPECT_EQ(link.ReadHandle, -1);
+    EXPECT_EQ(link.WriteHandle, -1);
+    EXPECT_EQ(fake.open, 0);
+}
+
+TEST_F(HidLinkTest, MaintainClosesWhileAbsentAndSearchesWhilePresent) {
+    fake.interfaces = {FakeHidPlatform::Controller(" /c ")};
+    link.DeviceDetected = kTrue;
+    link.MaintainDeviceLink();
+    EXPECT_EQ(link.DevicePath, " /c ") << "the path is kept as the search returned it";
+    EXPECT_TRUE(Called("open-read /c")) << "but opened trimmed";
+    EXPECT_NE(link.ReadHandle, -1);
+
+    fake.calls.clear();
+    link.MaintainDeviceLink();
+    EXPECT_TRUE(fake.calls.empty()) << "an open link is left alone";
+
+    link.DeviceDetected = 1;  // anything but -1 counts as absent
+    link.MaintainDeviceLink();
+    EXPECT_EQ(link.ReadHandle, -1);
+    EXPECT_EQ(link.WriteHandle, -1);
+}
+
+TEST_F(HidLinkTest, PresentButNotFoundSearchesEveryTickAndOpensNothing) {
+    link.DeviceDetected = kTrue;
+    for (int i = 0; i < 3; ++i) link.MaintainDeviceLink();
+    EXPECT_EQ(std::count(fake.calls.begin(), fake.calls.end(), "enumerate"), 3);
+    EXPECT_EQ(link.DevicePath, "");
+    EXPECT_EQ(link.ReadHandle, -1);
+    EXPECT_EQ(link.DeviceDetected, kTrue);
+}
+
+TEST_F(HidLinkTest, ReadOpenWriteClosedSendsNothingAndDoesNotReopen) {
+    fake.interfaces = {FakeHidPlatform::Controller("/c")};
+    fake.refuseWrite = {"/c"};
+    link.DeviceDetected = kTrue;
+    link.MaintainDeviceLink();
+    ASSERT_NE(link.ReadHandle, -1);
+    ASSERT_EQ(link.WriteHandle, -1);
+    const std::uint8_t report[15] = {};
+    EXPECT_FALSE(link.WriteOutputReport(report, "Send Command Error"));
+    fake.calls.clear();
+    link.MaintainDeviceLink();
+    EXPECT_TRUE(fake.calls.empty());
+    EXPECT_TRUE(fake.writes.empty());
+    EXPECT_TRUE(reporter.messages.empty());
+}
+
+TEST_F(HidLinkTest, WriteNeedsPresenceAndReportsFailure) {
+    link.OpenDeviceHandles("/c");
+    const std::uint8_t report[15] = {0, 2, 1, 1};
+    EXPECT_FALSE(link.WriteOutputReport(report, "Send Command Error"));  // flag False
+    EXPECT_TRUE(fake.writes.empty());
+    link.DeviceDetected = kTrue;
+    EXPECT_TRUE(link.WriteOutputReport(report, "Send Command Error"));
+    ASSERT_EQ(fake.writes.size(), 1u);
+    EXPECT_EQ(fake.writes[0], std::vector<std::uint8_t>(report, report + 15));
+    EXPECT_EQ(fake.lastWriteHandle, link.WriteHandle);
+    fake.failWrites = true;
+    EXPECT_FALSE(link.WriteOutputReport(report, "Send Data Error"));
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_EQ(reporter.messages[0], "Send Data Error\r\nErrorcode = [32]\r\n");
+}
+
+TEST_F(HidLinkTest, TimedOutReadLeavesTheBufferAlone) {
+    link.OpenDeviceHandles("/c");
+    std::uint8_t input[19];
+    std::fill(std::begin(input), std::end(input), 0xEE);
+    EXPECT_EQ(link.ReadInputReport(input), ReadOutcome::TimedOut);
+    EXPECT_EQ(fake.lastTimeout, 80);
+    EXPECT_TRUE(std::all_of(std::begin(input), std::end(input), [](auto b) { return b == 0xEE; }));
+    fake.reads.push_back(std::vector<std::uint8_t>(19, 7));
+    EXPECT_EQ(link.ReadInputReport(input), ReadOutcome::Received);
+    EXPECT_EQ(input[18], 7);
+}
+
+TEST_F(HidLinkTest, FoundButUnopenableControllerIsReportedOncePerArrival) {
+    fake.interfaces = {FakeHidPlatform::Controller("/c")};
+    fake.refuseRead = {"/c"};
+    link.ConnectAtStart();
+    EXPECT_EQ(link.DeviceDetected, kTrue);
+    for (int i = 0; i < 5; ++i) link.MaintainDeviceLink();
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_EQ(reporter.messages[0], "Could not open HID device\r\nErrorcode = [13]\r\n");
+
+    const auto record = BuildInterfaceRecord(UsbInterfaceName(1, 1, "0001"));
+    link.OnDeviceChange(kDeviceRemoveComplete, record.data(), record.size());
+    link.OnDeviceChange(kDeviceArrival, record.data(), record.size());
+    link.MaintainDeviceLink();
+    link.MaintainDeviceLink();
+    EXPECT_EQ(reporter.messages.size(), 2u);
+}
