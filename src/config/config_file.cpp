@@ -17,8 +17,6 @@
 
 namespace {
 
-constexpr const char* kAutosaveName = "Data.qkf";
-
 struct FileCloser {
     void operator()(std::FILE* f) const {
         if (f != nullptr) std::fclose(f);
@@ -121,8 +119,9 @@ bool DirectoryWritable(const std::string& dir) {
 
 }  // namespace
 
-std::string AutosavePath(const std::string& executableDir, const std::string& userDataDir) {
-    const std::string exeCandidate = executableDir + "/" + kAutosaveName;
+std::string AutosavePath(const std::string& executableDir, const std::string& userDataDir,
+                         const std::string& fileName) {
+    const std::string exeCandidate = executableDir + "/" + fileName;
     // A writable autosave file beside the program wins even in a read-only folder.
     if (DirectoryWritable(executableDir)) return exeCandidate;
 #ifndef _WIN32
@@ -130,7 +129,7 @@ std::string AutosavePath(const std::string& executableDir, const std::string& us
 #endif
     std::error_code ec;
     std::filesystem::create_directories(userDataDir, ec);
-    return userDataDir + "/" + kAutosaveName;
+    return userDataDir + "/" + fileName;
 }
 
 std::string ExecutableDirectory() {

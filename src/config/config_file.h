@@ -46,7 +46,8 @@ bool FileExists(const std::string& path);
 
 // The autosave file "Data.qkf": beside the executable when that folder is writable
 // (a portable install), else in the user's data folder for this application.
-std::string AutosavePath(const std::string& executableDir, const std::string& userDataDir);
+std::string AutosavePath(const std::string& executableDir, const std::string& userDataDir,
+                         const std::string& fileName = "Data.qkf");
 // Folder of the running executable, without a trailing separator.
 std::string ExecutableDirectory();
 // $XDG_DATA_HOME/vt350-config, or ~/.local/share/vt350-config (%APPDATA% on Windows).

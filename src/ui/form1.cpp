@@ -1,0 +1,189 @@
+// The window's life: load, the poll, the buttons, unload.
+#include "ui/form1.h"
+
+#include <QCloseEvent>
+#include <QSocketNotifier>
+
+#include "ui/vb_colour.h"
+
+// The pictures live in the ui library's resources, which a static link must pull in.
+static void InitResources() {
+    Q_INIT_RESOURCE(vt350);
+}
+
+Form1::Form1(Form1Services services, QWidget* parent)
+    : QWidget(parent), services_(std::move(services)), link_(services_.hid, services_.dialogs) {
+    InitResources();
+    BuildControls();
+    ConnectEditors();
+    connect(Timer1, &QTimer::timeout, this, &Form1::PollTick);
+    connect(Timer2, &QTimer::timeout, this, &Form1::BlinkTick);
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
+    connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
+    connect(Command8, &QPushButton::clicked, this, &Form1::Command8_Click);
+    // The poll runs from the window's creation; the handles read -1 until the link opens.
+    Timer1->start();
+}
+
+Form1::~Form1() {
+    if (loaded_) Unload();
+}
+
+void Form1::ReportFileProblem(const FileResult& result, const std::string& path) {
+    ShowError(services_.dialogs, DescribeFileResult(result, path), result.osError);
+}
+
+void Form1::Load() {
+    if (loaded_) return;
+    loaded_ = true;
+    // 1. The last parameter set. A missing autosave file is the first start, not an error.
+    const FileResult autosave = LoadRecord(services_.autosavePath, record_, LoadMode::kAutosave);
+    if (!autosave.ok() && autosave.status != FileStatus::kMissing) {
+        ReportFileProblem(autosave, services_.autosavePath);
+    }
+    RefreshControls();
+    // 2 to 5. Handles closed, then the search and, when found, the open. (Reads here wait
+    // by themselves, so there is no read event to create.)
+    link_.ReadHandle = kInvalidHandle;
+    link_.WriteHandle = kInvalidHandle;
+    link_.DeviceMatchKey = std::string(kDeviceMatchKey);
+    link_.ConnectAtStart();
+    // 6. The window's own colour.
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(239, 234, 214));
+    setPalette(p);
+    // 7, 8. Arrival and removal.
+    const bool registered = services_.deviceChanges.Register(
+        [this](std::uint32_t event, const std::uint8_t* record, std::size_t size) {
+            link_.OnDeviceChange(event, record, size);
+        });
+    if (!registered) {
+        ShowError(services_.dialogs, "RegisterDeviceNotification failed");
+    } else if (services_.deviceChanges.NotificationFd() >= 0) {
+        deviceNotifier_ = new QSocketNotifier(services_.deviceChanges.NotificationFd(),
+                                              QSocketNotifier::Read, this);
+        connect(deviceNotifier_, &QSocketNotifier::activated, this,
+                [this] { services_.deviceChanges.Dispatch(); });
+    }
+}
+
+void Form1::Unload() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    Timer1->stop();
+    Timer2->stop();
+    const FileResult saved = SaveRecord(services_.autosavePath, record_);
+    if (!saved.ok()) ReportFileProblem(saved, services_.autosavePath);
+    delete deviceNotifier_;
+    deviceNotifier_ = nullptr;
+    services_.deviceChanges.Unregister();
+    link_.CloseDeviceHandles();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    // Unloading is never cancelled.
+    Unload();
+    event->accept();
+}
+
+void Form1::PollTick() {
+    // While a message box raised by an earlier tick is open, ticks are skipped, so that
+    // boxes never stack up.
+    if (inTick_) return;
+    inTick_ = true;
+    Timer1->setInterval(200);
+    PollOnce(link_, input_, *this);
+    inTick_ = false;
+}
+
+void Form1::BlinkTick() {
+    Label16->setVisible(!Label16->isVisible());
+}
+
+void Form1::ReplaceRecord(const std::uint8_t* recordBytes) {
+    record_.ReplaceAll(recordBytes);
+}
+
+void Form1::SetStatusText(const char* text) {
+    SetCaption(Label16, QString::fromLatin1(text));
+}
+
+void Form1::Beep(std::uint16_t frequencyHz, std::uint16_t durationMs) {
+    services_.tone.Beep(frequencyHz, durationMs);
+}
+
+void Form1::SetBlinking(bool on) {
+    if (on) {
+        if (!Timer2->isActive()) Timer2->start();
+    } else {
+        Timer2->stop();
+    }
+}
+
+void Form1::ShowStatusLine() {
+    Label16->setVisible(true);
+}
+
+void Form1::SendBareCommand(std::uint8_t code, QPushButton* disable) {
+    output_.BuildBareCommand(code);
+    activateWindow();
+    if (disable != nullptr) disable->setEnabled(false);
+    link_.WriteOutputReport(output_.data(), "Send Command Error");
+    if (disable != nullptr) disable->setEnabled(true);
+}
+
+void Form1::Command3_Click() {
+    SendBareCommand(CommandReport::kConnect, nullptr);
+}
+void Form1::Command4_Click() {
+    SendBareCommand(CommandReport::kDisconnect, Command4);
+}
+void Form1::Command5_Click() {
+    SendBareCommand(CommandReport::kGetConfig, Command5);
+}
+void Form1::Command6_Click() {
+    SendBareCommand(CommandReport::kFactoryReset, Command6);
+}
+
+void Form1::Command1_Click() {
+    output_.BuildStoreReport(record_);
+    Command1->setEnabled(false);
+    if (services_.dialogs.AskOkCancel("Would you decide to store or save?")) {
+        link_.WriteOutputReport(output_.data(), "Send Data Error");
+    }
+    Command1->setEnabled(true);
+    Command1->setFocus();
+}
+
+void Form1::Command2_Click() {
+    close();
+}
+
+void Form1::Command7_Click() {
+    const auto name = services_.dialogs.OpenFileName("Open");
+    if (!name || !FileExists(*name)) return;
+    // A file too short to hold a record is refused: its zeros would otherwise be one
+    // "Store/Save" away from the controller.
+    const FileResult result = LoadRecord(*name, record_, LoadMode::kWholeRecord);
+    if (!result.ok()) {
+        ReportFileProblem(result, *name);
+        return;
+    }
+    RefreshControls();
+}
+
+void Form1::Command8_Click() {
+    const auto name = services_.dialogs.SaveFileName("Save As");
+    if (!name) return;
+    if (FileExists(*name) &&
+        !services_.dialogs.AskOkCancel("The file already exists. Would you overwrite it?")) {
+        return;
+    }
+    const FileResult result = SaveRecord(*name, record_);
+    if (!result.ok()) ReportFileProblem(result, *name);
+}

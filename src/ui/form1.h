@@ -1,0 +1,138 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "config/config_file.h"
+#include "config/config_record.h"
+#include "hid/device_change.h"
+#include "hid/hid_link.h"
+#include "protocol/command_report.h"
+#include "protocol/poll_cycle.h"
+#include "protocol/response_report.h"
+#include "protocol/tone.h"
+#include "ui/user_dialogs.h"
+
+class QSocketNotifier;
+
+// What the window reaches outside the process through.
+struct Form1Services {
+    UserDialogs& dialogs;
+    HidPlatform& hid;
+    DeviceChangeSource& deviceChanges;
+    Tone& tone;
+    std::string autosavePath;
+};
+
+// The tool's one window. Controls keep their designer names, which are also their object
+// names; option groups are arrays indexed as the record's codes are, which is not always
+// their order on screen.
+class Form1 : public QWidget, private OutcomeTarget {
+    Q_OBJECT
+
+  public:
+    explicit Form1(Form1Services services, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Window load: autosave, link, notifications. Called once, before the window shows.
+    void Load();
+    // Window unload: autosave, notifications off, handles closed. Runs once.
+    void Unload();
+
+    // Sets every editor from the record, raising each editor's own behaviour exactly where
+    // a control's value changes.
+    void RefreshControls();
+
+    // The poll timer's tick and the blink timer's tick.
+    void PollTick();
+    void BlinkTick();
+
+    ConfigRecord& record() { return record_; }
+    HidLink& link() { return link_; }
+    const CommandReport& outputBuffer() const { return output_; }
+    ResponseReport& inputBuffer() { return input_; }
+
+    // Controls, by their designer names.
+    QGroupBox *Frame1, *Frame2, *Frame3, *Frame4, *Frame5, *Frame6, *Frame7, *Frame8, *Frame9,
+        *Frame10, *Frame12, *Frame13, *Frame14, *Frame15, *Frame16;
+    QWidget* Frame11;  // a borderless container
+    QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8, *Label9,
+        *Label10, *Label11, *Label12, *Label13, *Label14, *Label15, *Label16, *Label17, *Label18,
+        *Label21, *Label22, *Label23, *Label24, *Label25;
+    QLabel* Image1;
+    QLineEdit *Text1, *Text4;
+    QScrollBar *HScroll1, *HScroll2, *HScroll3;
+    QPushButton *Command1, *Command2, *Command3, *Command4, *Command5, *Command6, *Command7,
+        *Command8;
+    std::array<QRadioButton*, 3> Option1{}, Option2{};
+    std::array<QRadioButton*, 2> Option3{}, Option4{}, Option5{}, Option6{}, Option7{};
+    QTimer *Timer1, *Timer2;
+
+    // Editor behaviours, by control; option groups receive the element index.
+    void Option1_Click(int index);
+    void Option2_Click(int index);
+    void Option3_Click(int index);
+    void Option4_Click(int index);
+    void Option5_Click(int index);
+    void Option6_Click(int index);
+    void Option7_Click(int index);
+    void HScroll1_Change();
+    void HScroll2_Change();
+    void HScroll3_Change();
+    void Text1_Change();
+    void Text4_Change();
+
+    // Buttons.
+    void Command1_Click();  // Store/Save
+    void Command2_Click();  // Exit
+    void Command3_Click();  // Connect
+    void Command4_Click();  // Disconnect
+    void Command5_Click();  // GetConfig
+    void Command6_Click();  // Factory Setting
+    void Command7_Click();  // Open
+    void Command8_Click();  // Save As
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void BuildControls();
+    void ConnectEditors();
+    void SetTabOrder();
+    void SetCaption(QLabel* label, const QString& caption);  // keeps an auto-size label fitted
+    void CurrentCheck(QLineEdit* box, std::size_t byte, int limit);
+    void SendBareCommand(std::uint8_t code, QPushButton* disable);
+    void ReportFileProblem(const FileResult& result, const std::string& path);
+
+    // OutcomeTarget: a decoded reply applied to the window.
+    void ReplaceRecord(const std::uint8_t* recordBytes) override;
+    void RefreshEditors() override { RefreshControls(); }
+    void SetStatusText(const char* text) override;
+    void Beep(std::uint16_t frequencyHz, std::uint16_t durationMs) override;
+    void SetBlinking(bool on) override;
+    void ShowStatusLine() override;
+
+    Form1Services services_;
+    ConfigRecord record_;
+    CommandReport output_;
+    ResponseReport input_;
+    HidLink link_;
+    QSocketNotifier* deviceNotifier_ = nullptr;
+    bool loaded_ = false;
+    bool unloaded_ = false;
+    bool inTick_ = false;  // a tick whose message box is still open
+};
+
+// The caption of a percent label: ratio x 100 rounded, "###%" (no digits for 0),
+// left-aligned in four characters, "0%" where nothing is left of the number.
+QString PercentText(int value, int divisor);

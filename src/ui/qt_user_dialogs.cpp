@@ -1,0 +1,43 @@
+#include "ui/qt_user_dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+const QString kTitle = QStringLiteral("Message");
+const QString kFilter = QStringLiteral("QKFile(*.qkf)");
+
+}  // namespace
+
+void QtUserDialogs::ShowErrorBox(const std::string& text) {
+    QMessageBox box(QMessageBox::Critical, kTitle, QString::fromStdString(text), QMessageBox::Ok,
+                    parent_);
+    box.exec();
+}
+
+bool QtUserDialogs::AskOkCancel(const std::string& text) {
+    QMessageBox box(QMessageBox::Information, kTitle, QString::fromStdString(text),
+                    QMessageBox::Ok | QMessageBox::Cancel, parent_);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Cancel);
+    // Closing the box by its title bar reports the escape button: Cancel.
+    return box.exec() == QMessageBox::Ok;
+}
+
+std::optional<std::string> QtUserDialogs::OpenFileName(const std::string& title) {
+    const QString name =
+        QFileDialog::getOpenFileName(parent_, QString::fromStdString(title), QString(), kFilter);
+    if (name.isEmpty()) return std::nullopt;
+    return name.toStdString();
+}
+
+std::optional<std::string> QtUserDialogs::SaveFileName(const std::string& title) {
+    // The file name starts empty each time. The window asks its own overwrite question,
+    // so the dialog must not ask a second one.
+    const QString name =
+        QFileDialog::getSaveFileName(parent_, QString::fromStdString(title), QString(), kFilter,
+                                     nullptr, QFileDialog::DontConfirmOverwrite);
+    if (name.isEmpty()) return std::nullopt;
+    return name.toStdString();
+}

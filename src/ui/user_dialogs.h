@@ -1,0 +1,19 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "hid/show_error.h"
+
+// Everything the window asks of the user, behind one seam: Qt dialogs in the tool,
+// scripted answers in the tests.
+class UserDialogs : public ErrorReporter {
+  public:
+    // A box titled "Message" with the information icon, OK and Cancel, OK the default.
+    // True for OK; closing the box counts as Cancel.
+    virtual bool AskOkCancel(const std::string& text) = 0;
+    // The file dialogs, with the title and the single filter "QKFile(*.qkf)". Nothing when
+    // the user cancelled.
+    virtual std::optional<std::string> OpenFileName(const std::string& title) = 0;
+    virtual std::optional<std::string> SaveFileName(const std::string& title) = 0;
+};

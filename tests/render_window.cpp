@@ -1,0 +1,39 @@
+// Renders the window to a PNG: vt350-render-window OUT.png [--record HEX30]
+// Uses the virtual controller and no autosave file, so the picture shows the window as a
+// fresh start against a connected controller after a GetConfig.
+#include <QApplication>
+#include <QStyleFactory>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+#include "protocol/virtual_controller.h"
+#include "ui/form1.h"
+#include "ui_doubles.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s OUT.png\n", argv[0]);
+        return 2;
+    }
+    VirtualController controller;
+    VirtualHidPlatform platform(controller, true);
+    ScriptedDialogs dialogs;
+    RecordingTone tone;
+    const auto autosave = std::filesystem::temp_directory_path() / "vt350-render-autosave.qkf";
+    std::filesystem::remove(autosave);
+    Form1 form({dialogs, platform, platform, tone, autosave.string()});
+    form.Load();
+    form.Command5_Click();  // GetConfig
+    form.PollTick();
+    form.show();
+    form.Text1->setFocus();
+    for (int i = 0; i < 5; ++i) app.processEvents();
+    const bool ok = form.grab().save(QString::fromLocal8Bit(argv[1]));
+    form.Unload();
+    std::filesystem::remove(autosave);
+    return ok ? 0 : 1;
+}

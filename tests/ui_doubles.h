@@ -1,0 +1,64 @@
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "protocol/tone.h"
+#include "ui/user_dialogs.h"
+
+// Answers the window's questions from a script and remembers what it was shown.
+class ScriptedDialogs : public UserDialogs {
+  public:
+    void ShowErrorBox(const std::string& text) override {
+        errors.push_back(text.substr(0, text.find('\r')));
+        fullErrors.push_back(text);
+    }
+    bool AskOkCancel(const std::string& text) override {
+        questions.push_back(text);
+        if (answers.empty()) return false;
+        const bool ok = answers.front();
+        answers.pop_front();
+        return ok;
+    }
+    std::optional<std::string> OpenFileName(const std::string& title) override {
+        titles.push_back(title);
+        return Next();
+    }
+    std::optional<std::string> SaveFileName(const std::string& title) override {
+        titles.push_back(title);
+        return Next();
+    }
+
+    std::vector<std::string> errors;  // first lines of the error boxes
+    std::vector<std::string> fullErrors;
+    std::vector<std::string> questions;
+    std::vector<std::string> titles;
+    std::deque<bool> answers;
+    std::deque<std::optional<std::string>> fileNames;
+
+  private:
+    std::optional<std::string> Next() {
+        if (fileNames.empty()) return std::nullopt;
+        auto name = fileNames.front();
+        fileNames.pop_front();
+        return name;
+    }
+};
+
+class RecordingTone : public Tone {
+  public:
+    void Beep(std::uint16_t hz, std::uint16_t ms) override {
+        beeps.push_back(std::to_string(hz) + "/" + std::to_string(ms));
+    }
+    std::vector<std::string> beeps;
+};
+
+// A notification source that never delivers anything.
+class NoDeviceChanges : public DeviceChangeSource {
+  public:
+    bool Register(Handler) override { return registers; }
+    void Unregister() override {}
+    bool registers = true;
+};
