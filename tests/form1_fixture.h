@@ -1,0 +1,48 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "protocol/virtual_controller.h"
+#include "ui/form1.h"
+#include "ui_doubles.h"
+
+// A window wired to the virtual controller and to scripted dialogs, with an autosave file
+// in a folder of its own.
+class Form1Test : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir = std::filesystem::temp_directory_path() /
+              ("vt350-ui-" + std::to_string(getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+        autosave = (dir / "Data.qkf").string();
+    }
+    void TearDown() override {
+        form.reset();
+        std::filesystem::remove_all(dir);
+    }
+    Form1& Make(bool plugged = true) {
+        platform = std::make_unique<VirtualHidPlatform>(controller, plugged);
+        form =
+            std::make_unique<Form1>(Form1Services{dialogs, *platform, *platform, tone, autosave});
+        return *form;
+    }
+    Form1& MakeLoaded(bool plugged = true) {
+        Make(plugged).Load();
+        return *form;
+    }
+    std::string Path(const std::string& name) const { return (dir / name).string(); }
+
+    VirtualController controller;
+    std::unique_ptr<VirtualHidPlatform> platform;
+    ScriptedDialogs dialogs;
+    RecordingTone tone;
+    std::filesystem::path dir;
+    std::string autosave;
+    std::unique_ptr<Form1> form;
+};
