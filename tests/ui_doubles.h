@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@ class ScriptedDialogs : public UserDialogs {
     void ShowErrorBox(const std::string& text) override {
         errors.push_back(text.substr(0, text.find('\r')));
         fullErrors.push_back(text);
+        if (onError) onError();  // while the box would be open
     }
     bool AskOkCancel(const std::string& text) override {
         questions.push_back(text);
@@ -37,6 +39,7 @@ class ScriptedDialogs : public UserDialogs {
     std::vector<std::string> titles;
     std::deque<bool> answers;
     std::deque<std::optional<std::string>> fileNames;
+    std::function<void()> onError;
 
   private:
     std::optional<std::string> Next() {

@@ -140,6 +140,7 @@ int VirtualHidPlatform::openHandles() const {
 }
 
 bool VirtualHidPlatform::Enumerate(std::vector<HidInterfaceInfo>& out) {
+    ++enumerateCount;
     out.clear();
     if (plugged_) {
         out.push_back({kPath, VirtualController::kVendorId, VirtualController::kProductId,

@@ -89,7 +89,8 @@ class VirtualHidPlatform : public HidPlatform, public DeviceChangeSource {
     bool Register(Handler handler) override;
     void Unregister() override { handler_ = nullptr; }
 
-    int readCount = 0;  // reads attempted on a live handle
+    int readCount = 0;       // reads attempted on a live handle
+    int enumerateCount = 0;  // searches made
 
   private:
     HidHandle Open(const std::string& path);

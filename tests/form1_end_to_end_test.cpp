@@ -1,0 +1,295 @@
+// The whole tool against the virtual controller: buttons, poll ticks, status line, files,
+// start and end.
+#include <QApplication>
+#include <QTest>
+
+#include <fstream>
+#include <iterator>
+
+#include "form1_fixture.h"
+
+namespace {
+
+using Wire = std::array<std::uint8_t, 15>;
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+}  // namespace
+
+TEST_F(Form1Test, GetConfigFillsEveryEditor) {
+    Form1& f = MakeLoaded();
+    f.Command5_Click();
+    EXPECT_EQ(controller.received.back(), (Wire{0, 2, 4, 4}));
+    EXPECT_TRUE(f.Command5->isEnabled());
+    f.PollTick();
+    EXPECT_EQ(f.record(), VirtualController::FactoryRecord());
+    EXPECT_EQ(f.Text1->text(), "15");
+    EXPECT_EQ(f.Text4->text(), "30");
+    EXPECT_TRUE(f.Option1[1]->isChecked());
+    EXPECT_TRUE(f.Option2[1]->isChecked());
+    EXPECT_TRUE(f.Option3[1]->isChecked());
+    EXPECT_TRUE(f.Option4[1]->isChecked());
+    EXPECT_TRUE(f.Option5[0]->isChecked());
+    EXPECT_TRUE(f.Option6[0]->isChecked());
+    EXPECT_TRUE(f.Option7[0]->isChecked());
+    EXPECT_EQ(f.HScroll1->value(), 256);
+    EXPECT_EQ(f.HScroll2->value(), 128);
+    EXPECT_EQ(f.HScroll3->value(), 110);
+    EXPECT_EQ(f.Label16->text(), "GetConfig Success");
+    EXPECT_EQ(tone.beeps, std::vector<std::string>{"3900/150"});
+    EXPECT_EQ(f.Timer1->interval(), 200);
+    EXPECT_EQ(f.inputBuffer().Bytes(), (std::array<std::uint8_t, 19>{}));
+}
+
+TEST_F(Form1Test, StoreSendsTheRecordWithCheckBytes) {
+    Form1& f = MakeLoaded();
+    f.record() = VirtualController::FactoryRecord();
+    f.record().Set(0, 25);
+    f.record().Set(12, 0x77);
+    dialogs.answers = {true};
+    f.Command1_Click();
+    EXPECT_EQ(dialogs.questions, std::vector<std::string>{"Would you decide to store or save?"});
+    EXPECT_EQ(controller.received.back(),
+              (Wire{0, 1, 25, 30, 135, 110, 25, 1, 0, 0, 1, 0, 128,
+                    static_cast<std::uint8_t>(1 ^ 25 ^ 30 ^ 135 ^ 110 ^ 25),
+                    static_cast<std::uint8_t>(1 ^ 0 ^ 0 ^ 1 ^ 0 ^ 128)}));
+    f.PollTick();
+    EXPECT_EQ(f.Label16->text(), "Load Success");
+    EXPECT_EQ(controller.stored.Get(0), 25);
+    // The next bare command carries the store report's tail.
+    f.Command3_Click();
+    Wire expected = controller.received[controller.received.size() - 2];
+    expected[1] = 2;
+    expected[2] = expected[3] = 1;
+    EXPECT_EQ(controller.received.back(), expected);
+}
+
+TEST_F(Form1Test, CancelAtTheStoreQuestionWritesNothing) {
+    Form1& f = MakeLoaded();
+    f.show();
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    dialogs.answers = {false};
+    f.Command1_Click();
+    EXPECT_TRUE(controller.received.empty());
+    EXPECT_TRUE(f.Command1->isEnabled());
+    EXPECT_TRUE(f.Command1->hasFocus());
+    // The cancelled store report still fills the buffer that bare commands go out in.
+    EXPECT_EQ(f.outputBuffer().Bytes()[1], 1);
+}
+
+TEST_F(Form1Test, ErrorReplyBlinksUntilAnAcknowledgement) {
+    Form1& f = MakeLoaded();
+    f.show();
+    controller.behaviour.errorReplies = true;
+    f.Command5_Click();
+    f.PollTick();
+    EXPECT_EQ(f.Label16->text(), "GetConfig Error");
+    EXPECT_TRUE(f.Timer2->isActive());
+    f.BlinkTick();
+    EXPECT_FALSE(f.Label16->isVisible());
+    controller.behaviour.errorReplies = false;
+    f.Command3_Click();
+    f.PollTick();
+    EXPECT_EQ(f.Label16->text(), "Connect Success");
+    EXPECT_FALSE(f.Timer2->isActive());
+    EXPECT_TRUE(f.Label16->isVisible());
+    EXPECT_EQ(tone.beeps, (std::vector<std::string>{"3000/200", "2000/250"}));
+}
+
+TEST_F(Form1Test, BadCheckBytesChangeNothingAndClearTheBuffer) {
+    Form1& f = MakeLoaded();
+    f.record().Set(0, 7);
+    controller.behaviour.badCheckBytes = true;
+    f.Command5_Click();
+    f.PollTick();
+    EXPECT_EQ(f.record().Get(0), 7);
+    EXPECT_TRUE(f.Label16->text().isEmpty());
+    EXPECT_TRUE(tone.beeps.empty());
+    EXPECT_EQ(f.inputBuffer().Bytes(), (std::array<std::uint8_t, 19>{}));
+}
+
+TEST_F(Form1Test, UnplugAndReplug) {
+    Form1& f = MakeLoaded();
+    ASSERT_NE(f.link().ReadHandle, -1);
+    platform->Unplug();
+    EXPECT_EQ(f.link().DeviceDetected, 0);
+    f.Command3_Click();
+    EXPECT_TRUE(controller.received.empty());
+    EXPECT_TRUE(dialogs.errors.empty());
+    f.PollTick();
+    EXPECT_EQ(f.link().ReadHandle, -1);
+    EXPECT_EQ(f.link().WriteHandle, -1);
+    EXPECT_EQ(platform->openHandles(), 0);
+    platform->Plug();
+    f.PollTick();
+    EXPECT_NE(f.link().ReadHandle, -1);
+    f.Command3_Click();
+    EXPECT_EQ(controller.received.size(), 1u);
+}
+
+TEST_F(Form1Test, StartWithoutTheControllerIsQuietUntilItArrives) {
+    Form1& f = MakeLoaded(false);
+    for (int i = 0; i < 3; ++i) f.PollTick();
+    f.Command3_Click();
+    EXPECT_TRUE(dialogs.errors.empty());
+    EXPECT_TRUE(controller.received.empty());
+    platform->Plug();
+    f.PollTick();
+    f.Command3_Click();
+    EXPECT_EQ(controller.received.size(), 1u);
+}
+
+TEST_F(Form1Test, FailedWritesAreReportedPerPress) {
+    Form1& f = MakeLoaded();
+    controller.behaviour.failWrites = true;
+    f.Command4_Click();
+    dialogs.answers = {true};
+    f.Command1_Click();
+    EXPECT_EQ(dialogs.errors, (std::vector<std::string>{"Send Command Error", "Send Data Error"}));
+    EXPECT_TRUE(f.Command4->isEnabled());
+    EXPECT_TRUE(f.Command1->isEnabled());
+}
+
+TEST_F(Form1Test, TicksWaitWhileAMessageOfAnEarlierTickIsOpen) {
+    // A controller that cannot be opened raises a message inside the tick; the ticks that
+    // fall while that box is open must not run.
+    controller.behaviour.refuseOpens = true;
+    Form1& f = MakeLoaded(false);
+    int searchesWhileOpen = -1;
+    dialogs.onError = [&] {
+        const int before = platform->enumerateCount;
+        f.PollTick();
+        f.PollTick();
+        searchesWhileOpen = platform->enumerateCount - before;
+    };
+    platform->Plug();
+    f.PollTick();
+    EXPECT_EQ(dialogs.errors, std::vector<std::string>{"Could not open HID device"});
+    EXPECT_EQ(searchesWhileOpen, 0);
+    f.PollTick();
+    EXPECT_EQ(dialogs.errors.size(), 1u) << "reported once per arrival";
+}
+
+TEST_F(Form1Test, ExitWritesTheAutosaveAndTheNextStartRestoresIt) {
+    std::uint8_t bytes[15] = {20, 40, 176, 55, 30, 0, 1, 1, 0x81, 64, 32, 0xA1, 0xB2, 0xC3, 0xD4};
+    {
+        Form1& f = MakeLoaded(false);
+        f.record().ReplaceAll(bytes);
+        f.Command2_Click();  // Exit
+    }
+    EXPECT_EQ(ReadFile(autosave), std::string(reinterpret_cast<char*>(bytes), 15));
+    form.reset();
+    Form1& next = MakeLoaded(false);
+    EXPECT_EQ(std::vector<std::uint8_t>(next.record().Bytes().begin(), next.record().Bytes().end()),
+              std::vector<std::uint8_t>(bytes, bytes + 15));
+    EXPECT_EQ(next.Text1->text(), "20");
+    EXPECT_TRUE(next.Option1[2]->isChecked());
+    EXPECT_EQ(next.HScroll1->value(), 64);
+}
+
+TEST_F(Form1Test, ExitWritesEvenWhenNothingChanged) {
+    Form1& f = MakeLoaded(false);
+    f.close();
+    EXPECT_EQ(ReadFile(autosave).size(), 15u);
+}
+
+TEST_F(Form1Test, AShortOrUnreadableAutosaveDoesNotStopTheStart) {
+    std::ofstream(autosave, std::ios::binary) << "\x05\x06";
+    Form1& f = MakeLoaded(false);
+    EXPECT_EQ(f.record().Get(0), 5);
+    EXPECT_EQ(f.record().Get(1), 6);
+    EXPECT_TRUE(dialogs.errors.empty());
+    form.reset();
+    std::filesystem::remove(autosave);
+    std::filesystem::create_directory(autosave);  // a folder where the file should be
+    dialogs.errors.clear();
+    MakeLoaded(false);
+    ASSERT_EQ(dialogs.errors.size(), 1u);
+    EXPECT_NE(dialogs.errors[0].find("Data.qkf"), std::string::npos);
+    form.reset();  // the save at unload fails too and says so
+    EXPECT_EQ(dialogs.errors.size(), 2u);
+}
+
+TEST_F(Form1Test, SaveAsThenOpenRoundTripsAll15Bytes) {
+    Form1& f = MakeLoaded(false);
+    std::uint8_t bytes[15] = {11, 22, 85, 33, 20, 1, 1, 0, 0x80, 5, 6, 7, 8, 9, 10};
+    f.record().ReplaceAll(bytes);
+    const std::string path = Path("set.qkf");
+    dialogs.fileNames = {path};
+    f.Command8_Click();
+    EXPECT_EQ(dialogs.titles, std::vector<std::string>{"Save As"});
+    EXPECT_TRUE(dialogs.questions.empty()) << "a new file needs no question";
+    f.record() = ConfigRecord{};
+    dialogs.fileNames = {path};
+    f.Command7_Click();
+    EXPECT_EQ(dialogs.titles.back(), "Open");
+    EXPECT_EQ(std::vector<std::uint8_t>(f.record().Bytes().begin(), f.record().Bytes().end()),
+              std::vector<std::uint8_t>(bytes, bytes + 15));
+    EXPECT_EQ(f.Text1->text(), "11");
+}
+
+TEST_F(Form1Test, SaveAsOverAnExistingFileAsksFirst) {
+    Form1& f = MakeLoaded(false);
+    const std::string path = Path("long.qkf");
+    std::ofstream(path, std::ios::binary) << std::string(20, 'z');
+    dialogs.fileNames = {path};
+    dialogs.answers = {false};
+    f.Command8_Click();
+    EXPECT_EQ(dialogs.questions,
+              std::vector<std::string>{"The file already exists. Would you overwrite it?"});
+    EXPECT_EQ(ReadFile(path), std::string(20, 'z'));
+    dialogs.fileNames = {path};
+    dialogs.answers = {true};
+    f.Command8_Click();
+    const std::string written = ReadFile(path);
+    EXPECT_EQ(written.size(), 20u);
+    EXPECT_EQ(written.substr(15), "zzzzz");
+    EXPECT_EQ(written[0], 1) << "the record as refreshed at load: an empty current is 1";
+}
+
+TEST_F(Form1Test, OpenRefusesShortFilesAndIgnoresCancelAndMissingNames) {
+    Form1& f = MakeLoaded(false);
+    f.record().Set(0, 9);
+    dialogs.fileNames = {std::nullopt, Path("missing.qkf")};
+    f.Command7_Click();
+    f.Command7_Click();
+    EXPECT_TRUE(dialogs.errors.empty());
+    const std::string path = Path("short.qkf");
+    std::ofstream(path, std::ios::binary) << "\x01\x02\x03";
+    dialogs.fileNames = {path};
+    f.Command7_Click();
+    ASSERT_EQ(dialogs.errors.size(), 1u);
+    EXPECT_NE(dialogs.errors[0].find("short.qkf"), std::string::npos);
+    EXPECT_EQ(f.record().Get(0), 9);
+}
+
+TEST_F(Form1Test, SaveAsCancelledWritesNothing) {
+    Form1& f = MakeLoaded(false);
+    dialogs.fileNames = {std::nullopt};
+    f.Command8_Click();
+    EXPECT_TRUE(dialogs.errors.empty());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 0);
+}
+
+TEST_F(Form1Test, FailedNotificationRegistrationIsReported) {
+    NoDeviceChanges refusing;
+    refusing.registers = false;
+    platform = std::make_unique<VirtualHidPlatform>(controller, true);
+    form = std::make_unique<Form1>(Form1Services{dialogs, *platform, refusing, tone, autosave});
+    form->Load();
+    EXPECT_EQ(dialogs.errors, std::vector<std::string>{"RegisterDeviceNotification failed"});
+    EXPECT_NE(form->link().ReadHandle, -1) << "the load goes on";
+    form.reset();  // before `refusing` goes
+}
+
+TEST_F(Form1Test, TimersDriveThePollWhenTheEventLoopRuns) {
+    Form1& f = MakeLoaded();
+    f.Command5_Click();
+    QTest::qWait(60);  // the first tick comes after 10 ms
+    EXPECT_EQ(f.Label16->text(), "GetConfig Success");
+    EXPECT_EQ(f.Timer1->interval(), 200);
+}
