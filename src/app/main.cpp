@@ -10,6 +10,9 @@
 #include <memory>
 
 #include "app/system_tone.h"
+#ifndef _WIN32
+#include "app/startup_report.h"
+#endif
 #include "config/config_file.h"
 #include "hid/hidapi_platform.h"
 #include "protocol/virtual_controller.h"
@@ -44,13 +47,24 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     bool demo = false;
+    VirtualController controller;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--demo") == 0) {
             demo = true;
+        } else if (std::strcmp(argv[i], "--demo-behaviour") == 0 && i + 1 < argc) {
+            std::string error;
+            if (!ParseMisbehaviour(argv[++i], controller.behaviour, error)) {
+                std::cerr << "vt350-config: " << error << "\n";
+                return 2;
+            }
         } else if (std::strcmp(argv[i], "--help") == 0) {
-            std::cout << "usage: vt350-config [--demo]\n"
-                         "  --demo  use a virtual controller instead of the USB device;\n"
-                         "          Ctrl+U unplugs it and plugs it back in\n";
+            std::cout
+                << "usage: vt350-config [--demo [--demo-behaviour LIST]]\n"
+                   "  --demo                  use a virtual controller instead of the USB\n"
+                   "                          device; Ctrl+U unplugs it and plugs it back in\n"
+                   "  --demo-behaviour LIST   make the virtual controller misbehave: a comma-\n"
+                   "                          separated list of silent, late[=N], badcheck,\n"
+                   "                          errors, flood, refuse, failwrites\n";
             return 0;
         } else {
             std::cerr << "vt350-config: unknown option " << argv[i] << " (try --help)\n";
@@ -60,7 +74,6 @@ int main(int argc, char* argv[]) {
 
     QtUserDialogs dialogs;
     SystemTone tone;
-    VirtualController controller;
     std::unique_ptr<VirtualHidPlatform> virtualPlatform;
     std::unique_ptr<HidapiPlatform> hidapi;
     DeferredDeviceChanges changes;
@@ -107,5 +120,8 @@ int main(int argc, char* argv[]) {
     form.move(screen.center() - form.rect().center());
     form.show();
     form.Text1->setFocus();
+#ifndef _WIN32
+    ReportStartupWhenShown(form);
+#endif
     return app.exec();
 }

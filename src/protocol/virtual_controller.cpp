@@ -6,6 +6,44 @@
 #include "protocol/command_report.h"
 #include "protocol/response_report.h"
 
+bool ParseMisbehaviour(std::string_view list, Misbehaviour& out, std::string& error) {
+    while (!list.empty()) {
+        const auto comma = list.find(',');
+        const std::string_view word = list.substr(0, comma);
+        list = comma == std::string_view::npos ? std::string_view() : list.substr(comma + 1);
+        if (word == "silent") {
+            out.silent = true;
+        } else if (word == "late") {
+            out.lateBy = 3;
+        } else if (word.substr(0, 5) == "late=") {
+            int n = 0;
+            for (char c : word.substr(5)) {
+                if (c < '0' || c > '9' || n > 100000) {
+                    error = "late= takes a number of polls, not \"" + std::string(word) + "\"";
+                    return false;
+                }
+                n = n * 10 + (c - '0');
+            }
+            out.lateBy = n;
+        } else if (word == "badcheck") {
+            out.badCheckBytes = true;
+        } else if (word == "errors") {
+            out.errorReplies = true;
+        } else if (word == "flood") {
+            out.flood = true;
+        } else if (word == "refuse") {
+            out.refuseOpens = true;
+        } else if (word == "failwrites") {
+            out.failWrites = true;
+        } else if (!word.empty()) {
+            error = "unknown misbehaviour \"" + std::string(word) +
+                    "\" (silent, late[=N], badcheck, errors, flood, refuse, failwrites)";
+            return false;
+        }
+    }
+    return true;
+}
+
 ConfigRecord VirtualController::FactoryRecord() {
     ConfigRecord r;
     const std::uint8_t bytes[ConfigRecord::kSize] = {15,   30, 135, 110, 25, 1, 0, 0,

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "config/config_record.h"
@@ -19,6 +20,10 @@ struct Misbehaviour {
     bool refuseOpens = false;    // read and write opens fail
     bool failWrites = false;     // every output report is refused
 };
+
+// Reads a comma-separated list of misbehaviours: silent, late[=N], badcheck, errors,
+// flood, refuse, failwrites. False (and `error` set) for an unknown word.
+bool ParseMisbehaviour(std::string_view list, Misbehaviour& out, std::string& error);
 
 // The controller's side of the protocol: it keeps a stored parameter set and answers the
 // five commands. One implementation serves the tests, the demo mode and the USB gadget.

@@ -114,6 +114,9 @@ void Form1::SetStatusText(const char* text) {
 }
 
 void Form1::Beep(std::uint16_t frequencyHz, std::uint16_t durationMs) {
+    // The tone holds the thread; what the reply changed so far is painted first, so the
+    // editors and the status text are on screen while it sounds.
+    if (isVisible()) repaint();
     services_.tone.Beep(frequencyHz, durationMs);
 }
 

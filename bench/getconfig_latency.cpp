@@ -1,0 +1,82 @@
+// Time from a GetConfig press to the editors showing the reply, against the virtual
+// controller, with the system's real tone. Presses fall at random points of the poll.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QStyleFactory>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <vector>
+
+#include "app/system_tone.h"
+#include "protocol/virtual_controller.h"
+#include "ui/form1.h"
+#include "ui/qt_user_dialogs.h"
+
+namespace {
+
+// Notes the first paint of the continuous-current box after it took the expected text.
+class PaintWatch : public QObject {
+  public:
+    QElapsedTimer* clock = nullptr;
+    QString expected;
+    qint64 paintedAt = -1;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && paintedAt < 0 &&
+            static_cast<QLineEdit*>(watched)->text() == expected) {
+            paintedAt = clock->nsecsElapsed();
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    VirtualController controller;
+    VirtualHidPlatform platform(controller, true);
+    QtUserDialogs dialogs;
+    SystemTone tone;
+    const auto autosave = std::filesystem::temp_directory_path() / "vt350-bench-latency.qkf";
+    std::filesystem::remove(autosave);
+    Form1 form({dialogs, platform, platform, tone, autosave.string()});
+    form.Load();
+    form.show();
+
+    QElapsedTimer clock;
+    clock.start();
+    PaintWatch watch;
+    watch.clock = &clock;
+    form.Text1->installEventFilter(&watch);
+    std::vector<double> latencies;
+    const int trials = argc > 1 ? std::atoi(argv[1]) : 15;
+    for (int t = 0; t < trials; ++t) {
+        // A different stored value each time, so the reply changes what is shown.
+        controller.stored.Set(0, static_cast<std::uint8_t>(1 + t % 30));
+        watch.expected = QString::number(1 + t % 30);
+        watch.paintedAt = -1;
+        const int wait = QRandomGenerator::global()->bounded(50, 450);
+        QElapsedTimer idle;
+        idle.start();
+        while (idle.elapsed() < wait) app.processEvents(QEventLoop::WaitForMoreEvents, 5);
+        const qint64 pressed = clock.nsecsElapsed();
+        form.Command5->click();
+        while (watch.paintedAt < 0 && clock.nsecsElapsed() - pressed < 2'000'000'000LL) {
+            app.processEvents(QEventLoop::WaitForMoreEvents, 5);
+        }
+        latencies.push_back((watch.paintedAt - pressed) / 1e6);
+    }
+    form.Unload();
+    std::filesystem::remove(autosave);
+    std::sort(latencies.begin(), latencies.end());
+    double sum = 0;
+    for (double l : latencies) sum += l;
+    std::printf("getconfig_to_screen_ms mean %.1f median %.1f max %.1f (n=%zu)\n",
+                sum / latencies.size(), latencies[latencies.size() / 2], latencies.back(),
+                latencies.size());
+    return 0;
+}
