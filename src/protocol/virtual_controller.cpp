@@ -35,9 +35,11 @@ bool ParseMisbehaviour(std::string_view list, Misbehaviour& out, std::string& er
             out.refuseOpens = true;
         } else if (word == "failwrites") {
             out.failWrites = true;
+        } else if (word == "absent") {
+            out.absent = true;
         } else if (!word.empty()) {
             error = "unknown misbehaviour \"" + std::string(word) +
-                    "\" (silent, late[=N], badcheck, errors, flood, refuse, failwrites)";
+                    "\" (silent, late[=N], badcheck, errors, flood, refuse, failwrites, absent)";
             return false;
         }
     }

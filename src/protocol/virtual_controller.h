@@ -19,10 +19,11 @@ struct Misbehaviour {
     bool flood = false;          // an unasked acknowledgement 33 whenever nothing is queued
     bool refuseOpens = false;    // read and write opens fail
     bool failWrites = false;     // every output report is refused
+    bool absent = false;         // starts unplugged
 };
 
 // Reads a comma-separated list of misbehaviours: silent, late[=N], badcheck, errors,
-// flood, refuse, failwrites. False (and `error` set) for an unknown word.
+// flood, refuse, failwrites, absent. False (and `error` set) for an unknown word.
 bool ParseMisbehaviour(std::string_view list, Misbehaviour& out, std::string& error);
 
 // The controller's side of the protocol: it keeps a stored parameter set and answers the

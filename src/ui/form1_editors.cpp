@@ -2,6 +2,7 @@
 // from the record.
 #include <cmath>
 
+#include "config/parameter_view.h"
 #include "ui/form1.h"
 #include "ui/vb_colour.h"
 
@@ -34,7 +35,7 @@ int IndexOf(const std::uint8_t (&codes)[3], std::uint8_t value) {
 }  // namespace
 
 QString PercentText(int value, int divisor) {
-    const long percent = std::lround(100.0 * value / divisor);
+    const int percent = PercentOf(value, divisor);
     QString text = percent == 0 ? QStringLiteral("%") : QString::number(percent) + '%';
     if (text.startsWith('%')) text.prepend('0');
     return text.leftJustified(4, ' ', true);

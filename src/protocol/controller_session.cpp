@@ -1,0 +1,101 @@
+#include "protocol/controller_session.h"
+
+#include <chrono>
+#include <cstring>
+#include <thread>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+}  // namespace
+
+ControllerSession::ControllerSession(HidPlatform& platform, ErrorReporter& reporter)
+    : link_(platform, reporter), platform_(platform) {}
+
+ControllerSession::~ControllerSession() {
+    link_.CloseDeviceHandles();
+}
+
+ControllerSession::Status ControllerSession::Open() {
+    link_.ConnectAtStart();
+    if (link_.DevicePath.empty()) return Status::kNoController;
+    if (link_.ReadHandle == kInvalidHandle || link_.WriteHandle == kInvalidHandle) {
+        // Ask once more to learn why; the link itself only reports it.
+        const HidHandle probe = platform_.OpenRead(TrimmedPath(link_.DevicePath));
+        openError = LastOsError();
+        if (probe != kInvalidHandle) platform_.Close(probe);
+        return Status::kCannotOpen;
+    }
+    return Status::kOk;
+}
+
+ControllerSession::Status ControllerSession::Exchange(Expect expect, std::uint8_t ackCode,
+                                                      std::uint8_t errorCode, int timeoutMs,
+                                                      ConfigRecord* config) {
+    const char* message = expect == Expect::kConfig || ackCode != kParametersLoaded
+                              ? "Send Command Error"
+                              : "Send Data Error";
+    if (!link_.WriteOutputReport(output_.data(), message)) return Status::kWriteFailed;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (Clock::now() < deadline) {
+        const auto started = Clock::now();
+        if (link_.ReadInputReport(input_.data()) != ReadOutcome::Received) {
+            // A source that does not wait by itself is not spun on.
+            if (Clock::now() - started < std::chrono::milliseconds(10)) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            }
+            continue;
+        }
+        const bool valid = !Decode(input_).empty();
+        const std::uint8_t kind = input_[1], code = input_[2];
+        if (valid && expect == Expect::kConfig && kind == ResponseReport::kConfigReply) {
+            config->ReplaceAll(input_.data() + ResponseReport::kRecordOffset);
+            input_.Clear();
+            return Status::kOk;
+        }
+        input_.Clear();
+        if (!valid) continue;
+        if (kind == ResponseReport::kError && code == errorCode) return Status::kErrorReply;
+        if (expect == Expect::kAck && kind == ResponseReport::kAcknowledgement && code == ackCode) {
+            return Status::kOk;
+        }
+    }
+    return Status::kTimedOut;
+}
+
+ControllerSession::Status ControllerSession::Command(std::uint8_t code, int timeoutMs) {
+    output_.BuildBareCommand(code);
+    const std::uint8_t ack = code == CommandReport::kConnect      ? kConnected
+                             : code == CommandReport::kDisconnect ? kDisconnected
+                                                                  : kFactoryRestored;
+    return Exchange(Expect::kAck, ack, 0, timeoutMs, nullptr);
+}
+
+ControllerSession::Status ControllerSession::GetConfig(ConfigRecord& out, int timeoutMs) {
+    output_.BuildBareCommand(CommandReport::kGetConfig);
+    return Exchange(Expect::kConfig, 0, kGetConfigFailed, timeoutMs, &out);
+}
+
+ControllerSession::Status ControllerSession::Store(const ConfigRecord& record, int timeoutMs) {
+    output_.BuildStoreReport(record);
+    return Exchange(Expect::kAck, kParametersLoaded, kLoadFailed, timeoutMs, nullptr);
+}
+
+const char* StatusText(ControllerSession::Status status) {
+    switch (status) {
+        case ControllerSession::Status::kOk:
+            return "done";
+        case ControllerSession::Status::kNoController:
+            return "no controller found";
+        case ControllerSession::Status::kCannotOpen:
+            return "the controller cannot be opened";
+        case ControllerSession::Status::kWriteFailed:
+            return "the controller refused the report";
+        case ControllerSession::Status::kTimedOut:
+            return "the controller did not answer in time";
+        case ControllerSession::Status::kErrorReply:
+            return "the controller answered with an error";
+    }
+    return "";
+}

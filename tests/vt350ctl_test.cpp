@@ -1,0 +1,183 @@
+// vt350ctl as a process against the virtual controller.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "run_process.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class Vt350ctlTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("vt350ctl-" + std::to_string(getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+    ProcessResult Run(std::vector<std::string> args, const std::string& input = "") {
+        args.insert(args.begin(), VT350CTL_PATH);
+        return RunProcess(args, input);
+    }
+    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+    static std::string Slurp(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    static void Put(const std::string& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+    fs::path dir_;
+};
+
+const std::string kFactory("\x0f\x1e\x87\x6e\x19\x01\x00\x00\x01\x00\x80\x00\x00\x00\x00", 15);
+
+}  // namespace
+
+TEST_F(Vt350ctlTest, ListMarksTheController) {
+    auto r = Run({"--demo", "list"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_NE(r.out.find("0001:0001  0200     0001"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("<- VT-350 controller"), std::string::npos);
+    r = Run({"--demo", "--demo-behaviour", "refuse", "list"});
+    EXPECT_NE(r.out.find("cannot be opened (Permission denied)"), std::string::npos);
+    EXPECT_NE(r.out.find("udev rule"), std::string::npos);
+    r = Run({"--demo", "--demo-behaviour", "absent", "list"});
+    EXPECT_NE(r.out.find("No controller found."), std::string::npos);
+}
+
+TEST_F(Vt350ctlTest, ReadShowsDecodedParameters) {
+    auto r = Run({"--demo", "read"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    for (const char* line :
+         {"Continuous current      15 A", "Peak current            30 A",
+          "Motor voltage           36 V", "Motor type              BLDC (brushless)",
+          "Phase angle             120\u00b0", "PAS level               Mid",
+          "PAS direction           FWD", "Forward speed scale     100% (256/256)",
+          "Reversion               disabled", "Reversion speed scale   50% (128/256)",
+          "Regenerative brake      50% (110/220)", "Reserved bytes          00 00 00 00"}) {
+        EXPECT_NE(r.out.find(line), std::string::npos) << line;
+    }
+}
+
+TEST_F(Vt350ctlTest, ReadToAFileWritesTheRecord) {
+    auto r = Run({"--demo", "read", "-o", Path("a.qkf")});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(Slurp(Path("a.qkf")), kFactory);
+}
+
+TEST_F(Vt350ctlTest, JsonRoundTripKeepsAll15Bytes) {
+    // A set with every byte the editors can write, reserved bytes and flag bits included.
+    const std::string bytes("\x1e\x32\xb0\xdc\x14\x00\x01\x01\xff\x00\x01\xde\xad\xbe\xef", 15);
+    Put(Path("odd.qkf"), bytes);
+    auto shown = Run({"show", Path("odd.qkf"), "--json"});
+    ASSERT_EQ(shown.exitCode, 0) << shown.err;
+    Put(Path("odd.json"), shown.out);
+    auto imported = Run({"import", Path("odd.json"), "-o", Path("back.qkf")});
+    ASSERT_EQ(imported.exitCode, 0) << imported.err;
+    EXPECT_EQ(Slurp(Path("back.qkf")), bytes);
+    auto written = Run({"--demo", "write", Path("back.qkf"), "--yes", "--verify"});
+    EXPECT_EQ(written.exitCode, 0) << written.err;
+    EXPECT_NE(written.out.find("Verified"), std::string::npos);
+
+    auto read = Run({"--demo", "read", "--json"});
+    Put(Path("device.json"), read.out);
+    ASSERT_EQ(Run({"import", Path("device.json"), "-o", Path("device.qkf")}).exitCode, 0);
+    EXPECT_EQ(Slurp(Path("device.qkf")), kFactory);
+}
+
+TEST_F(Vt350ctlTest, ImportRefusesWhatNoEditorWrites) {
+    auto read = Run({"show", Path("none.qkf")});
+    EXPECT_EQ(read.exitCode, 5);
+    Put(Path("f.qkf"), kFactory);
+    std::string json = Run({"show", Path("f.qkf"), "--json"}).out;
+    auto replace = [&](const std::string& from, const std::string& to) {
+        json.replace(json.find(from), from.size(), to);
+    };
+    replace("\"continuous_current_a\": 15", "\"continuous_current_a\": 31");
+    replace("\"peak_current_a\": 30", "\"peak_current_a\": 0");
+    replace("\"motor_voltage_v\": 36", "\"motor_voltage_v\": 40");
+    replace("\"pas_level\": \"Mid\"", "\"pas_level\": \"Max\"");
+    replace("\"pas_direction\": \"FWD\"", "\"pas_direction\": 2");
+    replace("\"regen_brake\": 110", "\"regen_brake\": 221");
+    Put(Path("bad.json"), json);
+    auto r = Run({"import", Path("bad.json"), "-o", Path("bad.qkf")});
+    EXPECT_EQ(r.exitCode, 5);
+    for (const char* field : {"continuous_current_a: must be a whole number from 1 to 30",
+                              "peak_current_a: must be a whole number from 1 to 50",
+                              "motor_voltage_v: must be 24, 36 or 48", "pas_level: must be",
+                              "pas_direction: must be", "regen_brake: must be"}) {
+        EXPECT_NE(r.err.find(field), std::string::npos) << field << "\n" << r.err;
+    }
+    EXPECT_FALSE(fs::exists(Path("bad.qkf")));
+    Put(Path("broken.json"), "{\"continuous_current_a\": ");
+    EXPECT_EQ(Run({"import", Path("broken.json"), "-o", Path("x.qkf")}).exitCode, 5);
+}
+
+TEST_F(Vt350ctlTest, WriteAsksUnlessYes) {
+    Put(Path("f.qkf"), kFactory);
+    auto declined = Run({"--demo", "write", Path("f.qkf")}, "n\n");
+    EXPECT_EQ(declined.exitCode, 1);
+    EXPECT_NE(declined.err.find("nothing was written"), std::string::npos);
+    auto accepted = Run({"--demo", "write", Path("f.qkf")}, "y\n");
+    EXPECT_EQ(accepted.exitCode, 0) << accepted.err;
+    EXPECT_NE(accepted.out.find("Parameters stored."), std::string::npos);
+}
+
+TEST_F(Vt350ctlTest, BareCommandsWaitForTheirAcknowledgements) {
+    EXPECT_EQ(Run({"--demo", "reset"}).out, "Factory settings restored.\n");
+    EXPECT_EQ(Run({"--demo", "connect"}).out, "Connected.\n");
+    EXPECT_EQ(Run({"--demo", "disconnect"}).out, "Disconnected.\n");
+    // Late answers and floods of unrelated acknowledgements still find the right reply.
+    EXPECT_EQ(Run({"--demo", "--demo-behaviour", "late=5", "reset"}).exitCode, 0);
+    EXPECT_EQ(Run({"--demo", "--demo-behaviour", "flood", "disconnect"}).exitCode, 0);
+}
+
+TEST_F(Vt350ctlTest, DiffComparesParameterByParameter) {
+    Put(Path("a.qkf"), kFactory);
+    std::string other = kFactory;
+    other[1] = 35;
+    other[14] = 1;
+    Put(Path("b.qkf"), other);
+    auto r = Run({"diff", Path("a.qkf"), Path("b.qkf")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.out.find("Peak current: 30 A -> 35 A"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Reserved bytes: 00 00 00 00 -> 00 00 00 01"), std::string::npos);
+    auto same = Run({"--demo", "diff", Path("a.qkf"), "device"});
+    EXPECT_EQ(same.exitCode, 0) << same.err;
+    EXPECT_EQ(same.out, "No differences.\n");
+}
+
+TEST_F(Vt350ctlTest, ExitCodesForEachFailure) {
+    EXPECT_EQ(Run({"--demo", "--demo-behaviour", "absent", "read"}).exitCode, 3);
+    EXPECT_EQ(Run({"--demo", "--demo-behaviour", "refuse", "read"}).exitCode, 3);
+    EXPECT_EQ(Run({"--demo", "--demo-behaviour", "errors", "read"}).exitCode, 1);
+    auto silent = Run({"--demo", "--demo-behaviour", "silent", "--timeout", "0.3", "read"});
+    EXPECT_EQ(silent.exitCode, 4);
+    EXPECT_EQ(silent.err, "vt350ctl: the controller did not answer within 0.30 s\n");
+    EXPECT_EQ(Run({"--demo", "--demo-behaviour", "badcheck", "--timeout", "0.3", "read"}).exitCode,
+              4);
+    Put(Path("short.qkf"), "\x01\x02");
+    EXPECT_EQ(Run({"--demo", "write", Path("short.qkf"), "--yes"}).exitCode, 5);
+    EXPECT_EQ(Run({"--demo", "read", "-o", dir_.string()}).exitCode, 5);
+    EXPECT_EQ(Run({"frobnicate"}).exitCode, 2);
+    EXPECT_EQ(Run({"--timeout", "soon", "read"}).exitCode, 2);
+    EXPECT_EQ(Run({}).exitCode, 2);
+    EXPECT_EQ(Run({"--demo", "--demo-behaviour", "grumpy", "read"}).exitCode, 2);
+}
+
+TEST_F(Vt350ctlTest, HelpAndVersion) {
+    auto help = Run({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_NE(help.out.find("Exit status"), std::string::npos);
+    auto writeHelp = Run({"write", "--help"});
+    EXPECT_NE(writeHelp.out.find("--verify"), std::string::npos);
+    auto version = Run({"--version"});
+    EXPECT_EQ(version.out.substr(0, 9), "vt350ctl ");
+}
