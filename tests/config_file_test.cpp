@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include "test_support.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -13,18 +15,7 @@ namespace {
 
 class ConfigFileTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("vt350-files-" + std::to_string(getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override {
-        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(dir_);
-    }
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+    std::string Path(const std::string& name) const { return tmp_ / name; }
     static void Write(const std::string& path, const std::string& bytes) {
         std::ofstream(path, std::ios::binary) << bytes;
     }
@@ -37,7 +28,8 @@ class ConfigFileTest : public ::testing::Test {
         for (std::size_t i = 0; i < 15; ++i) r.Set(i, static_cast<std::uint8_t>(0xA0 + i));
         return r;
     }
-    fs::path dir_;
+    TempDir tmp_{"vt350-files"};
+    const fs::path& dir_ = tmp_.path();
 };
 
 }  // namespace

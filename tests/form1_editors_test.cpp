@@ -2,19 +2,7 @@
 #include <QTest>
 
 #include "form1_fixture.h"
-
-namespace {
-
-ConfigRecord RecordOf(std::initializer_list<std::uint8_t> bytes) {
-    std::uint8_t all[15] = {};
-    std::size_t i = 0;
-    for (auto b : bytes) all[i++] = b;
-    ConfigRecord r;
-    r.ReplaceAll(all);
-    return r;
-}
-
-}  // namespace
+#include "test_support.h"
 
 TEST(PercentText, RoundsPadsAndShowsZero) {
     EXPECT_EQ(PercentText(256, 256), "100%");

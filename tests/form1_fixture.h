@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "protocol/virtual_controller.h"
+#include "test_support.h"
 #include "ui/form1.h"
 #include "ui_doubles.h"
 
@@ -14,18 +15,8 @@
 // in a folder of its own.
 class Form1Test : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir = std::filesystem::temp_directory_path() /
-              ("vt350-ui-" + std::to_string(getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
-        autosave = (dir / "Data.qkf").string();
-    }
-    void TearDown() override {
-        form.reset();
-        std::filesystem::remove_all(dir);
-    }
+    void SetUp() override { autosave = (dir / "Data.qkf").string(); }
+    void TearDown() override { form.reset(); }
     Form1& Make(bool plugged = true) {
         platform = std::make_unique<VirtualHidPlatform>(controller, plugged);
         form =
@@ -36,13 +27,14 @@ class Form1Test : public ::testing::Test {
         Make(plugged).Load();
         return *form;
     }
-    std::string Path(const std::string& name) const { return (dir / name).string(); }
+    std::string Path(const std::string& name) const { return tmp / name; }
 
     VirtualController controller;
     std::unique_ptr<VirtualHidPlatform> platform;
     ScriptedDialogs dialogs;
     RecordingTone tone;
-    std::filesystem::path dir;
+    TempDir tmp{"vt350-ui"};
+    const std::filesystem::path& dir = tmp.path();
     std::string autosave;
     std::unique_ptr<Form1> form;
 };

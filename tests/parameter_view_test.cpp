@@ -2,23 +2,12 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-ConfigRecord Of(std::initializer_list<std::uint8_t> bytes) {
-    std::uint8_t all[15] = {};
-    std::size_t i = 0;
-    for (auto b : bytes) all[i++] = b;
-    ConfigRecord r;
-    r.ReplaceAll(all);
-    return r;
-}
-
-}  // namespace
+#include "test_support.h"
 
 TEST(ParameterView, JsonRoundTripForEveryEditableValue) {
-    for (auto record : {Of({1, 1, 85, 0, 20, 0, 0, 0, 0x00, 1, 1}),
-                        Of({30, 50, 176, 220, 30, 1, 1, 1, 0xFF, 0, 0, 255, 0, 128, 7}),
-                        Of({12, 40, 135, 17, 25, 1, 0, 1, 0x2A, 200, 99, 1, 2, 3, 4})}) {
+    for (auto record : {RecordOf({1, 1, 85, 0, 20, 0, 0, 0, 0x00, 1, 1}),
+                        RecordOf({30, 50, 176, 220, 30, 1, 1, 1, 0xFF, 0, 0, 255, 0, 128, 7}),
+                        RecordOf({12, 40, 135, 17, 25, 1, 0, 1, 0x2A, 200, 99, 1, 2, 3, 4})}) {
         ConfigRecord back;
         std::vector<std::string> errors;
         ASSERT_TRUE(RecordFromJson(RecordToJson(record), back, errors))
@@ -28,14 +17,14 @@ TEST(ParameterView, JsonRoundTripForEveryEditableValue) {
 }
 
 TEST(ParameterView, UnknownCodesAreShownAndRefusedOnImport) {
-    const ConfigRecord odd = Of({45, 0, 100, 250, 0, 7, 2, 3});
+    const ConfigRecord odd = RecordOf({45, 0, 100, 250, 0, 7, 2, 3});
     const std::string text = DescribeRecord(odd);
     EXPECT_NE(text.find("unknown (code 100)"), std::string::npos);
     EXPECT_NE(text.find("PAS direction           unknown (7)"), std::string::npos);
-    ConfigRecord back = Of({9});
+    ConfigRecord back = RecordOf({9});
     std::vector<std::string> errors;
     EXPECT_FALSE(RecordFromJson(RecordToJson(odd), back, errors));
-    EXPECT_EQ(back, Of({9})) << "a refused import changes nothing";
+    EXPECT_EQ(back, RecordOf({9})) << "a refused import changes nothing";
     // current, peak, voltage, level, direction, reversion, mode, brake
     EXPECT_EQ(errors.size(), 8u);
 }
@@ -53,7 +42,7 @@ TEST(ParameterView, MissingAndUnknownKeysAreNamed) {
 }
 
 TEST(ParameterView, DiffNamesEachChangedParameter) {
-    const ConfigRecord a = Of({10, 20, 85, 0, 20, 0, 0, 0, 0, 0, 0});
+    const ConfigRecord a = RecordOf({10, 20, 85, 0, 20, 0, 0, 0, 0, 0, 0});
     ConfigRecord b = a;
     EXPECT_TRUE(DiffRecords(a, b).empty());
     b.Set(2, 176);

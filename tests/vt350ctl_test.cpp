@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "run_process.h"
+#include "test_support.h"
 
 namespace fs = std::filesystem;
 
@@ -13,19 +14,11 @@ namespace {
 
 class Vt350ctlTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("vt350ctl-" + std::to_string(getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
     ProcessResult Run(std::vector<std::string> args, const std::string& input = "") {
         args.insert(args.begin(), VT350CTL_PATH);
         return RunProcess(args, input);
     }
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+    std::string Path(const std::string& name) const { return tmp_ / name; }
     static std::string Slurp(const std::string& path) {
         std::ifstream in(path, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), {}};
@@ -33,7 +26,8 @@ class Vt350ctlTest : public ::testing::Test {
     static void Put(const std::string& path, const std::string& bytes) {
         std::ofstream(path, std::ios::binary) << bytes;
     }
-    fs::path dir_;
+    TempDir tmp_{"vt350ctl"};
+    const fs::path& dir_ = tmp_.path();
 };
 
 const std::string kFactory("\x0f\x1e\x87\x6e\x19\x01\x00\x00\x01\x00\x80\x00\x00\x00\x00", 15);

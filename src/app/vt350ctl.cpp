@@ -170,22 +170,22 @@ int OpenSession(ControllerSession& session, int timeoutMs) {
     return SessionFailure(session.Open(), session, timeoutMs);
 }
 
-int LoadFile(const std::string& path, ConfigRecord& record) {
-    const FileResult result = LoadRecord(path, record, LoadMode::kWholeRecord);
+// The file layer's sentence, in the program's own form: lower case, no full stop.
+int FileOutcome(const FileResult& result, const std::string& path) {
     if (result.ok()) return kOk;
     std::string text = DescribeFileResult(result, path);
     if (!text.empty() && text.back() == '.') text.pop_back();
-    text[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
+    if (!text.empty())
+        text[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
     return Fail(kFileError, text);
 }
 
+int LoadFile(const std::string& path, ConfigRecord& record) {
+    return FileOutcome(LoadRecord(path, record, LoadMode::kWholeRecord), path);
+}
+
 int SaveFile(const std::string& path, const ConfigRecord& record) {
-    const FileResult result = SaveRecord(path, record);
-    if (result.ok()) return kOk;
-    std::string text = DescribeFileResult(result, path);
-    if (!text.empty() && text.back() == '.') text.pop_back();
-    text[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
-    return Fail(kFileError, text);
+    return FileOutcome(SaveRecord(path, record), path);
 }
 
 int ReadDevice(const Options& o, ConfigRecord& record) {

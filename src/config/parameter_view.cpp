@@ -65,27 +65,54 @@ std::string IndexText(std::uint8_t b, const char* name0, const char* name1) {
     return b == 0 ? name0 : b == 1 ? name1 : "unknown (" + std::to_string(b) + ")";
 }
 
+// A byte that holds a whole number from `low` to `high`, shown with `unit`.
+Field WholeField(const char* label, const char* key, std::size_t byte, int low, int high,
+                 const char* unit) {
+    return {label, key, [=](const ConfigRecord& r) { return std::to_string(r.Get(byte)) + unit; },
+            [=](const ConfigRecord& r) { return std::to_string(r.Get(byte)); },
+            [=](const JsonValue& v, ConfigRecord& r) {
+                int n = 0;
+                auto e = Whole(v, low, high, n);
+                if (e.empty()) r.Set(byte, static_cast<std::uint8_t>(n));
+                return e;
+            }};
+}
+
+// A speed scale: 1 to 256 on the bar, 256 stored as 0.
+Field ScaleField(const char* label, const char* key, std::size_t byte) {
+    return {label, key,
+            [=](const ConfigRecord& r) {
+                const int value = ScaleValue(r.Get(byte));
+                return std::to_string(PercentOf(value, 256)) + "% (" + std::to_string(value) +
+                       "/256)";
+            },
+            [=](const ConfigRecord& r) { return std::to_string(ScaleValue(r.Get(byte))); },
+            [=](const JsonValue& v, ConfigRecord& r) {
+                int n = 0;
+                auto e = Whole(v, 1, 256, n);
+                if (e.empty()) r.Set(byte, static_cast<std::uint8_t>(n % 256));
+                return e;
+            }};
+}
+
+// A two-element option group's index: named in JSON, described in words.
+Field OptionField(const char* label, const char* key, std::size_t byte, const char* name0,
+                  const char* name1, const char* text0, const char* text1) {
+    return {label, key, [=](const ConfigRecord& r) { return IndexText(r.Get(byte), text0, text1); },
+            [=](const ConfigRecord& r) { return IndexJson(r.Get(byte), name0, name1); },
+            [=](const JsonValue& v, ConfigRecord& r) {
+                int n = 0;
+                auto e = OptionIndex(v, name0, name1, n);
+                if (e.empty()) r.Set(byte, static_cast<std::uint8_t>(n));
+                return e;
+            }};
+}
+
 const std::vector<Field>& Fields() {
     using R = ConfigRecord;
     static const std::vector<Field> fields = {
-        {"Continuous current", "continuous_current_a",
-         [](const R& r) { return std::to_string(r.Get(0)) + " A"; },
-         [](const R& r) { return std::to_string(r.Get(0)); },
-         [](const JsonValue& v, R& r) {
-             int n = 0;
-             auto e = Whole(v, 1, 30, n);
-             if (e.empty()) r.Set(0, static_cast<std::uint8_t>(n));
-             return e;
-         }},
-        {"Peak current", "peak_current_a",
-         [](const R& r) { return std::to_string(r.Get(1)) + " A"; },
-         [](const R& r) { return std::to_string(r.Get(1)); },
-         [](const JsonValue& v, R& r) {
-             int n = 0;
-             auto e = Whole(v, 1, 50, n);
-             if (e.empty()) r.Set(1, static_cast<std::uint8_t>(n));
-             return e;
-         }},
+        WholeField("Continuous current", "continuous_current_a", 0, 1, 30, " A"),
+        WholeField("Peak current", "peak_current_a", 1, 1, 50, " A"),
         {"Motor voltage", "motor_voltage_v",
          [](const R& r) {
              for (int i = 0; i < 3; ++i) {
@@ -159,59 +186,12 @@ const std::vector<Field>& Fields() {
              }
              return std::string("must be \"Low\", \"Mid\" or \"High\"");
          }},
-        {"PAS direction", "pas_direction",
-         [](const R& r) { return IndexText(r.Get(5), "REV", "FWD"); },
-         [](const R& r) { return IndexJson(r.Get(5), "REV", "FWD"); },
-         [](const JsonValue& v, R& r) {
-             int n = 0;
-             auto e = OptionIndex(v, "REV", "FWD", n);
-             if (e.empty()) r.Set(5, static_cast<std::uint8_t>(n));
-             return e;
-         }},
-        {"Forward speed scale", "speed_scale",
-         [](const R& r) {
-             return std::to_string(PercentOf(ScaleValue(r.Get(9)), 256)) + "% (" +
-                    std::to_string(ScaleValue(r.Get(9))) + "/256)";
-         },
-         [](const R& r) { return std::to_string(ScaleValue(r.Get(9))); },
-         [](const JsonValue& v, R& r) {
-             int n = 0;
-             auto e = Whole(v, 1, 256, n);
-             if (e.empty()) r.Set(9, static_cast<std::uint8_t>(n % 256));
-             return e;
-         }},
-        {"Reversion", "reversion",
-         [](const R& r) { return IndexText(r.Get(6), "disabled", "enabled"); },
-         [](const R& r) { return IndexJson(r.Get(6), "Disable", "Enable"); },
-         [](const JsonValue& v, R& r) {
-             int n = 0;
-             auto e = OptionIndex(v, "Disable", "Enable", n);
-             if (e.empty()) r.Set(6, static_cast<std::uint8_t>(n));
-             return e;
-         }},
-        {"Reversion mode", "reversion_mode",
-         [](const R& r) {
-             return IndexText(r.Get(7), "Unimm (at zero speed)", "Immed (immediately)");
-         },
-         [](const R& r) { return IndexJson(r.Get(7), "Unimm", "Immed"); },
-         [](const JsonValue& v, R& r) {
-             int n = 0;
-             auto e = OptionIndex(v, "Unimm", "Immed", n);
-             if (e.empty()) r.Set(7, static_cast<std::uint8_t>(n));
-             return e;
-         }},
-        {"Reversion speed scale", "reversion_speed_scale",
-         [](const R& r) {
-             return std::to_string(PercentOf(ScaleValue(r.Get(10)), 256)) + "% (" +
-                    std::to_string(ScaleValue(r.Get(10))) + "/256)";
-         },
-         [](const R& r) { return std::to_string(ScaleValue(r.Get(10))); },
-         [](const JsonValue& v, R& r) {
-             int n = 0;
-             auto e = Whole(v, 1, 256, n);
-             if (e.empty()) r.Set(10, static_cast<std::uint8_t>(n % 256));
-             return e;
-         }},
+        OptionField("PAS direction", "pas_direction", 5, "REV", "FWD", "REV", "FWD"),
+        ScaleField("Forward speed scale", "speed_scale", 9),
+        OptionField("Reversion", "reversion", 6, "Disable", "Enable", "disabled", "enabled"),
+        OptionField("Reversion mode", "reversion_mode", 7, "Unimm", "Immed",
+                    "Unimm (at zero speed)", "Immed (immediately)"),
+        ScaleField("Reversion speed scale", "reversion_speed_scale", 10),
         {"Regenerative brake", "regen_brake",
          [](const R& r) {
              return std::to_string(PercentOf(r.Get(3), 220)) + "% (" + std::to_string(r.Get(3)) +
