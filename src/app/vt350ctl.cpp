@@ -166,9 +166,23 @@ int SessionFailure(ControllerSession::Status status, const ControllerSession& se
     return kOk;
 }
 
-int OpenSession(ControllerSession& session, int timeoutMs) {
-    return SessionFailure(session.Open(), session, timeoutMs);
-}
+// The controller for one command, opened, with every failure turned into an exit status.
+class Device {
+  public:
+    explicit Device(const Options& o)
+        : target_(o), session_(target_.platform(), quiet_), timeoutMs_(o.timeoutMs) {}
+    int Open() { return Check(session_.Open()); }
+    int Check(ControllerSession::Status status) {
+        return SessionFailure(status, session_, timeoutMs_);
+    }
+    ControllerSession& session() { return session_; }
+
+  private:
+    Target target_;
+    QuietReporter quiet_;
+    ControllerSession session_;
+    int timeoutMs_;
+};
 
 // The file layer's sentence, in the program's own form: lower case, no full stop.
 int FileOutcome(const FileResult& result, const std::string& path) {
@@ -189,11 +203,9 @@ int SaveFile(const std::string& path, const ConfigRecord& record) {
 }
 
 int ReadDevice(const Options& o, ConfigRecord& record) {
-    Target target(o);
-    QuietReporter quiet;
-    ControllerSession session(target.platform(), quiet);
-    if (int rc = OpenSession(session, o.timeoutMs)) return rc;
-    return SessionFailure(session.GetConfig(record, o.timeoutMs), session, o.timeoutMs);
+    Device device(o);
+    if (int rc = device.Open()) return rc;
+    return device.Check(device.session().GetConfig(record, o.timeoutMs));
 }
 
 int CmdList(const Options& o) {
@@ -263,19 +275,13 @@ int CmdWrite(const Options& o) {
     if (int rc = LoadFile(o.args[0], record)) return rc;
     std::cout << DescribeRecord(record);
     if (!o.yes && !Confirm()) return Fail(kDiffers, "not confirmed; nothing was written");
-    Target target(o);
-    QuietReporter quiet;
-    ControllerSession session(target.platform(), quiet);
-    if (int rc = OpenSession(session, o.timeoutMs)) return rc;
-    if (int rc = SessionFailure(session.Store(record, o.timeoutMs), session, o.timeoutMs)) {
-        return rc;
-    }
+    Device device(o);
+    if (int rc = device.Open()) return rc;
+    if (int rc = device.Check(device.session().Store(record, o.timeoutMs))) return rc;
     std::cout << "Parameters stored.\n";
     if (!o.verify) return kOk;
     ConfigRecord readBack;
-    if (int rc = SessionFailure(session.GetConfig(readBack, o.timeoutMs), session, o.timeoutMs)) {
-        return rc;
-    }
+    if (int rc = device.Check(device.session().GetConfig(readBack, o.timeoutMs))) return rc;
     for (std::size_t i = 0; i < ConfigRecord::kParameterCount; ++i) {
         if (readBack.Get(i) != record.Get(i)) {
             for (const auto& line : DiffRecords(record, readBack))
@@ -289,13 +295,9 @@ int CmdWrite(const Options& o) {
 
 int CmdBare(const Options& o, std::uint8_t code, const char* done) {
     if (!o.args.empty()) return Fail(kUsage, o.command + " takes no arguments");
-    Target target(o);
-    QuietReporter quiet;
-    ControllerSession session(target.platform(), quiet);
-    if (int rc = OpenSession(session, o.timeoutMs)) return rc;
-    if (int rc = SessionFailure(session.Command(code, o.timeoutMs), session, o.timeoutMs)) {
-        return rc;
-    }
+    Device device(o);
+    if (int rc = device.Open()) return rc;
+    if (int rc = device.Check(device.session().Command(code, o.timeoutMs))) return rc;
     std::cout << done << "\n";
     return kOk;
 }
