@@ -349,20 +349,17 @@ int CmdImport(const Options& o) {
 int ParseArguments(int argc, char* argv[], Options& o) {
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
-        auto value = [&](const char* what) -> const char* {
-            if (i + 1 >= argc) return nullptr;
-            (void)what;
-            return argv[++i];
-        };
+        // The next argument, or nothing at the end of the line.
+        auto value = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
         if (a == "--demo") {
             o.demo = true;
         } else if (a == "--demo-behaviour") {
-            const char* v = value("LIST");
+            const char* v = value();
             std::string error;
             if (v == nullptr) return Fail(kUsage, "--demo-behaviour needs a list");
             if (!ParseMisbehaviour(v, o.behaviour, error)) return Fail(kUsage, error);
         } else if (a == "--timeout") {
-            const char* v = value("SECONDS");
+            const char* v = value();
             char* end = nullptr;
             const double seconds = v != nullptr ? std::strtod(v, &end) : 0;
             if (v == nullptr || *end != '\0' || seconds <= 0 || seconds > 3600) {
@@ -370,7 +367,7 @@ int ParseArguments(int argc, char* argv[], Options& o) {
             }
             o.timeoutMs = static_cast<int>(seconds * 1000);
         } else if (a == "-o" || a == "--output") {
-            const char* v = value("FILE");
+            const char* v = value();
             if (v == nullptr) return Fail(kUsage, "-o needs a file name");
             o.output = v;
         } else if (a == "--json") {

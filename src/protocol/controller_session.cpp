@@ -30,13 +30,10 @@ ControllerSession::Status ControllerSession::Open() {
     return Status::kOk;
 }
 
-ControllerSession::Status ControllerSession::Exchange(Expect expect, std::uint8_t ackCode,
-                                                      std::uint8_t errorCode, int timeoutMs,
-                                                      ConfigRecord* config) {
-    const char* message = expect == Expect::kConfig || ackCode != kParametersLoaded
-                              ? "Send Command Error"
-                              : "Send Data Error";
-    if (!link_.WriteOutputReport(output_.data(), message)) return Status::kWriteFailed;
+ControllerSession::Status ControllerSession::Exchange(const char* sendError, Expect expect,
+                                                      std::uint8_t ackCode, std::uint8_t errorCode,
+                                                      int timeoutMs, ConfigRecord* config) {
+    if (!link_.WriteOutputReport(output_.data(), sendError)) return Status::kWriteFailed;
     const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
     while (Clock::now() < deadline) {
         const auto started = Clock::now();
@@ -69,17 +66,18 @@ ControllerSession::Status ControllerSession::Command(std::uint8_t code, int time
     const std::uint8_t ack = code == CommandReport::kConnect      ? kConnected
                              : code == CommandReport::kDisconnect ? kDisconnected
                                                                   : kFactoryRestored;
-    return Exchange(Expect::kAck, ack, 0, timeoutMs, nullptr);
+    return Exchange("Send Command Error", Expect::kAck, ack, 0, timeoutMs, nullptr);
 }
 
 ControllerSession::Status ControllerSession::GetConfig(ConfigRecord& out, int timeoutMs) {
     output_.BuildBareCommand(CommandReport::kGetConfig);
-    return Exchange(Expect::kConfig, 0, kGetConfigFailed, timeoutMs, &out);
+    return Exchange("Send Command Error", Expect::kConfig, 0, kGetConfigFailed, timeoutMs, &out);
 }
 
 ControllerSession::Status ControllerSession::Store(const ConfigRecord& record, int timeoutMs) {
     output_.BuildStoreReport(record);
-    return Exchange(Expect::kAck, kParametersLoaded, kLoadFailed, timeoutMs, nullptr);
+    return Exchange("Send Data Error", Expect::kAck, kParametersLoaded, kLoadFailed, timeoutMs,
+                    nullptr);
 }
 
 const char* StatusText(ControllerSession::Status status) {

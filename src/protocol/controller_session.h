@@ -37,8 +37,8 @@ class ControllerSession {
 
   private:
     enum class Expect { kAck, kConfig };
-    Status Exchange(Expect expect, std::uint8_t ackCode, std::uint8_t errorCode, int timeoutMs,
-                    ConfigRecord* config);
+    Status Exchange(const char* sendError, Expect expect, std::uint8_t ackCode,
+                    std::uint8_t errorCode, int timeoutMs, ConfigRecord* config);
 
     HidLink link_;
     HidPlatform& platform_;
