@@ -22,25 +22,19 @@ class FakeHidPlatform : public HidPlatform {
         out = interfaces;
         return true;
     }
-    HidHandle OpenQuery(const std::string& path) override {
+    HidOpenResult OpenQuery(const std::string& path) override {
         calls.push_back("query " + path);
-        if (refuseQuery.count(path)) {
-            errno = 5;
-            return kInvalidHandle;
-        }
+        if (refuseQuery.count(path)) return {kInvalidHandle, 5};
         return NewHandle();
     }
-    HidHandle OpenRead(const std::string& path) override {
+    HidOpenResult OpenRead(const std::string& path) override {
         calls.push_back("open-read " + path);
-        if (refuseRead.count(path)) {
-            errno = 13;
-            return kInvalidHandle;
-        }
+        if (refuseRead.count(path)) return {kInvalidHandle, 13};
         return NewHandle();
     }
-    HidHandle OpenWrite(const std::string& path) override {
+    HidOpenResult OpenWrite(const std::string& path) override {
         calls.push_back("open-write " + path);
-        if (refuseWrite.count(path)) return kInvalidHandle;
+        if (refuseWrite.count(path)) return {kInvalidHandle, 1};
         return NewHandle();
     }
     ReadStatus Read(HidHandle, std::uint8_t* report, int timeoutMs) override {
@@ -50,14 +44,11 @@ class FakeHidPlatform : public HidPlatform {
         reads.pop_front();
         return ReadStatus::kReceived;
     }
-    bool Write(HidHandle handle, const std::uint8_t* report) override {
-        if (failWrites) {
-            errno = 32;
-            return false;
-        }
+    int Write(HidHandle handle, const std::uint8_t* report) override {
+        if (failWrites) return 32;
         writes.emplace_back(report, report + kOutputReportSize);
         lastWriteHandle = handle;
-        return true;
+        return 0;
     }
     void Close(HidHandle handle) override {
         calls.push_back("close " + std::to_string(handle));
@@ -90,9 +81,9 @@ class FakeHidPlatform : public HidPlatform {
     HidHandle lastWriteHandle = kInvalidHandle;
 
   private:
-    HidHandle NewHandle() {
+    HidOpenResult NewHandle() {
         ++open;
-        return nextHandle++;
+        return {nextHandle++, 0};
     }
     HidHandle nextHandle = 100;
 };

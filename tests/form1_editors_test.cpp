@@ -160,8 +160,9 @@ TEST_F(Form1Test, RefreshFromTheAllZeroRecord) {
     EXPECT_TRUE(f.Option7[0]->isChecked());
     EXPECT_EQ(f.HScroll1->value(), 256);
     EXPECT_EQ(f.HScroll2->value(), 256);
-    EXPECT_EQ(f.Text1->text(), "0");
-    EXPECT_EQ(f.Text4->text(), "0");
+    // A current limit of 0 becomes 1 and is shown as such.
+    EXPECT_EQ(f.Text1->text(), "1");
+    EXPECT_EQ(f.Text4->text(), "1");
     EXPECT_EQ(f.record().Get(0), 1);
     EXPECT_EQ(f.record().Get(1), 1);
     EXPECT_EQ(f.record().Get(9), 0);

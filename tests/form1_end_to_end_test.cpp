@@ -6,6 +6,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "config/parameter_view.h"
+
 #include "form1_fixture.h"
 
 namespace {
@@ -21,7 +23,7 @@ std::string ReadFile(const std::string& path) {
 
 TEST_F(Form1Test, GetConfigFillsEveryEditor) {
     Form1& f = MakeLoaded();
-    f.Command5_Click();
+    Press(f.Command5);
     EXPECT_EQ(controller.received.back(), (Wire{0, 2, 4, 4}));
     EXPECT_TRUE(f.Command5->isEnabled());
     f.PollTick();
@@ -50,7 +52,7 @@ TEST_F(Form1Test, StoreSendsTheRecordWithCheckBytes) {
     f.record().Set(0, 25);
     f.record().Set(12, 0x77);
     dialogs.answers = {true};
-    f.Command1_Click();
+    Press(f.Command1);
     EXPECT_EQ(dialogs.questions, std::vector<std::string>{"Would you decide to store or save?"});
     EXPECT_EQ(controller.received.back(),
               (Wire{0, 1, 25, 30, 135, 110, 25, 1, 0, 0, 1, 0, 128,
@@ -60,7 +62,7 @@ TEST_F(Form1Test, StoreSendsTheRecordWithCheckBytes) {
     EXPECT_EQ(f.Label16->text(), "Load Success");
     EXPECT_EQ(controller.stored.Get(0), 25);
     // The next bare command carries the store report's tail.
-    f.Command3_Click();
+    Press(f.Command3);
     Wire expected = controller.received[controller.received.size() - 2];
     expected[1] = 2;
     expected[2] = expected[3] = 1;
@@ -73,7 +75,7 @@ TEST_F(Form1Test, CancelAtTheStoreQuestionWritesNothing) {
     f.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
     dialogs.answers = {false};
-    f.Command1_Click();
+    Press(f.Command1);
     EXPECT_TRUE(controller.received.empty());
     EXPECT_TRUE(f.Command1->isEnabled());
     EXPECT_TRUE(f.Command1->hasFocus());
@@ -85,14 +87,14 @@ TEST_F(Form1Test, ErrorReplyBlinksUntilAnAcknowledgement) {
     Form1& f = MakeLoaded();
     f.show();
     controller.behaviour.errorReplies = true;
-    f.Command5_Click();
+    Press(f.Command5);
     f.PollTick();
     EXPECT_EQ(f.Label16->text(), "GetConfig Error");
     EXPECT_TRUE(f.Timer2->isActive());
     f.BlinkTick();
     EXPECT_FALSE(f.Label16->isVisible());
     controller.behaviour.errorReplies = false;
-    f.Command3_Click();
+    Press(f.Command3);
     f.PollTick();
     EXPECT_EQ(f.Label16->text(), "Connect Success");
     EXPECT_FALSE(f.Timer2->isActive());
@@ -104,7 +106,7 @@ TEST_F(Form1Test, BadCheckBytesChangeNothingAndClearTheBuffer) {
     Form1& f = MakeLoaded();
     f.record().Set(0, 7);
     controller.behaviour.badCheckBytes = true;
-    f.Command5_Click();
+    Press(f.Command5);
     f.PollTick();
     EXPECT_EQ(f.record().Get(0), 7);
     EXPECT_TRUE(f.Label16->text().isEmpty());
@@ -114,41 +116,41 @@ TEST_F(Form1Test, BadCheckBytesChangeNothingAndClearTheBuffer) {
 
 TEST_F(Form1Test, UnplugAndReplug) {
     Form1& f = MakeLoaded();
-    ASSERT_NE(f.link().ReadHandle, -1);
+    ASSERT_NE(f.link().readHandle(), -1);
     platform->Unplug();
-    EXPECT_EQ(f.link().DeviceDetected, 0);
-    f.Command3_Click();
+    EXPECT_FALSE(f.link().present());
+    Press(f.Command3);
     EXPECT_TRUE(controller.received.empty());
     EXPECT_TRUE(dialogs.errors.empty());
     f.PollTick();
-    EXPECT_EQ(f.link().ReadHandle, -1);
-    EXPECT_EQ(f.link().WriteHandle, -1);
+    EXPECT_EQ(f.link().readHandle(), -1);
+    EXPECT_EQ(f.link().writeHandle(), -1);
     EXPECT_EQ(platform->openHandles(), 0);
     platform->Plug();
     f.PollTick();
-    EXPECT_NE(f.link().ReadHandle, -1);
-    f.Command3_Click();
+    EXPECT_NE(f.link().readHandle(), -1);
+    Press(f.Command3);
     EXPECT_EQ(controller.received.size(), 1u);
 }
 
 TEST_F(Form1Test, StartWithoutTheControllerIsQuietUntilItArrives) {
     Form1& f = MakeLoaded(false);
     for (int i = 0; i < 3; ++i) f.PollTick();
-    f.Command3_Click();
+    Press(f.Command3);
     EXPECT_TRUE(dialogs.errors.empty());
     EXPECT_TRUE(controller.received.empty());
     platform->Plug();
     f.PollTick();
-    f.Command3_Click();
+    Press(f.Command3);
     EXPECT_EQ(controller.received.size(), 1u);
 }
 
 TEST_F(Form1Test, FailedWritesAreReportedPerPress) {
     Form1& f = MakeLoaded();
     controller.behaviour.failWrites = true;
-    f.Command4_Click();
+    Press(f.Command4);
     dialogs.answers = {true};
-    f.Command1_Click();
+    Press(f.Command1);
     EXPECT_EQ(dialogs.errors, (std::vector<std::string>{"Send Command Error", "Send Data Error"}));
     EXPECT_TRUE(f.Command4->isEnabled());
     EXPECT_TRUE(f.Command1->isEnabled());
@@ -179,7 +181,7 @@ TEST_F(Form1Test, ExitWritesTheAutosaveAndTheNextStartRestoresIt) {
     {
         Form1& f = MakeLoaded(false);
         f.record().ReplaceAll(bytes);
-        f.Command2_Click();  // Exit
+        Press(f.Command2);  // Exit
     }
     EXPECT_EQ(ReadFile(autosave), std::string(reinterpret_cast<char*>(bytes), 15));
     form.reset();
@@ -220,12 +222,12 @@ TEST_F(Form1Test, SaveAsThenOpenRoundTripsAll15Bytes) {
     f.record().ReplaceAll(bytes);
     const std::string path = Path("set.qkf");
     dialogs.fileNames = {path};
-    f.Command8_Click();
+    Press(f.Command8);
     EXPECT_EQ(dialogs.titles, std::vector<std::string>{"Save As"});
     EXPECT_TRUE(dialogs.questions.empty()) << "a new file needs no question";
     f.record() = ConfigRecord{};
     dialogs.fileNames = {path};
-    f.Command7_Click();
+    Press(f.Command7);
     EXPECT_EQ(dialogs.titles.back(), "Open");
     EXPECT_EQ(std::vector<std::uint8_t>(f.record().Bytes().begin(), f.record().Bytes().end()),
               std::vector<std::uint8_t>(bytes, bytes + 15));
@@ -238,13 +240,13 @@ TEST_F(Form1Test, SaveAsOverAnExistingFileAsksFirst) {
     std::ofstream(path, std::ios::binary) << std::string(20, 'z');
     dialogs.fileNames = {path};
     dialogs.answers = {false};
-    f.Command8_Click();
+    Press(f.Command8);
     EXPECT_EQ(dialogs.questions,
               std::vector<std::string>{"The file already exists. Would you overwrite it?"});
     EXPECT_EQ(ReadFile(path), std::string(20, 'z'));
     dialogs.fileNames = {path};
     dialogs.answers = {true};
-    f.Command8_Click();
+    Press(f.Command8);
     const std::string written = ReadFile(path);
     EXPECT_EQ(written.size(), 20u);
     EXPECT_EQ(written.substr(15), "zzzzz");
@@ -255,13 +257,13 @@ TEST_F(Form1Test, OpenRefusesShortFilesAndIgnoresCancelAndMissingNames) {
     Form1& f = MakeLoaded(false);
     f.record().Set(0, 9);
     dialogs.fileNames = {std::nullopt, Path("missing.qkf")};
-    f.Command7_Click();
-    f.Command7_Click();
+    Press(f.Command7);
+    Press(f.Command7);
     EXPECT_TRUE(dialogs.errors.empty());
     const std::string path = Path("short.qkf");
     std::ofstream(path, std::ios::binary) << "\x01\x02\x03";
     dialogs.fileNames = {path};
-    f.Command7_Click();
+    Press(f.Command7);
     ASSERT_EQ(dialogs.errors.size(), 1u);
     EXPECT_NE(dialogs.errors[0].find("short.qkf"), std::string::npos);
     EXPECT_EQ(f.record().Get(0), 9);
@@ -270,7 +272,7 @@ TEST_F(Form1Test, OpenRefusesShortFilesAndIgnoresCancelAndMissingNames) {
 TEST_F(Form1Test, SaveAsCancelledWritesNothing) {
     Form1& f = MakeLoaded(false);
     dialogs.fileNames = {std::nullopt};
-    f.Command8_Click();
+    Press(f.Command8);
     EXPECT_TRUE(dialogs.errors.empty());
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 0);
 }
@@ -282,14 +284,89 @@ TEST_F(Form1Test, FailedNotificationRegistrationIsReported) {
     form = std::make_unique<Form1>(Form1Services{dialogs, *platform, refusing, tone, autosave});
     form->Load();
     EXPECT_EQ(dialogs.errors, std::vector<std::string>{"RegisterDeviceNotification failed"});
-    EXPECT_NE(form->link().ReadHandle, -1) << "the load goes on";
+    EXPECT_NE(form->link().readHandle(), -1) << "the load goes on";
     form.reset();  // before `refusing` goes
 }
 
 TEST_F(Form1Test, TimersDriveThePollWhenTheEventLoopRuns) {
     Form1& f = MakeLoaded();
-    f.Command5_Click();
+    Press(f.Command5);
     QTest::qWait(60);  // the first tick comes after 10 ms
     EXPECT_EQ(f.Label16->text(), "GetConfig Success");
     EXPECT_EQ(f.Timer1->interval(), 200);
+}
+
+// Every button, pressed twice on the shown window, does its own job each time: a pair of
+// swapped handlers, a button left unwired or left disabled after its first press fails here.
+TEST_F(Form1Test, EachButtonDoesItsOwnJobEveryTime) {
+    Form1& f = MakeLoaded();
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    const std::pair<QPushButton*, std::uint8_t> bare[] = {
+        {f.Command3, 1}, {f.Command4, 2}, {f.Command5, 4}, {f.Command6, 3}};
+    for (const auto& [button, code] : bare) {
+        for (int press = 0; press < 2; ++press) {
+            controller.received.clear();
+            Press(button);
+            ASSERT_EQ(controller.received.size(), 1u) << button->objectName().toStdString();
+            EXPECT_EQ(controller.received.back(), (Wire{0, 2, code, code}))
+                << button->objectName().toStdString() << " press " << press;
+            EXPECT_TRUE(button->isEnabled());
+        }
+    }
+    for (int press = 0; press < 2; ++press) {
+        controller.received.clear();
+        dialogs.answers = {true};
+        Press(f.Command1);
+        ASSERT_EQ(controller.received.size(), 1u) << "Store/Save press " << press;
+        EXPECT_EQ(controller.received.back()[1], 1);
+    }
+    Press(f.Command7);
+    Press(f.Command8);
+    EXPECT_EQ(dialogs.titles, (std::vector<std::string>{"Open", "Save As"}));
+    Press(f.Command2);
+    EXPECT_FALSE(f.isVisible()) << "Exit closes the window";
+}
+
+// The editors and the command line read one parameter table: the limits an editor takes
+// are the limits the JSON form takes, for every setting typed or chosen in the window.
+TEST_F(Form1Test, EditorsAndTheJsonFormFollowTheParameterTable) {
+    Form1& f = MakeLoaded();
+    f.show();
+    Press(f.Command5);
+    f.PollTick();
+    ASSERT_EQ(f.record(), VirtualController::FactoryRecord());
+    for (auto [box, id] : {std::pair{f.Text1, ParameterId::kContinuousCurrent},
+                           std::pair{f.Text4, ParameterId::kPeakCurrent}}) {
+        const ParameterSpec& spec = Parameter(id);
+        box->clear();
+        QTest::keyClicks(box, QString::number(spec.high));
+        EXPECT_EQ(f.record().Get(spec.byte), spec.high) << spec.label;
+        EXPECT_TRUE(dialogs.errors.empty());
+        ConfigRecord imported;
+        std::vector<std::string> errors;
+        EXPECT_TRUE(RecordFromJson(RecordToJson(f.record()), imported, errors)) << spec.label;
+        QTest::keyClick(box, Qt::Key_End);
+        QTest::keyClicks(box, "0");  // ten times the limit
+        EXPECT_EQ(dialogs.errors.size(), 1u) << spec.label << " above its limit";
+        dialogs.errors.clear();
+        ConfigRecord over = f.record();
+        over.Set(spec.byte, static_cast<std::uint8_t>(spec.high + 1));
+        EXPECT_FALSE(RecordFromJson(RecordToJson(over), imported, errors)) << spec.label;
+    }
+    const std::pair<std::vector<QRadioButton*>, ParameterId> groups[] = {
+        {{f.Option1.begin(), f.Option1.end()}, ParameterId::kMotorVoltage},
+        {{f.Option2.begin(), f.Option2.end()}, ParameterId::kPasLevel},
+        {{f.Option3.begin(), f.Option3.end()}, ParameterId::kPasDirection},
+        {{f.Option5.begin(), f.Option5.end()}, ParameterId::kMotorType},
+        {{f.Option6.begin(), f.Option6.end()}, ParameterId::kReversion}};
+    for (const auto& [group, id] : groups) {
+        const ParameterSpec& spec = Parameter(id);
+        ASSERT_EQ(group.size(), spec.choices.size());
+        for (std::size_t i = 0; i < group.size(); ++i) {
+            QTest::mouseClick(group[i], Qt::LeftButton);
+            EXPECT_EQ(ChoiceIndex(spec, f.record()), static_cast<int>(i)) << spec.label;
+            EXPECT_NE(DescribeRecord(f.record()).find(spec.choices[i].text), std::string::npos);
+        }
+    }
 }

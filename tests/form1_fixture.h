@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <unistd.h>
+#include <QTest>
 
 #include <filesystem>
 #include <memory>
@@ -28,6 +29,9 @@ class Form1Test : public ::testing::Test {
         return *form;
     }
     std::string Path(const std::string& name) const { return tmp / name; }
+    // A left click in the middle of a button, as a person gives it: a disabled or hidden
+    // button does nothing.
+    static void Press(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
     VirtualController controller;
     std::unique_ptr<VirtualHidPlatform> platform;

@@ -155,8 +155,8 @@ TEST_F(Form1Test, DesignStateBeforeLoad) {
     EXPECT_EQ(f.Timer1->interval(), 10);
     EXPECT_FALSE(f.Timer2->isActive());
     EXPECT_EQ(f.Timer2->interval(), 500);
-    EXPECT_EQ(f.link().ReadHandle, -1);
-    EXPECT_EQ(f.link().WriteHandle, -1);
+    EXPECT_EQ(f.link().readHandle(), -1);
+    EXPECT_EQ(f.link().writeHandle(), -1);
 }
 
 TEST_F(Form1Test, TabOrderFollowsTheTable) {

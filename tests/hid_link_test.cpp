@@ -19,6 +19,13 @@ class HidLinkTest : public ::testing::Test {
         const std::string& m = reporter.messages.at(i);
         return m.substr(0, m.find('\r'));
     }
+    // The controller's arrival and removal, as a notification source delivers them.
+    void Arrive() { Notify(kDeviceArrival); }
+    void Remove() { Notify(kDeviceRemoveComplete); }
+    void Notify(std::uint32_t event) {
+        const auto record = BuildInterfaceRecord(UsbInterfaceName(1, 1, "0001"));
+        link.OnDeviceChange(event, record.data(), record.size());
+    }
     FakeHidPlatform fake;
     RecordingReporter reporter;
     HidLink link{fake, reporter};
@@ -27,9 +34,9 @@ class HidLinkTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(HidLinkTest, HandlesAreClosedFromTheStart) {
-    EXPECT_EQ(link.ReadHandle, -1);
-    EXPECT_EQ(link.WriteHandle, -1);
-    EXPECT_EQ(link.DeviceDetected, 0);
+    EXPECT_EQ(link.readHandle(), -1);
+    EXPECT_EQ(link.writeHandle(), -1);
+    EXPECT_FALSE(link.present());
 }
 
 TEST_F(HidLinkTest, NothingPresentGivesEmptyTextAndNoMessage) {
@@ -87,53 +94,53 @@ TEST_F(HidLinkTest, DeviceSetFailureIsReported) {
 
 TEST_F(HidLinkTest, OpenAndCloseTouchOnlyWhatNeedsIt) {
     link.OpenDeviceHandles("/c");
-    const HidHandle read = link.ReadHandle, write = link.WriteHandle;
+    const HidHandle read = link.readHandle(), write = link.writeHandle();
     EXPECT_NE(read, -1);
     EXPECT_NE(write, -1);
     link.OpenDeviceHandles("/c");
-    EXPECT_EQ(link.ReadHandle, read);
+    EXPECT_EQ(link.readHandle(), read);
     EXPECT_EQ(fake.open, 2);
     link.CloseDeviceHandles();
     link.CloseDeviceHandles();
-    EXPECT_EQ(link.ReadHandle, -1);
-    EXPECT_EQ(link.WriteHandle, -1);
+    EXPECT_EQ(link.readHandle(), -1);
+    EXPECT_EQ(link.writeHandle(), -1);
     EXPECT_EQ(fake.open, 0);
 }
 
 TEST_F(HidLinkTest, MaintainClosesWhileAbsentAndSearchesWhilePresent) {
     fake.interfaces = {FakeHidPlatform::Controller(" /c ")};
-    link.DeviceDetected = kTrue;
+    Arrive();
     link.MaintainDeviceLink();
-    EXPECT_EQ(link.DevicePath, " /c ") << "the path is kept as the search returned it";
+    EXPECT_EQ(link.devicePath(), " /c ") << "the path is kept as the search returned it";
     EXPECT_TRUE(Called("open-read /c")) << "but opened trimmed";
-    EXPECT_NE(link.ReadHandle, -1);
+    EXPECT_NE(link.readHandle(), -1);
 
     fake.calls.clear();
     link.MaintainDeviceLink();
     EXPECT_TRUE(fake.calls.empty()) << "an open link is left alone";
 
-    link.DeviceDetected = 1;  // anything but -1 counts as absent
+    Remove();
     link.MaintainDeviceLink();
-    EXPECT_EQ(link.ReadHandle, -1);
-    EXPECT_EQ(link.WriteHandle, -1);
+    EXPECT_EQ(link.readHandle(), -1);
+    EXPECT_EQ(link.writeHandle(), -1);
 }
 
 TEST_F(HidLinkTest, PresentButNotFoundSearchesEveryTickAndOpensNothing) {
-    link.DeviceDetected = kTrue;
+    Arrive();
     for (int i = 0; i < 3; ++i) link.MaintainDeviceLink();
     EXPECT_EQ(std::count(fake.calls.begin(), fake.calls.end(), "enumerate"), 3);
-    EXPECT_EQ(link.DevicePath, "");
-    EXPECT_EQ(link.ReadHandle, -1);
-    EXPECT_EQ(link.DeviceDetected, kTrue);
+    EXPECT_EQ(link.devicePath(), "");
+    EXPECT_EQ(link.readHandle(), -1);
+    EXPECT_TRUE(link.present());
 }
 
 TEST_F(HidLinkTest, ReadOpenWriteClosedSendsNothingAndDoesNotReopen) {
     fake.interfaces = {FakeHidPlatform::Controller("/c")};
     fake.refuseWrite = {"/c"};
-    link.DeviceDetected = kTrue;
+    Arrive();
     link.MaintainDeviceLink();
-    ASSERT_NE(link.ReadHandle, -1);
-    ASSERT_EQ(link.WriteHandle, -1);
+    ASSERT_NE(link.readHandle(), -1);
+    ASSERT_EQ(link.writeHandle(), -1);
     const std::uint8_t report[15] = {};
     EXPECT_FALSE(link.WriteOutputReport(report, "Send Command Error"));
     fake.calls.clear();
@@ -148,11 +155,11 @@ TEST_F(HidLinkTest, WriteNeedsPresenceAndReportsFailure) {
     const std::uint8_t report[15] = {0, 2, 1, 1};
     EXPECT_FALSE(link.WriteOutputReport(report, "Send Command Error"));  // flag False
     EXPECT_TRUE(fake.writes.empty());
-    link.DeviceDetected = kTrue;
+    Arrive();
     EXPECT_TRUE(link.WriteOutputReport(report, "Send Command Error"));
     ASSERT_EQ(fake.writes.size(), 1u);
     EXPECT_EQ(fake.writes[0], std::vector<std::uint8_t>(report, report + 15));
-    EXPECT_EQ(fake.lastWriteHandle, link.WriteHandle);
+    EXPECT_EQ(fake.lastWriteHandle, link.writeHandle());
     fake.failWrites = true;
     EXPECT_FALSE(link.WriteOutputReport(report, "Send Data Error"));
     ASSERT_EQ(reporter.messages.size(), 1u);
@@ -175,7 +182,7 @@ TEST_F(HidLinkTest, FoundButUnopenableControllerIsReportedOncePerArrival) {
     fake.interfaces = {FakeHidPlatform::Controller("/c")};
     fake.refuseRead = {"/c"};
     link.ConnectAtStart();
-    EXPECT_EQ(link.DeviceDetected, kTrue);
+    EXPECT_TRUE(link.present());
     for (int i = 0; i < 5; ++i) link.MaintainDeviceLink();
     ASSERT_EQ(reporter.messages.size(), 1u);
     EXPECT_EQ(reporter.messages[0], "Could not open HID device\r\nErrorcode = [13]\r\n");

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 // The real platform on this machine, which has no controller.
 TEST(HidapiPlatform, EnumeratesWithoutError) {
     HidapiPlatform platform;
@@ -12,11 +14,15 @@ TEST(HidapiPlatform, EnumeratesWithoutError) {
 
 TEST(HidapiPlatform, MissingPathFailsCleanly) {
     HidapiPlatform platform;
-    EXPECT_EQ(platform.OpenQuery("/dev/hidraw-none"), kInvalidHandle);
-    EXPECT_EQ(platform.OpenRead("/dev/hidraw-none"), kInvalidHandle);
-    EXPECT_EQ(platform.OpenWrite("/dev/hidraw-none"), kInvalidHandle);
+    // The refusal's reason comes back with it, whatever happened to errno since.
+    for (const HidOpenResult& open :
+         {platform.OpenQuery("/dev/hidraw-none"), platform.OpenRead("/dev/hidraw-none"),
+          platform.OpenWrite("/dev/hidraw-none")}) {
+        EXPECT_EQ(open.handle, kInvalidHandle);
+        EXPECT_EQ(open.error, ENOENT);
+    }
     std::uint8_t buffer[19] = {};
     EXPECT_EQ(platform.Read(kInvalidHandle, buffer, 1), ReadStatus::kFailed);
-    EXPECT_FALSE(platform.Write(3, buffer));
+    EXPECT_EQ(platform.Write(3, buffer), EBADF);
     platform.Close(kInvalidHandle);
 }

@@ -20,7 +20,7 @@ TEST(ParameterView, UnknownCodesAreShownAndRefusedOnImport) {
     const ConfigRecord odd = RecordOf({45, 0, 100, 250, 0, 7, 2, 3});
     const std::string text = DescribeRecord(odd);
     EXPECT_NE(text.find("unknown (code 100)"), std::string::npos);
-    EXPECT_NE(text.find("PAS direction           unknown (7)"), std::string::npos);
+    EXPECT_NE(text.find("PAS direction           unknown (code 7)"), std::string::npos);
     ConfigRecord back = RecordOf({9});
     std::vector<std::string> errors;
     EXPECT_FALSE(RecordFromJson(RecordToJson(odd), back, errors));

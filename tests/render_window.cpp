@@ -27,7 +27,7 @@ int main(int argc, char* argv[]) {
     std::filesystem::remove(autosave);
     Form1 form({dialogs, platform, platform, tone, autosave.string()});
     form.Load();
-    form.Command5_Click();  // GetConfig
+    form.Command5->click();  // GetConfig
     form.PollTick();
     form.show();
     form.Text1->setFocus();

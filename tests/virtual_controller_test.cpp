@@ -42,7 +42,7 @@ class VirtualControllerTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(VirtualControllerTest, FullExchangeWithExactBytes) {
-    ASSERT_EQ(link.DeviceDetected, kTrue);
+    ASSERT_TRUE(link.present());
     out.BuildBareCommand(CommandReport::kConnect);
     EXPECT_EQ(Exchange(out), Code(2, 33));
     EXPECT_EQ(controller.received.back(), (Wire{0, 2, 1, 1}));
@@ -124,21 +124,21 @@ TEST_F(VirtualControllerTest, MisbehaviourIsVisibleThroughTheLink) {
 }
 
 TEST_F(VirtualControllerTest, UnplugAndPlugDriveTheFlagAndTheHandles) {
-    ASSERT_NE(link.ReadHandle, -1);
+    ASSERT_NE(link.readHandle(), -1);
     platform.Unplug();
-    EXPECT_EQ(link.DeviceDetected, kFalse);
+    EXPECT_FALSE(link.present());
     out.BuildBareCommand(CommandReport::kConnect);
     link.WriteOutputReport(out.data(), "Send Command Error");
     EXPECT_TRUE(controller.received.empty());
     link.MaintainDeviceLink();
-    EXPECT_EQ(link.ReadHandle, -1);
+    EXPECT_EQ(link.readHandle(), -1);
     EXPECT_EQ(platform.openHandles(), 0);
 
     platform.Plug();
-    EXPECT_EQ(link.DeviceDetected, kTrue);
+    EXPECT_TRUE(link.present());
     link.MaintainDeviceLink();
-    EXPECT_NE(link.ReadHandle, -1);
-    EXPECT_NE(link.WriteHandle, -1);
+    EXPECT_NE(link.readHandle(), -1);
+    EXPECT_NE(link.writeHandle(), -1);
 }
 
 TEST_F(VirtualControllerTest, RefusedOpensAreReportedOnce) {

@@ -1,28 +1,26 @@
 // vt350-config: the configuration window. With --demo it drives the virtual controller
-// instead of the USB hardware (Ctrl+U unplugs and plugs it back in).
+// instead of the USB hardware (Ctrl+U unplugs it and plugs it back in).
 #include <QApplication>
 #include <QScreen>
 #include <QShortcut>
 #include <QStyleFactory>
 
-#include <cstring>
 #include <iostream>
 #include <memory>
+#include <optional>
+#include <string>
 
+#include "app/controller_backend.h"
 #include "app/system_tone.h"
 #ifndef _WIN32
 #include "app/startup_report.h"
 #endif
 #include "config/config_file.h"
-#include "hid/hidapi_platform.h"
-#include "protocol/virtual_controller.h"
 #include "ui/form1.h"
 #include "ui/qt_user_dialogs.h"
 
 #ifdef _WIN32
 #include "ui/win_device_notifier.h"
-#else
-#include "hid/udev_monitor.h"
 #endif
 
 namespace {
@@ -41,85 +39,101 @@ class DeferredDeviceChanges : public DeviceChangeSource {
     }
 };
 
+struct Arguments {
+    BackendOptions backend;
+    std::optional<std::string> file;  // a parameter file to open at start
+};
+
+void PrintHelp() {
+    std::cout << "usage: vt350-config [--demo [--demo-behaviour LIST]] [FILE.qkf]\n"
+                 "  FILE.qkf                open this parameter file at start, as Open would\n"
+                 "  --demo                  use a virtual controller instead of the USB\n"
+                 "                          device; Ctrl+U unplugs it and plugs it back in\n"
+                 "  --demo-behaviour LIST   make the virtual controller misbehave:\n"
+                 "                          "
+              << kDemoBehaviourHelp
+              << "\n"
+                 "  -h, --help              this text\n"
+                 "  --version               the program's version\n";
+}
+
+// Reads the arguments before any display is needed, so that --help and --version work
+// anywhere. Returns an exit status when the program should end at once.
+std::optional<int> ParseArguments(int argc, char* argv[], Arguments& out) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        std::string error;
+        if (ParseBackendOption(argc, argv, i, out.backend, error)) {
+            if (error.empty()) continue;
+            std::cerr << "vt350-config: " << error << "\n";
+            return 2;
+        }
+        if (a == "--help" || a == "-h") {
+            PrintHelp();
+            return 0;
+        }
+        if (a == "--version") {
+            std::cout << "vt350-config " << VT350_VERSION << "\n";
+            return 0;
+        }
+        if (a.size() > 1 && a[0] == '-') {
+            std::cerr << "vt350-config: unknown option " << a << " (try --help)\n";
+            return 2;
+        }
+        if (out.file) {
+            std::cerr << "vt350-config: one parameter file at a time (try --help)\n";
+            return 2;
+        }
+        out.file = a;
+    }
+    return std::nullopt;
+}
+
+void AddDemoPlugKey(Form1& form, VirtualHidPlatform& controller) {
+    auto* plug = new QShortcut(QKeySequence(QStringLiteral("Ctrl+U")), &form);
+    plug->setContext(Qt::WindowShortcut);
+    QObject::connect(plug, &QShortcut::activated, &form, [&controller] {
+        if (controller.plugged()) {
+            controller.Unplug();
+        } else {
+            controller.Plug();
+        }
+    });
+    form.setWindowTitle(form.windowTitle() + QStringLiteral(" [demo]"));
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    Arguments args;
+    if (const auto status = ParseArguments(argc, argv, args)) return *status;
+
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    bool demo = false;
-    VirtualController controller;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--demo") == 0) {
-            demo = true;
-        } else if (std::strcmp(argv[i], "--demo-behaviour") == 0 && i + 1 < argc) {
-            std::string error;
-            if (!ParseMisbehaviour(argv[++i], controller.behaviour, error)) {
-                std::cerr << "vt350-config: " << error << "\n";
-                return 2;
-            }
-        } else if (std::strcmp(argv[i], "--help") == 0) {
-            std::cout
-                << "usage: vt350-config [--demo [--demo-behaviour LIST]]\n"
-                   "  --demo                  use a virtual controller instead of the USB\n"
-                   "                          device; Ctrl+U unplugs it and plugs it back in\n"
-                   "  --demo-behaviour LIST   make the virtual controller misbehave: a comma-\n"
-                   "                          separated list of silent, late[=N], badcheck,\n"
-                   "                          errors, flood, refuse, failwrites\n";
-            return 0;
-        } else {
-            std::cerr << "vt350-config: unknown option " << argv[i] << " (try --help)\n";
-            return 2;
-        }
-    }
-
+    ControllerBackend backend(args.backend);
     QtUserDialogs dialogs;
     SystemTone tone;
-    std::unique_ptr<VirtualHidPlatform> virtualPlatform;
-    std::unique_ptr<HidapiPlatform> hidapi;
     DeferredDeviceChanges changes;
-    HidPlatform* platform = nullptr;
-#ifndef _WIN32
-    UdevMonitor udev;
-#endif
-    if (demo) {
-        virtualPlatform = std::make_unique<VirtualHidPlatform>(controller, true);
-        platform = virtualPlatform.get();
-        changes.target = virtualPlatform.get();
-    } else {
-        hidapi = std::make_unique<HidapiPlatform>();
-        platform = hidapi.get();
-#ifndef _WIN32
-        changes.target = &udev;
-#endif
-    }
+    changes.target = backend.deviceChanges();
     // The demo keeps its own autosave file, so trying it leaves the real set alone.
-    const std::string autosave =
-        AutosavePath(ExecutableDirectory(), UserDataDirectory(), demo ? "Demo.qkf" : "Data.qkf");
-    Form1 form({dialogs, *platform, changes, tone, autosave});
+    const std::string autosave = AutosavePath(ExecutableDirectory(), UserDataDirectory(),
+                                              backend.demo() ? "Demo.qkf" : "Data.qkf");
+    Form1 form({dialogs, backend.platform(), changes, tone, autosave});
     dialogs.setParent(&form);
 #ifdef _WIN32
     std::unique_ptr<WinDeviceNotifier> windows;
-    if (!demo) {
+    if (!backend.demo()) {
         windows = std::make_unique<WinDeviceNotifier>(&form);
         changes.target = windows.get();
     }
 #endif
-    if (demo) {
-        auto* plug = new QShortcut(QKeySequence(QStringLiteral("Ctrl+U")), &form);
-        QObject::connect(plug, &QShortcut::activated, [&] {
-            if (virtualPlatform->plugged()) {
-                virtualPlatform->Unplug();
-            } else {
-                virtualPlatform->Plug();
-            }
-        });
-        form.setWindowTitle(form.windowTitle() + QStringLiteral(" [demo]"));
-    }
+    if (backend.virtualPlatform() != nullptr) AddDemoPlugKey(form, *backend.virtualPlatform());
     form.Load();
     const QRect screen = form.screen()->availableGeometry();
     form.move(screen.center() - form.rect().center());
     form.show();
     form.Text1->setFocus();
+    if (args.file) form.OpenAtStart(*args.file);
 #ifndef _WIN32
     ReportStartupWhenShown(form);
 #endif

@@ -12,11 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "app/controller_backend.h"
 #include "config/config_file.h"
 #include "config/parameter_view.h"
-#include "hid/hidapi_platform.h"
 #include "protocol/controller_session.h"
-#include "protocol/virtual_controller.h"
 
 namespace {
 
@@ -106,37 +105,15 @@ struct Options {
     std::string command;
     std::vector<std::string> args;
     std::string output;
-    bool json = false, yes = false, verify = false, demo = false, help = false;
+    bool json = false, yes = false, verify = false, help = false;
     int timeoutMs = 2000;
-    Misbehaviour behaviour;
+    BackendOptions backend;
 };
 
 int Fail(int code, const std::string& sentence) {
     std::cerr << "vt350ctl: " << sentence << "\n";
     return code;
 }
-
-// The controller, real or virtual, for one command.
-class Target {
-  public:
-    explicit Target(const Options& o) {
-        if (o.demo) {
-            controller_.behaviour = o.behaviour;
-            virtual_ = std::make_unique<VirtualHidPlatform>(controller_, !o.behaviour.absent);
-            platform_ = virtual_.get();
-        } else {
-            hidapi_ = std::make_unique<HidapiPlatform>();
-            platform_ = hidapi_.get();
-        }
-    }
-    HidPlatform& platform() { return *platform_; }
-
-  private:
-    VirtualController controller_;
-    std::unique_ptr<VirtualHidPlatform> virtual_;
-    std::unique_ptr<HidapiPlatform> hidapi_;
-    HidPlatform* platform_ = nullptr;
-};
 
 const char* const kUdevAdvice =
     "install the udev rule 70-vt350.rules (see vt350ctl --help) and plug the controller in "
@@ -153,10 +130,10 @@ int SessionFailure(ControllerSession::Status status, const ControllerSession& se
         case S::kCannotOpen:
             return Fail(kNoController,
                         std::string("the controller was found but cannot be opened (") +
-                            std::strerror(session.openError) + "); " + kUdevAdvice);
+                            std::strerror(session.link().lastOpenError()) + "); " + kUdevAdvice);
         case S::kWriteFailed:
             return Fail(kNoController, std::string("the controller refused the report (") +
-                                           std::strerror(errno) + ")");
+                                           std::strerror(session.link().lastWriteError()) + ")");
         case S::kTimedOut:
             return Fail(kTimeout, "the controller did not answer within " +
                                       std::to_string(timeoutMs / 1000.0).substr(0, 4) + " s");
@@ -170,7 +147,7 @@ int SessionFailure(ControllerSession::Status status, const ControllerSession& se
 class Device {
   public:
     explicit Device(const Options& o)
-        : target_(o), session_(target_.platform(), quiet_), timeoutMs_(o.timeoutMs) {}
+        : backend_(o.backend), session_(backend_.platform(), quiet_), timeoutMs_(o.timeoutMs) {}
     int Open() { return Check(session_.Open()); }
     int Check(ControllerSession::Status status) {
         return SessionFailure(status, session_, timeoutMs_);
@@ -178,7 +155,7 @@ class Device {
     ControllerSession& session() { return session_; }
 
   private:
-    Target target_;
+    ControllerBackend backend_;
     QuietReporter quiet_;
     ControllerSession session_;
     int timeoutMs_;
@@ -209,9 +186,9 @@ int ReadDevice(const Options& o, ConfigRecord& record) {
 }
 
 int CmdList(const Options& o) {
-    Target target(o);
+    ControllerBackend backend(o.backend);
     std::vector<HidInterfaceInfo> interfaces;
-    if (!target.platform().Enumerate(interfaces)) {
+    if (!backend.platform().Enumerate(interfaces)) {
         return Fail(kNoController, "the HID interfaces cannot be listed");
     }
     std::printf("%-9s  %-7s  %-10s  %s\n", "VID:PID", "version", "usage page", "path");
@@ -234,13 +211,12 @@ int CmdList(const Options& o) {
         std::printf("No controller found.\n");
         return kOk;
     }
-    const HidHandle probe = target.platform().OpenRead(controllerPath);
-    if (probe == kInvalidHandle) {
-        const int error = errno;
+    const HidOpenResult probe = backend.platform().OpenRead(controllerPath);
+    if (!probe.ok()) {
         std::printf("The controller is present but cannot be opened (%s): %s.\n",
-                    std::strerror(error), kUdevAdvice);
+                    std::strerror(probe.error), kUdevAdvice);
     } else {
-        target.platform().Close(probe);
+        backend.platform().Close(probe.handle);
     }
     return kOk;
 }
@@ -351,13 +327,9 @@ int ParseArguments(int argc, char* argv[], Options& o) {
         const std::string a = argv[i];
         // The next argument, or nothing at the end of the line.
         auto value = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
-        if (a == "--demo") {
-            o.demo = true;
-        } else if (a == "--demo-behaviour") {
-            const char* v = value();
-            std::string error;
-            if (v == nullptr) return Fail(kUsage, "--demo-behaviour needs a list");
-            if (!ParseMisbehaviour(v, o.behaviour, error)) return Fail(kUsage, error);
+        std::string error;
+        if (ParseBackendOption(argc, argv, i, o.backend, error)) {
+            if (!error.empty()) return Fail(kUsage, error);
         } else if (a == "--timeout") {
             const char* v = value();
             char* end = nullptr;

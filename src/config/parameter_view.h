@@ -4,12 +4,10 @@
 #include <vector>
 
 #include "config/config_record.h"
+#include "config/parameter_table.h"
 
-// The parameter set in words: for the command-line program's listings, its JSON form and
-// its comparisons. The window's own editors are the reference for what each byte means.
-
-// Percent of `value / divisor`, rounded, as the window's percent labels show it.
-int PercentOf(int value, int divisor);
+// The parameter set in words and in JSON, read off the parameter table: for the command
+// line's listings, its JSON form and its comparisons.
 
 // One line per parameter: "Continuous current    15 A".
 std::string DescribeRecord(const ConfigRecord& record);
@@ -18,10 +16,16 @@ std::string DescribeRecord(const ConfigRecord& record);
 // that RecordFromJson gives back the same record.
 std::string RecordToJson(const ConfigRecord& record);
 
-// Reads the JSON form. Values the window's editors would never write are refused with one
-// message per field in `errors`; the record is then left as it was.
+// Reads the JSON form (RFC 8259; a leading UTF-8 byte order mark is allowed). A syntax
+// error is told with its line and column, a key given twice is refused, and values the
+// window's editors would never write are refused with one message per field in `errors`;
+// the record is then left as it was.
 bool RecordFromJson(const std::string& json, ConfigRecord& record,
                     std::vector<std::string>& errors);
+
+// Whether every setting of `record` holds a value the window's editors can write; one
+// message per setting that does not. The reserved bytes are carried as they are.
+bool IsEditorRecord(const ConfigRecord& record, std::vector<std::string>& errors);
 
 // "Peak current: 30 A -> 35 A" for every parameter that differs; empty when equal.
 std::vector<std::string> DiffRecords(const ConfigRecord& a, const ConfigRecord& b);

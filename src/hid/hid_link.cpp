@@ -32,34 +32,37 @@ std::string HidLink::FindHidDevice(std::uint16_t vendorId, std::uint16_t product
             ShowError(reporter_, "Could not get the name of this HID device");
             continue;  // the name is unknown: nothing to open
         }
-        HidHandle query = platform_.OpenQuery(candidate.path);
-        if (query == kInvalidHandle) {
-            ShowError(reporter_, "Could not open HID device");
+        const HidOpenResult query = platform_.OpenQuery(candidate.path);
+        if (!query.ok()) {
+            ShowError(reporter_, "Could not open HID device", query.error);
             continue;
         }
         const bool matches = candidate.attributesKnown && candidate.vendorId == vendorId &&
                              candidate.productId == productId &&
                              candidate.versionNumber == versionNumber && candidate.usagePageKnown &&
                              candidate.usagePage == usagePage;
-        platform_.Close(query);
+        platform_.Close(query.handle);
         if (matches) return candidate.path;
     }
     return "";
 }
 
 void HidLink::OpenDeviceHandles(const std::string& path) {
-    std::int32_t readError = 0;
-    bool readFailed = false;
-    if (ReadHandle == kInvalidHandle) {
-        ReadHandle = platform_.OpenRead(path);
-        if (ReadHandle == kInvalidHandle) {
-            readError = LastOsError();
-            readFailed = true;
-        }
+    int readError = 0;
+    if (readHandle_ == kInvalidHandle) {
+        const HidOpenResult read = platform_.OpenRead(path);
+        readHandle_ = read.handle;
+        readError = read.error;
     }
-    if (WriteHandle == kInvalidHandle) WriteHandle = platform_.OpenWrite(path);
-    if (!readFailed) {
-        if (ReadHandle != kInvalidHandle) reportOpenFailure_ = true;
+    int writeError = 0;
+    if (writeHandle_ == kInvalidHandle) {
+        const HidOpenResult write = platform_.OpenWrite(path);
+        writeHandle_ = write.handle;
+        writeError = write.error;
+    }
+    lastOpenError_ = readHandle_ == kInvalidHandle ? readError : writeError;
+    if (readHandle_ != kInvalidHandle) {
+        reportOpenFailure_ = true;
         return;
     }
     if (reportOpenFailure_) {
@@ -69,60 +72,62 @@ void HidLink::OpenDeviceHandles(const std::string& path) {
 }
 
 void HidLink::CloseDeviceHandles() {
-    if (ReadHandle != kInvalidHandle) {
-        platform_.Close(ReadHandle);
-        ReadHandle = kInvalidHandle;
+    if (readHandle_ != kInvalidHandle) {
+        platform_.Close(readHandle_);
+        readHandle_ = kInvalidHandle;
     }
-    if (WriteHandle != kInvalidHandle) {
-        platform_.Close(WriteHandle);
-        WriteHandle = kInvalidHandle;
+    if (writeHandle_ != kInvalidHandle) {
+        platform_.Close(writeHandle_);
+        writeHandle_ = kInvalidHandle;
     }
 }
 
 void HidLink::SearchAndOpen() {
-    DevicePath = FindHidDevice(ControllerIdentity::kVendorId, ControllerIdentity::kProductId,
-                               ControllerIdentity::kUsagePage, ControllerIdentity::kVersionNumber);
-    if (!DevicePath.empty()) OpenDeviceHandles(TrimmedPath(DevicePath));
+    devicePath_ = FindHidDevice(ControllerIdentity::kVendorId, ControllerIdentity::kProductId,
+                                ControllerIdentity::kUsagePage, ControllerIdentity::kVersionNumber);
+    if (!devicePath_.empty()) OpenDeviceHandles(TrimmedPath(devicePath_));
 }
 
 void HidLink::MaintainDeviceLink() {
-    if (DeviceDetected != kTrue) {
+    if (deviceDetected_ != kTrue) {
         CloseDeviceHandles();
         return;
     }
     // Only the read handle decides: a link whose write handle failed to open stays as it
     // is until it is closed and opened as a whole.
-    if (ReadHandle == kInvalidHandle) SearchAndOpen();
+    if (readHandle_ == kInvalidHandle) SearchAndOpen();
 }
 
 void HidLink::ConnectAtStart() {
-    DevicePath = FindHidDevice(ControllerIdentity::kVendorId, ControllerIdentity::kProductId,
-                               ControllerIdentity::kUsagePage, ControllerIdentity::kVersionNumber);
-    if (!DevicePath.empty()) {
-        DeviceDetected = kTrue;
-        OpenDeviceHandles(TrimmedPath(DevicePath));
+    devicePath_ = FindHidDevice(ControllerIdentity::kVendorId, ControllerIdentity::kProductId,
+                                ControllerIdentity::kUsagePage, ControllerIdentity::kVersionNumber);
+    if (!devicePath_.empty()) {
+        deviceDetected_ = kTrue;
+        OpenDeviceHandles(TrimmedPath(devicePath_));
     }
 }
 
 ReadOutcome HidLink::ReadInputReport(std::uint8_t* input) {
-    if (ReadHandle == kInvalidHandle) return ReadOutcome::TimedOut;
+    if (readHandle_ == kInvalidHandle) return ReadOutcome::TimedOut;
     // A failed read (a controller pulled without a removal message) counts as silence.
-    return platform_.Read(ReadHandle, input, kReadWaitMs) == ReadStatus::kReceived
+    return platform_.Read(readHandle_, input, kReadWaitMs) == ReadStatus::kReceived
                ? ReadOutcome::Received
                : ReadOutcome::TimedOut;
 }
 
 bool HidLink::WriteOutputReport(const std::uint8_t* output, std::string_view message) {
-    if (DeviceDetected != kTrue || WriteHandle == kInvalidHandle) return false;
-    if (!platform_.Write(WriteHandle, output)) {
-        ShowError(reporter_, message);
+    lastWriteError_ = 0;
+    if (deviceDetected_ != kTrue || writeHandle_ == kInvalidHandle) return false;
+    lastWriteError_ = platform_.Write(writeHandle_, output);
+    if (lastWriteError_ != 0) {
+        ShowError(reporter_, message, lastWriteError_);
         return false;
     }
     return true;
 }
 
 void HidLink::OnDeviceChange(std::uint32_t event, const std::uint8_t* record, std::size_t size) {
-    if (HandleDeviceChange(Copies, event, record, size, DeviceMatchKey, DeviceDetected) &&
+    if (HandleDeviceChange(copies_, event, record, size, kDeviceMatchKey, deviceDetected_) &&
         event == kDeviceArrival) {
         reportOpenFailure_ = true;
     }

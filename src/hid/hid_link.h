@@ -19,8 +19,9 @@ struct ControllerIdentity {
 enum class ReadOutcome { Received, TimedOut };
 
 // The link to the controller: its device path, a read handle and a write handle (-1 when
-// closed), and the presence flag that arrival and removal set. All on one thread; every
-// message goes through ShowError.
+// closed), and the presence flag that arrival and removal set. The link owns this state;
+// others read it through the accessors. All on one thread; every message goes through
+// ShowError.
 class HidLink {
   public:
     static constexpr int kReadWaitMs = 80;
@@ -48,15 +49,29 @@ class HidLink {
     // A device-change record from a notification source.
     void OnDeviceChange(std::uint32_t event, const std::uint8_t* record, std::size_t size);
 
-    std::string DevicePath;
-    HidHandle ReadHandle = kInvalidHandle;
-    HidHandle WriteHandle = kInvalidHandle;
-    std::int16_t DeviceDetected = kFalse;
-    std::string DeviceMatchKey{kDeviceMatchKey};
-    DeviceChangeCopies Copies;
+    // The path the last search returned, as it returned it; empty when none matched.
+    const std::string& devicePath() const { return devicePath_; }
+    HidHandle readHandle() const { return readHandle_; }
+    HidHandle writeHandle() const { return writeHandle_; }
+    bool isOpen() const { return readHandle_ != kInvalidHandle && writeHandle_ != kInvalidHandle; }
+    // The presence flag: true only while the last arrival or removal said the controller
+    // is there (or the search at start found it).
+    bool present() const { return deviceDetected_ == kTrue; }
+    // The OS error of the last refused open of the controller; 0 after a successful one.
+    int lastOpenError() const { return lastOpenError_; }
+    // The OS error of the last refused write; 0 after a successful one.
+    int lastWriteError() const { return lastWriteError_; }
 
   private:
     void SearchAndOpen();
+
+    std::string devicePath_;
+    HidHandle readHandle_ = kInvalidHandle;
+    HidHandle writeHandle_ = kInvalidHandle;
+    std::int16_t deviceDetected_ = kFalse;
+    DeviceChangeCopies copies_;
+    int lastOpenError_ = 0;
+    int lastWriteError_ = 0;
 
     HidPlatform& platform_;
     ErrorReporter& reporter_;

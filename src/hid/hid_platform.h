@@ -22,6 +22,15 @@ struct HidInterfaceInfo {
     bool usagePageKnown = true;   // false: the report descriptor could not be parsed
 };
 
+// An open's outcome: the handle, or kInvalidHandle with the OS error (errno, or
+// GetLastError on Windows) that refused it. The error travels as a value, as hidapi keeps
+// one per device, so nothing depends on errno surviving between calls.
+struct HidOpenResult {
+    HidHandle handle = kInvalidHandle;
+    int error = 0;
+    bool ok() const { return handle != kInvalidHandle; }
+};
+
 enum class ReadStatus { kReceived, kTimedOut, kFailed };
 
 class HidPlatform {
@@ -36,17 +45,18 @@ class HidPlatform {
     virtual bool Enumerate(std::vector<HidInterfaceInfo>& out) = 0;
 
     // Opens a path for querying only (no reading or writing rights needed).
-    virtual HidHandle OpenQuery(const std::string& path) = 0;
-    virtual HidHandle OpenRead(const std::string& path) = 0;
-    virtual HidHandle OpenWrite(const std::string& path) = 0;
+    virtual HidOpenResult OpenQuery(const std::string& path) = 0;
+    virtual HidOpenResult OpenRead(const std::string& path) = 0;
+    virtual HidOpenResult OpenWrite(const std::string& path) = 0;
 
     // Reads one input report into `report` (19 bytes, byte 0 the report ID 0), waiting at
     // most `timeoutMs`. On anything but kReceived the buffer is left untouched and no read
     // stays pending.
     virtual ReadStatus Read(HidHandle handle, std::uint8_t* report, int timeoutMs) = 0;
 
-    // Writes one 15-byte output report whose byte 0 is the report ID.
-    virtual bool Write(HidHandle handle, const std::uint8_t* report) = 0;
+    // Writes one 15-byte output report whose byte 0 is the report ID. Returns 0 when the
+    // report went out, otherwise the OS error that refused it.
+    virtual int Write(HidHandle handle, const std::uint8_t* report) = 0;
 
     virtual void Close(HidHandle handle) = 0;
 };

@@ -44,16 +44,15 @@ bool HidapiPlatform::Enumerate(std::vector<HidInterfaceInfo>& out) {
     return true;
 }
 
-HidHandle HidapiPlatform::Store(hid_device* device, bool queryOnly) {
+HidOpenResult HidapiPlatform::Store(hid_device* device, bool queryOnly) {
     for (std::size_t i = 0; i < slots_.size(); ++i) {
         if (slots_[i].device == nullptr && !slots_[i].query) {
             slots_[i] = {device, queryOnly};
-            return static_cast<HidHandle>(i);
+            return {static_cast<HidHandle>(i), 0};
         }
     }
     if (device != nullptr) hid_close(device);
-    errno = EMFILE;
-    return kInvalidHandle;
+    return {kInvalidHandle, EMFILE};
 }
 
 hid_device* HidapiPlatform::Device(HidHandle handle) const {
@@ -61,7 +60,7 @@ hid_device* HidapiPlatform::Device(HidHandle handle) const {
     return slots_[handle].device;
 }
 
-HidHandle HidapiPlatform::OpenQuery(const std::string& path) {
+HidOpenResult HidapiPlatform::OpenQuery(const std::string& path) {
 #ifdef _WIN32
     // Windows grants query-only opens to every HID interface; the attributes came with the
     // enumeration, so there is nothing more to ask.
@@ -70,26 +69,26 @@ HidHandle HidapiPlatform::OpenQuery(const std::string& path) {
 #else
     // A query-only open needs no rights: the interface only has to be there still.
     struct stat st;
-    if (stat(path.c_str(), &st) != 0) return kInvalidHandle;
+    if (stat(path.c_str(), &st) != 0) return {kInvalidHandle, errno};
     return Store(nullptr, true);
 #endif
 }
 
-HidHandle HidapiPlatform::OpenRead(const std::string& path) {
+HidOpenResult HidapiPlatform::OpenRead(const std::string& path) {
     errno = 0;
     hid_device* device = hid_open_path(path.c_str());
     if (device == nullptr) {
+        int error = errno;
 #ifndef _WIN32
         // hidapi may lose errno while it records its own message; ask the node again.
-        if (errno == 0 && access(path.c_str(), R_OK | W_OK) != 0) return kInvalidHandle;
-        if (errno == 0) errno = EIO;
+        if (error == 0 && access(path.c_str(), R_OK | W_OK) != 0) error = errno;
 #endif
-        return kInvalidHandle;
+        return {kInvalidHandle, error != 0 ? error : EIO};
     }
     return Store(device, false);
 }
 
-HidHandle HidapiPlatform::OpenWrite(const std::string& path) {
+HidOpenResult HidapiPlatform::OpenWrite(const std::string& path) {
     return OpenRead(path);
 }
 
@@ -108,16 +107,13 @@ ReadStatus HidapiPlatform::Read(HidHandle handle, std::uint8_t* report, int time
     return ReadStatus::kReceived;
 }
 
-bool HidapiPlatform::Write(HidHandle handle, const std::uint8_t* report) {
+int HidapiPlatform::Write(HidHandle handle, const std::uint8_t* report) {
     hid_device* device = Device(handle);
-    if (device == nullptr) {
-        errno = EBADF;
-        return false;
-    }
+    if (device == nullptr) return EBADF;
     errno = 0;
     const int n = hid_write(device, report, kOutputReportSize);
-    if (n < 0 && errno == 0) errno = EIO;
-    return n > 0;
+    if (n > 0) return 0;
+    return errno != 0 ? errno : EIO;
 }
 
 void HidapiPlatform::Close(HidHandle handle) {

@@ -19,15 +19,15 @@ class HidapiPlatform : public HidPlatform {
     HidapiPlatform& operator=(const HidapiPlatform&) = delete;
 
     bool Enumerate(std::vector<HidInterfaceInfo>& out) override;
-    HidHandle OpenQuery(const std::string& path) override;
-    HidHandle OpenRead(const std::string& path) override;
-    HidHandle OpenWrite(const std::string& path) override;
+    HidOpenResult OpenQuery(const std::string& path) override;
+    HidOpenResult OpenRead(const std::string& path) override;
+    HidOpenResult OpenWrite(const std::string& path) override;
     ReadStatus Read(HidHandle handle, std::uint8_t* report, int timeoutMs) override;
-    bool Write(HidHandle handle, const std::uint8_t* report) override;
+    int Write(HidHandle handle, const std::uint8_t* report) override;
     void Close(HidHandle handle) override;
 
   private:
-    HidHandle Store(hid_device_* device, bool queryOnly);
+    HidOpenResult Store(hid_device_* device, bool queryOnly);
     hid_device_* Device(HidHandle handle) const;
 
     struct Slot {

@@ -11,7 +11,7 @@ using Clock = std::chrono::steady_clock;
 }  // namespace
 
 ControllerSession::ControllerSession(HidPlatform& platform, ErrorReporter& reporter)
-    : link_(platform, reporter), platform_(platform) {}
+    : link_(platform, reporter) {}
 
 ControllerSession::~ControllerSession() {
     link_.CloseDeviceHandles();
@@ -19,15 +19,8 @@ ControllerSession::~ControllerSession() {
 
 ControllerSession::Status ControllerSession::Open() {
     link_.ConnectAtStart();
-    if (link_.DevicePath.empty()) return Status::kNoController;
-    if (link_.ReadHandle == kInvalidHandle || link_.WriteHandle == kInvalidHandle) {
-        // Ask once more to learn why; the link itself only reports it.
-        const HidHandle probe = platform_.OpenRead(TrimmedPath(link_.DevicePath));
-        openError = LastOsError();
-        if (probe != kInvalidHandle) platform_.Close(probe);
-        return Status::kCannotOpen;
-    }
-    return Status::kOk;
+    if (link_.devicePath().empty()) return Status::kNoController;
+    return link_.isOpen() ? Status::kOk : Status::kCannotOpen;
 }
 
 ControllerSession::Status ControllerSession::Exchange(const char* sendError, Expect expect,

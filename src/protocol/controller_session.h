@@ -17,7 +17,7 @@ class ControllerSession {
     enum class Status {
         kOk,
         kNoController,  // none found
-        kCannotOpen,    // found, but the system refused the open (see openError)
+        kCannotOpen,    // found, but the system refused the open (link().lastOpenError())
         kWriteFailed,
         kTimedOut,
         kErrorReply,  // the controller answered with its error code
@@ -33,7 +33,7 @@ class ControllerSession {
     Status Store(const ConfigRecord& record, int timeoutMs);
 
     HidLink& link() { return link_; }
-    int openError = 0;
+    const HidLink& link() const { return link_; }
 
   private:
     enum class Expect { kAck, kConfig };
@@ -41,7 +41,6 @@ class ControllerSession {
                     std::uint8_t errorCode, int timeoutMs, ConfigRecord* config);
 
     HidLink link_;
-    HidPlatform& platform_;
     CommandReport output_;
     ResponseReport input_;
 };

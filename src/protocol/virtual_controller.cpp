@@ -189,34 +189,27 @@ bool VirtualHidPlatform::Enumerate(std::vector<HidInterfaceInfo>& out) {
     return true;
 }
 
-HidHandle VirtualHidPlatform::Open(const std::string& path) {
-    if (!plugged_ || path != kPath) {
-        errno = ENOENT;
-        return kInvalidHandle;
-    }
+HidOpenResult VirtualHidPlatform::Open(const std::string& path) {
+    if (!plugged_ || path != kPath) return {kInvalidHandle, ENOENT};
     for (std::size_t i = 0; i < slots_.size(); ++i) {
         if (!slots_[i].open) {
             slots_[i] = {true, true};
-            return static_cast<HidHandle>(i);
+            return {static_cast<HidHandle>(i), 0};
         }
     }
-    errno = EMFILE;
-    return kInvalidHandle;
+    return {kInvalidHandle, EMFILE};
 }
 
-HidHandle VirtualHidPlatform::OpenQuery(const std::string& path) {
+HidOpenResult VirtualHidPlatform::OpenQuery(const std::string& path) {
     return Open(path);
 }
 
-HidHandle VirtualHidPlatform::OpenRead(const std::string& path) {
-    if (controller_.behaviour.refuseOpens) {
-        errno = EACCES;
-        return kInvalidHandle;
-    }
+HidOpenResult VirtualHidPlatform::OpenRead(const std::string& path) {
+    if (controller_.behaviour.refuseOpens) return {kInvalidHandle, EACCES};
     return Open(path);
 }
 
-HidHandle VirtualHidPlatform::OpenWrite(const std::string& path) {
+HidOpenResult VirtualHidPlatform::OpenWrite(const std::string& path) {
     return OpenRead(path);
 }
 
@@ -231,17 +224,11 @@ ReadStatus VirtualHidPlatform::Read(HidHandle handle, std::uint8_t* report, int)
     return controller_.NextInput(report) ? ReadStatus::kReceived : ReadStatus::kTimedOut;
 }
 
-bool VirtualHidPlatform::Write(HidHandle handle, const std::uint8_t* report) {
-    if (!Live(handle)) {
-        errno = ENODEV;
-        return false;
-    }
-    if (controller_.behaviour.failWrites) {
-        errno = EIO;
-        return false;
-    }
+int VirtualHidPlatform::Write(HidHandle handle, const std::uint8_t* report) {
+    if (!Live(handle)) return ENODEV;
+    if (controller_.behaviour.failWrites) return EIO;
     controller_.Receive(report);
-    return true;
+    return 0;
 }
 
 void VirtualHidPlatform::Close(HidHandle handle) {

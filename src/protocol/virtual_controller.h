@@ -84,11 +84,11 @@ class VirtualHidPlatform : public HidPlatform, public DeviceChangeSource {
 
     // HidPlatform
     bool Enumerate(std::vector<HidInterfaceInfo>& out) override;
-    HidHandle OpenQuery(const std::string& path) override;
-    HidHandle OpenRead(const std::string& path) override;
-    HidHandle OpenWrite(const std::string& path) override;
+    HidOpenResult OpenQuery(const std::string& path) override;
+    HidOpenResult OpenRead(const std::string& path) override;
+    HidOpenResult OpenWrite(const std::string& path) override;
     ReadStatus Read(HidHandle handle, std::uint8_t* report, int timeoutMs) override;
-    bool Write(HidHandle handle, const std::uint8_t* report) override;
+    int Write(HidHandle handle, const std::uint8_t* report) override;
     void Close(HidHandle handle) override;
 
     // DeviceChangeSource
@@ -99,7 +99,7 @@ class VirtualHidPlatform : public HidPlatform, public DeviceChangeSource {
     int enumerateCount = 0;  // searches made
 
   private:
-    HidHandle Open(const std::string& path);
+    HidOpenResult Open(const std::string& path);
     bool Live(HidHandle handle) const;
     void Notify(std::uint32_t event);
 

@@ -18,14 +18,14 @@ Form1::Form1(Form1Services services, QWidget* parent)
     ConnectEditors();
     connect(Timer1, &QTimer::timeout, this, &Form1::PollTick);
     connect(Timer2, &QTimer::timeout, this, &Form1::BlinkTick);
-    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
-    connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
-    connect(Command8, &QPushButton::clicked, this, &Form1::Command8_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form1::OnStoreSave);
+    connect(Command2, &QPushButton::clicked, this, &Form1::OnExit);
+    connect(Command3, &QPushButton::clicked, this, &Form1::OnConnect);
+    connect(Command4, &QPushButton::clicked, this, &Form1::OnDisconnect);
+    connect(Command5, &QPushButton::clicked, this, &Form1::OnGetConfig);
+    connect(Command6, &QPushButton::clicked, this, &Form1::OnFactorySetting);
+    connect(Command7, &QPushButton::clicked, this, &Form1::OnOpen);
+    connect(Command8, &QPushButton::clicked, this, &Form1::OnSaveAs);
     // The poll runs from the window's creation; the handles read -1 until the link opens.
     Timer1->start();
 }
@@ -49,9 +49,7 @@ void Form1::Load() {
     RefreshControls();
     // 2 to 5. Handles closed, then the search and, when found, the open. (Reads here wait
     // by themselves, so there is no read event to create.)
-    link_.ReadHandle = kInvalidHandle;
-    link_.WriteHandle = kInvalidHandle;
-    link_.DeviceMatchKey = std::string(kDeviceMatchKey);
+    link_.CloseDeviceHandles();
     link_.ConnectAtStart();
     // 6. The window's own colour.
     QPalette p = palette();
@@ -140,20 +138,20 @@ void Form1::SendBareCommand(std::uint8_t code, QPushButton* disable) {
     if (disable != nullptr) disable->setEnabled(true);
 }
 
-void Form1::Command3_Click() {
+void Form1::OnConnect() {
     SendBareCommand(CommandReport::kConnect, nullptr);
 }
-void Form1::Command4_Click() {
+void Form1::OnDisconnect() {
     SendBareCommand(CommandReport::kDisconnect, Command4);
 }
-void Form1::Command5_Click() {
+void Form1::OnGetConfig() {
     SendBareCommand(CommandReport::kGetConfig, Command5);
 }
-void Form1::Command6_Click() {
+void Form1::OnFactorySetting() {
     SendBareCommand(CommandReport::kFactoryReset, Command6);
 }
 
-void Form1::Command1_Click() {
+void Form1::OnStoreSave() {
     output_.BuildStoreReport(record_);
     Command1->setEnabled(false);
     if (services_.dialogs.AskOkCancel("Would you decide to store or save?")) {
@@ -163,24 +161,33 @@ void Form1::Command1_Click() {
     Command1->setFocus();
 }
 
-void Form1::Command2_Click() {
+void Form1::OnExit() {
     close();
 }
 
-void Form1::Command7_Click() {
+void Form1::OnOpen() {
     const auto name = services_.dialogs.OpenFileName("Open");
     if (!name || !FileExists(*name)) return;
+    OpenParameterFile(*name);
+}
+
+void Form1::OpenAtStart(const std::string& path) {
+    // Named on the command line or by the desktop: a missing file is said, not passed over.
+    OpenParameterFile(path);
+}
+
+void Form1::OpenParameterFile(const std::string& path) {
     // A file too short to hold a record is refused: its zeros would otherwise be one
     // "Store/Save" away from the controller.
-    const FileResult result = LoadRecord(*name, record_, LoadMode::kWholeRecord);
+    const FileResult result = LoadRecord(path, record_, LoadMode::kWholeRecord);
     if (!result.ok()) {
-        ReportFileProblem(result, *name);
+        ReportFileProblem(result, path);
         return;
     }
     RefreshControls();
 }
 
-void Form1::Command8_Click() {
+void Form1::OnSaveAs() {
     const auto name = services_.dialogs.SaveFileName("Save As");
     if (!name) return;
     if (FileExists(*name) &&

@@ -10,11 +10,13 @@
 #include <QWidget>
 
 #include <array>
+#include <map>
 #include <memory>
 #include <string>
 
 #include "config/config_file.h"
 #include "config/config_record.h"
+#include "config/parameter_table.h"
 #include "hid/device_change.h"
 #include "hid/hid_link.h"
 #include "protocol/command_report.h"
@@ -48,6 +50,8 @@ class Form1 : public QWidget, private OutcomeTarget {
     void Load();
     // Window unload: autosave, notifications off, handles closed. Runs once.
     void Unload();
+    // Opens a parameter file named at start (after the autosave load), as Open does.
+    void OpenAtStart(const std::string& path);
 
     // Sets every editor from the record, raising each editor's own behaviour exactly where
     // a control's value changes.
@@ -78,40 +82,46 @@ class Form1 : public QWidget, private OutcomeTarget {
     std::array<QRadioButton*, 2> Option3{}, Option4{}, Option5{}, Option6{}, Option7{};
     QTimer *Timer1, *Timer2;
 
-    // Editor behaviours, by control; option groups receive the element index.
-    void Option1_Click(int index);
-    void Option2_Click(int index);
-    void Option3_Click(int index);
-    void Option4_Click(int index);
-    void Option5_Click(int index);
-    void Option6_Click(int index);
-    void Option7_Click(int index);
-    void HScroll1_Change();
-    void HScroll2_Change();
-    void HScroll3_Change();
-    void Text1_Change();
-    void Text4_Change();
-
-    // Buttons.
-    void Command1_Click();  // Store/Save
-    void Command2_Click();  // Exit
-    void Command3_Click();  // Connect
-    void Command4_Click();  // Disconnect
-    void Command5_Click();  // GetConfig
-    void Command6_Click();  // Factory Setting
-    void Command7_Click();  // Open
-    void Command8_Click();  // Save As
-
   protected:
     void closeEvent(QCloseEvent* event) override;
 
+  private slots:
+    // The buttons, by what they do.
+    void OnStoreSave();       // Command1
+    void OnExit();            // Command2
+    void OnConnect();         // Command3
+    void OnDisconnect();      // Command4
+    void OnGetConfig();       // Command5
+    void OnFactorySetting();  // Command6
+    void OnOpen();            // Command7
+    void OnSaveAs();          // Command8
+
   private:
+    // The editors, by the setting they write; option groups receive the element index.
+    void ApplyMotorVoltage(int index);
+    void ApplyPasLevel(int index);
+    void ApplyPasDirection(int index);
+    void ApplyPhaseAngle(int index);
+    void ApplyMotorType(int index);
+    void ApplyReversion(int index);
+    void ApplyReversionMode(int index);
+    void ApplySpeedScale();
+    void ApplyReversionSpeedScale();
+    void ApplyRegenBrake();
+    void ApplyContinuousCurrent();
+    void ApplyPeakCurrent();
+    void ApplyCurrent(QLineEdit* box, const ParameterSpec& spec);
+    void RefreshCurrent(QLineEdit* box, const ParameterSpec& spec);
+
     void BuildControls();
     void ConnectEditors();
+    void SetEditorRanges();
+    void FindControls(const std::map<std::string, QWidget*>& controls,
+                      std::map<std::string, std::array<QRadioButton*, 3>>& options);
     void SetTabOrder();
     void SetCaption(QLabel* label, const QString& caption);  // keeps an auto-size label fitted
-    void CurrentCheck(QLineEdit* box, std::size_t byte, int limit);
     void SendBareCommand(std::uint8_t code, QPushButton* disable);
+    void OpenParameterFile(const std::string& path);
     void ReportFileProblem(const FileResult& result, const std::string& path);
 
     // OutcomeTarget: a decoded reply applied to the window.

@@ -1,15 +1,11 @@
-// The parameter editors: each writes its record byte at once; RefreshControls sets them all
-// from the record.
-#include <cmath>
-
-#include "config/parameter_view.h"
+// The parameter editors: each writes its setting into the record at once;
+// RefreshControls sets them all from the record. What each may write comes from the
+// parameter table.
+#include "config/parameter_table.h"
 #include "ui/form1.h"
 #include "ui/vb_colour.h"
 
 namespace {
-
-constexpr std::uint8_t kVoltageCodes[3] = {85, 135, 176};  // 24 V, 36 V, 48 V
-constexpr std::uint8_t kLevelCodes[3] = {20, 25, 30};      // Low, Mid, High
 
 void SetForeColour(QWidget* w, std::uint32_t colour) {
     QPalette p = w->palette();
@@ -22,14 +18,13 @@ void SetForeColour(QWidget* w, std::uint32_t colour) {
 template <std::size_t N>
 void Select(const std::array<QRadioButton*, N>& group, int index) {
     if (index < 0 || index >= static_cast<int>(N)) return;
-    group[index]->setChecked(true);
+    group[static_cast<std::size_t>(index)]->setChecked(true);
 }
 
-int IndexOf(const std::uint8_t (&codes)[3], std::uint8_t value) {
-    for (int i = 0; i < 3; ++i) {
-        if (codes[i] == value) return i;
-    }
-    return -1;
+template <std::size_t N>
+void SelectFromRecord(const std::array<QRadioButton*, N>& group, ParameterId id,
+                      const ConfigRecord& record) {
+    Select(group, ChoiceIndex(Parameter(id), record));
 }
 
 }  // namespace
@@ -50,18 +45,28 @@ void Form1::ConnectEditors() {
             });
         }
     };
-    hook(Option1, &Form1::Option1_Click);
-    hook(Option2, &Form1::Option2_Click);
-    hook(Option3, &Form1::Option3_Click);
-    hook(Option4, &Form1::Option4_Click);
-    hook(Option5, &Form1::Option5_Click);
-    hook(Option6, &Form1::Option6_Click);
-    hook(Option7, &Form1::Option7_Click);
-    connect(HScroll1, &QScrollBar::valueChanged, this, &Form1::HScroll1_Change);
-    connect(HScroll2, &QScrollBar::valueChanged, this, &Form1::HScroll2_Change);
-    connect(HScroll3, &QScrollBar::valueChanged, this, &Form1::HScroll3_Change);
-    connect(Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
-    connect(Text4, &QLineEdit::textChanged, this, &Form1::Text4_Change);
+    hook(Option1, &Form1::ApplyMotorVoltage);
+    hook(Option2, &Form1::ApplyPasLevel);
+    hook(Option3, &Form1::ApplyPasDirection);
+    hook(Option4, &Form1::ApplyPhaseAngle);
+    hook(Option5, &Form1::ApplyMotorType);
+    hook(Option6, &Form1::ApplyReversion);
+    hook(Option7, &Form1::ApplyReversionMode);
+    connect(HScroll1, &QScrollBar::valueChanged, this, &Form1::ApplySpeedScale);
+    connect(HScroll2, &QScrollBar::valueChanged, this, &Form1::ApplyReversionSpeedScale);
+    connect(HScroll3, &QScrollBar::valueChanged, this, &Form1::ApplyRegenBrake);
+    connect(Text1, &QLineEdit::textChanged, this, &Form1::ApplyContinuousCurrent);
+    connect(Text4, &QLineEdit::textChanged, this, &Form1::ApplyPeakCurrent);
+}
+
+void Form1::SetEditorRanges() {
+    for (auto [bar, id] : {std::pair{HScroll1, ParameterId::kSpeedScale},
+                           std::pair{HScroll2, ParameterId::kReversionSpeedScale},
+                           std::pair{HScroll3, ParameterId::kRegenBrake}}) {
+        const ParameterSpec& spec = Parameter(id);
+        bar->setRange(spec.low, spec.high);
+        bar->setValue(spec.low);
+    }
 }
 
 void Form1::SetCaption(QLabel* label, const QString& caption) {
@@ -74,30 +79,30 @@ void Form1::SetCaption(QLabel* label, const QString& caption) {
     }
 }
 
-void Form1::Option1_Click(int index) {
-    if (index >= 0 && index < 3) record_.Set(ConfigRecord::kVoltageCode, kVoltageCodes[index]);
+void Form1::ApplyMotorVoltage(int index) {  // Option1
+    StoreChoice(Parameter(ParameterId::kMotorVoltage), record_, index);
 }
 
-void Form1::Option2_Click(int index) {
-    if (index >= 0 && index < 3) record_.Set(ConfigRecord::kLevelCode, kLevelCodes[index]);
+void Form1::ApplyPasLevel(int index) {  // Option2
+    StoreChoice(Parameter(ParameterId::kPasLevel), record_, index);
 }
 
-void Form1::Option3_Click(int index) {
-    record_.Set(ConfigRecord::kDirection, static_cast<std::uint8_t>(index));
+void Form1::ApplyPasDirection(int index) {  // Option3
+    StoreChoice(Parameter(ParameterId::kPasDirection), record_, index);
 }
 
-void Form1::Option4_Click(int index) {
-    record_.SetPhaseAngleBit(index);
+void Form1::ApplyPhaseAngle(int index) {  // Option4
+    StoreChoice(Parameter(ParameterId::kPhaseAngle), record_, index);
 }
 
-void Form1::Option5_Click(int index) {
-    record_.SetMotorTypeBit(index);
+void Form1::ApplyMotorType(int index) {  // Option5
+    StoreChoice(Parameter(ParameterId::kMotorType), record_, index);
     // The phase angle only means something for a brushless motor.
     Frame10->setVisible(index == 0);
 }
 
-void Form1::Option6_Click(int index) {
-    record_.Set(ConfigRecord::kReversionEnable, static_cast<std::uint8_t>(index));
+void Form1::ApplyReversion(int index) {  // Option6
+    StoreChoice(Parameter(ParameterId::kReversion), record_, index);
     const bool enable = index == 1;
     Option7[0]->setEnabled(enable);
     Option7[1]->setEnabled(enable);
@@ -109,38 +114,39 @@ void Form1::Option6_Click(int index) {
     HScroll2->setEnabled(enable);
 }
 
-void Form1::Option7_Click(int index) {
-    record_.Set(ConfigRecord::kReversionMode, static_cast<std::uint8_t>(index));
+void Form1::ApplyReversionMode(int index) {  // Option7
+    StoreChoice(Parameter(ParameterId::kReversionMode), record_, index);
 }
 
-void Form1::HScroll1_Change() {
-    record_.Set(ConfigRecord::kSpeedScale, static_cast<std::uint8_t>(HScroll1->value() % 256));
+void Form1::ApplySpeedScale() {  // HScroll1
+    StoreBits(Parameter(ParameterId::kSpeedScale), record_, ScaleToStored(HScroll1->value()));
     SetCaption(Label17, PercentText(HScroll1->value(), 256));
 }
 
-void Form1::HScroll2_Change() {
-    record_.Set(ConfigRecord::kReversionSpeedScale,
-                static_cast<std::uint8_t>(HScroll2->value() % 256));
+void Form1::ApplyReversionSpeedScale() {  // HScroll2
+    StoreBits(Parameter(ParameterId::kReversionSpeedScale), record_,
+              ScaleToStored(HScroll2->value()));
     SetCaption(Label25, PercentText(HScroll2->value(), 256));
 }
 
-void Form1::HScroll3_Change() {
-    record_.Set(ConfigRecord::kBrake, static_cast<std::uint8_t>(HScroll3->value()));
-    SetCaption(Label18, PercentText(HScroll3->value(), 220));
+void Form1::ApplyRegenBrake() {  // HScroll3
+    const ParameterSpec& spec = Parameter(ParameterId::kRegenBrake);
+    StoreBits(spec, record_, static_cast<std::uint8_t>(HScroll3->value()));
+    SetCaption(Label18, PercentText(HScroll3->value(), spec.percentOf));
 }
 
-void Form1::Text1_Change() {
-    CurrentCheck(Text1, ConfigRecord::kContinuousCurrent, 30);
+void Form1::ApplyContinuousCurrent() {  // Text1
+    ApplyCurrent(Text1, Parameter(ParameterId::kContinuousCurrent));
 }
 
-void Form1::Text4_Change() {
-    CurrentCheck(Text4, ConfigRecord::kPeakCurrent, 50);
+void Form1::ApplyPeakCurrent() {  // Text4
+    ApplyCurrent(Text4, Parameter(ParameterId::kPeakCurrent));
 }
 
-void Form1::CurrentCheck(QLineEdit* box, std::size_t byte, int limit) {
+void Form1::ApplyCurrent(QLineEdit* box, const ParameterSpec& spec) {
     const QString text = box->text();
     if (text.isEmpty()) {
-        record_.Set(byte, 1);
+        StoreBits(spec, record_, static_cast<std::uint8_t>(spec.zeroBecomes));
         return;
     }
     long value = 0;
@@ -153,33 +159,39 @@ void Form1::CurrentCheck(QLineEdit* box, std::size_t byte, int limit) {
         value = std::min(value * 10 + (c.unicode() - '0'), 1000000L);
     }
     if (value == 0) {
-        record_.Set(byte, 1);
-    } else if (value <= limit) {
-        record_.Set(byte, static_cast<std::uint8_t>(value));
+        StoreBits(spec, record_, static_cast<std::uint8_t>(spec.zeroBecomes));
+    } else if (value <= spec.high) {
+        StoreBits(spec, record_, static_cast<std::uint8_t>(value));
     } else {
         ShowError(services_.dialogs, "Please enter valid  numerical data");
     }
 }
 
 void Form1::RefreshControls() {
-    Select(Option1, IndexOf(kVoltageCodes, record_.Get(ConfigRecord::kVoltageCode)));
-    Select(Option2, IndexOf(kLevelCodes, record_.Get(ConfigRecord::kLevelCode)));
-    Select(Option3, record_.Get(ConfigRecord::kDirection));
-    Select(Option4, record_.Get(ConfigRecord::kMotorFlags) & 1);
-    Select(Option5, record_.Get(ConfigRecord::kMotorFlags) >> 7);
-    Select(Option6, record_.Get(ConfigRecord::kReversionEnable));
-    Select(Option7, record_.Get(ConfigRecord::kReversionMode));
-    // Each text is set only when it differs, so that an unchanged one raises no check.
-    const QString continuous = QString::number(record_.Get(ConfigRecord::kContinuousCurrent));
-    if (Text1->text() != continuous) Text1->setText(continuous);
-    const QString peak = QString::number(record_.Get(ConfigRecord::kPeakCurrent));
-    if (Text4->text() != peak) Text4->setText(peak);
+    SelectFromRecord(Option1, ParameterId::kMotorVoltage, record_);
+    SelectFromRecord(Option2, ParameterId::kPasLevel, record_);
+    SelectFromRecord(Option3, ParameterId::kPasDirection, record_);
+    SelectFromRecord(Option4, ParameterId::kPhaseAngle, record_);
+    SelectFromRecord(Option5, ParameterId::kMotorType, record_);
+    SelectFromRecord(Option6, ParameterId::kReversion, record_);
+    SelectFromRecord(Option7, ParameterId::kReversionMode, record_);
+    RefreshCurrent(Text1, Parameter(ParameterId::kContinuousCurrent));
+    RefreshCurrent(Text4, Parameter(ParameterId::kPeakCurrent));
     // A brake above the bar's maximum has no position: the bar stays where it is.
-    if (record_.Get(ConfigRecord::kBrake) <= HScroll3->maximum()) {
-        HScroll3->setValue(record_.Get(ConfigRecord::kBrake));
+    const int brake = StoredBits(Parameter(ParameterId::kRegenBrake), record_);
+    if (brake <= HScroll3->maximum()) HScroll3->setValue(brake);
+    HScroll1->setValue(ScaleFromStored(StoredBits(Parameter(ParameterId::kSpeedScale), record_)));
+    HScroll2->setValue(
+        ScaleFromStored(StoredBits(Parameter(ParameterId::kReversionSpeedScale), record_)));
+}
+
+void Form1::RefreshCurrent(QLineEdit* box, const ParameterSpec& spec) {
+    // A current limit of 0 becomes the editor's value for zero, whether or not the box
+    // already shows the same text (which would raise no check of its own).
+    if (spec.zeroBecomes >= 0 && StoredBits(spec, record_) == 0) {
+        StoreBits(spec, record_, static_cast<std::uint8_t>(spec.zeroBecomes));
     }
-    const int speed = record_.Get(ConfigRecord::kSpeedScale);
-    HScroll1->setValue(speed == 0 ? 256 : speed);
-    const int reversionSpeed = record_.Get(ConfigRecord::kReversionSpeedScale);
-    HScroll2->setValue(reversionSpeed == 0 ? 256 : reversionSpeed);
+    // The text is set only when it differs, so that an unchanged one raises no check.
+    const QString text = QString::number(StoredBits(spec, record_));
+    if (box->text() != text) box->setText(text);
 }

@@ -59,15 +59,15 @@ class Tap : public HidPlatform {
   public:
     explicit Tap(HidPlatform& inner) : inner_(inner) {}
     bool Enumerate(std::vector<HidInterfaceInfo>& out) override { return inner_.Enumerate(out); }
-    HidHandle OpenQuery(const std::string& p) override { return inner_.OpenQuery(p); }
-    HidHandle OpenRead(const std::string& p) override { return inner_.OpenRead(p); }
-    HidHandle OpenWrite(const std::string& p) override { return inner_.OpenWrite(p); }
+    HidOpenResult OpenQuery(const std::string& p) override { return inner_.OpenQuery(p); }
+    HidOpenResult OpenRead(const std::string& p) override { return inner_.OpenRead(p); }
+    HidOpenResult OpenWrite(const std::string& p) override { return inner_.OpenWrite(p); }
     ReadStatus Read(HidHandle h, std::uint8_t* r, int t) override {
         const ReadStatus s = inner_.Read(h, r, t);
         if (s == ReadStatus::kReceived) last.assign(r, r + kInputReportSize);
         return s;
     }
-    bool Write(HidHandle h, const std::uint8_t* r) override { return inner_.Write(h, r); }
+    int Write(HidHandle h, const std::uint8_t* r) override { return inner_.Write(h, r); }
     void Close(HidHandle h) override { inner_.Close(h); }
     std::vector<std::uint8_t> last;
 
@@ -101,9 +101,9 @@ int main() {
                     i.vendorId, i.productId, i.versionNumber, i.usagePage);
     }
     link.ConnectAtStart();
-    Check(link.DevicePath == "/dev/hidraw0",
-          "found by vendor, product, version and usage page: " + link.DevicePath);
-    Check(link.DeviceDetected == kTrue && link.ReadHandle != -1 && link.WriteHandle != -1,
+    Check(link.devicePath() == "/dev/hidraw0",
+          "found by vendor, product, version and usage page: " + link.devicePath());
+    Check(link.present() && link.readHandle() != -1 && link.writeHandle() != -1,
           "both handles open");
     Check(link.FindHidDevice(1, 1, 1, 0x0201).empty(), "version 0x0201 does not match");
     Check(link.FindHidDevice(1, 1, 0xFF00, 0x0200).empty(), "usage page 0xff00 does not match");
@@ -151,30 +151,30 @@ int main() {
     Check(tickUntil("Connect Success", 2000), "Connect Success");
 
     // Unplug: the kernel's removal events turn the flag off; the next tick closes.
-    auto waitFlag = [&](std::int16_t value, int ms) {
+    auto waitFlag = [&](bool value, int ms) {
         const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-        while (std::chrono::steady_clock::now() < end && link.DeviceDetected != value) {
+        while (std::chrono::steady_clock::now() < end && link.present() != value) {
             pollfd p{monitor.NotificationFd(), POLLIN, 0};
             if (poll(&p, 1, 50) > 0) monitor.Dispatch();
         }
-        return link.DeviceDetected == value;
+        return link.present() == value;
     };
     Shell("echo > $RIG_UDC_FILE");
-    Check(waitFlag(kFalse, 3000), "unplug turns the flag off");
+    Check(waitFlag(false, 3000), "unplug turns the flag off");
     output.BuildBareCommand(CommandReport::kConnect);
     Check(!link.WriteOutputReport(output.data(), "Send Command Error") && reporter.count == 0,
           "a button before the next tick sends nothing and says nothing");
     PollOnce(link, input, window);
-    Check(link.ReadHandle == -1 && link.WriteHandle == -1, "the tick closes both handles");
+    Check(link.readHandle() == -1 && link.writeHandle() == -1, "the tick closes both handles");
 
     Shell("echo $RIG_UDC > $RIG_UDC_FILE");
-    Check(waitFlag(kTrue, 5000), "replug turns the flag on");
+    Check(waitFlag(true, 5000), "replug turns the flag on");
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (link.ReadHandle == -1 && std::chrono::steady_clock::now() < end) {
+    while (link.readHandle() == -1 && std::chrono::steady_clock::now() < end) {
         PollOnce(link, input, window);
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
     }
-    Check(link.ReadHandle != -1 && link.WriteHandle != -1, "the ticks reopen the link");
+    Check(link.readHandle() != -1 && link.writeHandle() != -1, "the ticks reopen the link");
     output.BuildBareCommand(CommandReport::kGetConfig);
     link.WriteOutputReport(output.data(), "Send Command Error");
     Check(tickUntil("GetConfig Success", 3000), "GetConfig after the replug");

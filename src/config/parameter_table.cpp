@@ -1,0 +1,128 @@
+#include "config/parameter_table.h"
+
+#include <array>
+#include <cmath>
+
+namespace {
+
+constexpr ParameterChoice kVoltages[] = {
+    {85, nullptr, 24, "24 V"}, {135, nullptr, 36, "36 V"}, {176, nullptr, 48, "48 V"}};
+constexpr ParameterChoice kMotorTypes[] = {{0x00, "BLDC", 0, "BLDC (brushless)"},
+                                           {0x80, "DC", 0, "DC (brushed)"}};
+constexpr ParameterChoice kPhaseAngles[] = {{0, nullptr, 60, "60\u00b0"},
+                                            {1, nullptr, 120, "120\u00b0"}};
+constexpr ParameterChoice kLevels[] = {
+    {20, "Low", 0, "Low"}, {25, "Mid", 0, "Mid"}, {30, "High", 0, "High"}};
+constexpr ParameterChoice kDirections[] = {{0, "REV", 0, "REV"}, {1, "FWD", 0, "FWD"}};
+constexpr ParameterChoice kReversions[] = {{0, "Disable", 0, "disabled"},
+                                           {1, "Enable", 0, "enabled"}};
+constexpr ParameterChoice kReversionModes[] = {{0, "Unimm", 0, "Unimm (at zero speed)"},
+                                               {1, "Immed", 0, "Immed (immediately)"}};
+
+using Id = ParameterId;
+using K = ValueKind;
+using R = ConfigRecord;
+
+ParameterSpec Whole(Id id, const char* label, const char* key, std::size_t byte, int low, int high,
+                    const char* unit, int zeroBecomes) {
+    ParameterSpec s{id, label, key, byte, 0xFF, K::kWhole};
+    s.low = low, s.high = high, s.unit = unit, s.zeroBecomes = zeroBecomes;
+    return s;
+}
+
+ParameterSpec Choice(Id id, const char* label, const char* key, std::size_t byte, std::uint8_t mask,
+                     std::span<const ParameterChoice> choices, bool indexAccepted) {
+    ParameterSpec s{id, label, key, byte, mask, K::kChoice};
+    s.choices = choices, s.indexAccepted = indexAccepted;
+    return s;
+}
+
+ParameterSpec Scale(Id id, const char* label, const char* key, std::size_t byte) {
+    ParameterSpec s{id, label, key, byte, 0xFF, K::kScale};
+    s.low = 1, s.high = 256, s.percentOf = 256;
+    return s;
+}
+
+std::array<ParameterSpec, 14> MakeTable() {
+    ParameterSpec brake =
+        Whole(Id::kRegenBrake, "Regenerative brake", "regen_brake", R::kBrake, 0, 220, "", -1);
+    brake.percentOf = 220;
+    ParameterSpec otherBits{
+        Id::kMotorFlagsOther, "Motor flag bits 1-6", "motor_flags_other_bits", R::kMotorFlags, 0x7E,
+        K::kBitField};
+    otherBits.low = 0, otherBits.high = 0x7E;
+    ParameterSpec reserved{Id::kReserved, "Reserved bytes", "reserved", R::kReservedFirst,
+                           0xFF,          K::kBytes};
+    reserved.byteCount = R::kSize - R::kReservedFirst;
+    return {
+        Whole(Id::kContinuousCurrent, "Continuous current", "continuous_current_a",
+              R::kContinuousCurrent, 1, 30, " A", 1),
+        Whole(Id::kPeakCurrent, "Peak current", "peak_current_a", R::kPeakCurrent, 1, 50, " A", 1),
+        Choice(Id::kMotorVoltage, "Motor voltage", "motor_voltage_v", R::kVoltageCode, 0xFF,
+               kVoltages, false),
+        Choice(Id::kMotorType, "Motor type", "motor_type", R::kMotorFlags, 0x80, kMotorTypes, true),
+        Choice(Id::kPhaseAngle, "Phase angle", "phase_angle_deg", R::kMotorFlags, 0x01,
+               kPhaseAngles, false),
+        otherBits,
+        Choice(Id::kPasLevel, "PAS level", "pas_level", R::kLevelCode, 0xFF, kLevels, false),
+        Choice(Id::kPasDirection, "PAS direction", "pas_direction", R::kDirection, 0xFF,
+               kDirections, true),
+        Scale(Id::kSpeedScale, "Forward speed scale", "speed_scale", R::kSpeedScale),
+        Choice(Id::kReversion, "Reversion", "reversion", R::kReversionEnable, 0xFF, kReversions,
+               true),
+        Choice(Id::kReversionMode, "Reversion mode", "reversion_mode", R::kReversionMode, 0xFF,
+               kReversionModes, true),
+        Scale(Id::kReversionSpeedScale, "Reversion speed scale", "reversion_speed_scale",
+              R::kReversionSpeedScale),
+        brake,
+        reserved,
+    };
+}
+
+}  // namespace
+
+std::span<const ParameterSpec> Parameters() {
+    static const std::array<ParameterSpec, 14> table = MakeTable();
+    return table;
+}
+
+const ParameterSpec& Parameter(ParameterId id) {
+    for (const ParameterSpec& spec : Parameters()) {
+        if (spec.id == id) return spec;
+    }
+    return Parameters().front();  // unreachable: every id has a row
+}
+
+std::uint8_t StoredBits(const ParameterSpec& spec, const ConfigRecord& record) {
+    return static_cast<std::uint8_t>(record.Get(spec.byte) & spec.mask);
+}
+
+void StoreBits(const ParameterSpec& spec, ConfigRecord& record, std::uint8_t value) {
+    const auto kept = static_cast<std::uint8_t>(record.Get(spec.byte) & ~spec.mask);
+    record.Set(spec.byte, static_cast<std::uint8_t>(kept | (value & spec.mask)));
+}
+
+int ChoiceIndex(const ParameterSpec& spec, const ConfigRecord& record) {
+    const std::uint8_t bits = StoredBits(spec, record);
+    for (std::size_t i = 0; i < spec.choices.size(); ++i) {
+        if (spec.choices[i].stored == bits) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void StoreChoice(const ParameterSpec& spec, ConfigRecord& record, int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= spec.choices.size()) return;
+    StoreBits(spec, record, spec.choices[static_cast<std::size_t>(index)].stored);
+}
+
+int ScaleFromStored(std::uint8_t stored) {
+    return stored == 0 ? 256 : stored;
+}
+
+std::uint8_t ScaleToStored(int value) {
+    return static_cast<std::uint8_t>(value % 256);
+}
+
+int PercentOf(int value, int divisor) {
+    return static_cast<int>(std::lround(100.0 * value / divisor));
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+// The window's layout table: every control with its container, position and size in
+// twips, caption, font, colours, tool tip and tab index, in the designer's terms.
+#include <cstdint>
+#include <span>
+
+#include "ui/vb_colour.h"
+
+namespace form1_layout {
+
+enum class Kind {
+    kFrame,
+    kPlainFrame,
+    kLabel,
+    kAutoLabel,
+    kOption,
+    kText,
+    kButton,
+    kScroll,
+    kImage
+};
+enum class Font { kWindow, kHeading, kBold, kBoldSmall, kBoldItalic, kBoldItalicSmall, kUpright };
+
+struct ControlRow {
+    const char* container;
+    Kind kind;
+    const char* name;
+    int index;  // element of an option array, -1 otherwise
+    int left, top, width, height;
+    const char* text;
+    Font font;
+    std::uint32_t fore, back;
+    const char* toolTip;
+    int tab;
+};
+
+// One block per container, each in drawing order (topmost first). Containers come before
+// the controls inside them.
+std::span<const ControlRow> Rows();
+
+}  // namespace form1_layout
