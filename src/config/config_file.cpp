@@ -1,5 +1,7 @@
 #include "config/config_file.h"
 
+#include "config/file_replace.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -54,30 +56,12 @@ FileResult LoadRecord(const std::string& path, ConfigRecord& record, LoadMode mo
 }
 
 FileResult SaveRecord(const std::string& path, const ConfigRecord& record) {
+    const ReplaceResult replaced =
+        ReplaceFileHead(path, record.Bytes().data(), ConfigRecord::kSize);
     FileResult result;
-    errno = 0;
-    // "r+b" keeps a longer file's tail; only a missing file is created.
-    FilePtr file(std::fopen(path.c_str(), "r+b"));
-    if (!file && errno == ENOENT) {
-        errno = 0;
-        file.reset(std::fopen(path.c_str(), "wb"));
-    }
-    if (!file) {
-        result.osError = errno;
-        result.status = FileStatus::kOpenFailed;
-        return result;
-    }
-    errno = 0;
-    std::size_t put = std::fwrite(record.Bytes().data(), 1, ConfigRecord::kSize, file.get());
-    if (put != ConfigRecord::kSize || std::fflush(file.get()) != 0) {
-        result.osError = errno;
-        result.status = FileStatus::kWriteFailed;
-        return result;
-    }
-    // A full disk may only show at close.
-    if (std::fclose(file.release()) != 0) {
-        result.osError = errno;
-        result.status = FileStatus::kWriteFailed;
+    if (!replaced.ok) {
+        result.status = replaced.openFailed ? FileStatus::kOpenFailed : FileStatus::kWriteFailed;
+        result.osError = replaced.osError;
     }
     return result;
 }

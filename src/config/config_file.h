@@ -36,7 +36,8 @@ enum class LoadMode {
 FileResult LoadRecord(const std::string& path, ConfigRecord& record, LoadMode mode);
 
 // Writes `record` as record 1 of `path`: creates the file, or replaces bytes 0 to 14 of an
-// existing one without shortening it.
+// existing one without shortening it. The save is atomic: a failure leaves the old file
+// exactly as it was and nothing else behind.
 FileResult SaveRecord(const std::string& path, const ConfigRecord& record);
 
 // One sentence naming the file and what went wrong, for the message box.

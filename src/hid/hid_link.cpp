@@ -115,6 +115,14 @@ ReadOutcome HidLink::ReadInputReport(std::uint8_t* input) {
                : ReadOutcome::TimedOut;
 }
 
+void HidLink::DiscardPendingInput(int limit) {
+    if (readHandle_ == kInvalidHandle) return;
+    std::uint8_t scratch[HidPlatform::kInputReportSize];
+    for (int i = 0; i < limit; ++i) {
+        if (platform_.Read(readHandle_, scratch, 0) != ReadStatus::kReceived) return;
+    }
+}
+
 bool HidLink::WriteOutputReport(const std::uint8_t* output, std::string_view message) {
     lastWriteError_ = 0;
     if (deviceDetected_ != kTrue || writeHandle_ == kInvalidHandle) return false;

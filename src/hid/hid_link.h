@@ -40,6 +40,9 @@ class HidLink {
     void MaintainDeviceLink();
     // One read with at most 80 ms of waiting.
     ReadOutcome ReadInputReport(std::uint8_t* input);
+    // Reads away the input reports already waiting (at most `limit`), without waiting for
+    // more, so that a request's answer is not confused with what came before it.
+    void DiscardPendingInput(int limit = 64);
     // Writes the 15 bytes when present and the write handle is open; a failed write is
     // reported with `message`. Returns true when the report went out.
     bool WriteOutputReport(const std::uint8_t* output, std::string_view message);

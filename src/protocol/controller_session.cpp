@@ -26,6 +26,7 @@ ControllerSession::Status ControllerSession::Open() {
 ControllerSession::Status ControllerSession::Exchange(const char* sendError, Expect expect,
                                                       std::uint8_t ackCode, std::uint8_t errorCode,
                                                       int timeoutMs, ConfigRecord* config) {
+    link_.DiscardPendingInput();
     if (!link_.WriteOutputReport(output_.data(), sendError)) return Status::kWriteFailed;
     const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
     while (Clock::now() < deadline) {

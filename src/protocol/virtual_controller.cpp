@@ -88,7 +88,9 @@ void VirtualController::QueueConfigReply() {
 void VirtualController::Receive(const std::uint8_t* report) {
     std::array<std::uint8_t, 15> copy;
     std::memcpy(copy.data(), report, copy.size());
+    if (received.size() == kHistorySize) received.pop_front();
     received.push_back(copy);
+    ++receivedCount;
     if (report[0] != 0) return;
 
     if (report[1] == 1) {  // store parameters
@@ -132,13 +134,18 @@ void VirtualController::Receive(const std::uint8_t* report) {
 }
 
 bool VirtualController::NextInput(std::uint8_t* report) {
-    if (count_ == 0) {
-        if (!behaviour.flood) return false;
+    if (behaviour.flood && !floodStarted_) {
+        floodStarted_ = true;
+        unasked_ = kFloodBurst;
+    }
+    if (unasked_ > 0) {
+        --unasked_;
         const std::uint8_t ack[19] = {0, ResponseReport::kAcknowledgement, kConnected, kConnected,
                                       kConnected};
         std::memcpy(report, ack, sizeof ack);
         return true;
     }
+    if (count_ == 0) return false;
     Pending& first = queue_[head_];
     if (first.wait > 0) {
         --first.wait;
@@ -147,6 +154,7 @@ bool VirtualController::NextInput(std::uint8_t* report) {
     std::memcpy(report, first.bytes.data(), first.bytes.size());
     head_ = (head_ + 1) % kQueueSize;
     --count_;
+    if (behaviour.flood) unasked_ = kFloodBurst;
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,10 +17,12 @@ struct Misbehaviour {
     int lateBy = 0;              // each answer waits this many polls before it can be read
     bool badCheckBytes = false;  // configuration replies and codes carry wrong check bytes
     bool errorReplies = false;   // configuration request -> error 50, store -> error 49
-    bool flood = false;          // an unasked acknowledgement 33 whenever nothing is queued
-    bool refuseOpens = false;    // read and write opens fail
-    bool failWrites = false;     // every output report is refused
-    bool absent = false;         // starts unplugged
+    // A burst of unasked acknowledgements 33 waits in the host's input buffer ahead of
+    // the first answer and after every answer.
+    bool flood = false;
+    bool refuseOpens = false;  // read and write opens fail
+    bool failWrites = false;   // every output report is refused
+    bool absent = false;       // starts unplugged
 };
 
 // Reads a comma-separated list of misbehaviours: silent, late[=N], badcheck, errors,
@@ -51,8 +54,11 @@ class VirtualController {
 
     ConfigRecord stored;
     Misbehaviour behaviour;
-    // Every output report received, in order, for the tests to compare byte for byte.
-    std::vector<std::array<std::uint8_t, 15>> received;
+    // The latest output reports received, oldest first, for the tests to compare byte for
+    // byte; bounded, so that a long demo or gadget run does not grow without end.
+    static constexpr std::size_t kHistorySize = 256;
+    std::deque<std::array<std::uint8_t, 15>> received;
+    std::uint64_t receivedCount = 0;  // all reports ever received
 
   private:
     struct Pending {
@@ -64,6 +70,9 @@ class VirtualController {
     void QueueConfigReply();
 
     static constexpr std::size_t kQueueSize = 16;
+    static constexpr int kFloodBurst = 16;
+    bool floodStarted_ = false;
+    int unasked_ = 0;  // flood acknowledgements still to come before the queue
     std::array<Pending, kQueueSize> queue_{};
     std::size_t head_ = 0;
     std::size_t count_ = 0;

@@ -17,7 +17,7 @@ sed 's/"peak_current_a": 30/"peak_current_a": 42/' /tmp/set.json > /tmp/new.json
 check "import" 0 /bin/vt350ctl import /tmp/new.json -o /tmp/new.qkf
 check "write --yes --verify" 0 /bin/vt350ctl write /tmp/new.qkf --yes --verify
 check "diff against the device" 0 /bin/vt350ctl diff /tmp/new.qkf device
-check "reset" 0 /bin/vt350ctl reset
+check "reset" 0 /bin/vt350ctl reset --yes
 check "diff after reset differs" 1 /bin/vt350ctl diff /tmp/new.qkf device
 echo > "$RIG_UDC_FILE"
 sleep 1

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Kills a program that keeps saving one parameter file with SIGKILL at random moments and
+# checks each time that the file holds one whole parameter set, never a mixture or less.
+#   scripts/kill_during_saves.sh BUILD_DIR [ROUNDS]     (default 1000 rounds)
+set -euo pipefail
+build=${1:?usage: kill_during_saves.sh BUILD_DIR [ROUNDS]}
+rounds=${2:-1000}
+loop="$build/tests/vt350-save-loop"
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+file="$dir/set.qkf"
+a=$(printf '11%.0s' $(seq 15))
+b=$(printf '22%.0s' $(seq 15))
+"$loop" "$file" & pid=$!; sleep 0.05; kill -9 $pid; wait $pid 2>/dev/null || true
+bad=0
+for ((i = 1; i <= rounds; i++)); do
+    "$loop" "$file" &
+    pid=$!
+    sleep "0.00$((RANDOM % 10))$((RANDOM % 10))"
+    kill -9 $pid
+    wait $pid 2>/dev/null || true
+    got=$(od -An -v -tx1 "$file" | tr -d ' \n')
+    if [ "$got" != "$a" ] && [ "$got" != "$b" ]; then
+        echo "round $i: the file holds $got" >&2
+        bad=$((bad + 1))
+    fi
+    # A kill between creating and renaming the temporary file leaves it behind; it is
+    # never the parameter file itself.
+    rm -f "$dir"/.set.qkf.*
+done
+echo "kill during saves: $((rounds - bad)) passed, $bad failed"
+[ $bad -eq 0 ]

@@ -1,0 +1,132 @@
+// Saves are atomic: whatever fails part-way, the old file stays byte for byte and nothing
+// else is left in its folder.
+#include "config/file_replace.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "config/config_file.h"
+#include "test_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Read(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void Write(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Lets `budget` bytes through, then fails as a full disk does.
+std::size_t budget = 0;
+ssize_t LimitedWrite(int fd, const void* data, std::size_t size) {
+    if (budget == 0) {
+        errno = ENOSPC;
+        return -1;
+    }
+    const std::size_t n = std::min(size, budget);
+    budget -= n;
+    return ::write(fd, data, n);
+}
+int FailingFsync(int) {
+    errno = EIO;
+    return -1;
+}
+int FailingRename(const char*, const char*) {
+    errno = EXDEV;
+    return -1;
+}
+
+class FileReplaceTest : public ::testing::Test {
+  protected:
+    void TearDown() override { ReplaceCalls() = saved_; }
+    std::vector<std::string> Entries() const {
+        std::vector<std::string> names;
+        for (const auto& e : fs::directory_iterator(tmp_.path())) {
+            names.push_back(e.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    static ConfigRecord NewSet() { return RecordOf({9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9}); }
+
+    FileReplaceCalls saved_ = ReplaceCalls();
+    TempDir tmp_{"vt350-replace"};
+    const std::string old_ = std::string(
+        "\x0f\x1e\x87\x6e\x19\x01\x00\x00\x01\x00\x80\x00\x00"
+        "\x00\x00TAIL",
+        19);
+};
+
+}  // namespace
+
+TEST_F(FileReplaceTest, AWriteFailingAfterAnyByteLeavesTheOldFileAndNothingElse) {
+    const std::string path = tmp_ / "set.qkf";
+    for (std::size_t after = 0; after < old_.size(); ++after) {
+        Write(path, old_);
+        ReplaceCalls().write = LimitedWrite;
+        budget = after;
+        const FileResult result = SaveRecord(path, NewSet());
+        ReplaceCalls() = saved_;
+        EXPECT_EQ(result.status, FileStatus::kWriteFailed) << after;
+        EXPECT_EQ(result.osError, ENOSPC);
+        EXPECT_EQ(Read(path), old_) << "after " << after << " bytes";
+        EXPECT_EQ(Entries(), std::vector<std::string>{"set.qkf"}) << "no temporary file";
+    }
+}
+
+TEST_F(FileReplaceTest, AFailedFlushOrRenameLeavesTheOldFile) {
+    const std::string path = tmp_ / "set.qkf";
+    for (auto fail : {+[](FileReplaceCalls& c) { c.fsync = FailingFsync; },
+                      +[](FileReplaceCalls& c) { c.rename = FailingRename; }}) {
+        Write(path, old_);
+        fail(ReplaceCalls());
+        EXPECT_FALSE(SaveRecord(path, NewSet()).ok());
+        ReplaceCalls() = saved_;
+        EXPECT_EQ(Read(path), old_);
+        EXPECT_EQ(Entries(), std::vector<std::string>{"set.qkf"});
+    }
+}
+
+TEST_F(FileReplaceTest, ANewFileThatCannotBeWrittenLeavesNoFileAtAll) {
+    const std::string path = tmp_ / "new.qkf";
+    ReplaceCalls().write = LimitedWrite;
+    budget = 7;
+    EXPECT_FALSE(SaveRecord(path, NewSet()).ok());
+    EXPECT_TRUE(Entries().empty());
+}
+
+TEST_F(FileReplaceTest, KeepsTheTailTheModeAndALinkAsALink) {
+    const std::string target = tmp_ / "target.qkf";
+    const std::string link = tmp_ / "link.qkf";
+    Write(target, old_);
+    ::chmod(target.c_str(), 0640);
+    fs::create_symlink("target.qkf", link);
+    ASSERT_TRUE(SaveRecord(link, NewSet()).ok());
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(Read(target), std::string(15, '\x09') + "TAIL");
+    struct stat st {};
+    ASSERT_EQ(::stat(target.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"link.qkf", "target.qkf"}));
+}
+
+TEST_F(FileReplaceTest, ANewFileGetsTheUsualModeForItsCreator) {
+    const mode_t mask = umask(022);
+    const std::string path = tmp_ / "fresh.qkf";
+    ASSERT_TRUE(SaveRecord(path, NewSet()).ok());
+    umask(mask);
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0644u);
+}
