@@ -1,5 +1,8 @@
-// vt350ctl: the controller from the command line, for scripts and for workshops that
-// program many controllers. Same protocol, file format and virtual controller as the window.
+// vt350ctl's arguments and dispatch: the controller from the command line, for scripts and
+// for workshops that program many controllers. Same protocol, file format and virtual
+// controller as the window.
+#include "app/vt350ctl.h"
+
 #include <CLI/CLI.hpp>
 
 #include <cmath>
@@ -101,7 +104,7 @@ int Usage(const std::string& sentence, const std::string& command) {
 
 }  // namespace
 
-int main(int argc, char* argv[]) {
+int Vt350ctlMain(int argc, char* argv[]) {
     CtlOptions o;
     CLI::App app("Reads, writes and compares the parameter sets of VT-350 motor controllers.",
                  "vt350ctl");

@@ -23,9 +23,27 @@ ControllerSession::Status ControllerSession::Open() {
     return link_.isOpen() ? Status::kOk : Status::kCannotOpen;
 }
 
-ControllerSession::Status ControllerSession::Exchange(const char* sendError, Expect expect,
-                                                      std::uint8_t ackCode, std::uint8_t errorCode,
-                                                      int timeoutMs, ConfigRecord* config) {
+ReplyVerdict JudgeReply(ResponseReport& input, const ReplyExpectation& expect,
+                        ConfigRecord* config) {
+    const bool valid = !Decode(input).empty();
+    const std::uint8_t kind = input[1], code = input[2];
+    ReplyVerdict verdict = ReplyVerdict::kPassOver;
+    if (valid && expect.config && kind == ResponseReport::kConfigReply) {
+        if (config != nullptr) config->ReplaceAll(input.data() + ResponseReport::kRecordOffset);
+        verdict = ReplyVerdict::kAnswer;
+    } else if (valid && kind == ResponseReport::kError && code == expect.errorCode) {
+        verdict = ReplyVerdict::kError;
+    } else if (valid && !expect.config && kind == ResponseReport::kAcknowledgement &&
+               code == expect.ackCode) {
+        verdict = ReplyVerdict::kAnswer;
+    }
+    input.Clear();
+    return verdict;
+}
+
+ControllerSession::Status ControllerSession::Exchange(const char* sendError,
+                                                      const ReplyExpectation& expect, int timeoutMs,
+                                                      ConfigRecord* config) {
     link_.DiscardPendingInput();
     if (!link_.WriteOutputReport(output_.data(), sendError)) return Status::kWriteFailed;
     const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
@@ -38,18 +56,13 @@ ControllerSession::Status ControllerSession::Exchange(const char* sendError, Exp
             }
             continue;
         }
-        const bool valid = !Decode(input_).empty();
-        const std::uint8_t kind = input_[1], code = input_[2];
-        if (valid && expect == Expect::kConfig && kind == ResponseReport::kConfigReply) {
-            config->ReplaceAll(input_.data() + ResponseReport::kRecordOffset);
-            input_.Clear();
-            return Status::kOk;
-        }
-        input_.Clear();
-        if (!valid) continue;
-        if (kind == ResponseReport::kError && code == errorCode) return Status::kErrorReply;
-        if (expect == Expect::kAck && kind == ResponseReport::kAcknowledgement && code == ackCode) {
-            return Status::kOk;
+        switch (JudgeReply(input_, expect, config)) {
+            case ReplyVerdict::kAnswer:
+                return Status::kOk;
+            case ReplyVerdict::kError:
+                return Status::kErrorReply;
+            case ReplyVerdict::kPassOver:
+                break;
         }
     }
     return Status::kTimedOut;
@@ -60,18 +73,17 @@ ControllerSession::Status ControllerSession::Command(std::uint8_t code, int time
     const std::uint8_t ack = code == CommandReport::kConnect      ? kConnected
                              : code == CommandReport::kDisconnect ? kDisconnected
                                                                   : kFactoryRestored;
-    return Exchange("Send Command Error", Expect::kAck, ack, 0, timeoutMs, nullptr);
+    return Exchange("Send Command Error", {false, ack, 0}, timeoutMs, nullptr);
 }
 
 ControllerSession::Status ControllerSession::GetConfig(ConfigRecord& out, int timeoutMs) {
     output_.BuildBareCommand(CommandReport::kGetConfig);
-    return Exchange("Send Command Error", Expect::kConfig, 0, kGetConfigFailed, timeoutMs, &out);
+    return Exchange("Send Command Error", {true, 0, kGetConfigFailed}, timeoutMs, &out);
 }
 
 ControllerSession::Status ControllerSession::Store(const ConfigRecord& record, int timeoutMs) {
     output_.BuildStoreReport(record);
-    return Exchange("Send Data Error", Expect::kAck, kParametersLoaded, kLoadFailed, timeoutMs,
-                    nullptr);
+    return Exchange("Send Data Error", {false, kParametersLoaded, kLoadFailed}, timeoutMs, nullptr);
 }
 
 const char* StatusText(ControllerSession::Status status) {

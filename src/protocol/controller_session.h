@@ -8,6 +8,24 @@
 #include "protocol/command_report.h"
 #include "protocol/response_report.h"
 
+// What a request waits for: a configuration reply, or the acknowledgement `ackCode`; and
+// the error code that answers it negatively (0: none).
+struct ReplyExpectation {
+    bool config = false;
+    std::uint8_t ackCode = 0;
+    std::uint8_t errorCode = 0;
+};
+
+enum class ReplyVerdict {
+    kPassOver,  // belongs to nothing asked, or fails its check
+    kAnswer,    // the answer; a configuration reply's record is copied to `config`
+    kError,     // the controller's error for this request
+};
+
+// Judges one input report against what a request waits for, and clears the report.
+ReplyVerdict JudgeReply(ResponseReport& input, const ReplyExpectation& expect,
+                        ConfigRecord* config);
+
 // A request-and-answer conversation with the controller, for programs without a window:
 // it sends one report through the link and waits, with a deadline, for the reply that
 // belongs to it. Replies that belong to nothing asked (a flood of acknowledgements, a late
@@ -36,9 +54,8 @@ class ControllerSession {
     const HidLink& link() const { return link_; }
 
   private:
-    enum class Expect { kAck, kConfig };
-    Status Exchange(const char* sendError, Expect expect, std::uint8_t ackCode,
-                    std::uint8_t errorCode, int timeoutMs, ConfigRecord* config);
+    Status Exchange(const char* sendError, const ReplyExpectation& expect, int timeoutMs,
+                    ConfigRecord* config);
 
     HidLink link_;
     CommandReport output_;
