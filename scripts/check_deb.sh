@@ -12,3 +12,4 @@ DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --reinstall "$deb
 /usr/bin/vt350ctl --demo read
 test -f /usr/lib/udev/rules.d/70-vt350.rules
 test -f /usr/share/applications/vt350-config.desktop
+test -f /usr/share/mime/packages/vt350-config.xml

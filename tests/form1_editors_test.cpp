@@ -74,8 +74,7 @@ TEST_F(Form1Test, ReversionEnablingColoursAndEnables) {
     EXPECT_TRUE(f.HScroll2->isEnabled());
     EXPECT_TRUE(f.Label25->isVisible());
     EXPECT_EQ(f.Label24->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    EXPECT_EQ(f.Label22->palette().color(QPalette::WindowText),
-              QApplication::palette().color(QPalette::Highlight));
+    EXPECT_EQ(f.Label22->palette().color(QPalette::WindowText), QColor(10, 36, 106));
 }
 
 TEST_F(Form1Test, TypingIntoTheCurrentBoxes) {

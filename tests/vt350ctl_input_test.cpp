@@ -109,6 +109,9 @@ TEST_F(Vt350ctlInputTest, ImportTakesJsonAsTheStandardDefinesIt) {
             << r.err;
         EXPECT_NE(r.err.find("not the JSON form"), std::string::npos);
     }
+    auto huge = import(swap("\"continuous_current_a\": 15", "\"continuous_current_a\": 1e999"));
+    EXPECT_EQ(huge.exitCode, 5) << "a number beyond a double is an error, not an abort";
+    EXPECT_NE(huge.err.find("not valid JSON"), std::string::npos) << huge.err;
     EXPECT_EQ(import("\xEF\xBB\xBF" + json).exitCode, 0) << "a byte order mark is allowed";
     auto escaped = import(swap("\"Mid\"", "\"\\u004did\""));
     EXPECT_EQ(escaped.exitCode, 0) << escaped.err;

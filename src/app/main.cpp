@@ -2,7 +2,7 @@
 // instead of the USB hardware (Ctrl+U unplugs it and plugs it back in).
 #include <QApplication>
 #include <QScreen>
-#include <QShortcut>
+#include <QSessionManager>
 #include <QStyleFactory>
 
 #include <iostream>
@@ -11,11 +11,13 @@
 #include <string>
 
 #include "app/controller_backend.h"
+#include "app/quit_signals.h"
 #include "app/system_tone.h"
 #ifndef _WIN32
 #include "app/startup_report.h"
 #endif
 #include "config/config_file.h"
+#include "ui/demo_plug_key.h"
 #include "ui/form1.h"
 #include "ui/qt_user_dialogs.h"
 
@@ -90,9 +92,7 @@ std::optional<int> ParseArguments(int argc, char* argv[], Arguments& out) {
 }
 
 void AddDemoPlugKey(Form1& form, VirtualHidPlatform& controller) {
-    auto* plug = new QShortcut(QKeySequence(QStringLiteral("Ctrl+U")), &form);
-    plug->setContext(Qt::WindowShortcut);
-    QObject::connect(plug, &QShortcut::activated, &form, [&controller] {
+    new DemoPlugKey(&form, [&controller] {
         if (controller.plugged()) {
             controller.Unplug();
         } else {
@@ -134,6 +134,16 @@ int main(int argc, char* argv[]) {
     form.show();
     form.Text1->setFocus();
     if (args.file) form.OpenAtStart(*args.file);
+    // The desktop session's end and the usual termination signals keep the set, as Exit
+    // does.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form,
+                     [&form](QSessionManager&) { form.SaveAutosave(); });
+    new QuitSignals(
+        [&form] {
+            form.close();
+            QApplication::quit();
+        },
+        &app);
 #ifndef _WIN32
     ReportStartupWhenShown(form);
 #endif

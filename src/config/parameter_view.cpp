@@ -173,7 +173,8 @@ std::optional<Json> ParseStrict(const std::string& text, std::string& error) {
             return std::nullopt;
         }
         return parsed;
-    } catch (const Json::parse_error& e) {
+    } catch (const Json::exception& e) {
+        // A syntax error, or a number beyond what a double holds (out_of_range).
         // "[json.exception.parse_error.101] parse error at line 1, column 3: ..."
         std::string what = e.what();
         const auto start = what.find("] ");

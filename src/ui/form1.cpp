@@ -2,7 +2,10 @@
 #include "ui/form1.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QSocketNotifier>
+
+#include <filesystem>
 
 #include "ui/vb_colour.h"
 
@@ -75,12 +78,16 @@ void Form1::Unload() {
     unloaded_ = true;
     Timer1->stop();
     Timer2->stop();
-    const FileResult saved = SaveRecord(services_.autosavePath, record_);
-    if (!saved.ok()) ReportFileProblem(saved, services_.autosavePath);
+    SaveAutosave();
     delete deviceNotifier_;
     deviceNotifier_ = nullptr;
     services_.deviceChanges.Unregister();
     link_.CloseDeviceHandles();
+}
+
+void Form1::SaveAutosave() {
+    const FileResult saved = SaveRecord(services_.autosavePath, record_);
+    if (!saved.ok()) ReportFileProblem(saved, services_.autosavePath);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
@@ -161,6 +168,19 @@ void Form1::OnStoreSave() {
     Command1->setFocus();
 }
 
+void Form1::keyPressEvent(QKeyEvent* event) {
+    // Enter presses the focused command button, or Store/Save, the window's default
+    // button, wherever else the focus is: text boxes, options and scroll bars pass it on.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        QPushButton* target = focused != nullptr ? focused : Command1;
+        if (target->isEnabled() && target->isVisible()) target->click();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void Form1::OnExit() {
     close();
 }
@@ -188,8 +208,11 @@ void Form1::OpenParameterFile(const std::string& path) {
 }
 
 void Form1::OnSaveAs() {
-    const auto name = services_.dialogs.SaveFileName("Save As");
+    auto name = services_.dialogs.SaveFileName("Save As");
     if (!name) return;
+    // A name without an extension gets ".qkf", so that Open lists it; the overwrite
+    // question then asks about the file that is really written.
+    if (std::filesystem::path(*name).extension().empty()) *name += ".qkf";
     if (FileExists(*name) &&
         !services_.dialogs.AskOkCancel("The file already exists. Would you overwrite it?")) {
         return;

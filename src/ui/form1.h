@@ -50,6 +50,8 @@ class Form1 : public QWidget, private OutcomeTarget {
     void Load();
     // Window unload: autosave, notifications off, handles closed. Runs once.
     void Unload();
+    // Writes the autosave file now, reporting a failure (the desktop session is ending).
+    void SaveAutosave();
     // Opens a parameter file named at start (after the autosave load), as Open does.
     void OpenAtStart(const std::string& path);
 
@@ -84,6 +86,7 @@ class Form1 : public QWidget, private OutcomeTarget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private slots:
     // The buttons, by what they do.
@@ -119,6 +122,7 @@ class Form1 : public QWidget, private OutcomeTarget {
     void FindControls(const std::map<std::string, QWidget*>& controls,
                       std::map<std::string, std::array<QRadioButton*, 3>>& options);
     void SetTabOrder();
+    void SetAccessibleNames();
     void SetCaption(QLabel* label, const QString& caption);  // keeps an auto-size label fitted
     void SendBareCommand(std::uint8_t code, QPushButton* disable);
     void OpenParameterFile(const std::string& path);

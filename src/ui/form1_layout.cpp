@@ -7,8 +7,10 @@
 #include <map>
 #include <string>
 
+#include "ui/classic_style.h"
 #include "ui/form1.h"
 #include "ui/form1_layout_table.h"
+#include "ui/option_group.h"
 #include "ui/vb_colour.h"
 
 namespace {
@@ -63,7 +65,13 @@ QFont MakeFont(Font f) {
 
 void SetColour(QWidget* w, QPalette::ColorRole role, std::uint32_t colour) {
     QPalette p = w->palette();
-    p.setColor(role, VbColour::Resolve(colour));
+    const bool isText =
+        role == QPalette::WindowText || role == QPalette::ButtonText || role == QPalette::Text;
+    if (isText) {
+        VbColour::SetForeground(p, role, colour);
+    } else {
+        p.setColor(role, VbColour::Resolve(colour));
+    }
     w->setPalette(p);
 }
 
@@ -153,6 +161,7 @@ QWidget* NewControl(const ControlRow& row, QWidget* parent) {
 
 QWidget* Create(const ControlRow& row, QWidget* parent) {
     QWidget* w = NewControl(row, parent);
+    w->setStyle(ClassicStyle::Instance());
     w->setObjectName(QString::fromLatin1(row.name));
     w->setFont(MakeFont(row.font));
     w->setGeometry(Px(row.left), Px(row.top), Px(row.width), Px(row.height));
@@ -171,6 +180,9 @@ void Form1::BuildControls() {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Cruise Controller Programming User Interface Ver_1.0"));
     setFont(MakeFont(Font::kWindow));
+    // The same classic light colours under every desktop theme; the controls inherit them.
+    setPalette(VbColour::ClassicPalette());
+    setStyle(ClassicStyle::Instance());
     setAutoFillBackground(true);
     SetColour(this, QPalette::Window, Rgb(224, 224, 224));
     setFixedSize(Px(10200), Px(8070));
@@ -209,8 +221,9 @@ void Form1::BuildControls() {
     Image1->setPixmap(QPixmap(QStringLiteral(":/vt350/banner.bmp")));
     setWindowIcon(QIcon(QStringLiteral(":/vt350/vt350-config.ico")));
 
-    // "Store/Save" answers the Enter key of the window.
-    Command1->setDefault(true);
+    // "Store/Save" answers the Enter key of the window (see keyPressEvent); the style
+    // draws it as the default button.
+    Command1->setProperty(ClassicStyle::kDefaultProperty, true);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -220,6 +233,7 @@ void Form1::BuildControls() {
     Timer2->setInterval(500);
 
     SetTabOrder();
+    SetAccessibleNames();
 }
 
 void Form1::FindControls(const std::map<std::string, QWidget*>& controls,
@@ -269,4 +283,44 @@ void Form1::SetTabOrder() {
                               Option4[0], Option4[1], HScroll2,   HScroll3};
     for (QWidget* w : chain) w->setFocusPolicy(Qt::StrongFocus);
     for (std::size_t i = 1; i < std::size(chain); ++i) setTabOrder(chain[i - 1], chain[i]);
+    // Each option array is one group for Tab and the arrows, elements in tab order.
+    for (std::vector<QRadioButton*> group :
+         {std::vector{Option5[1], Option5[0]}, std::vector{Option2[0], Option2[1], Option2[2]},
+          std::vector{Option3[1], Option3[0]}, std::vector{Option1[0], Option1[1], Option1[2]},
+          std::vector{Option6[1], Option6[0]}, std::vector{Option7[1], Option7[0]},
+          std::vector{Option4[0], Option4[1]}}) {
+        new OptionGroup(std::move(group), this);
+    }
+}
+
+void Form1::SetAccessibleNames() {
+    // Editors are named by the parameter they set; a screen reader reads the name, not the
+    // caption of the frame around it. Option elements keep their captions as names and
+    // say their parameter in the description.
+    const std::pair<QWidget*, ParameterId> editors[] = {
+        {Text1, ParameterId::kContinuousCurrent},
+        {Text4, ParameterId::kPeakCurrent},
+        {HScroll1, ParameterId::kSpeedScale},
+        {HScroll2, ParameterId::kReversionSpeedScale},
+        {HScroll3, ParameterId::kRegenBrake}};
+    for (const auto& [widget, id] : editors) {
+        const ParameterSpec& spec = Parameter(id);
+        QString name = QString::fromUtf8(spec.label);
+        const QString unit = QString::fromUtf8(spec.unit).trimmed();
+        if (!unit.isEmpty()) name += QStringLiteral(" (%1)").arg(unit);
+        widget->setAccessibleName(name);
+    }
+    const std::pair<std::vector<QRadioButton*>, ParameterId> groups[] = {
+        {{Option1.begin(), Option1.end()}, ParameterId::kMotorVoltage},
+        {{Option2.begin(), Option2.end()}, ParameterId::kPasLevel},
+        {{Option3.begin(), Option3.end()}, ParameterId::kPasDirection},
+        {{Option4.begin(), Option4.end()}, ParameterId::kPhaseAngle},
+        {{Option5.begin(), Option5.end()}, ParameterId::kMotorType},
+        {{Option6.begin(), Option6.end()}, ParameterId::kReversion},
+        {{Option7.begin(), Option7.end()}, ParameterId::kReversionMode}};
+    for (const auto& [buttons, id] : groups) {
+        for (QRadioButton* b : buttons) {
+            b->setAccessibleDescription(QString::fromUtf8(Parameter(id).label));
+        }
+    }
 }

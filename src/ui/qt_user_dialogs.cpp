@@ -7,18 +7,21 @@ namespace {
 
 const QString kTitle = QStringLiteral("Message");
 const QString kFilter = QStringLiteral("QKFile(*.qkf)");
+const QString kOpenFilter = QStringLiteral("QKFile(*.qkf);;All files (*)");
 
 }  // namespace
 
 void QtUserDialogs::ShowErrorBox(const std::string& text) {
     QMessageBox box(QMessageBox::Critical, kTitle, QString::fromStdString(text), QMessageBox::Ok,
                     parent_);
+    box.setTextFormat(Qt::PlainText);  // a file name is never markup
     box.exec();
 }
 
 bool QtUserDialogs::AskOkCancel(const std::string& text) {
     QMessageBox box(QMessageBox::Information, kTitle, QString::fromStdString(text),
                     QMessageBox::Ok | QMessageBox::Cancel, parent_);
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Cancel);
     // Closing the box by its title bar reports the escape button: Cancel.
@@ -26,8 +29,8 @@ bool QtUserDialogs::AskOkCancel(const std::string& text) {
 }
 
 std::optional<std::string> QtUserDialogs::OpenFileName(const std::string& title) {
-    const QString name =
-        QFileDialog::getOpenFileName(parent_, QString::fromStdString(title), QString(), kFilter);
+    const QString name = QFileDialog::getOpenFileName(parent_, QString::fromStdString(title),
+                                                      QString(), kOpenFilter);
     if (name.isEmpty()) return std::nullopt;
     return name.toStdString();
 }

@@ -1,11 +1,12 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
 #include <cstdint>
 
 // Colours as the window description gives them: 0x00BBGGRR for a fixed colour, 0x800000nn
-// for the system colour nn, which is taken from the toolkit theme's palette role of the
-// same purpose.
+// for the system colour nn, which is the classic light system colour of that purpose
+// whatever the desktop's theme, so that the window reads the same everywhere.
 namespace VbColour {
 
 inline constexpr std::uint32_t kDefault = 0xFFFFFFFF;
@@ -14,6 +15,7 @@ inline constexpr std::uint32_t kWindowText = 0x80000008;      // text box text
 inline constexpr std::uint32_t kInactiveBorder = 0x8000000B;  // option button background
 inline constexpr std::uint32_t kHighlight = 0x8000000D;       // row labels
 inline constexpr std::uint32_t kButtonFace = 0x8000000F;      // frames and labels
+inline constexpr std::uint32_t kGrayText = 0x80000011;        // disabled captions
 inline constexpr std::uint32_t kButtonText = 0x80000012;      // captions
 
 constexpr std::uint32_t Rgb(int r, int g, int b) {
@@ -22,5 +24,11 @@ constexpr std::uint32_t Rgb(int r, int g, int b) {
 }
 
 QColor Resolve(std::uint32_t colour);
+
+// A palette of the classic light system colours for every role, disabled roles gray.
+QPalette ClassicPalette();
+
+// Sets a text role to `colour` for the enabled states and to gray for the disabled one.
+void SetForeground(QPalette& palette, QPalette::ColorRole role, std::uint32_t colour);
 
 }  // namespace VbColour

@@ -1,0 +1,81 @@
+// The window among the desktop's habits: names without an extension, a file handed over
+// at start, and the end of the program by a signal.
+#include <signal.h>
+#include <sys/wait.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <thread>
+
+#include "form1_fixture.h"
+#include "run_process.h"
+
+namespace fs = std::filesystem;
+
+TEST_F(Form1Test, SaveAsGivesANameWithoutExtensionTheParameterExtension) {
+    Form1& f = MakeLoaded(false);
+    std::ofstream(Path("bike42.qkf"), std::ios::binary) << std::string(15, '\x05');
+    dialogs.fileNames = {Path("bike42")};
+    dialogs.answers = {false};
+    Press(f.Command8);
+    EXPECT_EQ(dialogs.questions,
+              std::vector<std::string>{"The file already exists. Would you overwrite it?"})
+        << "the question is about the file that would really be written";
+    EXPECT_FALSE(fs::exists(Path("bike42")));
+    dialogs.fileNames = {Path("bike43")};
+    Press(f.Command8);
+    EXPECT_TRUE(fs::exists(Path("bike43.qkf")));
+    dialogs.fileNames = {Path("bike.set")};
+    Press(f.Command8);
+    EXPECT_TRUE(fs::exists(Path("bike.set"))) << "a name with an extension is kept";
+}
+
+TEST_F(Form1Test, AFileNamedAtStartOpensAsOpenWould) {
+    std::string bytes(15, '\0');
+    bytes[0] = 12, bytes[1] = 40, bytes[2] = static_cast<char>(176);
+    std::ofstream(Path("start.qkf"), std::ios::binary) << bytes;
+    std::ofstream(Path("short.qkf"), std::ios::binary) << "ab";
+    Form1& f = MakeLoaded(false);
+    f.OpenAtStart(Path("start.qkf"));
+    EXPECT_EQ(f.Text1->text(), "12");
+    EXPECT_TRUE(f.Option1[2]->isChecked());
+    f.OpenAtStart(Path("short.qkf"));
+    ASSERT_EQ(dialogs.errors.size(), 1u);
+    EXPECT_NE(dialogs.errors[0].find("short.qkf"), std::string::npos);
+    EXPECT_EQ(f.Text1->text(), "12") << "a refused file changes nothing";
+    f.OpenAtStart(Path("none.qkf"));
+    EXPECT_EQ(dialogs.errors.size(), 2u) << "a file named at start that is missing is said";
+}
+
+// The installed program as the desktop ends it: SIGTERM keeps the set as Exit does.
+TEST(Vt350ConfigProcess, TerminationSignalsWriteTheAutosaveFile) {
+    for (int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        const fs::path autosave = fs::path(VT350_CONFIG_PATH).parent_path() / "Demo.qkf";
+        fs::remove(autosave);
+        pid_t pid = fork();
+        if (pid == 0) {
+            setenv("QT_QPA_PLATFORM", "offscreen", 1);
+            execl(VT350_CONFIG_PATH, VT350_CONFIG_PATH, "--demo", nullptr);
+            _exit(127);
+        }
+        ASSERT_GT(pid, 0);
+        std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+        kill(pid, signal);
+        int status = 0;
+        waitpid(pid, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status)) << "ended by signal " << signal << " without cleaning up";
+        ASSERT_TRUE(fs::exists(autosave)) << "signal " << signal;
+        EXPECT_EQ(fs::file_size(autosave), 15u);
+    }
+}
+
+TEST(Vt350ConfigProcess, HelpAndVersionNeedNoDisplay) {
+    for (const char* option : {"--help", "--version"}) {
+        auto r = RunProcess({"/usr/bin/env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY",
+                             "QT_QPA_PLATFORM=xcb", VT350_CONFIG_PATH, option});
+        EXPECT_EQ(r.exitCode, 0) << option << "\n" << r.err;
+        EXPECT_NE(r.out.find("vt350-config"), std::string::npos) << option;
+    }
+}
