@@ -107,3 +107,53 @@ TEST(DeviceChange, UdevHidEventsBecomeUsbInterfaceNames) {
         c.Send(kDeviceArrival, *InterfaceNameFromHidEvent("0003:00000001:00000001", "0001")));
     EXPECT_EQ(c.flag, kTrue);
 }
+
+// Which uevents become arrivals and removals: the hidraw node's add (named by its parent
+// hid device), the hid device's unbind and remove; nothing else, and only for USB.
+TEST(DeviceChange, UeventsMapToArrivalsAndRemovalsOfUsbInterfacesOnly) {
+    const std::string_view usb = "0003:00000001:00000001";
+    struct Case {
+        std::string_view action, subsystem, hidId;
+        std::optional<std::uint32_t> event;
+    };
+    const Case cases[] = {
+        {"add", "hidraw", usb, kDeviceArrival},
+        {"add", "hid", usb, std::nullopt},  // its node may not be ready for this user yet
+        {"bind", "hid", usb, std::nullopt},
+        {"change", "hidraw", usb, std::nullopt},
+        {"unbind", "hid", usb, kDeviceRemoveComplete},
+        {"remove", "hid", usb, kDeviceRemoveComplete},
+        {"remove", "hidraw", usb, std::nullopt},                    // carries no IDs
+        {"add", "hidraw", "0005:00000001:00000001", std::nullopt},  // Bluetooth
+        {"add", "hidraw", "0018:00000001:00000001", std::nullopt},  // I2C
+        {"remove", "hid", "0005:00000001:00000001", std::nullopt},
+        {"add", "hidraw", "", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        const auto mapped = MapUevent({c.action, c.subsystem, c.hidId, "0001"});
+        ASSERT_EQ(mapped.has_value(), c.event.has_value())
+            << c.action << " " << c.subsystem << " " << c.hidId;
+        if (mapped) {
+            EXPECT_EQ(mapped->event, *c.event);
+        }
+    }
+    // IDs are not cut to 16 bits: 0x10001 is not 0x0001.
+    const auto wide = MapUevent({"add", "hidraw", "0003:00010001:00000001", "0001"});
+    ASSERT_TRUE(wide.has_value());
+    Change c;
+    EXPECT_FALSE(c.Send(kDeviceArrival, wide->name));
+    EXPECT_EQ(c.flag, kFalse);
+    EXPECT_TRUE(c.Send(kDeviceArrival, MapUevent({"add", "hidraw", usb, "0001"})->name));
+    EXPECT_EQ(c.flag, kTrue);
+    EXPECT_TRUE(c.Send(kDeviceRemoveComplete, MapUevent({"unbind", "hid", usb, "0001"})->name));
+    EXPECT_EQ(c.flag, kFalse);
+}
+
+TEST(DeviceChange, ANameEndsTheSliceAtItsThirtiethCharacter) {
+    Change c;
+    EXPECT_TRUE(c.Send(kDeviceArrival, "\\\\?\\USB#VID_0001&PID_0001#0001"));  // 30
+    EXPECT_EQ(c.flag, kTrue);
+    Change shorter;
+    EXPECT_FALSE(shorter.Send(kDeviceArrival, "\\\\?\\USB#VID_0001&PID_0001#000"));  // 29
+    EXPECT_EQ(shorter.flag, kFalse);
+}

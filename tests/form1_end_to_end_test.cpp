@@ -370,3 +370,30 @@ TEST_F(Form1Test, EditorsAndTheJsonFormFollowTheParameterTable) {
         }
     }
 }
+
+// Arrival and removal lost in an overflowing event queue: the window looks at what is
+// present and recovers by itself, without another unplug.
+TEST_F(Form1Test, LostDeviceEventsAreMadeGoodByLookingAgain) {
+    Form1& f = MakeLoaded();
+    ASSERT_NE(f.link().readHandle(), -1);
+    platform->Unplug(false);
+    platform->Plug(false);
+    Press(f.Command5);
+    EXPECT_EQ(dialogs.errors, std::vector<std::string>{"Send Command Error"})
+        << "the handle still points at the node that went away";
+    dialogs.errors.clear();
+    platform->LoseEvents();
+    f.PollTick();
+    controller.received.clear();
+    Press(f.Command5);
+    f.PollTick();
+    EXPECT_TRUE(dialogs.errors.empty());
+    EXPECT_EQ(controller.received.size(), 1u);
+    EXPECT_EQ(f.Label16->text(), "GetConfig Success");
+    // Lost while away: the flag falls and the link stays closed.
+    platform->Unplug(false);
+    platform->LoseEvents();
+    EXPECT_FALSE(f.link().present());
+    f.PollTick();
+    EXPECT_EQ(f.link().readHandle(), -1);
+}

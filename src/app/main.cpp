@@ -31,7 +31,11 @@ namespace {
 class DeferredDeviceChanges : public DeviceChangeSource {
   public:
     DeviceChangeSource* target = nullptr;
-    bool Register(Handler h) override { return target != nullptr && target->Register(h); }
+    bool Register(Handler h) override {
+        if (target == nullptr) return false;
+        target->SetLostEventsHandler([this] { EventsWereLost(); });
+        return target->Register(h);
+    }
     void Unregister() override {
         if (target != nullptr) target->Unregister();
     }

@@ -70,9 +70,9 @@ std::array<std::uint8_t, kBroadcastInterfaceSize> BuildInterfaceRecord(std::stri
     return record;
 }
 
-std::string UsbInterfaceName(std::uint16_t vendorId, std::uint16_t productId,
+std::string UsbInterfaceName(std::uint32_t vendorId, std::uint32_t productId,
                              std::string_view serial) {
-    char head[32];
+    char head[48];
     std::snprintf(head, sizeof head, "\\\\?\\USB#VID_%04X&PID_%04X#", vendorId, productId);
     return std::string(head) + std::string(serial) + "#{a5dcbf10-6530-11d2-901f-00c04fb951ed}";
 }

@@ -44,7 +44,8 @@ bool HandleDeviceChange(DeviceChangeCopies& copies, std::uint32_t event, const s
 std::array<std::uint8_t, kBroadcastInterfaceSize> BuildInterfaceRecord(std::string_view name);
 
 // The USB device-interface name of a device: \\?\USB#VID_vvvv&PID_pppp#serial#{guid}.
-std::string UsbInterfaceName(std::uint16_t vendorId, std::uint16_t productId,
+// IDs wider than 16 bits are written in full (and so never match a 4-digit key).
+std::string UsbInterfaceName(std::uint32_t vendorId, std::uint32_t productId,
                              std::string_view serial);
 
 // A source of arrival and removal records: the udev monitor on Linux, window messages on
@@ -61,4 +62,16 @@ class DeviceChangeSource {
     // for a source that calls the handler by itself.
     virtual int NotificationFd() const { return -1; }
     virtual void Dispatch() {}
+    // Called when the source knows it lost events (its queue overflowed): the receiver
+    // must look at what is present now instead of waiting for arrivals and removals.
+    using LostEventsHandler = std::function<void()>;
+    void SetLostEventsHandler(LostEventsHandler handler) { lostEvents_ = std::move(handler); }
+
+  protected:
+    void EventsWereLost() {
+        if (lostEvents_) lostEvents_();
+    }
+
+  private:
+    LostEventsHandler lostEvents_;
 };

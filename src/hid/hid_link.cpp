@@ -134,6 +134,14 @@ bool HidLink::WriteOutputReport(const std::uint8_t* output, std::string_view mes
     return true;
 }
 
+void HidLink::Resynchronise() {
+    CloseDeviceHandles();
+    devicePath_ = FindHidDevice(ControllerIdentity::kVendorId, ControllerIdentity::kProductId,
+                                ControllerIdentity::kUsagePage, ControllerIdentity::kVersionNumber);
+    deviceDetected_ = devicePath_.empty() ? kFalse : kTrue;
+    reportOpenFailure_ = true;
+}
+
 void HidLink::OnDeviceChange(std::uint32_t event, const std::uint8_t* record, std::size_t size) {
     if (HandleDeviceChange(copies_, event, record, size, kDeviceMatchKey, deviceDetected_) &&
         event == kDeviceArrival) {

@@ -49,6 +49,9 @@ class HidLink {
 
     // Window load: search, and open when found.
     void ConnectAtStart();
+    // After lost arrival and removal events: the presence flag from what the search finds
+    // now, and the handles closed, so that the next tick opens afresh or stays closed.
+    void Resynchronise();
     // A device-change record from a notification source.
     void OnDeviceChange(std::uint32_t event, const std::uint8_t* record, std::size_t size);
 

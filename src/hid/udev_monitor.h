@@ -10,15 +10,21 @@
 struct udev;
 struct udev_monitor;
 
-// Arrival and removal on Linux: the add and remove events of the "hid" subsystem, turned
-// into device-interface records named as the controller's USB interface is named
-// elsewhere (\\?\USB#VID_vvvv&PID_pppp#serial#{guid}), so that the same name slice is
-// matched against the same key. Those events carry HID_ID and HID_UNIQ on removal as well
-// as on arrival; the hidraw events do not.
+// Arrival and removal on Linux, turned into device-interface records named as the
+// controller's USB interface is named elsewhere (\\?\USB#VID_vvvv&PID_pppp#serial#{guid}),
+// so that the same name slice is matched against the same key.
 //
-// Where a udev daemon runs, events are taken from it (source "udev"): they come after its
-// rules have given the node its permissions. Without one (a container, a minimal system)
-// the kernel's own events are used (source "kernel").
+// An arrival is the "add" of the controller's hidraw node, named from its parent hid
+// device's HID_ID and HID_UNIQ. Where a udev daemon runs (source "udev") that event comes
+// only after the daemon has run its rules for the node, so the node's group, mode and
+// access list are in place and an open that follows is not refused for a moment by a
+// rule still at work. Without a daemon (a container, a minimal system) the kernel's own
+// events are used (source "kernel"); the kernel sends the add after creating the node.
+// A removal is the "unbind" or "remove" of the hid device, which still carries HID_ID and
+// HID_UNIQ (the hidraw removal does not), and comes within moments of the node going.
+//
+// When the socket's queue overflows (ENOBUFS), events are lost: the lost-events handler
+// is called so that the receiver can look at what is present instead.
 class UdevMonitor : public DeviceChangeSource {
   public:
     UdevMonitor();
@@ -40,7 +46,23 @@ class UdevMonitor : public DeviceChangeSource {
     Handler handler_;
 };
 
-// The interface name for a hid event's HID_ID ("0003:00000001:00000001") and HID_UNIQ;
-// nothing when HID_ID cannot be read.
+// The interface name for a hid device's HID_ID ("0003:00000001:00000001") and HID_UNIQ;
+// nothing when HID_ID cannot be read or names another bus than USB (0003).
 std::optional<std::string> InterfaceNameFromHidEvent(std::string_view hidId,
                                                      std::string_view hidUniq);
+
+// One uevent as the monitor sees it; for a hidraw event HID_ID and HID_UNIQ are its
+// parent hid device's.
+struct Uevent {
+    std::string_view action;
+    std::string_view subsystem;
+    std::string_view hidId;
+    std::string_view hidUniq;
+};
+
+// What a uevent means for the link: an arrival or removal record's event and name.
+struct MappedDeviceChange {
+    std::uint32_t event;
+    std::string name;
+};
+std::optional<MappedDeviceChange> MapUevent(const Uevent& uevent);

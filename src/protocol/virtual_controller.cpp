@@ -168,17 +168,17 @@ void VirtualHidPlatform::Notify(std::uint32_t event) {
     handler_(event, record.data(), record.size());
 }
 
-void VirtualHidPlatform::Plug() {
+void VirtualHidPlatform::Plug(bool notify) {
     if (plugged_) return;
     plugged_ = true;
-    Notify(kDeviceArrival);
+    if (notify) Notify(kDeviceArrival);
 }
 
-void VirtualHidPlatform::Unplug() {
+void VirtualHidPlatform::Unplug(bool notify) {
     if (!plugged_) return;
     plugged_ = false;
     for (Slot& s : slots_) s.alive = false;
-    Notify(kDeviceRemoveComplete);
+    if (notify) Notify(kDeviceRemoveComplete);
 }
 
 int VirtualHidPlatform::openHandles() const {

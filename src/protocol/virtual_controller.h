@@ -86,8 +86,11 @@ class VirtualHidPlatform : public HidPlatform, public DeviceChangeSource {
 
     explicit VirtualHidPlatform(VirtualController& controller, bool plugged = true);
 
-    void Plug();
-    void Unplug();
+    // Plugging in and out sends the arrival or removal, unless `notify` is false (an
+    // event lost on its way); LoseEvents tells the receiver that events were lost.
+    void Plug(bool notify = true);
+    void Unplug(bool notify = true);
+    void LoseEvents() { EventsWereLost(); }
     bool plugged() const { return plugged_; }
     int openHandles() const;
 

@@ -58,7 +58,8 @@ void Form1::Load() {
     QPalette p = palette();
     p.setColor(QPalette::Window, QColor(239, 234, 214));
     setPalette(p);
-    // 7, 8. Arrival and removal.
+    // 7, 8. Arrival and removal; after lost events, what is present now.
+    services_.deviceChanges.SetLostEventsHandler([this] { link_.Resynchronise(); });
     const bool registered = services_.deviceChanges.Register(
         [this](std::uint32_t event, const std::uint8_t* record, std::size_t size) {
             link_.OnDeviceChange(event, record, size);
