@@ -72,7 +72,8 @@ int CmdList(const CtlOptions& o) {
     }
     const HidOpenResult probe = backend.platform().OpenRead(controller->path);
     if (!probe.ok()) {
-        std::printf("The controller is present but %s.\n", CannotOpenAdvice(probe.error).c_str());
+        std::printf("The controller is present but %s.\n",
+                    CannotOpenAdvice(probe.error, controller->path).c_str());
     } else {
         backend.platform().Close(probe.handle);
     }

@@ -4,11 +4,10 @@
 #include <cstring>
 
 #include "app/ctl_io.h"
+#include "app/permission_advice.h"
 
-std::string CannotOpenAdvice(int error) {
-    return std::string("cannot be opened (") + std::strerror(error) +
-           "); install the udev rule 70-vt350.rules (see vt350ctl --help) and plug the "
-           "controller in again";
+std::string CannotOpenAdvice(int error, const std::string& path) {
+    return PermissionAdvice(GatherPermissionFacts(error, path), path);
 }
 
 CtlDevice::CtlDevice(const CtlOptions& o)
@@ -29,8 +28,10 @@ int CtlDevice::Check(ControllerSession::Status status) {
         case S::kNoController:
             return Fail(kNoController, "no controller found (is it plugged in?)");
         case S::kCannotOpen:
-            return Fail(kNoController, "the controller was found but " +
-                                           CannotOpenAdvice(session_.link().lastOpenError()));
+            return Fail(kNoController,
+                        "the controller was found but " +
+                            CannotOpenAdvice(session_.link().lastOpenError(),
+                                             TrimmedPath(session_.link().devicePath())));
         case S::kWriteFailed:
             return Fail(kNoController, std::string("the controller refused the report (") +
                                            std::strerror(session_.link().lastWriteError()) + ")");

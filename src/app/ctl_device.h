@@ -29,4 +29,4 @@ class CtlDevice {
 
 // "cannot be opened (reason); what to do", for a controller that is found but refused,
 // naming what is wrong with its permissions where that can be told.
-std::string CannotOpenAdvice(int error);
+std::string CannotOpenAdvice(int error, const std::string& path);

@@ -21,9 +21,9 @@ Exit status: 0 success, 1 the sets differ or the controller answered with an err
 the user did not confirm), 2 usage error, 3 no controller (or it cannot be opened), 4 the
 controller did not answer in time, 5 a file could not be read, written or accepted.
 
-Permissions: on Linux the controller's /dev/hidraw node needs the udev rule
-70-vt350.rules (installed in /usr/lib/udev/rules.d); after installing it run
-"udevadm control --reload && udevadm trigger" and plug the controller in again.)";
+Permissions: on Linux the udev rule 70-vt350.rules (installed in /usr/lib/udev/rules.d)
+gives the controller's /dev/hidraw node to the user at the seat and to the group plugdev;
+for SSH and scripts without a desktop login, join it: "sudo adduser $USER plugdev".)";
 
 struct Command {
     const char* name;

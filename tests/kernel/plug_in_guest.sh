@@ -1,0 +1,47 @@
+#!/bin/sh
+# Runs inside the emulated machine as root, with a udev daemon as on a desktop:
+#   plug_in_guest.sh rule|norule|flood
+# rule:   the project's udev rule; an ordinary user in the group plugdev watches 20
+#         plug-ins and must open each at once, without a message.
+# norule: no rule; the same user must be told once per plug-in that it cannot open.
+# flood:  thousands of unrelated uevents while the user's program reads none, across an
+#         unplug and replug; its next GetConfig must work by itself.
+mode=$1
+printf 'root:x:0:0::/root:/bin/sh\ntech:x:1000:1000::/tmp:/bin/sh\n' > /etc/passwd
+printf 'root:x:0:\nplugdev:x:46:tech\ntech:x:1000:\n' > /etc/group
+mkdir -p /etc/udev/rules.d /run/udev
+[ "$mode" = norule ] || cp /etc/vt350/70-vt350.rules /etc/udev/rules.d/
+/bin/systemd-udevd --daemon || { echo "udevd did not start"; exit 1; }
+i=0; while [ ! -e /run/udev/control ] && [ $i -lt 100 ]; do sleep 0.1; i=$((i + 1)); done
+# The node that was there before the daemon gets the rule applied now.
+/bin/udevadm trigger --action=add --subsystem-match=hidraw
+/bin/udevadm settle
+ls -l /dev/hidraw0
+as_user() { /bin/setpriv --reuid=1000 --regid=1000 --groups=46 "$@"; }
+replug() {
+    echo > "$RIG_UDC_FILE"; sleep 1
+    echo "$RIG_UDC" > "$RIG_UDC_FILE"
+    i=0; while [ ! -e /dev/hidraw0 ] && [ $i -lt 50 ]; do sleep 0.1; i=$((i + 1)); done
+}
+case "$mode" in
+    rule|norule)
+        expect=--expect-open; [ "$mode" = norule ] && expect=--expect-refused
+        as_user /bin/vt350-plugtest watch $expect & pid=$!
+        sleep 1
+        n=0; while [ $n -lt 20 ]; do replug; sleep 1.5; n=$((n + 1)); done
+        touch /tmp/plug-done
+        wait $pid; rc=$?
+        ;;
+    flood)
+        as_user /bin/vt350-plugtest flood & pid=$!
+        i=0; while [ ! -e /tmp/flood-ready ] && [ $i -lt 100 ]; do sleep 0.1; i=$((i + 1)); done
+        n=0; while [ $n -lt 3000 ]; do echo change > /sys/class/hidraw/hidraw0/uevent; n=$((n + 1)); done
+        replug
+        /bin/udevadm settle --timeout=60
+        sleep 1
+        touch /tmp/flood-done
+        wait $pid; rc=$?
+        ;;
+esac
+if [ $rc -eq 0 ]; then echo "1 passed, 0 failed"; else echo "0 passed, 1 failed"; fi
+exit $rc
