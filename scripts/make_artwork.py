@@ -1,7 +1,10 @@
 #!/usr/bin/env python3
-"""Draws the tool's own artwork: the 658 x 90 banner (24-bit BMP, rows bottom-up), the
-167 x 167 window icon (ICO, 24-bit with its 1-bit mask) and a 128 x 128 PNG for the desktop
-icon theme. Run from the repository root; the files land in resources/."""
+"""Draws the tool's own artwork: the 658 x 90 banner (24-bit BMP, rows bottom-up) and its
+1316 x 180 twin for a scale factor of 2 (PNG), the 167 x 167 window icon (ICO, 24-bit with
+its 1-bit mask), and the desktop icon as SVG and as PNGs at the icon theme's sizes (16 to
+256). The PNGs are drawn smoothly: every pixel is the average of 4 x 4 samples, and the
+icon's rounded corners get partial transparency. Run from the repository root; the files
+land in resources/."""
 import math
 import struct
 import zlib
@@ -103,28 +106,78 @@ def write_ico(path, n, pixel):
         f.write(head + entry + image)
 
 
-def write_png(path, n, pixel):
+def smooth(pixel, samples=4):
+    """A pixel function of (x, y) -> (r, g, b, a), averaging samples x samples points of
+    `pixel`, which gives a colour or None (transparent) at any real coordinate."""
+    offsets = [(i + 0.5) / samples for i in range(samples)]
+
+    def averaged(x, y):
+        total, r, g, b = 0, 0, 0, 0
+        for dy in offsets:
+            for dx in offsets:
+                c = pixel(x + dx - 0.5, y + dy - 0.5)
+                if c is not None:
+                    total += 1
+                    r, g, b = r + c[0], g + c[1], b + c[2]
+        if total == 0:
+            return (0, 0, 0, 0)
+        return (round(r / total), round(g / total), round(b / total),
+                round(255 * total / samples ** 2))
+    return averaged
+
+
+def write_png(path, w, h, pixel):
+    """`pixel` gives (r, g, b, a)."""
     raw = bytearray()
-    for y in range(n):
+    for y in range(h):
         raw.append(0)
-        for x in range(n):
-            c = pixel(x, y)
-            raw += bytes((0, 0, 0, 0)) if c is None else bytes((c[0], c[1], c[2], 255))
+        for x in range(w):
+            raw += bytes(pixel(x, y))
 
     def chunk(kind, body):
         return struct.pack('>I', len(body)) + kind + body + struct.pack(
             '>I', zlib.crc32(kind + body) & 0xFFFFFFFF)
 
-    png = b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', n, n, 8, 6, 0, 0, 0))
+    png = b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', w, h, 8, 6, 0, 0, 0))
     png += chunk(b'IDAT', zlib.compress(bytes(raw), 9)) + chunk(b'IEND', b'')
     with open(path, 'wb') as f:
         f.write(png)
 
 
+def write_svg(path):
+    """The desktop icon as a vector picture, the same shapes as icon_pixel at size 1."""
+    n = 256
+    pts = ' '.join('%.1f,%.1f' % p for p in bolt(n / 2, n / 2, n * 0.62))
+    svg = f"""<?xml version="1.0" encoding="UTF-8"?>
+<svg xmlns="http://www.w3.org/2000/svg" width="{n}" height="{n}" viewBox="0 0 {n} {n}">
+  <defs>
+    <linearGradient id="face" x1="0" y1="0" x2="1" y2="1">
+      <stop offset="0" stop-color="rgb{NAVY}"/>
+      <stop offset="1" stop-color="rgb{TEAL}"/>
+    </linearGradient>
+  </defs>
+  <rect width="{n}" height="{n}" rx="{n * 0.18:.1f}" fill="url(#face)"/>
+  <circle cx="{n / 2}" cy="{n / 2}" r="{n * 0.39:.1f}" fill="none" stroke="rgb{WHITE}"
+          stroke-width="{n * 0.06:.1f}"/>
+  <polygon points="{pts}" fill="rgb{AMBER}"/>
+</svg>
+"""
+    with open(path, 'w') as f:
+        f.write(svg)
+
+
 if __name__ == '__main__':
+    import os
+    os.makedirs('resources/icons', exist_ok=True)
     shape = bolt(52, 45, 44)
     write_bmp('resources/banner.bmp', 658, 90, lambda x, y: banner_pixel(x, y, shape))
-    for n, writer, name in ((167, write_ico, 'vt350-config.ico'),
-                            (128, write_png, 'vt350-config.png')):
+    write_png('resources/banner@2x.png', 1316, 180,
+              smooth(lambda x, y: banner_pixel(x / 2, y / 2, shape)))
+    n = 167
+    s = bolt(n / 2, n / 2, n * 0.62)
+    write_ico('resources/vt350-config.ico', n, lambda x, y: icon_pixel(x, y, n, s))
+    for n in (16, 22, 24, 32, 48, 64, 128, 256):
         s = bolt(n / 2, n / 2, n * 0.62)
-        writer('resources/' + name, n, lambda x, y, n=n, s=s: icon_pixel(x, y, n, s))
+        write_png('resources/icons/vt350-config-%d.png' % n, n, n,
+                  smooth(lambda x, y, n=n, s=s: icon_pixel(x, y, n, s)))
+    write_svg('resources/icons/vt350-config.svg')

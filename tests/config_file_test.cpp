@@ -136,3 +136,14 @@ TEST_F(ConfigFileTest, AutosaveMovesToTheUserFolderWhenTheProgramFolderIsNotWrit
     EXPECT_EQ(AutosavePath(Path("no-such-bin"), Path("user")), Path("user") + "/Data.qkf");
     EXPECT_TRUE(fs::is_directory(Path("user")));
 }
+
+TEST_F(ConfigFileTest, AnInstalledProgramNeverWritesBesideItself) {
+    // /usr/bin is writable for root, and still not used.
+    for (const char* installed : {"/usr/bin", "/usr/local/bin", "/bin", "/usr/lib/vt350"}) {
+        EXPECT_TRUE(IsSharedProgramFolder(installed)) << installed;
+        EXPECT_EQ(AutosavePath(installed, Path("user")), Path("user") + "/Data.qkf");
+    }
+    for (const char* own : {"/opt/vt350-config", "/home/tech/vt350", "/work/main/build/src"}) {
+        EXPECT_FALSE(IsSharedProgramFolder(own)) << own;
+    }
+}

@@ -1,6 +1,7 @@
 // The window against its layout table: containers, positions, sizes, captions, tab order.
 #include <QApplication>
 #include <QGroupBox>
+#include <QStyle>
 
 #include <cmath>
 
@@ -206,4 +207,34 @@ TEST_F(Form1Test, FontsAreArialOrItsMetricTwin) {
     EXPECT_TRUE(f.Command6->font().italic());
     const QString family = QFontInfo(f.Text1->font()).family();
     EXPECT_TRUE(family == "Arial" || family == "Liberation Sans") << family.toStdString();
+}
+
+// With the font the package depends on (Liberation Sans, metric-compatible with Arial),
+// every caption fits its control; a fallback face with other metrics clips some.
+TEST_F(Form1Test, EveryCaptionFitsItsControl) {
+    Form1& f = Make();
+    f.show();
+    const QString family = QFontInfo(f.Text1->font()).family();
+    ASSERT_TRUE(family == "Arial" || family == "Liberation Sans") << family.toStdString();
+    for (QWidget* w : f.findChildren<QWidget*>()) {
+        QString text;
+        int room = w->width();
+        if (auto* l = qobject_cast<QLabel*>(w)) {
+            text = l->text();
+            room -= 2 * l->margin();
+        } else if (auto* r = qobject_cast<QRadioButton*>(w)) {
+            text = r->text();
+            room -= r->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, r) +
+                    r->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, r);
+        } else if (auto* b = qobject_cast<QPushButton*>(w)) {
+            text = b->text();
+            room -= 6;  // the raised edges and the focus mark
+        }
+        if (text.isEmpty()) continue;
+        // The layout's own sizes leave "Max" (Label24) one pixel short of its advance with
+        // Arial's metrics too; a fallback face misses by many.
+        const int needed = QFontMetrics(w->font()).horizontalAdvance(text);
+        EXPECT_LE(needed, room + 1) << w->objectName().toStdString() << " \"" << text.toStdString()
+                                    << "\" needs " << needed << " px, has " << room;
+    }
 }

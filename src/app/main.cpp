@@ -60,7 +60,11 @@ void PrintHelp() {
               << kDemoBehaviourHelp
               << "\n"
                  "  -h, --help              this text\n"
-                 "  --version               the program's version\n";
+                 "  --version               the program's version\n"
+                 "The last set is kept in Data.qkf (Demo.qkf for the demo): beside the program\n"
+                 "when it runs from a folder of its own (a build tree, an unpacked copy), else,\n"
+                 "as for an installed program, in $XDG_DATA_HOME/vt350-config\n"
+                 "(~/.local/share/vt350-config).\n";
 }
 
 // Reads the arguments before any display is needed, so that --help and --version work

@@ -2,6 +2,8 @@
 
 #include "config/file_replace.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -103,8 +105,33 @@ bool DirectoryWritable(const std::string& dir) {
 
 }  // namespace
 
+bool IsSharedProgramFolder(const std::string& dir) {
+    auto startsWith = [&](const std::string& prefix) {
+        return dir.size() >= prefix.size() &&
+               std::equal(prefix.begin(), prefix.end(), dir.begin(), [](char a, char b) {
+                   return std::tolower(static_cast<unsigned char>(a)) ==
+                          std::tolower(static_cast<unsigned char>(b));
+               });
+    };
+#ifdef _WIN32
+    for (const char* name : {"ProgramFiles", "ProgramFiles(x86)", "ProgramW6432"}) {
+        const char* folder = std::getenv(name);
+        if (folder != nullptr && folder[0] != '\0' && startsWith(folder)) return true;
+    }
+    return false;
+#else
+    return dir == "/bin" || dir == "/sbin" || startsWith("/usr/") || startsWith("/snap/");
+#endif
+}
+
 std::string AutosavePath(const std::string& executableDir, const std::string& userDataDir,
                          const std::string& fileName) {
+    // An installed program never writes into its installation folder, root included.
+    if (IsSharedProgramFolder(executableDir)) {
+        std::error_code ec;
+        std::filesystem::create_directories(userDataDir, ec);
+        return userDataDir + "/" + fileName;
+    }
     const std::string exeCandidate = executableDir + "/" + fileName;
     // A writable autosave file beside the program wins even in a read-only folder.
     if (DirectoryWritable(executableDir)) return exeCandidate;

@@ -45,8 +45,13 @@ std::string DescribeFileResult(const FileResult& result, const std::string& path
 
 bool FileExists(const std::string& path);
 
-// The autosave file "Data.qkf": beside the executable when that folder is writable
-// (a portable install), else in the user's data folder for this application.
+// Whether a folder is shared by installed programs (/usr/bin and the like, Program Files on
+// Windows), which a program must never write into.
+bool IsSharedProgramFolder(const std::string& dir);
+
+// The autosave file "Data.qkf": beside the executable where the program runs from a folder
+// of its own that it may write (a build tree, an unpacked copy), else in the user's data
+// folder for this application; never in a shared program folder, root included.
 std::string AutosavePath(const std::string& executableDir, const std::string& userDataDir,
                          const std::string& fileName = "Data.qkf");
 // Folder of the running executable, without a trailing separator.

@@ -174,6 +174,20 @@ QWidget* Create(const ControlRow& row, QWidget* parent) {
     return w;
 }
 
+// The banner at its own size of 658 x 90; on a screen with a scale factor above 1 its
+// twice-as-large drawing, so that it stays sharp.
+QPixmap Banner() {
+    const qreal ratio = qApp->devicePixelRatio();
+    if (ratio > 1.0) {
+        QPixmap sharp(QStringLiteral(":/vt350/banner@2x.png"));
+        if (!sharp.isNull()) {
+            sharp.setDevicePixelRatio(2.0);
+            return sharp;
+        }
+    }
+    return QPixmap(QStringLiteral(":/vt350/banner.bmp"));
+}
+
 }  // namespace
 
 void Form1::BuildControls() {
@@ -218,8 +232,13 @@ void Form1::BuildControls() {
     FindControls(controls, options);
     SetEditorRanges();
 
-    Image1->setPixmap(QPixmap(QStringLiteral(":/vt350/banner.bmp")));
-    setWindowIcon(QIcon(QStringLiteral(":/vt350/vt350-config.ico")));
+    Image1->setPixmap(Banner());
+    // The window icon in the sizes a desktop asks for; the 167-pixel picture among them.
+    QIcon icon(QStringLiteral(":/vt350/vt350-config.ico"));
+    for (int size : {16, 32, 48, 256}) {
+        icon.addFile(QStringLiteral(":/vt350/icons/vt350-config-%1.png").arg(size));
+    }
+    setWindowIcon(icon);
 
     // "Store/Save" answers the Enter key of the window (see keyPressEvent); the style
     // draws it as the default button.
