@@ -27,6 +27,8 @@ int CmdDisconnect(const CtlOptions& o);
 int CmdShow(const CtlOptions& o);
 int CmdDiff(const CtlOptions& o);
 int CmdImport(const CtlOptions& o);
+int CmdProvision(const CtlOptions& o);
+int CmdWatch(const CtlOptions& o);
 
 // Whether `record` may be sent as it is: the check of `write`, `provision` and `import`.
 // Says why not, naming `path`, and returns kFileError; kOk when it may.

@@ -43,6 +43,9 @@ const Command kCommands[] = {
     {"show", "show a .qkf file's parameter set, decoded or as JSON", false, CmdShow},
     {"diff", "compare two parameter sets, each a .qkf file or \"device\"", true, CmdDiff},
     {"import", "turn the JSON form back into a .qkf file", false, CmdImport},
+    {"provision", "store one set in controller after controller as they are plugged in", true,
+     CmdProvision},
+    {"watch", "print each arrival and removal of the controller as it happens", true, CmdWatch},
 };
 
 // File names: "-" is a stream, an empty name is nothing at all.
@@ -88,6 +91,25 @@ void AddCommandOptions(CLI::App& sub, const std::string& name, CtlOptions& o) {
         sub.add_flag("--json", o.json, "print the set as JSON");
     } else if (name == "diff") {
         file("A B", "two sets: .qkf files, - for standard input, or device", 2);
+    } else if (name == "provision") {
+        file("SET", "the .qkf file to store in every controller", 1);
+        sub.add_option("--backup-dir", o.backupDir,
+                       "keep each controller's previous set here as NNNN-YYYYmmdd-HHMMSS.qkf")
+            ->check(kFileName)
+            ->type_name("DIR");
+        sub.add_option("--log", o.logFile, "append one JSON line per controller to this file")
+            ->check(kFileName)
+            ->type_name("FILE");
+        sub.add_option("--count", o.count, "stop after this many controllers (default: Ctrl+C)")
+            ->check(CLI::Range(1, 100000))
+            ->type_name("N");
+        sub.add_flag("-y,--yes", o.yes, "do not ask for confirmation");
+        sub.add_flag("--force", o.force, "store a set that holds values no editor would write");
+    } else if (name == "watch") {
+        sub.add_flag("--json", o.json, "one JSON object per line");
+        sub.add_option("--count", o.count, "stop after this many arrivals and removals")
+            ->check(CLI::Range(1, 100000))
+            ->type_name("N");
     } else if (name == "import") {
         file("JSON", "the JSON form (- for standard input)", 1);
         sub.add_option("-o,--output", o.output, "the .qkf file to write (- for stdout)")

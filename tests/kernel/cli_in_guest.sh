@@ -26,5 +26,16 @@ echo "$RIG_UDC" > "$RIG_UDC_FILE"
 i=0; while [ ! -e /dev/hidraw0 ] && [ $i -lt 50 ]; do sleep 0.1; i=$((i + 1)); done
 sleep 0.5
 check "read after the replug" 0 /bin/vt350ctl read
-echo "$((10 - fail)) passed, $fail failed"
+# The workshop line without a udev daemon: two controllers, an unplug and replug between.
+/bin/vt350ctl provision /tmp/new.qkf --yes --count 2 --log /tmp/line.jsonl > /tmp/line 2>&1 &
+line=$!
+i=0; while [ ! -s /tmp/line.jsonl ] && [ $i -lt 100 ]; do sleep 0.1; i=$((i + 1)); done
+echo > "$RIG_UDC_FILE"; sleep 1; echo "$RIG_UDC" > "$RIG_UDC_FILE"
+wait $line; got=$?
+if [ $got -eq 0 ] && [ "$(grep -c '"outcome":"programmed"' /tmp/line.jsonl)" -eq 2 ]; then
+    echo "ok   provision over an unplug and replug"
+else
+    echo "FAIL provision (exit $got)"; cat /tmp/line /tmp/line.jsonl; fail=$((fail + 1))
+fi
+echo "$((11 - fail)) passed, $fail failed"
 exit $fail

@@ -1,11 +1,13 @@
 #!/bin/sh
 # Runs inside the emulated machine as root, with a udev daemon as on a desktop:
-#   plug_in_guest.sh rule|norule|flood
+#   plug_in_guest.sh rule|norule|flood|provision
 # rule:   the project's udev rule; an ordinary user in the group plugdev watches 20
 #         plug-ins and must open each at once, without a message.
 # norule: no rule; the same user must be told once per plug-in that it cannot open.
 # flood:  thousands of unrelated uevents while the user's program reads none, across an
 #         unplug and replug; its next GetConfig must work by itself.
+# provision: the same user runs the workshop line over five plug-ins; the log and the
+#         backups must show five controllers programmed, each one's previous set kept.
 mode=$1
 printf 'root:x:0:0::/root:/bin/sh\ntech:x:1000:1000::/tmp:/bin/sh\n' > /etc/passwd
 printf 'root:x:0:\nplugdev:x:46:tech\ntech:x:1000:\n' > /etc/group
@@ -41,6 +43,32 @@ case "$mode" in
         sleep 1
         touch /tmp/flood-done
         wait $pid; rc=$?
+        ;;
+    provision)
+        # 15 A continuous, 42 A peak, the rest as the factory set.
+        printf '\017\052\207\156\031\001\000\000\001\000\200\000\000\000\000' > /tmp/shop.qkf
+        as_user /bin/vt350ctl provision /tmp/shop.qkf --yes --count 5 --backup-dir /tmp/b \
+            --log /tmp/log.jsonl & pid=$!
+        n=1
+        while [ $n -le 5 ]; do
+            i=0
+            while [ "$(cat /tmp/log.jsonl 2>/dev/null | wc -l)" -lt $n ] && [ $i -lt 300 ]; do
+                sleep 0.1; i=$((i + 1))
+            done
+            [ $n -lt 5 ] && replug
+            n=$((n + 1))
+        done
+        wait $pid; rc=$?
+        cat /tmp/log.jsonl
+        programmed=$(grep -c '"outcome":"programmed"' /tmp/log.jsonl)
+        backups=$(ls /tmp/b | wc -l)
+        first=$(od -An -tx1 /tmp/b/0001-* | tr -d ' \n')
+        second=$(od -An -tx1 /tmp/b/0002-* | tr -d ' \n')
+        echo "exit $rc, programmed $programmed, backups $backups"
+        echo "first backup $first, second $second"
+        [ $rc -eq 0 ] && [ "$programmed" -eq 5 ] && [ "$backups" -eq 5 ] &&
+            [ "$first" = 0f1e876e1901000001008000000000 ] || rc=1
+        [ "$second" = 0f2a876e1901000001008000000000 ] || rc=1
         ;;
 esac
 if [ $rc -eq 0 ]; then echo "1 passed, 0 failed"; else echo "0 passed, 1 failed"; fi

@@ -1,0 +1,147 @@
+// The workshop line against the virtual controller: controllers plugged in one after
+// another, some misbehaving; what the screen, the log and the backups say of each.
+#include "app/provisioner.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "protocol/virtual_controller.h"
+#include "test_support.h"
+
+namespace {
+
+// Pulls the cable once the store was acknowledged, before the read-back request goes out,
+// as a hurried technician does.
+class PullAfterStore : public HidPlatform {
+  public:
+    explicit PullAfterStore(VirtualHidPlatform& inner) : inner_(inner) {}
+    bool Enumerate(std::vector<HidInterfaceInfo>& out) override { return inner_.Enumerate(out); }
+    HidOpenResult OpenQuery(const std::string& p) override { return inner_.OpenQuery(p); }
+    HidOpenResult OpenRead(const std::string& p) override { return inner_.OpenRead(p); }
+    HidOpenResult OpenWrite(const std::string& p) override { return inner_.OpenWrite(p); }
+    ReadStatus Read(HidHandle h, std::uint8_t* r, int t) override { return inner_.Read(h, r, t); }
+    int Write(HidHandle h, const std::uint8_t* r) override {
+        if (armed && stored) inner_.Unplug();
+        stored = r[1] == 1;
+        return inner_.Write(h, r);
+    }
+    void Close(HidHandle h) override { inner_.Close(h); }
+    bool armed = false;
+    bool stored = false;
+
+  private:
+    VirtualHidPlatform& inner_;
+};
+
+enum class Kind { kGood, kErrorReply, kPulled, kSilent };
+
+class ProvisionerTest : public ::testing::Test {
+  protected:
+    // Plugs in controller after controller, each with a set of its own and the given
+    // misbehaviour, and unplugs each when the line waits for its removal.
+    ProvisionSummary RunLine(const std::vector<Kind>& kinds, int count,
+                             std::function<bool()> stop = {}) {
+        std::size_t next = 0;
+        ProvisionHooks hooks;
+        hooks.stopRequested = stop ? stop : [] { return false; };
+        hooks.idle = [&](ProvisionPhase phase) {
+            if (phase == ProvisionPhase::kWaitingForRemoval) {
+                platform.Unplug();
+                return;
+            }
+            if (next >= kinds.size() || platform.plugged()) return;
+            controller.behaviour = {};
+            controller.behaviour.errorReplies = kinds[next] == Kind::kErrorReply;
+            controller.behaviour.silent = kinds[next] == Kind::kSilent;
+            pull.armed = kinds[next] == Kind::kPulled;
+            controller.stored = Previous(next);
+            ++next;
+            platform.Plug();
+        };
+        hooks.now = [] { return std::string("20261207-120000"); };
+        hooks.isoTime = [] { return std::string("2026-12-07T12:00:00+0000"); };
+        ProvisionJob job{NewSet(),           "shop.qkf", "abc123", tmp_ / "backups",
+                         tmp_ / "log.jsonl", count,      150};
+        std::filesystem::create_directories(job.backupDir);
+        Provisioner line(pull, platform, job, out, hooks);
+        return line.Run();
+    }
+    static ConfigRecord NewSet() { return RecordOf({20, 40, 176, 100, 30, 1, 0, 0, 1, 0, 128}); }
+    static ConfigRecord Previous(std::size_t i) {
+        return RecordOf({static_cast<std::uint8_t>(5 + i), 30, 135, 110, 25, 1, 0, 0, 1, 0, 128, 0,
+                         0, 0, static_cast<std::uint8_t>(i)});
+    }
+    std::vector<nlohmann::json> Log() const {
+        std::ifstream in(tmp_ / "log.jsonl");
+        std::vector<nlohmann::json> lines;
+        std::string line;
+        while (std::getline(in, line)) lines.push_back(nlohmann::json::parse(line));
+        return lines;
+    }
+
+    VirtualController controller;
+    VirtualHidPlatform platform{controller, false};
+    PullAfterStore pull{platform};
+    std::ostringstream out;
+    TempDir tmp_{"vt350-provision"};
+};
+
+std::string Slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+}  // namespace
+
+TEST_F(ProvisionerTest, GoodControllersAreProgrammedAndBadOnesFailWhileTheLineGoesOn) {
+    const std::vector<Kind> kinds = {Kind::kGood, Kind::kErrorReply, Kind::kGood, Kind::kPulled,
+                                     Kind::kGood, Kind::kSilent,     Kind::kGood, Kind::kGood};
+    const ProvisionSummary summary = RunLine(kinds, 8);
+    EXPECT_EQ(summary.programmed, 5);
+    EXPECT_EQ(summary.failed, 3);
+    EXPECT_EQ(summary.skipped, 0);
+    EXPECT_FALSE(summary.allProgrammed());
+
+    const auto log = Log();
+    ASSERT_EQ(log.size(), 8u) << out.str();
+    for (std::size_t i = 0; i < log.size(); ++i) {
+        const bool good = kinds[i] == Kind::kGood;
+        EXPECT_EQ(log[i]["sequence"], i + 1);
+        EXPECT_EQ(log[i]["outcome"], good ? "programmed" : "failed") << i;
+        EXPECT_EQ(log[i]["set"], "shop.qkf");
+        EXPECT_EQ(log[i]["set_sha256"], "abc123");
+        EXPECT_EQ(log[i]["error"].is_null(), good) << log[i].dump();
+        if (good) {
+            // Bytes 0 to 10 are the new set; the reserved bytes stay the controller's own.
+            EXPECT_EQ(log[i]["after"].get<std::string>().substr(0, 22), "1428b0641e010000010080");
+        }
+    }
+    EXPECT_NE(log[3]["error"].get<std::string>().find("reading the set back"), std::string::npos)
+        << "pulled between the store and the read-back: " << log[3].dump();
+    EXPECT_NE(log[5]["error"].get<std::string>().find("did not answer"), std::string::npos);
+
+    // Each controller that answered left its previous set behind, byte for byte.
+    for (std::size_t i : {0u, 2u, 3u, 4u, 6u, 7u}) {
+        const std::string backup = log[i]["backup"];
+        const ConfigRecord previous = Previous(i);
+        EXPECT_EQ(Slurp(backup), std::string(previous.Bytes().begin(), previous.Bytes().end()))
+            << backup;
+    }
+    EXPECT_TRUE(log[5]["backup"].is_null()) << "a silent controller has nothing to back up";
+    EXPECT_NE(out.str().find("0006  failed"), std::string::npos) << out.str();
+    EXPECT_NE(out.str().find('\a'), std::string::npos) << "the bell on a failure";
+}
+
+TEST_F(ProvisionerTest, CtrlCEndsTheLineWithItsSummary) {
+    int asked = 0;
+    const ProvisionSummary summary = RunLine({Kind::kGood, Kind::kGood, Kind::kGood, Kind::kGood},
+                                             0, [&] { return Log().size() >= 2 && ++asked > 0; });
+    EXPECT_EQ(summary.programmed, 2);
+    EXPECT_TRUE(summary.allProgrammed());
+    EXPECT_EQ(Log().size(), 2u);
+}
