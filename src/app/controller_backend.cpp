@@ -2,8 +2,10 @@
 
 #include <cstring>
 
+#ifdef _WIN32
+#include "hid/win_hid_platform.h"
+#else
 #include "hid/hidapi_platform.h"
-#ifndef _WIN32
 #include "hid/udev_monitor.h"
 #endif
 
@@ -43,12 +45,14 @@ ControllerBackend::ControllerBackend(const BackendOptions& options) {
         changes_ = virtual_.get();
         return;
     }
-    hidapi_ = std::make_unique<HidapiPlatform>();
-    platform_ = hidapi_.get();
-#ifndef _WIN32
-    udev_ = std::make_unique<UdevMonitor>();
-    changes_ = udev_.get();
+#ifdef _WIN32
+    hardware_ = std::make_unique<WinHidPlatform>();
+#else
+    hardware_ = std::make_unique<HidapiPlatform>();
+    monitor_ = std::make_unique<UdevMonitor>();
+    changes_ = monitor_.get();
 #endif
+    platform_ = hardware_.get();
 }
 
 ControllerBackend::~ControllerBackend() = default;

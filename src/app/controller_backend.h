@@ -7,9 +7,6 @@
 #include "hid/hid_platform.h"
 #include "protocol/virtual_controller.h"
 
-class HidapiPlatform;
-class UdevMonitor;
-
 // Where the programs' controller comes from: the USB hardware through hidapi with the
 // system's arrival and removal events, or, in demo mode, the virtual controller with its
 // misbehaviours, plugged in at start unless told "absent". The window, vt350ctl and
@@ -47,8 +44,8 @@ class ControllerBackend {
   private:
     VirtualController controller_;
     std::unique_ptr<VirtualHidPlatform> virtual_;
-    std::unique_ptr<HidapiPlatform> hidapi_;
-    std::unique_ptr<UdevMonitor> udev_;
+    std::unique_ptr<HidPlatform> hardware_;        // hidapi on Linux, SetupAPI on Windows
+    std::unique_ptr<DeviceChangeSource> monitor_;  // udev on Linux
     HidPlatform* platform_ = nullptr;
     DeviceChangeSource* changes_ = nullptr;
 };

@@ -68,7 +68,7 @@ int CmdList(const CtlOptions& o) {
     }
     if (controller == nullptr) {
         std::printf("No controller found.\n");
-        return kOk;
+        return kNoController;
     }
     const HidOpenResult probe = backend.platform().OpenRead(controller->path);
     if (!probe.ok()) {

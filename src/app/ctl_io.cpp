@@ -6,9 +6,11 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 
 #include "config/config_file.h"
+#include "config/file_names.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -22,13 +24,13 @@ namespace {
 // Opens for reading without waiting for a writer at a pipe: a pipe nobody writes to reads
 // as empty. Blocking is restored once open, so a writer that is there is waited for.
 int OpenForReading(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = OpenFdUtf8(path, O_RDONLY | O_NONBLOCK);
     if (fd >= 0) ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     return fd;
 }
 #else
 int OpenForReading(const std::string& path) {
-    return ::_open(path.c_str(), _O_RDONLY | _O_BINARY);
+    return OpenFdUtf8(path, _O_RDONLY);
 }
 #endif
 
@@ -57,8 +59,8 @@ int Fail(int code, const std::string& sentence) {
 bool ReadInput(const std::string& path, std::size_t limit, std::string& out, std::string& error) {
     const std::string name = path == "-" ? "standard input" : "\"" + path + "\"";
     out.clear();
-    struct stat st {};
-    if (path != "-" && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+    std::error_code ec;
+    if (path != "-" && std::filesystem::is_directory(PathFromUtf8(path), ec)) {
         error = "could not read " + name + ": it is a folder";
         return false;
     }

@@ -1,7 +1,14 @@
 // vt350ctl's workshop commands: provision (one set for controller after controller) and
 // watch (arrivals and removals as they happen).
+#ifdef _WIN32
+// clang-format off
+#include <windows.h>
+#include <bcrypt.h>
+// clang-format on
+#else
 #include <openssl/evp.h>
 #include <poll.h>
+#endif
 
 #include <atomic>
 #include <chrono>
@@ -29,26 +36,47 @@ void OnInterrupt(int) {
 // Ctrl+C ends the line with its summary; waits are interrupted, not restarted.
 void CatchInterrupt() {
     interrupted = 0;
+#ifdef _WIN32
+    std::signal(SIGINT, OnInterrupt);
+    std::signal(SIGTERM, OnInterrupt);
+#else
     struct sigaction action {};
     action.sa_handler = OnInterrupt;
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
+#endif
 }
 
 std::string LocalTime(const char* format) {
     const std::time_t t = std::time(nullptr);
     std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &t);
+#else
     localtime_r(&t, &local);
+#endif
     char text[64];
     std::strftime(text, sizeof text, format, &local);
     return text;
 }
 
 std::string Sha256(const std::string& bytes) {
-    unsigned char digest[EVP_MAX_MD_SIZE];
-    unsigned int length = 0;
+    unsigned char digest[64];
+    unsigned int length = 32;
+#ifdef _WIN32
+    BCRYPT_ALG_HANDLE algorithm = nullptr;
+    BCRYPT_HASH_HANDLE hash = nullptr;
+    BCryptOpenAlgorithmProvider(&algorithm, BCRYPT_SHA256_ALGORITHM, nullptr, 0);
+    BCryptCreateHash(algorithm, &hash, nullptr, 0, nullptr, 0, 0);
+    BCryptHashData(hash, reinterpret_cast<PUCHAR>(const_cast<char*>(bytes.data())),
+                   static_cast<ULONG>(bytes.size()), 0);
+    BCryptFinishHash(hash, digest, length, 0);
+    BCryptDestroyHash(hash);
+    BCryptCloseAlgorithmProvider(algorithm, 0);
+#else
     EVP_Digest(bytes.data(), bytes.size(), digest, &length, EVP_sha256(), nullptr);
+#endif
     std::string hex;
     char byte[3];
     for (unsigned int i = 0; i < length; ++i) {
@@ -188,11 +216,14 @@ int CmdWatch(const CtlOptions& o) {
     auto technician = DemoTechnician(backend);
     int events = 0;
     while (interrupted == 0 && (o.count == 0 || events < o.count)) {
+#ifndef _WIN32
         const int fd = changes->NotificationFd();
         if (fd >= 0) {
             pollfd p{fd, POLLIN, 0};
             if (poll(&p, 1, 200) > 0) changes->Dispatch();
-        } else {
+        } else
+#endif
+        {
             technician(present ? ProvisionPhase::kWaitingForRemoval
                                : ProvisionPhase::kWaitingForArrival);
             std::this_thread::sleep_for(std::chrono::milliseconds(20));

@@ -12,7 +12,9 @@
 
 #include "app/controller_backend.h"
 #include "app/quit_signals.h"
+#include "app/smoke_run.h"
 #include "app/system_tone.h"
+#include "app/utf8_arguments.h"
 #ifndef _WIN32
 #include "app/startup_report.h"
 #endif
@@ -114,7 +116,8 @@ void AddDemoPlugKey(Form1& form, VirtualHidPlatform& controller) {
 
 int main(int argc, char* argv[]) {
     Arguments args;
-    if (const auto status = ParseArguments(argc, argv, args)) return *status;
+    Utf8Arguments utf8(argc, argv);
+    if (const auto status = ParseArguments(utf8.argc(), utf8.argv(), args)) return *status;
 
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
@@ -155,5 +158,6 @@ int main(int argc, char* argv[]) {
 #ifndef _WIN32
     ReportStartupWhenShown(form);
 #endif
+    RunSmokeWhenShown(form);
     return app.exec();
 }

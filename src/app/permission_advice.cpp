@@ -20,6 +20,12 @@ const char* const kRuleName = "70-vt350.rules";
 }  // namespace
 
 std::string PermissionAdvice(const PermissionFacts& f, const std::string& path) {
+#ifdef _WIN32
+    // Windows has no rule to install: every user may open a HID device that no other
+    // program holds exclusively.
+    return "cannot be opened (Windows error " + std::to_string(f.error) +
+           "); another program may hold it";
+#endif
     std::string out = std::string("cannot be opened (") + std::strerror(f.error) + "); ";
     if (f.error == ENOENT || f.error == ENODEV) {
         return out + "its device node " + path +

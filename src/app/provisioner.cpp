@@ -1,6 +1,8 @@
 #include "app/provisioner.h"
 
+#ifndef _WIN32
 #include <poll.h>
+#endif
 
 #include <chrono>
 #include <cstdio>
@@ -60,11 +62,15 @@ bool Provisioner::WaitFor(ProvisionPhase phase) {
     while (link.present() != wantPresent) {
         if (hooks_.stopRequested && hooks_.stopRequested()) return false;
         if (hooks_.idle) hooks_.idle(phase);
+#ifndef _WIN32
         const int fd = parts_->changes.NotificationFd();
         if (fd >= 0) {
             pollfd p{fd, POLLIN, 0};
             if (poll(&p, 1, 100) > 0) parts_->changes.Dispatch();
-        } else if (link.present() != wantPresent) {
+            continue;
+        }
+#endif
+        if (link.present() != wantPresent) {
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
     }

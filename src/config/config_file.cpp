@@ -1,5 +1,6 @@
 #include "config/config_file.h"
 
+#include "config/file_names.h"
 #include "config/file_replace.h"
 
 #include <algorithm>
@@ -13,8 +14,11 @@
 #include <system_error>
 
 #ifdef _WIN32
-#include <io.h>
+// clang-format off
 #include <windows.h>
+#include <knownfolders.h>
+#include <shlobj.h>
+// clang-format on
 #else
 #include <unistd.h>
 #endif
@@ -33,7 +37,7 @@ using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 FileResult LoadRecord(const std::string& path, ConfigRecord& record, LoadMode mode) {
     FileResult result;
     errno = 0;
-    FilePtr file(std::fopen(path.c_str(), "rb"));
+    FilePtr file(OpenFileUtf8(path, "rb"));
     if (!file) {
         result.osError = errno;
         result.status = errno == ENOENT ? FileStatus::kMissing : FileStatus::kOpenFailed;
@@ -90,14 +94,20 @@ std::string DescribeFileResult(const FileResult& result, const std::string& path
 
 bool FileExists(const std::string& path) {
     std::error_code ec;
-    return std::filesystem::exists(path, ec);
+    return std::filesystem::exists(PathFromUtf8(path), ec);
 }
 
 namespace {
 
 bool DirectoryWritable(const std::string& dir) {
 #ifdef _WIN32
-    return _access(dir.c_str(), 2) == 0;
+    // The access bits say nothing about a folder's rights on Windows: try to make a file.
+    const std::wstring probe = WideFromUtf8(dir) + L"\\.vt350-write-test.tmp";
+    HANDLE h = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                           FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(h);
+    return true;
 #else
     return access(dir.c_str(), W_OK) == 0;
 #endif
@@ -129,25 +139,24 @@ std::string AutosavePath(const std::string& executableDir, const std::string& us
     // An installed program never writes into its installation folder, root included.
     if (IsSharedProgramFolder(executableDir)) {
         std::error_code ec;
-        std::filesystem::create_directories(userDataDir, ec);
+        std::filesystem::create_directories(PathFromUtf8(userDataDir), ec);
         return userDataDir + "/" + fileName;
     }
     const std::string exeCandidate = executableDir + "/" + fileName;
     // A writable autosave file beside the program wins even in a read-only folder.
     if (DirectoryWritable(executableDir)) return exeCandidate;
-#ifndef _WIN32
-    if (access(exeCandidate.c_str(), W_OK) == 0) return exeCandidate;
-#endif
+    if (FileExists(exeCandidate) && WritableUtf8(exeCandidate)) return exeCandidate;
     std::error_code ec;
-    std::filesystem::create_directories(userDataDir, ec);
+    std::filesystem::create_directories(PathFromUtf8(userDataDir), ec);
     return userDataDir + "/" + fileName;
 }
 
 std::string ExecutableDirectory() {
 #ifdef _WIN32
-    char buffer[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, buffer, MAX_PATH);
-    return std::filesystem::path(buffer).parent_path().string();
+    std::wstring buffer(32768, L'\0');
+    const DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    buffer.resize(n);
+    return Utf8FromPath(std::filesystem::path(buffer).parent_path());
 #else
     std::error_code ec;
     auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
@@ -158,8 +167,13 @@ std::string ExecutableDirectory() {
 
 std::string UserDataDirectory() {
 #ifdef _WIN32
-    const char* appData = std::getenv("APPDATA");
-    return std::string(appData != nullptr ? appData : ".") + "/vt350-config";
+    PWSTR folder = nullptr;
+    std::string base = ".";
+    if (SHGetKnownFolderPath(FOLDERID_RoamingAppData, KF_FLAG_CREATE, nullptr, &folder) == S_OK) {
+        base = Utf8FromWide(folder);
+    }
+    CoTaskMemFree(folder);
+    return base + "\\vt350-config";
 #else
     const char* xdg = std::getenv("XDG_DATA_HOME");
     if (xdg != nullptr && xdg[0] == '/') return std::string(xdg) + "/vt350-config";

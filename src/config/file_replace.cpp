@@ -1,5 +1,7 @@
 #include "config/file_replace.h"
 
+#include "config/file_names.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 
@@ -27,8 +29,11 @@ int FsyncCall(int fd) {
     return _commit(fd);
 }
 int RenameCall(const char* from, const char* to) {
-    if (MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return 0;
-    errno = EIO;
+    if (MoveFileExW(WideFromUtf8(from).c_str(), WideFromUtf8(to).c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return 0;
+    }
+    errno = GetLastError() == ERROR_ACCESS_DENIED ? EACCES : EIO;
     return -1;
 }
 int CloseFd(int fd) {
@@ -52,7 +57,7 @@ int CloseFd(int fd) {
 // Follows symbolic links to the file they finally name, so that the rename replaces the
 // target and leaves the link a link.
 std::string FinalTarget(const std::string& path) {
-    fs::path p = path;
+    fs::path p = PathFromUtf8(path);
     for (int hops = 0; hops < 40; ++hops) {
         std::error_code ec;
         if (!fs::is_symlink(fs::symlink_status(p, ec))) break;
@@ -60,7 +65,7 @@ std::string FinalTarget(const std::string& path) {
         if (ec) break;
         p = next.is_absolute() ? next : p.parent_path() / next;
     }
-    return p.string();
+    return Utf8FromPath(p);
 }
 
 bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
@@ -81,7 +86,7 @@ bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
 // cannot be read (no rights, a folder).
 bool ReadOld(const std::string& path, std::vector<std::uint8_t>& out, bool& exists, int& error) {
     exists = false;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
+    std::FILE* f = OpenFileUtf8(path, "rb");
     if (f == nullptr) {
         error = errno;
         return errno == ENOENT;
@@ -113,7 +118,7 @@ void SyncFolder(const std::string& file) {
 // Where the folder will not take a temporary file: the head written over the old bytes.
 ReplaceResult WriteInPlace(const std::string& path, const std::uint8_t* head, std::size_t size) {
     ReplaceResult result;
-    const int fd = ::open(path.c_str(), O_WRONLY);
+    const int fd = OpenFdUtf8(path, O_WRONLY);
     if (fd < 0) return {false, true, errno};
     if (!WriteAll(fd, head, size) || ReplaceCalls().fsync(fd) != 0) {
         result = {false, false, errno};
@@ -123,12 +128,14 @@ ReplaceResult WriteInPlace(const std::string& path, const std::uint8_t* head, st
 }
 
 int MakeTemporary(const std::string& target, std::string& tempPath) {
-    const fs::path t = target;
-    tempPath = (t.parent_path() / ("." + t.filename().string() + ".XXXXXX")).string();
+    const fs::path t = PathFromUtf8(target);
 #ifdef _WIN32
-    if (_mktemp_s(tempPath.data(), tempPath.size() + 1) != 0) return -1;
-    return _open(tempPath.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, 0600);
+    std::wstring name = (t.parent_path() / (L"." + t.filename().wstring() + L".XXXXXX")).wstring();
+    if (_wmktemp_s(name.data(), name.size() + 1) != 0) return -1;
+    tempPath = Utf8FromWide(name);
+    return _wopen(name.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
 #else
+    tempPath = (t.parent_path() / ("." + t.filename().string() + ".XXXXXX")).string();
     return mkstemp(tempPath.data());
 #endif
 }
@@ -159,7 +166,7 @@ FileReplaceCalls& ReplaceCalls() {
 ReplaceResult ReplaceFileHead(const std::string& path, const std::uint8_t* head, std::size_t size) {
     const std::string target = FinalTarget(path);
     std::error_code ec;
-    const fs::file_status status = fs::status(target, ec);
+    const fs::file_status status = fs::status(PathFromUtf8(target), ec);
     if (fs::exists(status) && fs::is_directory(status)) return {false, true, EISDIR};
     if (fs::exists(status) && !fs::is_regular_file(status)) {
         // A device or a pipe has no contents to keep and cannot be renamed over.
@@ -170,7 +177,9 @@ ReplaceResult ReplaceFileHead(const std::string& path, const std::uint8_t* head,
     int error = 0;
     if (!ReadOld(target, bytes, exists, error)) return {false, true, error};
     struct stat old {};
+#ifndef _WIN32
     if (exists && ::stat(target.c_str(), &old) != 0) return {false, true, errno};
+#endif
     if (bytes.size() < size) bytes.resize(size);
     std::copy(head, head + size, bytes.begin());
 
@@ -178,8 +187,7 @@ ReplaceResult ReplaceFileHead(const std::string& path, const std::uint8_t* head,
     const int fd = MakeTemporary(target, temp);
     if (fd < 0) {
         const int refused = errno;
-        if (exists && (refused == EACCES || refused == EPERM) &&
-            ::access(target.c_str(), W_OK) == 0) {
+        if (exists && (refused == EACCES || refused == EPERM) && WritableUtf8(target)) {
             return WriteInPlace(target, head, size);
         }
         return {false, true, refused};
@@ -194,7 +202,8 @@ ReplaceResult ReplaceFileHead(const std::string& path, const std::uint8_t* head,
         result = {false, false, errno};
     }
     if (!result.ok) {
-        ::unlink(temp.c_str());
+        std::error_code ignored;
+        fs::remove(PathFromUtf8(temp), ignored);
         return result;
     }
     SyncFolder(target);

@@ -4,8 +4,12 @@
 
 #include <QCoreApplication>
 
-#include <dbt.h>
+#include "hid/win_device_change.h"
+
+// clang-format off
 #include <windows.h>
+#include <dbt.h>
+// clang-format on
 
 bool WinDeviceNotifier::Register(Handler handler) {
     handler_ = std::move(handler);
@@ -29,10 +33,9 @@ void WinDeviceNotifier::Unregister() {
 
 bool WinDeviceNotifier::nativeEventFilter(const QByteArray&, void* message, qintptr*) {
     const MSG* msg = static_cast<const MSG*>(message);
-    if (msg->message != WM_DEVICECHANGE || msg->lParam == 0 || !handler_) return false;
-    const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(msg->lParam);
-    handler_(static_cast<std::uint32_t>(msg->wParam), reinterpret_cast<const std::uint8_t*>(header),
-             header->dbch_size);
+    if (msg->hwnd != reinterpret_cast<HWND>(window_->winId())) return false;
+    DeliverDeviceChange(msg->message, static_cast<std::uintptr_t>(msg->wParam),
+                        static_cast<std::intptr_t>(msg->lParam), handler_);
     return false;  // every message goes on to the window
 }
 
