@@ -19,12 +19,11 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string Read(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
+    return FileBytes(path);
 }
 
 void Write(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
+    PutFileBytes(path, bytes);
 }
 
 // Lets `budget` bytes through, then fails as a full disk does.

@@ -10,6 +10,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "forwarding_hid_platform.h"
 #include "protocol/virtual_controller.h"
 #include "test_support.h"
 
@@ -17,20 +18,15 @@ namespace {
 
 // Pulls the cable once the store was acknowledged, before the read-back request goes out,
 // as a hurried technician does.
-class PullAfterStore : public HidPlatform {
+class PullAfterStore : public ForwardingHidPlatform {
   public:
-    explicit PullAfterStore(VirtualHidPlatform& inner) : inner_(inner) {}
-    bool Enumerate(std::vector<HidInterfaceInfo>& out) override { return inner_.Enumerate(out); }
-    HidOpenResult OpenQuery(const std::string& p) override { return inner_.OpenQuery(p); }
-    HidOpenResult OpenRead(const std::string& p) override { return inner_.OpenRead(p); }
-    HidOpenResult OpenWrite(const std::string& p) override { return inner_.OpenWrite(p); }
-    ReadStatus Read(HidHandle h, std::uint8_t* r, int t) override { return inner_.Read(h, r, t); }
+    explicit PullAfterStore(VirtualHidPlatform& inner)
+        : ForwardingHidPlatform(inner), inner_(inner) {}
     int Write(HidHandle h, const std::uint8_t* r) override {
         if (armed && stored) inner_.Unplug();
         stored = r[1] == 1;
-        return inner_.Write(h, r);
+        return ForwardingHidPlatform::Write(h, r);
     }
-    void Close(HidHandle h) override { inner_.Close(h); }
     bool armed = false;
     bool stored = false;
 
@@ -91,11 +87,6 @@ class ProvisionerTest : public ::testing::Test {
     TempDir tmp_{"vt350-provision"};
 };
 
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 }  // namespace
 
 TEST_F(ProvisionerTest, GoodControllersAreProgrammedAndBadOnesFailWhileTheLineGoesOn) {
@@ -129,7 +120,7 @@ TEST_F(ProvisionerTest, GoodControllersAreProgrammedAndBadOnesFailWhileTheLineGo
     for (std::size_t i : {0u, 2u, 3u, 4u, 6u, 7u}) {
         const std::string backup = log[i]["backup"];
         const ConfigRecord previous = Previous(i);
-        EXPECT_EQ(Slurp(backup), std::string(previous.Bytes().begin(), previous.Bytes().end()))
+        EXPECT_EQ(FileBytes(backup), std::string(previous.Bytes().begin(), previous.Bytes().end()))
             << backup;
     }
     EXPECT_TRUE(log[5]["backup"].is_null()) << "a silent controller has nothing to back up";

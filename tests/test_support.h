@@ -4,7 +4,9 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <initializer_list>
+#include <iterator>
 #include <string>
 
 #include "config/config_record.h"
@@ -17,6 +19,15 @@ inline ConfigRecord RecordOf(std::initializer_list<std::uint8_t> bytes) {
     ConfigRecord r;
     r.ReplaceAll(all);
     return r;
+}
+
+// A file's whole contents, and a file made of given bytes.
+inline std::string FileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+inline void PutFileBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
 }
 
 // A fresh folder for the running test, removed afterwards.

@@ -29,12 +29,9 @@ class Vt350ctlInputTest : public ::testing::Test {
     }
     std::string Path(const std::string& name) const { return tmp_ / name; }
     static void Put(const std::string& path, const std::string& bytes) {
-        std::ofstream(path, std::ios::binary) << bytes;
+        PutFileBytes(path, bytes);
     }
-    static std::string Slurp(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
+    static std::string Slurp(const std::string& path) { return FileBytes(path); }
     std::string Json() {
         Put(Path("f.qkf"), kFactory);
         return Run({"show", Path("f.qkf"), "--json"}).out;

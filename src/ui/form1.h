@@ -117,6 +117,8 @@ class Form1 : public QWidget, private OutcomeTarget {
     void RefreshCurrent(QLineEdit* box, const ParameterSpec& spec);
 
     void BuildControls();
+    void SetUpWindow();
+    void CreateControls();
     void ConnectEditors();
     void SetEditorRanges();
     void FindControls(const std::map<std::string, QWidget*>& controls,

@@ -191,6 +191,11 @@ QPixmap Banner() {
 }  // namespace
 
 void Form1::BuildControls() {
+    SetUpWindow();
+    CreateControls();
+}
+
+void Form1::SetUpWindow() {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Cruise Controller Programming User Interface Ver_1.0"));
     setFont(MakeFont(Font::kWindow));
@@ -203,7 +208,9 @@ void Form1::BuildControls() {
     // Fixed border: caption, icon, system menu and close box; no minimise, no maximise.
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+}
 
+void Form1::CreateControls() {
     std::map<std::string, QWidget*> controls{{"Form1", this}};
     std::map<std::string, std::array<QRadioButton*, 3>> options;
     // Each container's rows are created bottom-most first, so that the first row of a

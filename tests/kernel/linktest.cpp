@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "../forwarding_hid_platform.h"
 #include "hid/hid_link.h"
 #include "hid/hidapi_platform.h"
 #include "hid/udev_monitor.h"
@@ -55,24 +56,15 @@ class Recorder : public OutcomeTarget {
 };
 
 // Every raw input report, as the link read it, before decoding.
-class Tap : public HidPlatform {
+class Tap : public ForwardingHidPlatform {
   public:
-    explicit Tap(HidPlatform& inner) : inner_(inner) {}
-    bool Enumerate(std::vector<HidInterfaceInfo>& out) override { return inner_.Enumerate(out); }
-    HidOpenResult OpenQuery(const std::string& p) override { return inner_.OpenQuery(p); }
-    HidOpenResult OpenRead(const std::string& p) override { return inner_.OpenRead(p); }
-    HidOpenResult OpenWrite(const std::string& p) override { return inner_.OpenWrite(p); }
+    using ForwardingHidPlatform::ForwardingHidPlatform;
     ReadStatus Read(HidHandle h, std::uint8_t* r, int t) override {
-        const ReadStatus s = inner_.Read(h, r, t);
+        const ReadStatus s = ForwardingHidPlatform::Read(h, r, t);
         if (s == ReadStatus::kReceived) last.assign(r, r + kInputReportSize);
         return s;
     }
-    int Write(HidHandle h, const std::uint8_t* r) override { return inner_.Write(h, r); }
-    void Close(HidHandle h) override { inner_.Close(h); }
     std::vector<std::uint8_t> last;
-
-  private:
-    HidPlatform& inner_;
 };
 
 void Shell(const char* command) {
