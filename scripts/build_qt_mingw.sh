@@ -25,7 +25,7 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/vt350-qt-build.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 (cd "$work" && apt-get source -qq --download-only qt6-base >/dev/null &&
     dpkg-source -x --no-check ./*.dsc src >/dev/null)
-off=(opengl vulkan dbus sql network printsupport testlib concurrent xml tabletevent freetype
+off=(opengl dynamicgl vulkan dbus sql network printsupport testlib concurrent xml tabletevent freetype
      jpeg direct2d directwrite3 icu zstd pkg_config system_zlib system_png system_jpeg
      system_pcre2 system_harfbuzz system_doubleconversion system_freetype system_libb2
      system_textmarkdownreader sql_sqlite androiddeployqt)
