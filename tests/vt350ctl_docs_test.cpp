@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
-#include <regex>
 #include <set>
 #include <sstream>
 
@@ -30,13 +29,12 @@ std::set<std::string> Options(const std::string& help) {
     std::set<std::string> names;
     std::istringstream lines(help);
     std::string line;
-    const std::regex name(R"((^|,)(--?[A-Za-z][-A-Za-z]*))");
     while (std::getline(lines, line)) {
         if (line.rfind("  -", 0) != 0) continue;
-        const std::string spec = line.substr(2, line.find(' ', 2) - 2);
-        for (std::sregex_iterator i(spec.begin(), spec.end(), name), end; i != end; ++i) {
-            names.insert((*i)[2]);
-        }
+        // "-o,--output FILE": the names before the first space, split at the commas.
+        std::istringstream spec(line.substr(2, line.find(' ', 2) - 2));
+        std::string name;
+        while (std::getline(spec, name, ',')) names.insert(name);
     }
     return names;
 }
