@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <cerrno>
 
 #include "recording_reporter.h"
@@ -13,7 +17,11 @@ TEST(ShowError, FormatsMessageAndSignedCode) {
 
 TEST(ShowError, UsesTheLastOperatingSystemError) {
     RecordingReporter reporter;
+#ifdef _WIN32
+    SetLastError(13);
+#else
     errno = 13;
+#endif
     ShowError(reporter, "Could not open HID device");
     ASSERT_EQ(reporter.messages.size(), 1u);
     EXPECT_EQ(reporter.messages[0], "Could not open HID device\r\nErrorcode = [13]\r\n");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QTimer>
 
 #include <cstdio>
@@ -22,6 +23,7 @@ inline void RunSmokeWhenShown(Form1& form) {
                         saved ? "saved" : "NOT saved");
             std::fflush(stdout);
             form.close();
+            QCoreApplication::quit();
         });
     });
 }

@@ -5,8 +5,11 @@
 // clang-format off
 #include <windows.h>
 #include <setupapi.h>
+// MinGW's HID headers declare the functions without C linkage.
+extern "C" {
 #include <hidsdi.h>
 #include <hidpi.h>
+}
 // clang-format on
 
 #include <cstring>

@@ -26,6 +26,8 @@ QFont MakeFont(Font f) {
     // Arial where it is installed; fontconfig maps the name to a metrically equal face
     // (Liberation Sans) elsewhere.
     QFont font(QStringLiteral("Arial"));
+    // Its metric twin where Arial is missing and nothing maps the name (a bare wine).
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
     font.setStyleHint(QFont::SansSerif);
     double size = 10.5;
     int weight = QFont::Normal;
