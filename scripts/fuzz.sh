@@ -33,7 +33,7 @@ for target in json_import file session device_change cli; do
     else
         limit=(-runs=20000)
     fi
-    if build-fuzz/fuzz/${target}_fuzzer "$scratch/$target" "${limit[@]}" -close_fd_mask=2 \
+    if build-fuzz/fuzz/${target}_fuzzer "$scratch/$target" "${limit[@]}" -timeout=30 -close_fd_mask=2 \
         > "$scratch/$target.log" 2>&1; then
         echo "fuzz $target: $(grep -E '^Done|^#[0-9]+.*DONE' "$scratch/$target.log" | tail -1)"
         passed=$((passed + 1))
