@@ -338,21 +338,21 @@ TEST_F(Form1Test, EditorsAndTheJsonFormFollowTheParameterTable) {
     ASSERT_EQ(f.record(), VirtualController::FactoryRecord());
     for (auto [box, id] : {std::pair{f.Text1, ParameterId::kContinuousCurrent},
                            std::pair{f.Text4, ParameterId::kPeakCurrent}}) {
-        const ParameterSpec& spec = Parameter(id);
+        const ParameterRow& param = Parameter(id);
         box->clear();
-        QTest::keyClicks(box, QString::number(spec.high));
-        EXPECT_EQ(f.record().Get(spec.byte), spec.high) << spec.label;
+        QTest::keyClicks(box, QString::number(param.high));
+        EXPECT_EQ(f.record().Get(param.byte), param.high) << param.label;
         EXPECT_TRUE(dialogs.errors.empty());
         ConfigRecord imported;
         std::vector<std::string> errors;
-        EXPECT_TRUE(RecordFromJson(RecordToJson(f.record()), imported, errors)) << spec.label;
+        EXPECT_TRUE(RecordFromJson(RecordToJson(f.record()), imported, errors)) << param.label;
         QTest::keyClick(box, Qt::Key_End);
         QTest::keyClicks(box, "0");  // ten times the limit
-        EXPECT_EQ(dialogs.errors.size(), 1u) << spec.label << " above its limit";
+        EXPECT_EQ(dialogs.errors.size(), 1u) << param.label << " above its limit";
         dialogs.errors.clear();
         ConfigRecord over = f.record();
-        over.Set(spec.byte, static_cast<std::uint8_t>(spec.high + 1));
-        EXPECT_FALSE(RecordFromJson(RecordToJson(over), imported, errors)) << spec.label;
+        over.Set(param.byte, static_cast<std::uint8_t>(param.high + 1));
+        EXPECT_FALSE(RecordFromJson(RecordToJson(over), imported, errors)) << param.label;
     }
     const std::pair<std::vector<QRadioButton*>, ParameterId> groups[] = {
         {{f.Option1.begin(), f.Option1.end()}, ParameterId::kMotorVoltage},
@@ -361,12 +361,12 @@ TEST_F(Form1Test, EditorsAndTheJsonFormFollowTheParameterTable) {
         {{f.Option5.begin(), f.Option5.end()}, ParameterId::kMotorType},
         {{f.Option6.begin(), f.Option6.end()}, ParameterId::kReversion}};
     for (const auto& [group, id] : groups) {
-        const ParameterSpec& spec = Parameter(id);
-        ASSERT_EQ(group.size(), spec.choices.size());
+        const ParameterRow& param = Parameter(id);
+        ASSERT_EQ(group.size(), param.choices.size());
         for (std::size_t i = 0; i < group.size(); ++i) {
             QTest::mouseClick(group[i], Qt::LeftButton);
-            EXPECT_EQ(ChoiceIndex(spec, f.record()), static_cast<int>(i)) << spec.label;
-            EXPECT_NE(DescribeRecord(f.record()).find(spec.choices[i].text), std::string::npos);
+            EXPECT_EQ(ChoiceIndex(param, f.record()), static_cast<int>(i)) << param.label;
+            EXPECT_NE(DescribeRecord(f.record()).find(param.choices[i].text), std::string::npos);
         }
     }
 }

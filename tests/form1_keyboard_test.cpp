@@ -64,7 +64,7 @@ TEST_F(Form1KeyboardTest, ArrowsMoveAndSelectWithinTheirOwnGroupOnly) {
         {f.Option2[1], ParameterId::kPasLevel},     {f.Option3[1], ParameterId::kPasDirection},
         {f.Option1[1], ParameterId::kMotorVoltage}, {f.Option6[0], ParameterId::kReversion}};
     for (const auto& [start, id] : groups) {
-        const ParameterSpec& spec = Parameter(id);
+        const ParameterRow& param = Parameter(id);
         f.record() = VirtualController::FactoryRecord();
         f.RefreshControls();
         start->setFocus();
@@ -74,13 +74,13 @@ TEST_F(Form1KeyboardTest, ArrowsMoveAndSelectWithinTheirOwnGroupOnly) {
                 Key(key);
                 for (std::size_t b = 0; b < ConfigRecord::kSize; ++b) {
                     const std::uint8_t mask =
-                        b == spec.byte ? static_cast<std::uint8_t>(~spec.mask) : 0xFF;
+                        b == param.byte ? static_cast<std::uint8_t>(~param.mask) : 0xFF;
                     EXPECT_EQ(before.Get(b) & mask, f.record().Get(b) & mask)
-                        << spec.label << ": byte " << b << " changed by an arrow key";
+                        << param.label << ": byte " << b << " changed by an arrow key";
                 }
                 auto* focused = qobject_cast<QRadioButton*>(QApplication::focusWidget());
                 ASSERT_NE(focused, nullptr);
-                EXPECT_EQ(focused->parentWidget(), start->parentWidget()) << spec.label;
+                EXPECT_EQ(focused->parentWidget(), start->parentWidget()) << param.label;
                 EXPECT_TRUE(focused->isChecked()) << "the arrow selects where it moves";
             }
         }

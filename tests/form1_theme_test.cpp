@@ -1,5 +1,5 @@
 // The window under any desktop theme: the same picture under a light and a dark palette,
-// readable captions, the specified button faces, disabled controls drawn disabled.
+// readable captions, the button faces in their own colours, disabled controls drawn disabled.
 #include <QApplication>
 #include <QGroupBox>
 #include <QMessageBox>
@@ -66,7 +66,7 @@ TEST_F(Form1ThemeTest, TheWindowLooksTheSameUnderALightAndADarkScheme) {
         for (int x = 0; x < light.width(); ++x) differing += light.pixel(x, y) != dark.pixel(x, y);
     }
     EXPECT_EQ(differing, 0) << "pixels that follow the desktop's colour scheme";
-    // The Store/Save face at its specified colour, flat, away from its caption.
+    // The Store/Save face in its own colour, flat, away from its caption.
     const QPoint inside = form->Command1->mapTo(form.get(), QPoint(8, 8));
     EXPECT_EQ(QColor(dark.pixel(inside)), QColor(192, 192, 255));
     const QPoint lower = form->Command1->mapTo(form.get(), QPoint(8, form->Command1->height() - 8));
@@ -86,11 +86,11 @@ TEST_F(Form1ThemeTest, CaptionsAreReadableAndDisabledOnesGray) {
         const QPalette& p = w->palette();
         const auto group = w->isEnabled() ? QPalette::Active : QPalette::Disabled;
         const double contrast = Contrast(p.color(group, fore), p.color(group, back));
-        // The specified red of the range and limit labels and the specified gray of the
-        // labels of a disabled reversion stay as specified (about 2.6:1 on the face).
+        // The window's fixed red of the range and limit labels and its gray for the labels
+        // of a disabled reversion keep their colours (about 2.6:1 on the face).
         const QColor colour = p.color(group, fore);
-        const bool specified = colour == QColor(255, 0, 0) || colour == QColor(128, 128, 128);
-        const double needed = specified ? 2.5 : 4.5;
+        const bool fixed = colour == QColor(255, 0, 0) || colour == QColor(128, 128, 128);
+        const double needed = fixed ? 2.5 : 4.5;
         EXPECT_GE(contrast, w->isEnabled() ? needed : 2.5)
             << w->objectName().toStdString() << " \"" << text.toStdString() << "\"";
     }

@@ -32,9 +32,9 @@ std::set<std::string> Options(const std::string& help) {
     while (std::getline(lines, line)) {
         if (line.rfind("  -", 0) != 0) continue;
         // "-o,--output FILE": the names before the first space, split at the commas.
-        std::istringstream spec(line.substr(2, line.find(' ', 2) - 2));
+        std::istringstream option(line.substr(2, line.find(' ', 2) - 2));
         std::string name;
-        while (std::getline(spec, name, ',')) names.insert(name);
+        while (std::getline(option, name, ',')) names.insert(name);
     }
     return names;
 }

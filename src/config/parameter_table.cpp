@@ -23,36 +23,36 @@ using Id = ParameterId;
 using K = ValueKind;
 using R = ConfigRecord;
 
-ParameterSpec Whole(Id id, const char* label, const char* key, std::size_t byte, int low, int high,
-                    const char* unit, int zeroBecomes) {
-    ParameterSpec s{id, label, key, byte, 0xFF, K::kWhole};
+ParameterRow Whole(Id id, const char* label, const char* key, std::size_t byte, int low, int high,
+                   const char* unit, int zeroBecomes) {
+    ParameterRow s{id, label, key, byte, 0xFF, K::kWhole};
     s.low = low, s.high = high, s.unit = unit, s.zeroBecomes = zeroBecomes;
     return s;
 }
 
-ParameterSpec Choice(Id id, const char* label, const char* key, std::size_t byte, std::uint8_t mask,
-                     std::span<const ParameterChoice> choices, bool indexAccepted) {
-    ParameterSpec s{id, label, key, byte, mask, K::kChoice};
+ParameterRow Choice(Id id, const char* label, const char* key, std::size_t byte, std::uint8_t mask,
+                    std::span<const ParameterChoice> choices, bool indexAccepted) {
+    ParameterRow s{id, label, key, byte, mask, K::kChoice};
     s.choices = choices, s.indexAccepted = indexAccepted;
     return s;
 }
 
-ParameterSpec Scale(Id id, const char* label, const char* key, std::size_t byte) {
-    ParameterSpec s{id, label, key, byte, 0xFF, K::kScale};
+ParameterRow Scale(Id id, const char* label, const char* key, std::size_t byte) {
+    ParameterRow s{id, label, key, byte, 0xFF, K::kScale};
     s.low = 1, s.high = 256, s.percentOf = 256;
     return s;
 }
 
-std::array<ParameterSpec, 14> MakeTable() {
-    ParameterSpec brake =
+std::array<ParameterRow, 14> MakeTable() {
+    ParameterRow brake =
         Whole(Id::kRegenBrake, "Regenerative brake", "regen_brake", R::kBrake, 0, 220, "", -1);
     brake.percentOf = 220;
-    ParameterSpec otherBits{
+    ParameterRow otherBits{
         Id::kMotorFlagsOther, "Motor flag bits 1-6", "motor_flags_other_bits", R::kMotorFlags, 0x7E,
         K::kBitField};
     otherBits.low = 0, otherBits.high = 0x7E;
-    ParameterSpec reserved{Id::kReserved, "Reserved bytes", "reserved", R::kReservedFirst,
-                           0xFF,          K::kBytes};
+    ParameterRow reserved{Id::kReserved, "Reserved bytes", "reserved", R::kReservedFirst,
+                          0xFF,          K::kBytes};
     reserved.byteCount = R::kSize - R::kReservedFirst;
     return {
         Whole(Id::kContinuousCurrent, "Continuous current", "continuous_current_a",
@@ -81,38 +81,38 @@ std::array<ParameterSpec, 14> MakeTable() {
 
 }  // namespace
 
-std::span<const ParameterSpec> Parameters() {
-    static const std::array<ParameterSpec, 14> table = MakeTable();
+std::span<const ParameterRow> Parameters() {
+    static const std::array<ParameterRow, 14> table = MakeTable();
     return table;
 }
 
-const ParameterSpec& Parameter(ParameterId id) {
-    for (const ParameterSpec& spec : Parameters()) {
-        if (spec.id == id) return spec;
+const ParameterRow& Parameter(ParameterId id) {
+    for (const ParameterRow& param : Parameters()) {
+        if (param.id == id) return param;
     }
     return Parameters().front();  // unreachable: every id has a row
 }
 
-std::uint8_t StoredBits(const ParameterSpec& spec, const ConfigRecord& record) {
-    return static_cast<std::uint8_t>(record.Get(spec.byte) & spec.mask);
+std::uint8_t StoredBits(const ParameterRow& param, const ConfigRecord& record) {
+    return static_cast<std::uint8_t>(record.Get(param.byte) & param.mask);
 }
 
-void StoreBits(const ParameterSpec& spec, ConfigRecord& record, std::uint8_t value) {
-    const auto kept = static_cast<std::uint8_t>(record.Get(spec.byte) & ~spec.mask);
-    record.Set(spec.byte, static_cast<std::uint8_t>(kept | (value & spec.mask)));
+void StoreBits(const ParameterRow& param, ConfigRecord& record, std::uint8_t value) {
+    const auto kept = static_cast<std::uint8_t>(record.Get(param.byte) & ~param.mask);
+    record.Set(param.byte, static_cast<std::uint8_t>(kept | (value & param.mask)));
 }
 
-int ChoiceIndex(const ParameterSpec& spec, const ConfigRecord& record) {
-    const std::uint8_t bits = StoredBits(spec, record);
-    for (std::size_t i = 0; i < spec.choices.size(); ++i) {
-        if (spec.choices[i].stored == bits) return static_cast<int>(i);
+int ChoiceIndex(const ParameterRow& param, const ConfigRecord& record) {
+    const std::uint8_t bits = StoredBits(param, record);
+    for (std::size_t i = 0; i < param.choices.size(); ++i) {
+        if (param.choices[i].stored == bits) return static_cast<int>(i);
     }
     return -1;
 }
 
-void StoreChoice(const ParameterSpec& spec, ConfigRecord& record, int index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= spec.choices.size()) return;
-    StoreBits(spec, record, spec.choices[static_cast<std::size_t>(index)].stored);
+void StoreChoice(const ParameterRow& param, ConfigRecord& record, int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= param.choices.size()) return;
+    StoreBits(param, record, param.choices[static_cast<std::size_t>(index)].stored);
 }
 
 int ScaleFromStored(std::uint8_t stored) {

@@ -44,7 +44,7 @@ struct ParameterChoice {
     const char* text;  // in words
 };
 
-struct ParameterSpec {
+struct ParameterRow {
     ParameterId id;
     const char* label;    // in words: "Peak current"
     const char* jsonKey;  // "peak_current_a"
@@ -63,18 +63,18 @@ struct ParameterSpec {
 };
 
 // The whole table, in the order listings show it.
-std::span<const ParameterSpec> Parameters();
-const ParameterSpec& Parameter(ParameterId id);
+std::span<const ParameterRow> Parameters();
+const ParameterRow& Parameter(ParameterId id);
 
 // The setting's bits of `record`, shifted to nothing: the byte masked.
-std::uint8_t StoredBits(const ParameterSpec& spec, const ConfigRecord& record);
+std::uint8_t StoredBits(const ParameterRow& param, const ConfigRecord& record);
 // Writes `value` into the setting's bits, leaving the byte's other bits as they are.
-void StoreBits(const ParameterSpec& spec, ConfigRecord& record, std::uint8_t value);
+void StoreBits(const ParameterRow& param, ConfigRecord& record, std::uint8_t value);
 
 // The index of the choice the record holds, or -1 when it holds none of them.
-int ChoiceIndex(const ParameterSpec& spec, const ConfigRecord& record);
+int ChoiceIndex(const ParameterRow& param, const ConfigRecord& record);
 // Selects choice `index`; an index without a choice changes nothing.
-void StoreChoice(const ParameterSpec& spec, ConfigRecord& record, int index);
+void StoreChoice(const ParameterRow& param, ConfigRecord& record, int index);
 
 // A speed scale's position on its bar (1 to 256) from its byte, and back.
 int ScaleFromStored(std::uint8_t stored);

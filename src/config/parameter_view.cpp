@@ -30,25 +30,25 @@ std::string Percent(int value, int divisor) {
            std::to_string(divisor) + ")";
 }
 
-std::string Words(const ParameterSpec& spec, const ConfigRecord& r) {
-    const std::uint8_t bits = StoredBits(spec, r);
-    switch (spec.kind) {
+std::string Words(const ParameterRow& param, const ConfigRecord& r) {
+    const std::uint8_t bits = StoredBits(param, r);
+    switch (param.kind) {
         case ValueKind::kWhole:
-            return spec.percentOf > 0 ? Percent(bits, spec.percentOf)
-                                      : std::to_string(bits) + spec.unit;
+            return param.percentOf > 0 ? Percent(bits, param.percentOf)
+                                       : std::to_string(bits) + param.unit;
         case ValueKind::kScale:
-            return Percent(ScaleFromStored(bits), spec.percentOf);
+            return Percent(ScaleFromStored(bits), param.percentOf);
         case ValueKind::kChoice: {
-            const int i = ChoiceIndex(spec, r);
-            return i >= 0 ? spec.choices[static_cast<std::size_t>(i)].text
+            const int i = ChoiceIndex(param, r);
+            return i >= 0 ? param.choices[static_cast<std::size_t>(i)].text
                           : "unknown (code " + std::to_string(bits) + ")";
         }
         case ValueKind::kBitField:
             return "0x" + Hex(bits);
         case ValueKind::kBytes: {
             std::string out;
-            for (std::size_t i = 0; i < spec.byteCount; ++i) {
-                out += (i ? " " : "") + Hex(r.Get(spec.byte + i));
+            for (std::size_t i = 0; i < param.byteCount; ++i) {
+                out += (i ? " " : "") + Hex(r.Get(param.byte + i));
             }
             return out;
         }
@@ -56,22 +56,22 @@ std::string Words(const ParameterSpec& spec, const ConfigRecord& r) {
     return "";
 }
 
-std::string JsonText(const ParameterSpec& spec, const ConfigRecord& r) {
-    const std::uint8_t bits = StoredBits(spec, r);
-    switch (spec.kind) {
+std::string JsonText(const ParameterRow& param, const ConfigRecord& r) {
+    const std::uint8_t bits = StoredBits(param, r);
+    switch (param.kind) {
         case ValueKind::kWhole:
         case ValueKind::kBitField:
             return std::to_string(bits);
         case ValueKind::kScale:
             return std::to_string(ScaleFromStored(bits));
         case ValueKind::kChoice: {
-            const int i = ChoiceIndex(spec, r);
-            return i >= 0 ? ChoiceJson(spec.choices[static_cast<std::size_t>(i)]) : "null";
+            const int i = ChoiceIndex(param, r);
+            return i >= 0 ? ChoiceJson(param.choices[static_cast<std::size_t>(i)]) : "null";
         }
         case ValueKind::kBytes: {
             std::string out = "[";
-            for (std::size_t i = 0; i < spec.byteCount; ++i) {
-                out += (i ? ", " : "") + std::to_string(r.Get(spec.byte + i));
+            for (std::size_t i = 0; i < param.byteCount; ++i) {
+                out += (i ? ", " : "") + std::to_string(r.Get(param.byte + i));
             }
             return out + "]";
         }
@@ -91,61 +91,61 @@ std::string RangeError(int low, int high) {
     return "must be a whole number from " + std::to_string(low) + " to " + std::to_string(high);
 }
 
-std::string ChoiceError(const ParameterSpec& spec) {
+std::string ChoiceError(const ParameterRow& param) {
     std::string out = "must be ";
-    for (std::size_t i = 0; i < spec.choices.size(); ++i) {
-        if (i > 0) out += i + 1 == spec.choices.size() ? " or " : ", ";
-        out += ChoiceJson(spec.choices[i]);
+    for (std::size_t i = 0; i < param.choices.size(); ++i) {
+        if (i > 0) out += i + 1 == param.choices.size() ? " or " : ", ";
+        out += ChoiceJson(param.choices[i]);
     }
     return out;
 }
 
-std::optional<int> ChoiceFromJson(const ParameterSpec& spec, const Json& v) {
-    for (std::size_t i = 0; i < spec.choices.size(); ++i) {
-        const ParameterChoice& c = spec.choices[i];
+std::optional<int> ChoiceFromJson(const ParameterRow& param, const Json& v) {
+    for (std::size_t i = 0; i < param.choices.size(); ++i) {
+        const ParameterChoice& c = param.choices[i];
         const bool named =
             c.jsonName != nullptr && v.is_string() && v.get<std::string>() == c.jsonName;
         const bool numbered = c.jsonName == nullptr && WholeIn(v, c.jsonNumber, c.jsonNumber);
         if (named || numbered) return static_cast<int>(i);
     }
-    if (spec.indexAccepted) return WholeIn(v, 0, static_cast<int>(spec.choices.size()) - 1);
+    if (param.indexAccepted) return WholeIn(v, 0, static_cast<int>(param.choices.size()) - 1);
     return std::nullopt;
 }
 
 // Applies one setting's JSON value; returns an error text, or "" when it was accepted.
-std::string Apply(const ParameterSpec& spec, const Json& v, ConfigRecord& r) {
-    switch (spec.kind) {
+std::string Apply(const ParameterRow& param, const Json& v, ConfigRecord& r) {
+    switch (param.kind) {
         case ValueKind::kWhole:
         case ValueKind::kScale: {
-            const auto n = WholeIn(v, spec.low, spec.high);
-            if (!n) return RangeError(spec.low, spec.high);
-            StoreBits(
-                spec, r,
-                spec.kind == ValueKind::kScale ? ScaleToStored(*n) : static_cast<std::uint8_t>(*n));
+            const auto n = WholeIn(v, param.low, param.high);
+            if (!n) return RangeError(param.low, param.high);
+            StoreBits(param, r,
+                      param.kind == ValueKind::kScale ? ScaleToStored(*n)
+                                                      : static_cast<std::uint8_t>(*n));
             return "";
         }
         case ValueKind::kChoice: {
-            const auto i = ChoiceFromJson(spec, v);
-            if (!i) return ChoiceError(spec);
-            StoreChoice(spec, r, *i);
+            const auto i = ChoiceFromJson(param, v);
+            if (!i) return ChoiceError(param);
+            StoreChoice(param, r, *i);
             return "";
         }
         case ValueKind::kBitField: {
-            const auto n = WholeIn(v, spec.low, spec.high);
-            if (!n) return RangeError(spec.low, spec.high);
-            if ((*n & ~spec.mask) != 0) return "must use only the bits of 0x" + Hex(spec.mask);
-            StoreBits(spec, r, static_cast<std::uint8_t>(*n));
+            const auto n = WholeIn(v, param.low, param.high);
+            if (!n) return RangeError(param.low, param.high);
+            if ((*n & ~param.mask) != 0) return "must use only the bits of 0x" + Hex(param.mask);
+            StoreBits(param, r, static_cast<std::uint8_t>(*n));
             return "";
         }
         case ValueKind::kBytes: {
             const std::string error =
-                "must be an array of " + std::to_string(spec.byteCount) + " bytes (0 to 255)";
-            if (!v.is_array() || v.size() != spec.byteCount) return error;
-            for (std::size_t i = 0; i < spec.byteCount; ++i) {
+                "must be an array of " + std::to_string(param.byteCount) + " bytes (0 to 255)";
+            if (!v.is_array() || v.size() != param.byteCount) return error;
+            for (std::size_t i = 0; i < param.byteCount; ++i) {
                 if (!WholeIn(v[i], 0, 255)) return error;
             }
-            for (std::size_t i = 0; i < spec.byteCount; ++i) {
-                r.Set(spec.byte + i, static_cast<std::uint8_t>(v[i].get<double>()));
+            for (std::size_t i = 0; i < param.byteCount; ++i) {
+                r.Set(param.byte + i, static_cast<std::uint8_t>(v[i].get<double>()));
             }
             return "";
         }
@@ -187,10 +187,10 @@ std::optional<Json> ParseStrict(const std::string& text, std::string& error) {
 
 std::string DescribeRecord(const ConfigRecord& record) {
     std::string out;
-    for (const ParameterSpec& spec : Parameters()) {
-        std::string label = spec.label;
+    for (const ParameterRow& param : Parameters()) {
+        std::string label = param.label;
         label.resize(24, ' ');
-        out += label + Words(spec, record) + "\n";
+        out += label + Words(param, record) + "\n";
     }
     return out;
 }
@@ -219,15 +219,15 @@ bool RecordFromJson(const std::string& json, ConfigRecord& record,
     }
     ConfigRecord result;
     std::set<std::string> known;
-    for (const ParameterSpec& spec : Parameters()) {
-        known.insert(spec.jsonKey);
-        const auto it = parsed->find(spec.jsonKey);
+    for (const ParameterRow& param : Parameters()) {
+        known.insert(param.jsonKey);
+        const auto it = parsed->find(param.jsonKey);
         if (it == parsed->end()) {
-            errors.push_back(std::string(spec.jsonKey) + ": missing");
+            errors.push_back(std::string(param.jsonKey) + ": missing");
             continue;
         }
-        const std::string error = Apply(spec, *it, result);
-        if (!error.empty()) errors.push_back(std::string(spec.jsonKey) + ": " + error);
+        const std::string error = Apply(param, *it, result);
+        if (!error.empty()) errors.push_back(std::string(param.jsonKey) + ": " + error);
     }
     for (const auto& [key, value] : parsed->items()) {
         if (!known.count(key)) errors.push_back(key + ": not a parameter");
@@ -247,9 +247,9 @@ bool IsEditorRecord(const ConfigRecord& record, std::vector<std::string>& errors
 
 std::vector<std::string> DiffRecords(const ConfigRecord& a, const ConfigRecord& b) {
     std::vector<std::string> out;
-    for (const ParameterSpec& spec : Parameters()) {
-        const std::string ta = Words(spec, a), tb = Words(spec, b);
-        if (ta != tb) out.push_back(std::string(spec.label) + ": " + ta + " -> " + tb);
+    for (const ParameterRow& param : Parameters()) {
+        const std::string ta = Words(param, a), tb = Words(param, b);
+        if (ta != tb) out.push_back(std::string(param.label) + ": " + ta + " -> " + tb);
     }
     return out;
 }

@@ -113,8 +113,8 @@ class Form1 : public QWidget, private OutcomeTarget {
     void ApplyRegenBrake();
     void ApplyContinuousCurrent();
     void ApplyPeakCurrent();
-    void ApplyCurrent(QLineEdit* box, const ParameterSpec& spec);
-    void RefreshCurrent(QLineEdit* box, const ParameterSpec& spec);
+    void ApplyCurrent(QLineEdit* box, const ParameterRow& param);
+    void RefreshCurrent(QLineEdit* box, const ParameterRow& param);
 
     void BuildControls();
     void SetUpWindow();

@@ -63,9 +63,9 @@ void Form1::SetEditorRanges() {
     for (auto [bar, id] : {std::pair{HScroll1, ParameterId::kSpeedScale},
                            std::pair{HScroll2, ParameterId::kReversionSpeedScale},
                            std::pair{HScroll3, ParameterId::kRegenBrake}}) {
-        const ParameterSpec& spec = Parameter(id);
-        bar->setRange(spec.low, spec.high);
-        bar->setValue(spec.low);
+        const ParameterRow& param = Parameter(id);
+        bar->setRange(param.low, param.high);
+        bar->setValue(param.low);
     }
 }
 
@@ -130,9 +130,9 @@ void Form1::ApplyReversionSpeedScale() {  // HScroll2
 }
 
 void Form1::ApplyRegenBrake() {  // HScroll3
-    const ParameterSpec& spec = Parameter(ParameterId::kRegenBrake);
-    StoreBits(spec, record_, static_cast<std::uint8_t>(HScroll3->value()));
-    SetCaption(Label18, PercentText(HScroll3->value(), spec.percentOf));
+    const ParameterRow& param = Parameter(ParameterId::kRegenBrake);
+    StoreBits(param, record_, static_cast<std::uint8_t>(HScroll3->value()));
+    SetCaption(Label18, PercentText(HScroll3->value(), param.percentOf));
 }
 
 void Form1::ApplyContinuousCurrent() {  // Text1
@@ -143,10 +143,10 @@ void Form1::ApplyPeakCurrent() {  // Text4
     ApplyCurrent(Text4, Parameter(ParameterId::kPeakCurrent));
 }
 
-void Form1::ApplyCurrent(QLineEdit* box, const ParameterSpec& spec) {
+void Form1::ApplyCurrent(QLineEdit* box, const ParameterRow& param) {
     const QString text = box->text();
     if (text.isEmpty()) {
-        StoreBits(spec, record_, static_cast<std::uint8_t>(spec.zeroBecomes));
+        StoreBits(param, record_, static_cast<std::uint8_t>(param.zeroBecomes));
         return;
     }
     long value = 0;
@@ -159,9 +159,9 @@ void Form1::ApplyCurrent(QLineEdit* box, const ParameterSpec& spec) {
         value = std::min(value * 10 + (c.unicode() - '0'), 1000000L);
     }
     if (value == 0) {
-        StoreBits(spec, record_, static_cast<std::uint8_t>(spec.zeroBecomes));
-    } else if (value <= spec.high) {
-        StoreBits(spec, record_, static_cast<std::uint8_t>(value));
+        StoreBits(param, record_, static_cast<std::uint8_t>(param.zeroBecomes));
+    } else if (value <= param.high) {
+        StoreBits(param, record_, static_cast<std::uint8_t>(value));
     } else {
         ShowError(services_.dialogs, "Please enter valid  numerical data");
     }
@@ -185,13 +185,13 @@ void Form1::RefreshControls() {
         ScaleFromStored(StoredBits(Parameter(ParameterId::kReversionSpeedScale), record_)));
 }
 
-void Form1::RefreshCurrent(QLineEdit* box, const ParameterSpec& spec) {
+void Form1::RefreshCurrent(QLineEdit* box, const ParameterRow& param) {
     // A current limit of 0 becomes the editor's value for zero, whether or not the box
     // already shows the same text (which would raise no check of its own).
-    if (spec.zeroBecomes >= 0 && StoredBits(spec, record_) == 0) {
-        StoreBits(spec, record_, static_cast<std::uint8_t>(spec.zeroBecomes));
+    if (param.zeroBecomes >= 0 && StoredBits(param, record_) == 0) {
+        StoreBits(param, record_, static_cast<std::uint8_t>(param.zeroBecomes));
     }
     // The text is set only when it differs, so that an unchanged one raises no check.
-    const QString text = QString::number(StoredBits(spec, record_));
+    const QString text = QString::number(StoredBits(param, record_));
     if (box->text() != text) box->setText(text);
 }

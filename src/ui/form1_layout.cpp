@@ -332,9 +332,9 @@ void Form1::SetAccessibleNames() {
         {HScroll2, ParameterId::kReversionSpeedScale},
         {HScroll3, ParameterId::kRegenBrake}};
     for (const auto& [widget, id] : editors) {
-        const ParameterSpec& spec = Parameter(id);
-        QString name = QString::fromUtf8(spec.label);
-        const QString unit = QString::fromUtf8(spec.unit).trimmed();
+        const ParameterRow& param = Parameter(id);
+        QString name = QString::fromUtf8(param.label);
+        const QString unit = QString::fromUtf8(param.unit).trimmed();
         if (!unit.isEmpty()) name += QStringLiteral(" (%1)").arg(unit);
         widget->setAccessibleName(name);
     }
