@@ -84,7 +84,7 @@ bool ReadInput(const std::string& path, std::size_t limit, std::string& out, std
     return true;
 }
 
-int LoadSet(const std::string& path, ConfigRecord& record) {
+int LoadSet(const std::string& path, ConfigRecord& record, std::string* contents) {
     std::string bytes, error;
     if (!ReadInput(path, kMaxInputBytes, bytes, error)) return Fail(kFileError, error);
     if (bytes.size() < ConfigRecord::kSize) {
@@ -93,6 +93,7 @@ int LoadSet(const std::string& path, ConfigRecord& record) {
                                     " bytes, but a parameter file holds 15");
     }
     record.ReplaceAll(reinterpret_cast<const std::uint8_t*>(bytes.data()));
+    if (contents != nullptr) *contents = std::move(bytes);
     return kOk;
 }
 

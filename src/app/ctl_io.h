@@ -19,8 +19,9 @@ int Fail(int code, const std::string& sentence);
 bool ReadInput(const std::string& path, std::size_t limit, std::string& out, std::string& error);
 
 // The parameter set of a .qkf file ("-": standard input): record 1, the first 15 bytes.
-// Returns an exit status (kOk, or kFileError after saying why).
-int LoadSet(const std::string& path, ConfigRecord& record);
+// Returns an exit status (kOk, or kFileError after saying why). `contents`, when given,
+// receives the whole file as read, so that nothing reads a stream twice.
+int LoadSet(const std::string& path, ConfigRecord& record, std::string* contents = nullptr);
 
 // Writes a parameter set to a .qkf file, atomically, or its 15 bytes to standard output
 // for "-". Returns an exit status.

@@ -109,10 +109,9 @@ std::function<void(ProvisionPhase)> DemoTechnician(ControllerBackend& backend) {
 
 int CmdProvision(const CtlOptions& o) {
     const std::string& path = o.args.at(0);
-    std::string bytes, error;
-    if (!ReadInput(path, kMaxInputBytes, bytes, error)) return Fail(kFileError, error);
+    std::string bytes;  // the whole file, for its checksum in the log
     ConfigRecord set;
-    if (int rc = LoadSet(path, set)) return rc;
+    if (int rc = LoadSet(path, set, &bytes)) return rc;
     if (!o.force) {
         if (int rc = CheckSendable(path, set)) return rc;
     }
@@ -159,9 +158,7 @@ void PrintChange(const CtlOptions& o, bool arrival, HidLink& link, HidPlatform& 
     std::string device, error;
     bool openable = false;
     if (arrival) {
-        device = TrimmedPath(
-            link.FindHidDevice(ControllerIdentity::kVendorId, ControllerIdentity::kProductId,
-                               ControllerIdentity::kUsagePage, ControllerIdentity::kVersionNumber));
+        device = TrimmedPath(link.FindController());
         const HidOpenResult probe = platform.OpenRead(device);
         openable = probe.ok();
         if (openable) {

@@ -47,6 +47,11 @@ std::string HidLink::FindHidDevice(std::uint16_t vendorId, std::uint16_t product
     return "";
 }
 
+std::string HidLink::FindController() {
+    return FindHidDevice(ControllerIdentity::kVendorId, ControllerIdentity::kProductId,
+                         ControllerIdentity::kUsagePage, ControllerIdentity::kVersionNumber);
+}
+
 void HidLink::OpenDeviceHandles(const std::string& path) {
     int readError = 0;
     if (readHandle_ == kInvalidHandle) {
@@ -83,8 +88,7 @@ void HidLink::CloseDeviceHandles() {
 }
 
 void HidLink::SearchAndOpen() {
-    devicePath_ = FindHidDevice(ControllerIdentity::kVendorId, ControllerIdentity::kProductId,
-                                ControllerIdentity::kUsagePage, ControllerIdentity::kVersionNumber);
+    devicePath_ = FindController();
     if (!devicePath_.empty()) OpenDeviceHandles(TrimmedPath(devicePath_));
 }
 
@@ -99,8 +103,7 @@ void HidLink::MaintainDeviceLink() {
 }
 
 void HidLink::ConnectAtStart() {
-    devicePath_ = FindHidDevice(ControllerIdentity::kVendorId, ControllerIdentity::kProductId,
-                                ControllerIdentity::kUsagePage, ControllerIdentity::kVersionNumber);
+    devicePath_ = FindController();
     if (!devicePath_.empty()) {
         deviceDetected_ = kTrue;
         OpenDeviceHandles(TrimmedPath(devicePath_));
@@ -136,8 +139,7 @@ bool HidLink::WriteOutputReport(const std::uint8_t* output, std::string_view mes
 
 void HidLink::Resynchronise() {
     CloseDeviceHandles();
-    devicePath_ = FindHidDevice(ControllerIdentity::kVendorId, ControllerIdentity::kProductId,
-                                ControllerIdentity::kUsagePage, ControllerIdentity::kVersionNumber);
+    devicePath_ = FindController();
     deviceDetected_ = devicePath_.empty() ? kFalse : kTrue;
     reportOpenFailure_ = true;
 }

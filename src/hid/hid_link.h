@@ -32,6 +32,8 @@ class HidLink {
     // whose top-level usage page matches; the empty text when none does.
     std::string FindHidDevice(std::uint16_t vendorId, std::uint16_t productId,
                               std::uint16_t usagePage, std::uint16_t versionNumber);
+    // The search with the controller's identity, as every caller makes it.
+    std::string FindController();
     // Opens each handle that is closed; an open one is left as it is.
     void OpenDeviceHandles(const std::string& path);
     void CloseDeviceHandles();
