@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -128,4 +129,37 @@ TEST_F(FileReplaceTest, ANewFileGetsTheUsualModeForItsCreator) {
     struct stat st {};
     ASSERT_EQ(::stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0644u);
+}
+
+TEST_F(FileReplaceTest, AReadOnlyFileIsRefusedAsOpeningItForWritingWouldBe) {
+    // Run as an ordinary user: root may write any file, so the test drops to "nobody"
+    // in a child when it runs as root. The folder is the user's own and writable, so only
+    // the file's own mode can stop the save.
+    const std::string path = tmp_ / "locked.qkf";
+    Write(path, old_);
+    ::chmod(path.c_str(), 0444);
+    const bool asRoot = geteuid() == 0;
+    if (asRoot) {
+        ASSERT_EQ(::chown(tmp_.path().c_str(), 65534, 65534), 0);
+        ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
+    }
+    auto attempt = [&] {
+        const FileResult result = SaveRecord(path, NewSet());
+        return result.status == FileStatus::kOpenFailed && result.osError == EACCES;
+    };
+    if (!asRoot) {
+        EXPECT_TRUE(attempt());
+    } else {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(3);
+            ::_exit(attempt() ? 0 : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    }
+    EXPECT_EQ(Read(path), old_);
+    EXPECT_EQ(Entries(), std::vector<std::string>{"locked.qkf"});
 }

@@ -34,7 +34,7 @@ TEST_F(Form1Test, SaveAsGivesANameWithoutExtensionTheParameterExtension) {
 
 TEST_F(Form1Test, AFileNamedAtStartOpensAsOpenWould) {
     std::string bytes(15, '\0');
-    bytes[0] = 12, bytes[1] = 40, bytes[2] = static_cast<char>(176);
+    bytes[0] = 12, bytes[1] = 40, bytes[2] = static_cast<char>(176), bytes[4] = 25;
     std::ofstream(Path("start.qkf"), std::ios::binary) << bytes;
     std::ofstream(Path("short.qkf"), std::ios::binary) << "ab";
     Form1& f = MakeLoaded(false);
@@ -78,4 +78,9 @@ TEST(Vt350ConfigProcess, HelpAndVersionNeedNoDisplay) {
         EXPECT_EQ(r.exitCode, 0) << option << "\n" << r.err;
         EXPECT_NE(r.out.find("vt350-config"), std::string::npos) << option;
     }
+    // The options Qt takes are left to Qt: a restored desktop session starts the program
+    // with "-session ID".
+    auto r = RunProcess({VT350_CONFIG_PATH, "-session", "10d3a4c", "-style=Fusion", "-platform",
+                         "offscreen", "--version"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
 }

@@ -147,6 +147,7 @@ TEST_F(Form1Test, StartWithoutTheControllerIsQuietUntilItArrives) {
 
 TEST_F(Form1Test, FailedWritesAreReportedPerPress) {
     Form1& f = MakeLoaded();
+    f.record() = VirtualController::FactoryRecord();
     controller.behaviour.failWrites = true;
     Press(f.Command4);
     dialogs.answers = {true};
@@ -300,6 +301,7 @@ TEST_F(Form1Test, TimersDriveThePollWhenTheEventLoopRuns) {
 // swapped handlers, a button left unwired or left disabled after its first press fails here.
 TEST_F(Form1Test, EachButtonDoesItsOwnJobEveryTime) {
     Form1& f = MakeLoaded();
+    f.record() = VirtualController::FactoryRecord();
     f.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
     const std::pair<QPushButton*, std::uint8_t> bare[] = {

@@ -17,8 +17,9 @@ class ScriptedDialogs : public UserDialogs {
         fullErrors.push_back(text);
         if (onError) onError();  // while the box would be open
     }
-    bool AskOkCancel(const std::string& text) override {
+    bool AskOkCancel(const std::string& text, const std::string& details) override {
         questions.push_back(text);
+        questionDetails.push_back(details);
         if (answers.empty()) return false;
         const bool ok = answers.front();
         answers.pop_front();
@@ -36,6 +37,7 @@ class ScriptedDialogs : public UserDialogs {
     std::vector<std::string> errors;  // first lines of the error boxes
     std::vector<std::string> fullErrors;
     std::vector<std::string> questions;
+    std::vector<std::string> questionDetails;  // the informative text below each question
     std::vector<std::string> titles;
     std::deque<bool> answers;
     std::deque<std::optional<std::string>> fileNames;

@@ -57,9 +57,11 @@ TEST_F(Vt350ctlInputTest, WriteRefusesWhatIsNotAParameterSet) {
         EXPECT_EQ(r.out.find("stored"), std::string::npos) << name;
     }
     auto odd5 = Run({"--demo", "write", Path("odd.qkf"), "--yes"});
-    EXPECT_NE(odd5.err.find("continuous_current_a: must be a whole number from 1 to 30"),
-              std::string::npos);
-    EXPECT_NE(odd5.err.find("motor_voltage_v: must be 24, 36 or 48"), std::string::npos);
+    EXPECT_NE(odd5.err.find("Continuous current: 45 A is outside 1 to 30 A"), std::string::npos)
+        << odd5.err;
+    EXPECT_NE(
+        odd5.err.find("Motor voltage: unknown (code 100); the editor offers 24 V, 36 V or 48 V"),
+        std::string::npos);
     auto forced = Run({"--demo", "write", Path("odd.qkf"), "--yes", "--force", "--verify"});
     EXPECT_EQ(forced.exitCode, 0) << forced.err;
 }

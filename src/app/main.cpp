@@ -69,6 +69,30 @@ void PrintHelp() {
                  "(~/.local/share/vt350-config).\n";
 }
 
+// The options Qt itself takes (QGuiApplication, QApplication, the X11 platform): a
+// restored desktop session starts the program with "-session ID", and a user may give
+// "-style" or "-platform". They are left to Qt. Returns how many arguments the option at
+// `i` takes up, 0 when it is not Qt's.
+int QtOptionLength(int argc, char* argv[], int i) {
+    std::string a = argv[i];
+    if (a.rfind("--", 0) == 0) a.erase(0, 1);  // Qt reads "--style" as "-style"
+    static const char* const withValue[] = {
+        "-platform",     "-platformpluginpath", "-platformtheme", "-plugin",  "-qwindowgeometry",
+        "-qwindowicon",  "-qwindowtitle",       "-session",       "-display", "-geometry",
+        "-style",        "-stylesheet",         "-name",          "-title",   "-visual",
+        "-qmljsdebugger"};
+    static const char* const flags[] = {"-reverse", "-widgetcount", "-nograb", "-dograb", "-sync"};
+    for (const char* option : flags) {
+        if (a == option) return 1;
+    }
+    for (const char* option : withValue) {
+        const std::string o = option;
+        if (a.rfind(o + "=", 0) == 0) return 1;
+        if (a == o) return i + 1 < argc ? 2 : 1;
+    }
+    return 0;
+}
+
 // Reads the arguments before any display is needed, so that --help and --version work
 // anywhere. Returns an exit status when the program should end at once.
 std::optional<int> ParseArguments(int argc, char* argv[], Arguments& out) {
@@ -87,6 +111,10 @@ std::optional<int> ParseArguments(int argc, char* argv[], Arguments& out) {
         if (a == "--version") {
             std::cout << "vt350-config " << VT350_VERSION << "\n";
             return 0;
+        }
+        if (const int taken = QtOptionLength(argc, argv, i); taken > 0) {
+            i += taken - 1;
+            continue;
         }
         if (a.size() > 1 && a[0] == '-') {
             std::cerr << "vt350-config: unknown option " << a << " (try --help)\n";

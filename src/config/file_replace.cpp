@@ -176,6 +176,13 @@ ReplaceResult ReplaceFileHead(const std::string& path, const std::uint8_t* head,
     bool exists = false;
     int error = 0;
     if (!ReadOld(target, bytes, exists, error)) return {false, true, error};
+    // A file the user may not write is refused just as opening it for writing refuses it:
+    // the temporary file and the rename must not get around the file's own mode.
+    if (exists) {
+        const int probe = OpenFdUtf8(target, O_WRONLY);
+        if (probe < 0) return {false, true, errno};
+        CloseFd(probe);
+    }
     struct stat old {};
 #ifndef _WIN32
     if (exists && ::stat(target.c_str(), &old) != 0) return {false, true, errno};

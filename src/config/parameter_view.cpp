@@ -237,19 +237,47 @@ bool RecordFromJson(const std::string& json, ConfigRecord& record,
     return true;
 }
 
+std::vector<EditorProblem> EditorProblems(const ConfigRecord& record) {
+    std::vector<EditorProblem> out;
+    for (const ParameterRow& param : Parameters()) {
+        const int bits = StoredBits(param, record);
+        if (param.kind == ValueKind::kWhole && (bits < param.low || bits > param.high)) {
+            out.push_back({&param, std::string(param.label) + ": " + Words(param, record) +
+                                       " is outside " + std::to_string(param.low) + " to " +
+                                       std::to_string(param.high) + param.unit});
+        } else if (param.kind == ValueKind::kChoice && ChoiceIndex(param, record) < 0) {
+            std::string offered;
+            for (std::size_t i = 0; i < param.choices.size(); ++i) {
+                if (i > 0) offered += i + 1 == param.choices.size() ? " or " : ", ";
+                offered += param.choices[i].text;
+            }
+            out.push_back({&param, std::string(param.label) + ": " + Words(param, record) +
+                                       "; the editor offers " + offered});
+        }
+    }
+    return out;
+}
+
 bool IsEditorRecord(const ConfigRecord& record, std::vector<std::string>& errors) {
-    // The JSON form of the record is exactly what import would accept or refuse.
-    ConfigRecord copy;
-    const std::size_t before = errors.size();
-    RecordFromJson(RecordToJson(record), copy, errors);
-    return errors.size() == before;
+    const auto problems = EditorProblems(record);
+    for (const EditorProblem& p : problems) errors.push_back(p.text);
+    return problems.empty();
+}
+
+std::vector<ParameterChange> ChangedParameters(const ConfigRecord& before,
+                                               const ConfigRecord& after) {
+    std::vector<ParameterChange> out;
+    for (const ParameterRow& param : Parameters()) {
+        std::string a = Words(param, before), b = Words(param, after);
+        if (a != b) out.push_back({&param, std::move(a), std::move(b)});
+    }
+    return out;
 }
 
 std::vector<std::string> DiffRecords(const ConfigRecord& a, const ConfigRecord& b) {
     std::vector<std::string> out;
-    for (const ParameterRow& param : Parameters()) {
-        const std::string ta = Words(param, a), tb = Words(param, b);
-        if (ta != tb) out.push_back(std::string(param.label) + ": " + ta + " -> " + tb);
+    for (const ParameterChange& c : ChangedParameters(a, b)) {
+        out.push_back(std::string(c.param->label) + ": " + c.before + " -> " + c.after);
     }
     return out;
 }

@@ -23,9 +23,26 @@ std::string RecordToJson(const ConfigRecord& record);
 bool RecordFromJson(const std::string& json, ConfigRecord& record,
                     std::vector<std::string>& errors);
 
-// Whether every setting of `record` holds a value the window's editors can write; one
-// message per setting that does not. The reserved bytes are carried as they are.
+// A setting that holds a value the window's editors cannot write, with the value named:
+// "Motor voltage: unknown (code 100); the editor offers 24 V, 36 V or 48 V".
+struct EditorProblem {
+    const ParameterRow* param;
+    std::string text;
+};
+// Every such setting of `record`, in the table's order; empty when the editors could
+// have written the whole set. The reserved bytes and the other motor flag bits are
+// carried as they are. The window's Store/Save and the command line's writes both ask
+// this before anything goes to a controller.
+std::vector<EditorProblem> EditorProblems(const ConfigRecord& record);
+// The same as one message per setting; true when there is none.
 bool IsEditorRecord(const ConfigRecord& record, std::vector<std::string>& errors);
 
+// A setting whose value differs between two sets, in words as the editors show it.
+struct ParameterChange {
+    const ParameterRow* param;
+    std::string before, after;
+};
+std::vector<ParameterChange> ChangedParameters(const ConfigRecord& before,
+                                               const ConfigRecord& after);
 // "Peak current: 30 A -> 35 A" for every parameter that differs; empty when equal.
 std::vector<std::string> DiffRecords(const ConfigRecord& a, const ConfigRecord& b);

@@ -3,10 +3,13 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QSocketNotifier>
 
 #include <filesystem>
 
+#include "config/parameter_view.h"
+#include "ui/accessible_controls.h"
 #include "ui/vb_colour.h"
 
 // The pictures live in the ui library's resources, which a static link must pull in.
@@ -17,6 +20,7 @@ static void InitResources() {
 Form1::Form1(Form1Services services, QWidget* parent)
     : QWidget(parent), services_(std::move(services)), link_(services_.hid, services_.dialogs) {
     InitResources();
+    InstallAccessibleControls();
     BuildControls();
     ConnectEditors();
     connect(Timer1, &QTimer::timeout, this, &Form1::PollTick);
@@ -29,6 +33,15 @@ Form1::Form1(Form1Services services, QWidget* parent)
     connect(Command6, &QPushButton::clicked, this, &Form1::OnFactorySetting);
     connect(Command7, &QPushButton::clicked, this, &Form1::OnOpen);
     connect(Command8, &QPushButton::clicked, this, &Form1::OnSaveAs);
+    answerTimer_ = new QTimer(this);
+    answerTimer_->setSingleShot(true);
+    answerTimer_->setInterval(kAnswerWaitMs);
+    connect(answerTimer_, &QTimer::timeout, this, [this] { ShowOwnStatus("No answer"); });
+    for (QWidget* w : {static_cast<QWidget*>(Text1), static_cast<QWidget*>(Text4),
+                       static_cast<QWidget*>(HScroll1), static_cast<QWidget*>(HScroll2),
+                       static_cast<QWidget*>(HScroll3)}) {
+        w->installEventFilter(this);
+    }
     // The poll runs from the window's creation; the handles read -1 until the link opens.
     Timer1->start();
 }
@@ -63,6 +76,8 @@ void Form1::Load() {
     const bool registered = services_.deviceChanges.Register(
         [this](std::uint32_t event, const std::uint8_t* record, std::size_t size) {
             link_.OnDeviceChange(event, record, size);
+            // Whatever comes next may be another controller.
+            if (!link_.present()) controllerSet_.reset();
         });
     if (!registered) {
         ShowError(services_.dialogs, "RegisterDeviceNotification failed");
@@ -103,7 +118,10 @@ void Form1::PollTick() {
     if (inTick_) return;
     inTick_ = true;
     Timer1->setInterval(200);
+    replyReplacedRecord_ = false;
     PollOnce(link_, input_, *this);
+    if (!link_.isOpen()) controllerSet_.reset();
+    if (replyReplacedRecord_) ReportUnshownValues();
     inTick_ = false;
 }
 
@@ -113,10 +131,23 @@ void Form1::BlinkTick() {
 
 void Form1::ReplaceRecord(const std::uint8_t* recordBytes) {
     record_.ReplaceAll(recordBytes);
+    controllerSet_ = record_;
+    replyReplacedRecord_ = true;
 }
 
 void Form1::SetStatusText(const char* text) {
+    // An answer: the wait for one is over, and it tells what the controller now holds.
+    answerTimer_->stop();
+    const std::string_view said = text;
+    if (said == "Load Success") controllerSet_ = lastStoreSent_;
+    if (said == "Restore Success") controllerSet_.reset();
     SetCaption(Label16, QString::fromLatin1(text));
+}
+
+void Form1::ShowOwnStatus(const char* text) {
+    SetBlinking(false);
+    SetCaption(Label16, QString::fromLatin1(text));
+    ShowStatusLine();
 }
 
 void Form1::Beep(std::uint16_t frequencyHz, std::uint16_t durationMs) {
@@ -138,35 +169,113 @@ void Form1::ShowStatusLine() {
     Label16->setVisible(true);
 }
 
-void Form1::SendBareCommand(std::uint8_t code, QPushButton* disable) {
+bool Form1::SendToController(std::string_view failureMessage) {
+    answerTimer_->stop();
+    // The send needs the presence flag and an open write handle, as the write itself does.
+    if (!link_.present() || link_.writeHandle() == kInvalidHandle) {
+        ShowOwnStatus("No controller");
+        return false;
+    }
+    ShowOwnStatus("");
+    if (!link_.WriteOutputReport(output_.data(), failureMessage)) {
+        ShowOwnStatus("Not sent");
+        return false;
+    }
+    answerTimer_->start();
+    return true;
+}
+
+void Form1::SendBareCommand(std::uint8_t code, QPushButton* pressed, bool disablesItself) {
     output_.BuildBareCommand(code);
     activateWindow();
-    if (disable != nullptr) disable->setEnabled(false);
-    link_.WriteOutputReport(output_.data(), "Send Command Error");
-    if (disable != nullptr) disable->setEnabled(true);
+    if (disablesItself) pressed->setEnabled(false);
+    SendToController("Send Command Error");
+    if (disablesItself) pressed->setEnabled(true);
+    // Disabling the button passed the focus on to the next command; Enter pressed again
+    // must repeat this command, never send the next one.
+    pressed->setFocus();
 }
 
 void Form1::OnConnect() {
-    SendBareCommand(CommandReport::kConnect, nullptr);
+    SendBareCommand(CommandReport::kConnect, Command3, false);
 }
 void Form1::OnDisconnect() {
-    SendBareCommand(CommandReport::kDisconnect, Command4);
+    SendBareCommand(CommandReport::kDisconnect, Command4, true);
 }
 void Form1::OnGetConfig() {
-    SendBareCommand(CommandReport::kGetConfig, Command5);
+    SendBareCommand(CommandReport::kGetConfig, Command5, true);
 }
 void Form1::OnFactorySetting() {
-    SendBareCommand(CommandReport::kFactoryReset, Command6);
+    SendBareCommand(CommandReport::kFactoryReset, Command6, true);
 }
 
 void Form1::OnStoreSave() {
+    // The boxes show what is about to be sent before anything is asked.
+    ShowRecordedCurrents();
     output_.BuildStoreReport(record_);
     Command1->setEnabled(false);
-    if (services_.dialogs.AskOkCancel("Would you decide to store or save?")) {
-        link_.WriteOutputReport(output_.data(), "Send Data Error");
+    const auto problems = EditorProblems(record_);
+    if (!problems.empty()) {
+        // A set from a file or a reply that the editors cannot show is never sent blind.
+        std::string message =
+            "Nothing was sent: the parameter set holds values the editors "
+            "cannot set.";
+        for (const EditorProblem& p : problems) message += "\n" + p.text;
+        ShowError(services_.dialogs, message, 0);
+    } else if (services_.dialogs.AskOkCancel("Would you decide to store or save?",
+                                             StoreDetails())) {
+        if (SendToController("Send Data Error")) lastStoreSent_ = record_;
     }
     Command1->setEnabled(true);
     Command1->setFocus();
+}
+
+std::string Form1::StoreDetails() const {
+    if (!controllerSet_) {
+        return "Nothing has been read from this controller since it was plugged in.";
+    }
+    std::string changes;
+    for (const ParameterChange& c : ChangedParameters(*controllerSet_, record_)) {
+        // The reserved bytes are not part of the store report.
+        if (c.param->id == ParameterId::kReserved) continue;
+        changes += "\n" + std::string(c.param->label) + " " + c.before + " \u2192 " + c.after;
+    }
+    if (changes.empty()) return "The set is the one last read from the controller.";
+    return "Changes to the set last read from the controller:" + changes;
+}
+
+void Form1::ReportUnshownValues() {
+    // The current boxes show any number (and their own check names a wrong one); every
+    // other editor keeps its earlier setting for a value it has no place for.
+    std::string message;
+    for (const EditorProblem& p : EditorProblems(record_)) {
+        const ParameterId id = p.param->id;
+        if (id == ParameterId::kContinuousCurrent || id == ParameterId::kPeakCurrent) continue;
+        message += "\n" + p.text;
+    }
+    if (message.empty()) return;
+    ShowError(services_.dialogs,
+              "The window cannot show these values of the parameter set; their editors still "
+              "show earlier settings, and Store/Save will not send the set as it is:" +
+                  message,
+              0);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && (watched == Text1 || watched == Text4)) {
+        // The focus moved to another control (Tab, a click). A message box of the current
+        // check takes the focus too; while it is open the text stays as typed.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            ShowRecordedCurrents();
+        }
+    }
+    if (event->type() == QEvent::Wheel) {
+        auto* bar = qobject_cast<QScrollBar*>(watched);
+        // A wheel turned while the pointer passes over a bar must not change a setting.
+        if (bar != nullptr && !bar->hasFocus()) return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {
@@ -206,6 +315,7 @@ void Form1::OpenParameterFile(const std::string& path) {
         return;
     }
     RefreshControls();
+    ReportUnshownValues();
 }
 
 void Form1::OnSaveAs() {
@@ -215,7 +325,7 @@ void Form1::OnSaveAs() {
     // question then asks about the file that is really written.
     if (std::filesystem::path(*name).extension().empty()) *name += ".qkf";
     if (FileExists(*name) &&
-        !services_.dialogs.AskOkCancel("The file already exists. Would you overwrite it?")) {
+        !services_.dialogs.AskOkCancel("The file already exists. Would you overwrite it?", "")) {
         return;
     }
     const FileResult result = SaveRecord(*name, record_);

@@ -12,7 +12,9 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "config/config_file.h"
 #include "config/config_record.h"
@@ -84,9 +86,15 @@ class Form1 : public QWidget, private OutcomeTarget {
     std::array<QRadioButton*, 2> Option3{}, Option4{}, Option5{}, Option6{}, Option7{};
     QTimer *Timer1, *Timer2;
 
+    // How long a sent command may wait for its answer before the status line says so.
+    static constexpr int kAnswerWaitMs = 2000;
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // The current boxes show the record once the focus leaves them; the mouse wheel turns
+    // only a focused scroll bar.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private slots:
     // The buttons, by what they do.
@@ -115,6 +123,9 @@ class Form1 : public QWidget, private OutcomeTarget {
     void ApplyPeakCurrent();
     void ApplyCurrent(QLineEdit* box, const ParameterRow& param);
     void RefreshCurrent(QLineEdit* box, const ParameterRow& param);
+    // Each current box's text made the number the record holds (the text as typed may
+    // hold a refused number, or 0 where 1 is stored).
+    void ShowRecordedCurrents();
 
     void BuildControls();
     void SetUpWindow();
@@ -124,9 +135,18 @@ class Form1 : public QWidget, private OutcomeTarget {
     void FindControls(const std::map<std::string, QWidget*>& controls,
                       std::map<std::string, std::array<QRadioButton*, 3>>& options);
     void SetTabOrder();
-    void SetAccessibleNames();
+    void DescribeControls();  // accessible names and tool tips, from the parameter table
     void SetCaption(QLabel* label, const QString& caption);  // keeps an auto-size label fitted
-    void SendBareCommand(std::uint8_t code, QPushButton* disable);
+    void SendBareCommand(std::uint8_t code, QPushButton* pressed, bool disablesItself);
+    // Writes the output buffer when a controller is there to take it. The old outcome
+    // leaves the status line; what became of this send takes its place ("No controller",
+    // "Not sent", or later the answer or "No answer"). True when the report went out.
+    bool SendToController(std::string_view failureMessage);
+    void ShowOwnStatus(const char* text);  // a status of the window's own, steady, no tone
+    // The values of the record that no editor can show, named in one message.
+    void ReportUnshownValues();
+    // Below the store question: what the store changes on the controller.
+    std::string StoreDetails() const;
     void OpenParameterFile(const std::string& path);
     void ReportFileProblem(const FileResult& result, const std::string& path);
 
@@ -147,6 +167,12 @@ class Form1 : public QWidget, private OutcomeTarget {
     bool loaded_ = false;
     bool unloaded_ = false;
     bool inTick_ = false;  // a tick whose message box is still open
+    QTimer* answerTimer_ = nullptr;
+    // The set the controller holds as far as the window knows: the last one read from it
+    // or stored into it since it was plugged in; nothing after a removal or a factory reset.
+    std::optional<ConfigRecord> controllerSet_;
+    ConfigRecord lastStoreSent_;        // the record of the last store report that went out
+    bool replyReplacedRecord_ = false;  // during a tick: a configuration reply came
 };
 
 // The caption of a percent label: ratio x 100 rounded, "###%" (no digits for 0),

@@ -2,6 +2,7 @@
 // RefreshControls sets them all from the record. What each may write comes from the
 // parameter table.
 #include "config/parameter_table.h"
+#include "ui/accessible_controls.h"
 #include "ui/form1.h"
 #include "ui/vb_colour.h"
 
@@ -77,6 +78,7 @@ void Form1::SetCaption(QLabel* label, const QString& caption) {
         const int width = caption.isEmpty() ? 4 : metrics.horizontalAdvance(caption) + 2;
         label->resize(width, std::max(16, metrics.height()));
     }
+    if (label == Label16) AnnounceStatus(label);
 }
 
 void Form1::ApplyMotorVoltage(int index) {  // Option1
@@ -194,4 +196,14 @@ void Form1::RefreshCurrent(QLineEdit* box, const ParameterRow& param) {
     // The text is set only when it differs, so that an unchanged one raises no check.
     const QString text = QString::number(StoredBits(param, record_));
     if (box->text() != text) box->setText(text);
+}
+
+void Form1::ShowRecordedCurrents() {
+    for (auto [box, id] : {std::pair{Text1, ParameterId::kContinuousCurrent},
+                           std::pair{Text4, ParameterId::kPeakCurrent}}) {
+        // The number the record holds; setting it raises the box's check, which accepts it
+        // unchanged.
+        const QString text = QString::number(StoredBits(Parameter(id), record_));
+        if (box->text() != text) box->setText(text);
+    }
 }

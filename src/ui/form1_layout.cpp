@@ -261,7 +261,7 @@ void Form1::CreateControls() {
     Timer2->setInterval(500);
 
     SetTabOrder();
-    SetAccessibleNames();
+    DescribeControls();
 }
 
 void Form1::FindControls(const std::map<std::string, QWidget*>& controls,
@@ -318,37 +318,5 @@ void Form1::SetTabOrder() {
           std::vector{Option6[1], Option6[0]}, std::vector{Option7[1], Option7[0]},
           std::vector{Option4[0], Option4[1]}}) {
         new OptionGroup(std::move(group), this);
-    }
-}
-
-void Form1::SetAccessibleNames() {
-    // Editors are named by the parameter they set; a screen reader reads the name, not the
-    // caption of the frame around it. Option elements keep their captions as names and
-    // say their parameter in the description.
-    const std::pair<QWidget*, ParameterId> editors[] = {
-        {Text1, ParameterId::kContinuousCurrent},
-        {Text4, ParameterId::kPeakCurrent},
-        {HScroll1, ParameterId::kSpeedScale},
-        {HScroll2, ParameterId::kReversionSpeedScale},
-        {HScroll3, ParameterId::kRegenBrake}};
-    for (const auto& [widget, id] : editors) {
-        const ParameterRow& param = Parameter(id);
-        QString name = QString::fromUtf8(param.label);
-        const QString unit = QString::fromUtf8(param.unit).trimmed();
-        if (!unit.isEmpty()) name += QStringLiteral(" (%1)").arg(unit);
-        widget->setAccessibleName(name);
-    }
-    const std::pair<std::vector<QRadioButton*>, ParameterId> groups[] = {
-        {{Option1.begin(), Option1.end()}, ParameterId::kMotorVoltage},
-        {{Option2.begin(), Option2.end()}, ParameterId::kPasLevel},
-        {{Option3.begin(), Option3.end()}, ParameterId::kPasDirection},
-        {{Option4.begin(), Option4.end()}, ParameterId::kPhaseAngle},
-        {{Option5.begin(), Option5.end()}, ParameterId::kMotorType},
-        {{Option6.begin(), Option6.end()}, ParameterId::kReversion},
-        {{Option7.begin(), Option7.end()}, ParameterId::kReversionMode}};
-    for (const auto& [buttons, id] : groups) {
-        for (QRadioButton* b : buttons) {
-            b->setAccessibleDescription(QString::fromUtf8(Parameter(id).label));
-        }
     }
 }

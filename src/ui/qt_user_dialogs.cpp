@@ -18,10 +18,12 @@ void QtUserDialogs::ShowErrorBox(const std::string& text) {
     box.exec();
 }
 
-bool QtUserDialogs::AskOkCancel(const std::string& text) {
+bool QtUserDialogs::AskOkCancel(const std::string& text, const std::string& details) {
     QMessageBox box(QMessageBox::Information, kTitle, QString::fromStdString(text),
                     QMessageBox::Ok | QMessageBox::Cancel, parent_);
     box.setTextFormat(Qt::PlainText);
+    // Parameter names and values: no markup in them, so Qt shows them as plain text.
+    if (!details.empty()) box.setInformativeText(QString::fromStdString(details));
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Cancel);
     // Closing the box by its title bar reports the escape button: Cancel.

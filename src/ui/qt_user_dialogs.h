@@ -10,7 +10,7 @@ class QtUserDialogs : public UserDialogs {
     void setParent(QWidget* parent) { parent_ = parent; }
 
     void ShowErrorBox(const std::string& text) override;
-    bool AskOkCancel(const std::string& text) override;
+    bool AskOkCancel(const std::string& text, const std::string& details) override;
     std::optional<std::string> OpenFileName(const std::string& title) override;
     std::optional<std::string> SaveFileName(const std::string& title) override;
 

@@ -1,0 +1,102 @@
+// What the window tells of its controls beyond their captions: accessible names for the
+// editors and frames, the scroll bars' percent and the status line for assistive
+// technology, and a tool tip on every editor with the parameter's name, range, unit and
+// the byte it writes. All of it is read off the parameter table.
+#include "ui/accessible_controls.h"
+#include "ui/form1.h"
+
+namespace {
+
+QString Hex(unsigned value) {
+    return QStringLiteral("0x%1").arg(value, 2, 16, QLatin1Char('0'));
+}
+
+QString Label(const ParameterRow& param) {
+    return QString::fromUtf8(param.label);
+}
+
+// "Motor voltage: 36 V; writes 135 into byte 2".
+QString ChoiceTip(const ParameterRow& param, std::size_t index) {
+    const ParameterChoice& choice = param.choices[index];
+    const QString where =
+        param.mask == 0xFF
+            ? QStringLiteral("writes %1 into byte %2").arg(choice.stored).arg(param.byte)
+            : QStringLiteral("writes %1 into the bits %2 of byte %3")
+                  .arg(Hex(choice.stored), Hex(param.mask))
+                  .arg(param.byte);
+    return QStringLiteral("%1: %2; %3").arg(Label(param), QString::fromUtf8(choice.text), where);
+}
+
+// "Continuous current: 1 to 30 A; writes the number into byte 0".
+QString RangeTip(const ParameterRow& param) {
+    QString range = QStringLiteral("%1 to %2").arg(param.low).arg(param.high);
+    range += QString::fromUtf8(param.unit);
+    if (param.percentOf > 0) {
+        range += QStringLiteral(" (%1% to %2%)")
+                     .arg(PercentOf(param.low, param.percentOf))
+                     .arg(PercentOf(param.high, param.percentOf));
+    }
+    const QString what =
+        param.percentOf > 0 ? QStringLiteral("the position") : QStringLiteral("the number");
+    QString tip = QStringLiteral("%1: %2; writes %3 into byte %4")
+                      .arg(Label(param), range, what)
+                      .arg(param.byte);
+    if (param.kind == ValueKind::kScale) tip += QStringLiteral(", %1 as 0").arg(param.high);
+    return tip;
+}
+
+// A tool tip the layout already gives a control stays first.
+void AddToolTip(QWidget* w, const QString& tip) {
+    const QString given = w->toolTip();
+    w->setToolTip(given.isEmpty() ? tip : given + '\n' + tip);
+}
+
+}  // namespace
+
+void Form1::DescribeControls() {
+    MarkAsStatusLine(Label16);
+    // Editors are named by the parameter they set, with its unit.
+    const std::pair<QWidget*, ParameterId> editors[] = {
+        {Text1, ParameterId::kContinuousCurrent},
+        {Text4, ParameterId::kPeakCurrent},
+        {HScroll1, ParameterId::kSpeedScale},
+        {HScroll2, ParameterId::kReversionSpeedScale},
+        {HScroll3, ParameterId::kRegenBrake}};
+    for (const auto& [widget, id] : editors) {
+        const ParameterRow& param = Parameter(id);
+        if (auto* bar = qobject_cast<QScrollBar*>(widget)) SetPercentOf(bar, param.percentOf);
+        QString name = Label(param);
+        const QString unit = QString::fromUtf8(param.unit).trimmed();
+        if (!unit.isEmpty()) name += QStringLiteral(" (%1)").arg(unit);
+        widget->setAccessibleName(name);
+        AddToolTip(widget, RangeTip(param));
+    }
+    // Option elements keep their captions as names and say their parameter in the
+    // description; the array index is the choice's index in the table.
+    const std::pair<std::vector<QRadioButton*>, ParameterId> groups[] = {
+        {{Option1.begin(), Option1.end()}, ParameterId::kMotorVoltage},
+        {{Option2.begin(), Option2.end()}, ParameterId::kPasLevel},
+        {{Option3.begin(), Option3.end()}, ParameterId::kPasDirection},
+        {{Option4.begin(), Option4.end()}, ParameterId::kPhaseAngle},
+        {{Option5.begin(), Option5.end()}, ParameterId::kMotorType},
+        {{Option6.begin(), Option6.end()}, ParameterId::kReversion},
+        {{Option7.begin(), Option7.end()}, ParameterId::kReversionMode}};
+    for (const auto& [buttons, id] : groups) {
+        const ParameterRow& param = Parameter(id);
+        for (std::size_t i = 0; i < buttons.size(); ++i) {
+            buttons[i]->setAccessibleDescription(Label(param));
+            AddToolTip(buttons[i], ChoiceTip(param, i));
+        }
+    }
+    // Every frame is announced by its own caption; the ones without a caption by what
+    // they hold.
+    for (QGroupBox* frame :
+         {Frame1, Frame2, Frame3, Frame4, Frame6, Frame8, Frame9, Frame12, Frame15, Frame16}) {
+        frame->setAccessibleName(frame->title());
+    }
+    Frame5->setAccessibleName(Label(Parameter(ParameterId::kPasLevel)));
+    Frame7->setAccessibleName(Label(Parameter(ParameterId::kPasDirection)));
+    Frame10->setAccessibleName(Label(Parameter(ParameterId::kPhaseAngle)));
+    Frame13->setAccessibleName(Label(Parameter(ParameterId::kReversion)));
+    Frame14->setAccessibleName(QStringLiteral("Reversion mode and speed scale"));
+}
