@@ -63,6 +63,7 @@ void PrintHelp() {
               << "\n"
                  "  -h, --help              this text\n"
                  "  --version               the program's version\n"
+                 "Qt's own options (-session, -style, -platform, -display, ...) go to Qt.\n"
                  "The last set is kept in Data.qkf (Demo.qkf for the demo): beside the program\n"
                  "when it runs from a folder of its own (a build tree, an unpacked copy), else,\n"
                  "as for an installed program, in $XDG_DATA_HOME/vt350-config\n"

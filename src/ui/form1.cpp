@@ -42,6 +42,13 @@ Form1::Form1(Form1Services services, QWidget* parent)
                        static_cast<QWidget*>(HScroll3)}) {
         w->installEventFilter(this);
     }
+    for (auto* group : {Option1.data(), Option2.data()}) {
+        for (int i = 0; i < 3; ++i) group[i]->installEventFilter(this);
+    }
+    for (auto* group :
+         {Option3.data(), Option4.data(), Option5.data(), Option6.data(), Option7.data()}) {
+        for (int i = 0; i < 2; ++i) group[i]->installEventFilter(this);
+    }
     // The poll runs from the window's creation; the handles read -1 until the link opens.
     Timer1->start();
 }
@@ -262,6 +269,15 @@ void Form1::ReportUnshownValues() {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        // Some desktop themes let Enter press a focused option as Space does; in this
+        // window Enter from an editor always means Store/Save.
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            keyPressEvent(static_cast<QKeyEvent*>(event));
+            return true;
+        }
+    }
     if (event->type() == QEvent::FocusOut && (watched == Text1 || watched == Text4)) {
         // The focus moved to another control (Tab, a click). A message box of the current
         // check takes the focus too; while it is open the text stays as typed.

@@ -92,8 +92,8 @@ class Form1 : public QWidget, private OutcomeTarget {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    // The current boxes show the record once the focus leaves them; the mouse wheel turns
-    // only a focused scroll bar.
+    // On the editors: Enter presses Store/Save, the current boxes show the record once the
+    // focus leaves them, and the mouse wheel turns only a focused scroll bar.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private slots:
