@@ -10,8 +10,8 @@
 #include <filesystem>
 #include <vector>
 
-#include "app/system_tone.h"
-#include "protocol/virtual_controller.h"
+#include "platform/system_tone.h"
+#include "platform/virtual/virtual_hid_platform.h"
 #include "ui/form1.h"
 #include "ui/qt_user_dialogs.h"
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/vt350ctl.h"
+#include "cli/vt350ctl.h"
 
 namespace {
 

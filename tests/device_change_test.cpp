@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
-#include "hid/udev_monitor.h"
+#include "platform/linux/udev_monitor.h"
 #endif
 
 namespace {

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "protocol/virtual_controller.h"
+#include "platform/virtual/virtual_hid_platform.h"
 #include "test_support.h"
 #include "ui/form1.h"
 #include "ui_doubles.h"

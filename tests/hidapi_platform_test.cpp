@@ -1,4 +1,4 @@
-#include "hid/hidapi_platform.h"
+#include "platform/linux/hidapi_platform.h"
 
 #include <gtest/gtest.h>
 

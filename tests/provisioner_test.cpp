@@ -1,6 +1,6 @@
 // The workshop line against the virtual controller: controllers plugged in one after
 // another, some misbehaving; what the screen, the log and the backups say of each.
-#include "app/provisioner.h"
+#include "cli/workshop/provisioner.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "forwarding_hid_platform.h"
-#include "protocol/virtual_controller.h"
+#include "platform/virtual/virtual_hid_platform.h"
 #include "test_support.h"
 
 namespace {

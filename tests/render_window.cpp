@@ -9,7 +9,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "protocol/virtual_controller.h"
+#include "platform/virtual/virtual_hid_platform.h"
 #include "ui/form1.h"
 #include "ui_doubles.h"
 

@@ -1,4 +1,4 @@
-#include "protocol/virtual_controller.h"
+#include "platform/virtual/virtual_hid_platform.h"
 
 #include <gtest/gtest.h>
 

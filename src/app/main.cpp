@@ -10,11 +10,11 @@
 #include <optional>
 #include <string>
 
-#include "app/controller_backend.h"
 #include "app/quit_signals.h"
 #include "app/smoke_run.h"
-#include "app/system_tone.h"
-#include "app/utf8_arguments.h"
+#include "platform/controller_backend.h"
+#include "platform/system_tone.h"
+#include "platform/utf8_arguments.h"
 #ifndef _WIN32
 #include "app/startup_report.h"
 #endif
@@ -24,7 +24,8 @@
 #include "ui/qt_user_dialogs.h"
 
 #ifdef _WIN32
-#include "ui/win_device_notifier.h"
+#include "platform/windows/window_device_notifier.h"
+#include "ui/native_message_tap.h"
 #endif
 
 namespace {
@@ -161,9 +162,13 @@ int main(int argc, char* argv[]) {
     Form1 form({dialogs, backend.platform(), changes, tone, autosave});
     dialogs.setParent(&form);
 #ifdef _WIN32
-    std::unique_ptr<WinDeviceNotifier> windows;
+    std::unique_ptr<WindowDeviceNotifier> windows;
+    std::unique_ptr<NativeMessageTap> tap;
     if (!backend.demo()) {
-        windows = std::make_unique<WinDeviceNotifier>(&form);
+        windows = std::make_unique<WindowDeviceNotifier>(
+            [&form] { return reinterpret_cast<void*>(form.winId()); });
+        tap = std::make_unique<NativeMessageTap>(
+            [&windows](const void* message) { windows->OnMessage(message); });
         changes.target = windows.get();
     }
 #endif

@@ -1,6 +1,6 @@
 // vt350ctl: the controller from the command line.
-#include "app/utf8_arguments.h"
-#include "app/vt350ctl.h"
+#include "cli/vt350ctl.h"
+#include "platform/utf8_arguments.h"
 
 int main(int argc, char* argv[]) {
     Utf8Arguments arguments(argc, argv);

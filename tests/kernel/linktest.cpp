@@ -14,12 +14,12 @@
 
 #include "../forwarding_hid_platform.h"
 #include "hid/hid_link.h"
-#include "hid/hidapi_platform.h"
-#include "hid/udev_monitor.h"
+#include "platform/linux/hidapi_platform.h"
+#include "platform/linux/udev_monitor.h"
 #include "protocol/command_report.h"
 #include "protocol/poll_cycle.h"
 #include "protocol/response_report.h"
-#include "protocol/virtual_controller.h"
+#include "sim/virtual_controller.h"
 
 namespace {
 

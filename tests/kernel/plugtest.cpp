@@ -19,8 +19,8 @@
 #include <thread>
 
 #include "hid/hid_link.h"
-#include "hid/hidapi_platform.h"
-#include "hid/udev_monitor.h"
+#include "platform/linux/hidapi_platform.h"
+#include "platform/linux/udev_monitor.h"
 #include "protocol/command_report.h"
 #include "protocol/response_report.h"
 

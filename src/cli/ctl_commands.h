@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/controller_backend.h"
+
+// What a vt350ctl command was given, once the arguments are parsed and checked.
+struct CtlOptions {
+    std::string command;
+    std::vector<std::string> args;  // the command's positional arguments
+    std::string output;             // -o; "-" is standard output
+    bool json = false, yes = false, verify = false, force = false, quiet = false;
+    double timeoutSeconds = 2;
+    BackendOptions backend;
+    // provision and watch
+    std::string backupDir, logFile;
+    int count = 0;  // 0: until stopped
+};
+
+int CmdList(const CtlOptions& o);
+int CmdRead(const CtlOptions& o);
+int CmdWrite(const CtlOptions& o);
+int CmdReset(const CtlOptions& o);
+int CmdConnect(const CtlOptions& o);
+int CmdDisconnect(const CtlOptions& o);
+int CmdShow(const CtlOptions& o);
+int CmdDiff(const CtlOptions& o);
+int CmdImport(const CtlOptions& o);
+int CmdProvision(const CtlOptions& o);
+int CmdWatch(const CtlOptions& o);
+
+// Whether `record` may be sent as it is: the check of `write`, `provision` and `import`.
+// Says why not, naming `path`, and returns kFileError; kOk when it may.
+int CheckSendable(const std::string& path, const ConfigRecord& record);
+
+// Asks on the terminal; false for anything but yes (and at the end of the input).
+bool Confirm(const std::string& question);

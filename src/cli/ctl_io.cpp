@@ -1,0 +1,132 @@
+#include "cli/ctl_io.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <iostream>
+
+#include "config/config_file.h"
+#include "config/file_names.h"
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+
+#ifndef _WIN32
+// Opens for reading without waiting for a writer at a pipe: a pipe nobody writes to reads
+// as empty. Blocking is restored once open, so a writer that is there is waited for.
+int OpenForReading(const std::string& path) {
+    const int fd = OpenFdUtf8(path, O_RDONLY | O_NONBLOCK);
+    if (fd >= 0) ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+#else
+int OpenForReading(const std::string& path) {
+    return OpenFdUtf8(path, _O_RDONLY);
+}
+#endif
+
+bool ReadFd(int fd, std::size_t limit, std::string& out, int& error) {
+    char chunk[4096];
+    while (out.size() <= limit) {
+        const auto n = ::read(fd, chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            error = errno;
+            return false;
+        }
+        if (n == 0) return true;
+        out.append(chunk, static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+}  // namespace
+
+int Fail(int code, const std::string& sentence) {
+    std::cerr << "vt350ctl: " << sentence << "\n";
+    return code;
+}
+
+bool ReadInput(const std::string& path, std::size_t limit, std::string& out, std::string& error) {
+    const std::string name = path == "-" ? "standard input" : "\"" + path + "\"";
+    out.clear();
+    std::error_code ec;
+    if (path != "-" && std::filesystem::is_directory(PathFromUtf8(path), ec)) {
+        error = "could not read " + name + ": it is a folder";
+        return false;
+    }
+    const int fd = path == "-" ? 0 : OpenForReading(path);
+    if (fd < 0) {
+        error = "could not read " + name + ": " + std::strerror(errno);
+        return false;
+    }
+    int readError = 0;
+    const bool ok = ReadFd(fd, limit, out, readError);
+    if (fd != 0) ::close(fd);
+    if (!ok) {
+        error = "could not read " + name + ": " + std::strerror(readError);
+        return false;
+    }
+    if (out.size() > limit) {
+        error = name + " is larger than " + std::to_string(limit / 1024) +
+                " KB, far more than a parameter set";
+        return false;
+    }
+    return true;
+}
+
+int LoadSet(const std::string& path, ConfigRecord& record, std::string* contents) {
+    std::string bytes, error;
+    if (!ReadInput(path, kMaxInputBytes, bytes, error)) return Fail(kFileError, error);
+    if (bytes.size() < ConfigRecord::kSize) {
+        const std::string name = path == "-" ? "standard input" : "the file \"" + path + "\"";
+        return Fail(kFileError, name + " holds " + std::to_string(bytes.size()) +
+                                    " bytes, but a parameter file holds 15");
+    }
+    record.ReplaceAll(reinterpret_cast<const std::uint8_t*>(bytes.data()));
+    if (contents != nullptr) *contents = std::move(bytes);
+    return kOk;
+}
+
+int SaveSet(const std::string& path, const ConfigRecord& record) {
+    if (path == "-") {
+        std::fwrite(record.Bytes().data(), 1, ConfigRecord::kSize, stdout);
+        return kOk;  // checked with the rest of standard output at the end
+    }
+    const FileResult result = SaveRecord(path, record);
+    if (result.ok()) return kOk;
+    // The file layer's sentence, in the program's own form: lower case, no full stop.
+    std::string text = DescribeFileResult(result, path);
+    if (!text.empty() && text.back() == '.') text.pop_back();
+    if (!text.empty()) {
+        text[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
+    }
+    return Fail(kFileError, text);
+}
+
+int FinishOutput(int status) {
+    errno = 0;
+    std::cout.flush();  // flushes the C stream beneath it, where a full disk shows
+    int error = errno;
+    if (std::fflush(stdout) != 0 && error == 0) error = errno;
+    const bool failed = std::ferror(stdout) || !std::cout;
+    if (!failed) return status;
+    if (error == 0) error = EIO;
+    return Fail(kFileError,
+                std::string("could not write to standard output: ") + std::strerror(error));
+}
+
+std::string Seconds(double seconds) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", seconds);
+    return text;
+}

@@ -1,0 +1,177 @@
+// vt350ctl's arguments and dispatch: the controller from the command line, for scripts and
+// for workshops that program many controllers. Same protocol, file format and virtual
+// controller as the window.
+#include "cli/vt350ctl.h"
+
+#include <CLI/CLI.hpp>
+
+#include <cmath>
+#include <iostream>
+
+#include "cli/ctl_commands.h"
+#include "cli/ctl_io.h"
+
+namespace {
+
+const char* const kFooter =
+    R"(Sets: FILE is a .qkf file (15 bytes, the parameter set); "-" reads it from
+standard input, and "-o -" writes it to standard output.
+
+Exit status: 0 success, 1 the sets differ or the controller answered with an error (or
+the user did not confirm), 2 usage error, 3 no controller (or it cannot be opened), 4 the
+controller did not answer in time, 5 a file could not be read, written or accepted.
+
+Permissions: on Linux the udev rule 70-vt350.rules (installed in /usr/lib/udev/rules.d)
+gives the controller's /dev/hidraw node to the user at the seat and to the group plugdev;
+for SSH and scripts without a desktop login, join it: "sudo adduser $USER plugdev".)";
+
+struct Command {
+    const char* name;
+    const char* summary;
+    bool usesDevice;
+    int (*run)(const CtlOptions&);
+};
+
+const Command kCommands[] = {
+    {"list", "the HID interfaces present; the controller is marked", true, CmdList},
+    {"read", "read the controller's parameter set: show it, save it or print it as JSON", true,
+     CmdRead},
+    {"write", "store a .qkf file's parameter set in the controller (asks first)", true, CmdWrite},
+    {"reset", "restore the controller's factory settings (asks first)", true, CmdReset},
+    {"connect", "send Connect and wait for its acknowledgement", true, CmdConnect},
+    {"disconnect", "send Disconnect and wait for its acknowledgement", true, CmdDisconnect},
+    {"show", "show a .qkf file's parameter set, decoded or as JSON", false, CmdShow},
+    {"diff", "compare two parameter sets, each a .qkf file or \"device\"", true, CmdDiff},
+    {"import", "turn the JSON form back into a .qkf file", false, CmdImport},
+    {"provision", "store one set in controller after controller as they are plugged in", true,
+     CmdProvision},
+    {"watch", "print each arrival and removal of the controller as it happens", true, CmdWatch},
+};
+
+// File names: "-" is a stream, an empty name is nothing at all.
+const CLI::Validator kFileName(
+    [](std::string& name) {
+        return name.empty() ? std::string("a file name cannot be empty") : "";
+    },
+    "", "file name");
+
+const CLI::Validator kTimeoutRange(
+    [](std::string& text) {
+        char* end = nullptr;
+        const double s = std::strtod(text.c_str(), &end);
+        if (end == text.c_str() || *end != '\0' || !std::isfinite(s) || s < 0.05 || s > 3600) {
+            return std::string("takes seconds from 0.05 to 3600");
+        }
+        return std::string();
+    },
+    "", "timeout");
+
+void AddCommandOptions(CLI::App& sub, const std::string& name, CtlOptions& o) {
+    auto file = [&](const char* what, const char* help, int count) {
+        sub.add_option(what, o.args, help)
+            ->required()
+            ->expected(count)
+            ->check(kFileName)
+            ->type_name("");
+    };
+    if (name == "read") {
+        sub.add_option("-o,--output", o.output, "save the set to this .qkf file (- for stdout)")
+            ->check(kFileName)
+            ->type_name("FILE");
+        sub.add_flag("--json", o.json, "print the set as JSON, the form import reads");
+    } else if (name == "write") {
+        file("FILE", "the .qkf file to store (- for standard input, with --yes)", 1);
+        sub.add_flag("-y,--yes", o.yes, "do not ask for confirmation");
+        sub.add_flag("--verify", o.verify, "read the set back and compare bytes 0 to 10");
+        sub.add_flag("--force", o.force, "send a set that holds values no editor would write");
+    } else if (name == "reset") {
+        sub.add_flag("-y,--yes", o.yes, "do not ask for confirmation");
+    } else if (name == "show") {
+        file("FILE", "the .qkf file to show (- for standard input)", 1);
+        sub.add_flag("--json", o.json, "print the set as JSON");
+    } else if (name == "diff") {
+        file("A B", "two sets: .qkf files, - for standard input, or device", 2);
+    } else if (name == "provision") {
+        file("SET", "the .qkf file to store in every controller", 1);
+        sub.add_option("--backup-dir", o.backupDir,
+                       "keep each controller's previous set here as NNNN-YYYYmmdd-HHMMSS.qkf")
+            ->check(kFileName)
+            ->type_name("DIR");
+        sub.add_option("--log", o.logFile, "append one JSON line per controller to this file")
+            ->check(kFileName)
+            ->type_name("FILE");
+        sub.add_option("--count", o.count, "stop after this many controllers (default: Ctrl+C)")
+            ->check(CLI::Range(1, 100000))
+            ->type_name("N");
+        sub.add_flag("-y,--yes", o.yes, "do not ask for confirmation");
+        sub.add_flag("--force", o.force, "store a set that holds values no editor would write");
+    } else if (name == "watch") {
+        sub.add_flag("--json", o.json, "one JSON object per line");
+        sub.add_option("--count", o.count, "stop after this many arrivals and removals")
+            ->check(CLI::Range(1, 100000))
+            ->type_name("N");
+    } else if (name == "import") {
+        file("JSON", "the JSON form (- for standard input)", 1);
+        sub.add_option("-o,--output", o.output, "the .qkf file to write (- for stdout)")
+            ->required()
+            ->check(kFileName)
+            ->type_name("FILE");
+    }
+}
+
+int Usage(const std::string& sentence, const std::string& command) {
+    return Fail(kUsage,
+                sentence + " (see vt350ctl " + (command.empty() ? "" : command + " ") + "--help)");
+}
+
+}  // namespace
+
+int Vt350ctlMain(int argc, char* argv[]) {
+    CtlOptions o;
+    CLI::App app("Reads, writes and compares the parameter sets of VT-350 motor controllers.",
+                 "vt350ctl");
+    app.footer(kFooter);
+    app.set_version_flag("--version", std::string("vt350ctl ") + VT350_VERSION);
+    app.require_subcommand(1);
+    app.fallthrough();
+    std::string behaviour;
+    auto* demo = app.add_flag("--demo", o.backend.demo,
+                              "use the virtual controller instead of the USB hardware");
+    auto* misbehave = app.add_option("--demo-behaviour", behaviour,
+                                     "make it misbehave: silent, late[=N], badcheck, errors, "
+                                     "flood, refuse, failwrites, absent (comma-separated)")
+                          ->type_name("LIST");
+    auto* timeout = app.add_option("--timeout", o.timeoutSeconds,
+                                   "how long to wait for each answer, 0.05 to 3600 s (default 2)")
+                        ->check(kTimeoutRange)
+                        ->type_name("SECONDS");
+    app.add_flag("-q,--quiet", o.quiet, "print only the data asked for and the errors");
+    for (const Command& c : kCommands) {
+        CLI::App* sub = app.add_subcommand(c.name, c.summary);
+        AddCommandOptions(*sub, c.name, o);
+        sub->callback([&o, &c] { o.command = c.name; });
+    }
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        if (e.get_exit_code() == 0) return app.exit(e);
+        const auto subs = app.get_subcommands();
+        return Usage(e.what(), subs.empty() ? "" : subs.front()->get_name());
+    }
+    std::string error;
+    if (!behaviour.empty() && !ParseMisbehaviour(behaviour, o.backend.behaviour, error)) {
+        return Usage(error, "");
+    }
+    for (const Command& c : kCommands) {
+        if (o.command != c.name) continue;
+        for (const CLI::Option* opt : {demo, misbehave, timeout}) {
+            if (!c.usesDevice && opt->count() > 0) {
+                return Usage(
+                    opt->get_name() + " does not apply to " + c.name + ", which uses no controller",
+                    c.name);
+            }
+        }
+        return FinishOutput(c.run(o));
+    }
+    return Usage("no command given", "");
+}

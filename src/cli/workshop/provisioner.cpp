@@ -1,0 +1,181 @@
+#include "cli/workshop/provisioner.h"
+
+#ifndef _WIN32
+#include <poll.h>
+#endif
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <thread>
+
+#include "config/config_file.h"
+#include "protocol/controller_session.h"
+
+namespace {
+
+class SilentReporter : public ErrorReporter {
+  public:
+    void ShowErrorBox(const std::string&) override {}
+};
+
+std::string HexBytes(const ConfigRecord& r) {
+    std::string out;
+    char byte[3];
+    for (std::uint8_t b : r.Bytes()) {
+        std::snprintf(byte, sizeof byte, "%02x", b);
+        out += byte;
+    }
+    return out;
+}
+
+std::string Failure(ControllerSession::Status status, const char* step) {
+    return std::string(step) + ": " + StatusText(status);
+}
+
+}  // namespace
+
+struct Provisioner::Parts {
+    Parts(HidPlatform& platform, DeviceChangeSource& changes)
+        : changes(changes), session(platform, reporter) {}
+    DeviceChangeSource& changes;
+    SilentReporter reporter;
+    ControllerSession session;
+};
+
+Provisioner::Provisioner(HidPlatform& platform, DeviceChangeSource& changes, ProvisionJob job,
+                         std::ostream& out, ProvisionHooks hooks)
+    : parts_(std::make_unique<Parts>(platform, changes)),
+      job_(std::move(job)),
+      out_(out),
+      hooks_(std::move(hooks)) {}
+
+Provisioner::~Provisioner() {
+    parts_->changes.Unregister();
+}
+
+bool Provisioner::WaitFor(ProvisionPhase phase) {
+    HidLink& link = parts_->session.link();
+    const bool wantPresent = phase == ProvisionPhase::kWaitingForArrival;
+    while (link.present() != wantPresent) {
+        if (hooks_.stopRequested && hooks_.stopRequested()) return false;
+        if (hooks_.idle) hooks_.idle(phase);
+#ifndef _WIN32
+        const int fd = parts_->changes.NotificationFd();
+        if (fd >= 0) {
+            pollfd p{fd, POLLIN, 0};
+            if (poll(&p, 1, 100) > 0) parts_->changes.Dispatch();
+            continue;
+        }
+#endif
+        if (link.present() != wantPresent) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }
+    return true;
+}
+
+void Provisioner::Program(ProvisionRecord& r) {
+    ControllerSession& session = parts_->session;
+    HidLink& link = session.link();
+    // The arrival said it is there; the search finds and opens it, as a tick would.
+    link.MaintainDeviceLink();
+    r.device = TrimmedPath(link.devicePath());
+    if (!link.isOpen()) {
+        r.outcome = "skipped";
+        r.error = link.devicePath().empty() ? "not found after its arrival"
+                                            : std::string("cannot be opened (") +
+                                                  std::strerror(link.lastOpenError()) + ")";
+        return;
+    }
+    r.outcome = "failed";
+    auto status = session.GetConfig(r.before, job_.timeoutMs);
+    if (status != ControllerSession::Status::kOk) {
+        r.error = Failure(status, "reading its set");
+        return;
+    }
+    r.haveBefore = true;
+    if (!job_.backupDir.empty()) {
+        char name[64];
+        std::snprintf(name, sizeof name, "%04d-%s.qkf", r.sequence, hooks_.now().c_str());
+        r.backup = job_.backupDir + "/" + name;
+        const FileResult saved = SaveRecord(r.backup, r.before);
+        if (!saved.ok()) {
+            // Without its backup a controller is not changed.
+            r.error = DescribeFileResult(saved, r.backup);
+            r.backup.clear();
+            return;
+        }
+    }
+    status = session.Store(job_.set, job_.timeoutMs);
+    if (status != ControllerSession::Status::kOk) {
+        r.error = Failure(status, "storing the set");
+        return;
+    }
+    status = session.GetConfig(r.after, job_.timeoutMs);
+    if (status != ControllerSession::Status::kOk) {
+        r.error = Failure(status, "reading the set back");
+        return;
+    }
+    r.haveAfter = true;
+    for (std::size_t i = 0; i < ConfigRecord::kParameterCount; ++i) {
+        if (r.after.Get(i) != job_.set.Get(i)) {
+            r.error =
+                "verify: the controller holds other parameters (byte " + std::to_string(i) + ")";
+            return;
+        }
+    }
+    r.outcome = "programmed";
+}
+
+void Provisioner::Report(const ProvisionRecord& r) {
+    char seq[16];
+    std::snprintf(seq, sizeof seq, "%04d", r.sequence);
+    out_ << seq << "  " << r.outcome << "  " << (r.device.empty() ? "-" : r.device);
+    if (!r.backup.empty()) out_ << "  backup " << r.backup;
+    if (!r.error.empty()) out_ << "  " << r.error << '\a';  // the bell: look up from the bench
+    out_ << std::endl;
+    if (job_.logPath.empty()) return;
+    nlohmann::ordered_json line{
+        {"time", hooks_.isoTime()},
+        {"sequence", r.sequence},
+        {"device", r.device},
+        {"set", job_.setName},
+        {"set_sha256", job_.setSha256},
+        {"before", r.haveBefore ? nlohmann::ordered_json(HexBytes(r.before)) : nullptr},
+        {"after", r.haveAfter ? nlohmann::ordered_json(HexBytes(r.after)) : nullptr},
+        {"backup",
+         r.backup.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(r.backup)},
+        {"outcome", r.outcome},
+        {"error",
+         r.error.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(r.error)}};
+    std::ofstream log(job_.logPath, std::ios::app);
+    log << line.dump() << "\n";
+    if (!log.flush()) out_ << "could not append to the log " << job_.logPath << '\a' << std::endl;
+}
+
+ProvisionSummary Provisioner::Run() {
+    HidLink& link = parts_->session.link();
+    parts_->changes.SetLostEventsHandler([&link] { link.Resynchronise(); });
+    parts_->changes.Register([&link](std::uint32_t e, const std::uint8_t* record,
+                                     std::size_t size) { link.OnDeviceChange(e, record, size); });
+    // A controller already plugged in counts as the first arrival.
+    link.Resynchronise();
+    ProvisionSummary summary;
+    for (int sequence = 1; job_.count == 0 || sequence <= job_.count; ++sequence) {
+        if (!WaitFor(ProvisionPhase::kWaitingForArrival)) break;
+        ProvisionRecord record;
+        record.sequence = sequence;
+        Program(record);
+        ++(record.outcome == "programmed" ? summary.programmed
+           : record.outcome == "failed"   ? summary.failed
+                                          : summary.skipped);
+        Report(record);
+        link.CloseDeviceHandles();
+        if (sequence == job_.count) break;  // the last one need not leave first
+        if (!WaitFor(ProvisionPhase::kWaitingForRemoval)) break;
+    }
+    return summary;
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "config/config_record.h"
+
+// Ways the virtual controller can be told to misbehave.
+struct Misbehaviour {
+    bool silent = false;         // answers nothing
+    int lateBy = 0;              // each answer waits this many polls before it can be read
+    bool badCheckBytes = false;  // configuration replies and codes carry wrong check bytes
+    bool errorReplies = false;   // configuration request -> error 50, store -> error 49
+    // A burst of unasked acknowledgements 33 waits in the host's input buffer ahead of
+    // the first answer and after every answer.
+    bool flood = false;
+    bool refuseOpens = false;  // read and write opens fail
+    bool failWrites = false;   // every output report is refused
+    bool absent = false;       // starts unplugged
+};
+
+// Reads a comma-separated list of misbehaviours: silent, late[=N], badcheck, errors,
+// flood, refuse, failwrites, absent. False (and `error` set) for an unknown word.
+bool ParseMisbehaviour(std::string_view list, Misbehaviour& out, std::string& error);
+
+// The controller's side of the protocol: it keeps a stored parameter set and answers the
+// five commands. One implementation serves the tests, the demo mode and the USB gadget.
+class VirtualController {
+  public:
+    static constexpr std::uint16_t kVendorId = 0x0001;
+    static constexpr std::uint16_t kProductId = 0x0001;
+    static constexpr std::uint16_t kVersionNumber = 0x0200;
+    static constexpr std::uint16_t kUsagePage = 0x0001;
+    static constexpr const char* kSerial = "0001";
+
+    // The stored set after a factory reset: 15 A continuous, 30 A peak, 36 V, brake 110
+    // (50 %), level Mid, direction FWD, reversion off and "at zero speed", BLDC at 120°,
+    // forward scale 100 % (0 = 256), reversion scale 50 %, reserved bytes 0.
+    static ConfigRecord FactoryRecord();
+
+    VirtualController();
+
+    // One output report from the host: 15 bytes, byte 0 the report ID.
+    void Receive(const std::uint8_t* report);
+    // The next input report to hand to the host (19 bytes, byte 0 the report ID); false
+    // when there is none yet.
+    bool NextInput(std::uint8_t* report);
+
+    ConfigRecord stored;
+    Misbehaviour behaviour;
+    // The latest output reports received, oldest first, for the tests to compare byte for
+    // byte; bounded, so that a long demo or gadget run does not grow without end.
+    static constexpr std::size_t kHistorySize = 256;
+    std::deque<std::array<std::uint8_t, 15>> received;
+    std::uint64_t receivedCount = 0;  // all reports ever received
+
+  private:
+    struct Pending {
+        std::array<std::uint8_t, 19> bytes;
+        int wait;
+    };
+    void Queue(const std::array<std::uint8_t, 19>& report);
+    void QueueCode(std::uint8_t kind, std::uint8_t code);
+    void QueueConfigReply();
+
+    static constexpr std::size_t kQueueSize = 16;
+    static constexpr int kFloodBurst = 16;
+    bool floodStarted_ = false;
+    int unasked_ = 0;  // flood acknowledgements still to come before the queue
+    std::array<Pending, kQueueSize> queue_{};
+    std::size_t head_ = 0;
+    std::size_t count_ = 0;
+};
