@@ -84,3 +84,43 @@ TEST(Vt350ConfigProcess, HelpAndVersionNeedNoDisplay) {
                          "offscreen", "--version"});
     EXPECT_EQ(r.exitCode, 0) << r.err;
 }
+
+// Arrival and removal reach the shown window through its event loop, as the udev monitor
+// delivers them: a descriptor that becomes readable, then Dispatch.
+TEST_F(Form1Test, ArrivalsAndRemovalsReachTheWindowThroughItsEventLoop) {
+    class PipeChanges : public DeviceChangeSource {
+      public:
+        PipeChanges() { EXPECT_EQ(pipe(fds), 0); }
+        ~PipeChanges() override {
+            close(fds[0]);
+            close(fds[1]);
+        }
+        bool Register(Handler h) override {
+            handler = std::move(h);
+            return true;
+        }
+        void Unregister() override { handler = nullptr; }
+        int NotificationFd() const override { return fds[0]; }
+        void Dispatch() override {
+            char what = 0;
+            if (read(fds[0], &what, 1) != 1 || !handler) return;
+            const auto record = BuildInterfaceRecord(UsbInterfaceName(1, 1, "0001"));
+            handler(what == 'a' ? kDeviceArrival : kDeviceRemoveComplete, record.data(),
+                    record.size());
+        }
+        void Send(char what) { EXPECT_EQ(write(fds[1], &what, 1), 1); }
+        int fds[2] = {-1, -1};
+        Handler handler;
+    } changes;
+    platform = std::make_unique<VirtualHidPlatform>(controller, false);
+    form = std::make_unique<Form1>(Form1Services{dialogs, *platform, changes, tone, autosave});
+    form->Load();
+    form->show();
+    ASSERT_FALSE(form->link().present());
+    platform->Plug(false);
+    changes.Send('a');
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->link().isOpen(); }, 20000));
+    changes.Send('r');
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form->link().present(); }, 20000));
+    form.reset();  // before the source it follows
+}

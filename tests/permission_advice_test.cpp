@@ -1,5 +1,5 @@
 // The command line's advice for a controller that cannot be opened names what is wrong.
-#include "cli/permission_advice.h"
+#include "platform/permission_advice.h"
 
 #include <gtest/gtest.h>
 

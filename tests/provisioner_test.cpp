@@ -12,29 +12,45 @@
 
 #include "forwarding_hid_platform.h"
 #include "platform/virtual/virtual_hid_platform.h"
+#include "protocol/response_report.h"
 #include "test_support.h"
 
 namespace {
 
 // Pulls the cable once the store was acknowledged, before the read-back request goes out,
-// as a hurried technician does.
+// as a hurried technician does; or, for a controller that keeps something else than it
+// was sent, changes byte 0 of the read-back's answer.
 class PullAfterStore : public ForwardingHidPlatform {
   public:
     explicit PullAfterStore(VirtualHidPlatform& inner)
         : ForwardingHidPlatform(inner), inner_(inner) {}
     int Write(HidHandle h, const std::uint8_t* r) override {
         if (armed && stored) inner_.Unplug();
+        readingBack = stored && r[1] == 2 && r[2] == 4;
         stored = r[1] == 1;
         return ForwardingHidPlatform::Write(h, r);
     }
+    ReadStatus Read(HidHandle h, std::uint8_t* r, int t) override {
+        const ReadStatus status = ForwardingHidPlatform::Read(h, r, t);
+        if (status == ReadStatus::kReceived && keepsOther && readingBack && r[1] == 1) {
+            ResponseReport reply;
+            std::copy(r, r + ResponseReport::kSize, reply.data());
+            reply[2] ^= 1;
+            SealConfigReply(reply);
+            std::copy(reply.data(), reply.data() + ResponseReport::kSize, r);
+        }
+        return status;
+    }
     bool armed = false;
+    bool keepsOther = false;
     bool stored = false;
+    bool readingBack = false;
 
   private:
     VirtualHidPlatform& inner_;
 };
 
-enum class Kind { kGood, kErrorReply, kPulled, kSilent };
+enum class Kind { kGood, kErrorReply, kPulled, kSilent, kKeepsOther, kRefuses };
 
 class ProvisionerTest : public ::testing::Test {
   protected:
@@ -54,16 +70,18 @@ class ProvisionerTest : public ::testing::Test {
             controller.behaviour = {};
             controller.behaviour.errorReplies = kinds[next] == Kind::kErrorReply;
             controller.behaviour.silent = kinds[next] == Kind::kSilent;
+            controller.behaviour.refuseOpens = kinds[next] == Kind::kRefuses;
             pull.armed = kinds[next] == Kind::kPulled;
+            pull.keepsOther = kinds[next] == Kind::kKeepsOther;
             controller.stored = Previous(next);
             ++next;
             platform.Plug();
         };
         hooks.now = [] { return std::string("20261207-120000"); };
         hooks.isoTime = [] { return std::string("2026-12-07T12:00:00+0000"); };
-        ProvisionJob job{NewSet(),           "shop.qkf", "abc123", tmp_ / "backups",
-                         tmp_ / "log.jsonl", count,      150};
-        std::filesystem::create_directories(job.backupDir);
+        ProvisionJob job{NewSet(), "shop.qkf", "abc123", backupDir, tmp_ / "log.jsonl", count, 150};
+        std::error_code ec;
+        std::filesystem::create_directories(job.backupDir, ec);
         Provisioner line(pull, platform, job, out, hooks);
         return line.Run();
     }
@@ -85,6 +103,7 @@ class ProvisionerTest : public ::testing::Test {
     PullAfterStore pull{platform};
     std::ostringstream out;
     TempDir tmp_{"vt350-provision"};
+    std::string backupDir = tmp_ / "backups";
 };
 
 }  // namespace
@@ -135,4 +154,47 @@ TEST_F(ProvisionerTest, CtrlCEndsTheLineWithItsSummary) {
     EXPECT_EQ(summary.programmed, 2);
     EXPECT_TRUE(summary.allProgrammed());
     EXPECT_EQ(Log().size(), 2u);
+}
+
+TEST_F(ProvisionerTest, ItsPromisesHold) {
+    // A controller that keeps something else than it was sent fails its read-back; one that
+    // cannot be opened is skipped; the line goes on to the next.
+    const ProvisionSummary summary = RunLine({Kind::kKeepsOther, Kind::kRefuses, Kind::kGood}, 3);
+    const auto log = Log();
+    ASSERT_EQ(log.size(), 3u) << out.str();
+    EXPECT_EQ(log[0]["outcome"], "failed");
+    EXPECT_NE(log[0]["error"].get<std::string>().find("verify"), std::string::npos) << log[0];
+    EXPECT_EQ(log[1]["outcome"], "skipped");
+    EXPECT_EQ(log[2]["outcome"], "programmed");
+    EXPECT_EQ(summary.skipped, 1);
+    EXPECT_EQ(ProvisionExitStatus(summary), 1);
+    // None came: exit 3.
+    platform.Unplug();
+    EXPECT_EQ(ProvisionExitStatus(RunLine({}, 0, [] { return true; })), 3);
+}
+
+TEST_F(ProvisionerTest, AControllerWhoseBackupCannotBeKeptIsLeftAsItWas) {
+    PutFileBytes(tmp_ / "not-a-folder", "x");
+    backupDir = tmp_ / "not-a-folder";
+    const ProvisionSummary summary = RunLine({Kind::kGood}, 1);
+    EXPECT_EQ(summary.failed, 1);
+    EXPECT_EQ(controller.stored, Previous(0)) << "nothing was stored";
+    for (const auto& report : controller.received) EXPECT_NE(report[1], 1) << "no store report";
+    EXPECT_TRUE(Log().at(0)["backup"].is_null());
+}
+
+TEST_F(ProvisionerTest, EventsThatCannotBeReceivedEndTheLineAtOnce) {
+    class Deaf : public DeviceChangeSource {
+      public:
+        bool Register(Handler) override { return false; }
+        void Unregister() override {}
+    } deaf;
+    ProvisionJob job{NewSet(), "shop.qkf", "abc123", "", "", 1, 150};
+    ProvisionHooks hooks{[] { return false; }, [](ProvisionPhase) {}, [] { return std::string(); },
+                         [] { return std::string(); }};
+    Provisioner line(platform, deaf, job, out, hooks);
+    const ProvisionSummary summary = line.Run();
+    EXPECT_TRUE(summary.eventsUnavailable);
+    EXPECT_EQ(ProvisionExitStatus(summary), 3);
+    EXPECT_EQ(out.str().find("Waiting"), std::string::npos) << "it never waits";
 }

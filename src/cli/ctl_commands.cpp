@@ -120,12 +120,9 @@ int CmdWrite(const CtlOptions& o) {
     if (!o.verify) return kOk;
     ConfigRecord readBack;
     if (int rc = device.Check(device.session().GetConfig(readBack, device.timeoutMs()))) return rc;
-    for (std::size_t i = 0; i < ConfigRecord::kParameterCount; ++i) {
-        if (readBack.Get(i) != record.Get(i)) {
-            for (const auto& line : DiffRecords(record, readBack))
-                std::cerr << "  " << line << "\n";
-            return Fail(kDiffers, "verification failed: the controller holds other parameters");
-        }
+    if (record.FirstStoredDifference(readBack) >= 0) {
+        for (const auto& line : DiffRecords(record, readBack)) std::cerr << "  " << line << "\n";
+        return Fail(kDiffers, "verification failed: the controller holds other parameters");
     }
     if (!o.quiet) std::cout << "Verified: the controller holds the same parameters.\n";
     return kOk;

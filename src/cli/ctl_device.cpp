@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "cli/ctl_io.h"
-#include "cli/permission_advice.h"
+#include "platform/permission_advice.h"
 
 std::string CannotOpenAdvice(int error, const std::string& path) {
     return PermissionAdvice(GatherPermissionFacts(error, path), path);

@@ -1,8 +1,5 @@
 #include "cli/ctl_io.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -11,33 +8,14 @@
 
 #include "config/config_file.h"
 #include "config/file_names.h"
-
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
+#include "config/file_system.h"
 
 namespace {
-
-#ifndef _WIN32
-// Opens for reading without waiting for a writer at a pipe: a pipe nobody writes to reads
-// as empty. Blocking is restored once open, so a writer that is there is waited for.
-int OpenForReading(const std::string& path) {
-    const int fd = OpenFdUtf8(path, O_RDONLY | O_NONBLOCK);
-    if (fd >= 0) ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    return fd;
-}
-#else
-int OpenForReading(const std::string& path) {
-    return OpenFdUtf8(path, _O_RDONLY);
-}
-#endif
 
 bool ReadFd(int fd, std::size_t limit, std::string& out, int& error) {
     char chunk[4096];
     while (out.size() <= limit) {
-        const auto n = ::read(fd, chunk, sizeof chunk);
+        const auto n = file_system::Read(fd, chunk, sizeof chunk);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
             error = errno;
@@ -64,14 +42,14 @@ bool ReadInput(const std::string& path, std::size_t limit, std::string& out, std
         error = "could not read " + name + ": it is a folder";
         return false;
     }
-    const int fd = path == "-" ? 0 : OpenForReading(path);
+    const int fd = path == "-" ? 0 : file_system::OpenForReading(path);
     if (fd < 0) {
         error = "could not read " + name + ": " + std::strerror(errno);
         return false;
     }
     int readError = 0;
     const bool ok = ReadFd(fd, limit, out, readError);
-    if (fd != 0) ::close(fd);
+    if (fd != 0) file_system::Close(fd);
     if (!ok) {
         error = "could not read " + name + ": " + std::strerror(readError);
         return false;

@@ -2,6 +2,7 @@
 
 #include "config/file_names.h"
 #include "config/file_replace.h"
+#include "config/file_system.h"
 
 #include <algorithm>
 #include <cctype>
@@ -12,16 +13,6 @@
 #include <filesystem>
 #include <memory>
 #include <system_error>
-
-#ifdef _WIN32
-// clang-format off
-#include <windows.h>
-#include <knownfolders.h>
-#include <shlobj.h>
-// clang-format on
-#else
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -97,24 +88,6 @@ bool FileExists(const std::string& path) {
     return std::filesystem::exists(PathFromUtf8(path), ec);
 }
 
-namespace {
-
-bool DirectoryWritable(const std::string& dir) {
-#ifdef _WIN32
-    // The access bits say nothing about a folder's rights on Windows: try to make a file.
-    const std::wstring probe = WideFromUtf8(dir) + L"\\.vt350-write-test.tmp";
-    HANDLE h = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                           FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return false;
-    CloseHandle(h);
-    return true;
-#else
-    return access(dir.c_str(), W_OK) == 0;
-#endif
-}
-
-}  // namespace
-
 bool IsSharedProgramFolder(const std::string& dir) {
     auto startsWith = [&](const std::string& prefix) {
         return dir.size() >= prefix.size() &&
@@ -123,15 +96,10 @@ bool IsSharedProgramFolder(const std::string& dir) {
                           std::tolower(static_cast<unsigned char>(b));
                });
     };
-#ifdef _WIN32
-    for (const char* name : {"ProgramFiles", "ProgramFiles(x86)", "ProgramW6432"}) {
-        const char* folder = std::getenv(name);
-        if (folder != nullptr && folder[0] != '\0' && startsWith(folder)) return true;
+    for (const file_system::SharedFolder& shared : file_system::SharedProgramFolders()) {
+        if (shared.prefix ? startsWith(shared.name) : dir == shared.name) return true;
     }
     return false;
-#else
-    return dir == "/bin" || dir == "/sbin" || startsWith("/usr/") || startsWith("/snap/");
-#endif
 }
 
 std::string AutosavePath(const std::string& executableDir, const std::string& userDataDir,
@@ -144,40 +112,9 @@ std::string AutosavePath(const std::string& executableDir, const std::string& us
     }
     const std::string exeCandidate = executableDir + "/" + fileName;
     // A writable autosave file beside the program wins even in a read-only folder.
-    if (DirectoryWritable(executableDir)) return exeCandidate;
+    if (file_system::FolderWritable(executableDir)) return exeCandidate;
     if (FileExists(exeCandidate) && WritableUtf8(exeCandidate)) return exeCandidate;
     std::error_code ec;
     std::filesystem::create_directories(PathFromUtf8(userDataDir), ec);
     return userDataDir + "/" + fileName;
-}
-
-std::string ExecutableDirectory() {
-#ifdef _WIN32
-    std::wstring buffer(32768, L'\0');
-    const DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-    buffer.resize(n);
-    return Utf8FromPath(std::filesystem::path(buffer).parent_path());
-#else
-    std::error_code ec;
-    auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec) return ".";
-    return exe.parent_path().string();
-#endif
-}
-
-std::string UserDataDirectory() {
-#ifdef _WIN32
-    PWSTR folder = nullptr;
-    std::string base = ".";
-    if (SHGetKnownFolderPath(FOLDERID_RoamingAppData, KF_FLAG_CREATE, nullptr, &folder) == S_OK) {
-        base = Utf8FromWide(folder);
-    }
-    CoTaskMemFree(folder);
-    return base + "\\vt350-config";
-#else
-    const char* xdg = std::getenv("XDG_DATA_HOME");
-    if (xdg != nullptr && xdg[0] == '/') return std::string(xdg) + "/vt350-config";
-    const char* home = std::getenv("HOME");
-    return std::string(home != nullptr ? home : ".") + "/.local/share/vt350-config";
-#endif
 }

@@ -9,3 +9,10 @@ void ConfigRecord::CopyParameters(std::uint8_t* out) const {
 void ConfigRecord::ReplaceAll(const std::uint8_t* in) {
     std::copy_n(in, kSize, bytes_.begin());
 }
+
+int ConfigRecord::FirstStoredDifference(const ConfigRecord& readBack) const {
+    for (std::size_t i = 0; i < kParameterCount; ++i) {
+        if (bytes_[i] != readBack.bytes_[i]) return static_cast<int>(i);
+    }
+    return -1;
+}

@@ -46,6 +46,9 @@ class ConfigRecord {
     void CopyParameters(std::uint8_t* out) const;
     // Replaces all 15 bytes from `in`, which must hold kSize bytes.
     void ReplaceAll(const std::uint8_t* in);
+    // Whether a controller that was sent `this` and answers with `readBack` holds it: the
+    // bytes a store carries (0 to 10) agree. -1 when they do, else the first that differs.
+    int FirstStoredDifference(const ConfigRecord& readBack) const;
 
     const std::array<std::uint8_t, kSize>& Bytes() const { return bytes_; }
 

@@ -16,8 +16,3 @@ std::FILE* OpenFileUtf8(const std::string& path, const char* mode);
 int OpenFdUtf8(const std::string& path, int flags, int mode = 0);
 // Whether the current user may write the file or folder.
 bool WritableUtf8(const std::string& path);
-
-#ifdef _WIN32
-std::wstring WideFromUtf8(const std::string& utf8);
-std::string Utf8FromWide(const std::wstring& wide);
-#endif

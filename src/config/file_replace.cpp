@@ -3,56 +3,17 @@
 #include "config/file_names.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <vector>
 
-#ifdef _WIN32
-#include <io.h>
-#include <windows.h>
-#else
-#include <unistd.h>
-#endif
+#include "config/file_system.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-#ifdef _WIN32
-ssize_t WriteCall(int fd, const void* data, std::size_t size) {
-    return _write(fd, data, static_cast<unsigned>(size));
-}
-int FsyncCall(int fd) {
-    return _commit(fd);
-}
-int RenameCall(const char* from, const char* to) {
-    if (MoveFileExW(WideFromUtf8(from).c_str(), WideFromUtf8(to).c_str(),
-                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return 0;
-    }
-    errno = GetLastError() == ERROR_ACCESS_DENIED ? EACCES : EIO;
-    return -1;
-}
-int CloseFd(int fd) {
-    return _close(fd);
-}
-#else
-ssize_t WriteCall(int fd, const void* data, std::size_t size) {
-    return ::write(fd, data, size);
-}
-int FsyncCall(int fd) {
-    return ::fsync(fd);
-}
-int RenameCall(const char* from, const char* to) {
-    return ::rename(from, to);
-}
-int CloseFd(int fd) {
-    return ::close(fd);
-}
-#endif
 
 // Follows symbolic links to the file they finally name, so that the rename replaces the
 // target and leaves the link a link.
@@ -102,17 +63,10 @@ bool ReadOld(const std::string& path, std::vector<std::uint8_t>& out, bool& exis
 }
 
 void SyncFolder(const std::string& file) {
-#ifndef _WIN32
-    const std::string dir = fs::path(file).parent_path().empty()
-                                ? std::string(".")
-                                : fs::path(file).parent_path().string();
-    const int fd = ::open(dir.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = file_system::OpenFolderOf(file);
     if (fd < 0) return;
     ReplaceCalls().fsync(fd);  // some file systems refuse folders (EINVAL): nothing to do
-    ::close(fd);
-#else
-    (void)file;
-#endif
+    file_system::Close(fd);
 }
 
 // Where the folder will not take a temporary file: the head written over the old bytes.
@@ -123,43 +77,14 @@ ReplaceResult WriteInPlace(const std::string& path, const std::uint8_t* head, st
     if (!WriteAll(fd, head, size) || ReplaceCalls().fsync(fd) != 0) {
         result = {false, false, errno};
     }
-    if (CloseFd(fd) != 0 && result.ok) result = {false, false, errno};
+    if (file_system::Close(fd) != 0 && result.ok) result = {false, false, errno};
     return result;
-}
-
-int MakeTemporary(const std::string& target, std::string& tempPath) {
-    const fs::path t = PathFromUtf8(target);
-#ifdef _WIN32
-    std::wstring name = (t.parent_path() / (L"." + t.filename().wstring() + L".XXXXXX")).wstring();
-    if (_wmktemp_s(name.data(), name.size() + 1) != 0) return -1;
-    tempPath = Utf8FromWide(name);
-    return _wopen(name.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
-#else
-    tempPath = (t.parent_path() / ("." + t.filename().string() + ".XXXXXX")).string();
-    return mkstemp(tempPath.data());
-#endif
-}
-
-// New files get the mode a plain creation would give them; replaced ones keep theirs.
-void CopyModeAndOwner(int fd, bool exists, const struct stat& old) {
-#ifndef _WIN32
-    if (exists) {
-        fchmod(fd, old.st_mode & 07777);
-        if (geteuid() == 0) (void)!fchown(fd, old.st_uid, old.st_gid);
-    } else {
-        const mode_t mask = umask(0);
-        umask(mask);
-        fchmod(fd, 0666 & ~mask);
-    }
-#else
-    (void)fd, (void)exists, (void)old;
-#endif
 }
 
 }  // namespace
 
 FileReplaceCalls& ReplaceCalls() {
-    static FileReplaceCalls calls{WriteCall, FsyncCall, RenameCall};
+    static FileReplaceCalls calls{file_system::Write, file_system::Fsync, file_system::Rename};
     return calls;
 }
 
@@ -181,17 +106,15 @@ ReplaceResult ReplaceFileHead(const std::string& path, const std::uint8_t* head,
     if (exists) {
         const int probe = OpenFdUtf8(target, O_WRONLY);
         if (probe < 0) return {false, true, errno};
-        CloseFd(probe);
+        file_system::Close(probe);
     }
-    struct stat old {};
-#ifndef _WIN32
-    if (exists && ::stat(target.c_str(), &old) != 0) return {false, true, errno};
-#endif
+    file_system::Ownership old;
+    if (exists && !file_system::OwnershipOf(target, old)) return {false, true, errno};
     if (bytes.size() < size) bytes.resize(size);
     std::copy(head, head + size, bytes.begin());
 
     std::string temp;
-    const int fd = MakeTemporary(target, temp);
+    const int fd = file_system::MakeTemporary(target, temp);
     if (fd < 0) {
         const int refused = errno;
         if (exists && (refused == EACCES || refused == EPERM) && WritableUtf8(target)) {
@@ -199,12 +122,12 @@ ReplaceResult ReplaceFileHead(const std::string& path, const std::uint8_t* head,
         }
         return {false, true, refused};
     }
-    CopyModeAndOwner(fd, exists, old);
+    file_system::TakeOwnership(fd, old);
     ReplaceResult result;
     if (!WriteAll(fd, bytes.data(), bytes.size()) || ReplaceCalls().fsync(fd) != 0) {
         result = {false, false, errno};
     }
-    if (CloseFd(fd) != 0 && result.ok) result = {false, false, errno};
+    if (file_system::Close(fd) != 0 && result.ok) result = {false, false, errno};
     if (result.ok && ReplaceCalls().rename(temp.c_str(), target.c_str()) != 0) {
         result = {false, false, errno};
     }

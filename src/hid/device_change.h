@@ -62,6 +62,10 @@ class DeviceChangeSource {
     // for a source that calls the handler by itself.
     virtual int NotificationFd() const { return -1; }
     virtual void Dispatch() {}
+    // For a program without an event loop: waits at most `timeoutMs` for records and
+    // hands them to the handler. A source that calls the handler by itself (the virtual
+    // controller) has nothing to wait for and only yields for a moment.
+    virtual void WaitForEvents(int timeoutMs);
     // Called when the source knows it lost events (its queue overflowed): the receiver
     // must look at what is present now instead of waiting for arrivals and removals.
     using LostEventsHandler = std::function<void()>;

@@ -150,3 +150,12 @@ void HidLink::OnDeviceChange(std::uint32_t event, const std::uint8_t* record, st
         reportOpenFailure_ = true;
     }
 }
+
+bool HidLink::Follow(DeviceChangeSource& source, std::function<void()> afterChange) {
+    source.SetLostEventsHandler([this] { Resynchronise(); });
+    return source.Register([this, afterChange = std::move(afterChange)](
+                               std::uint32_t event, const std::uint8_t* record, std::size_t size) {
+        OnDeviceChange(event, record, size);
+        if (afterChange) afterChange();
+    });
+}

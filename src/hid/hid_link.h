@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -56,6 +57,10 @@ class HidLink {
     void Resynchronise();
     // A device-change record from a notification source.
     void OnDeviceChange(std::uint32_t event, const std::uint8_t* record, std::size_t size);
+    // Follows the source's arrivals and removals (and, after lost events, what is present
+    // now); `afterChange` runs after each record. False when the source cannot deliver
+    // them: every program reports that, none waits for events that will never come.
+    bool Follow(DeviceChangeSource& source, std::function<void()> afterChange = {});
 
     // The path the last search returned, as it returned it; empty when none matched.
     const std::string& devicePath() const { return devicePath_; }

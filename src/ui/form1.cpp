@@ -79,13 +79,10 @@ void Form1::Load() {
     p.setColor(QPalette::Window, QColor(239, 234, 214));
     setPalette(p);
     // 7, 8. Arrival and removal; after lost events, what is present now.
-    services_.deviceChanges.SetLostEventsHandler([this] { link_.Resynchronise(); });
-    const bool registered = services_.deviceChanges.Register(
-        [this](std::uint32_t event, const std::uint8_t* record, std::size_t size) {
-            link_.OnDeviceChange(event, record, size);
-            // Whatever comes next may be another controller.
-            if (!link_.present()) controllerSet_.reset();
-        });
+    const bool registered = link_.Follow(services_.deviceChanges, [this] {
+        // Whatever comes next may be another controller.
+        if (!link_.present()) controllerSet_.reset();
+    });
     if (!registered) {
         ShowError(services_.dialogs, "RegisterDeviceNotification failed");
     } else if (services_.deviceChanges.NotificationFd() >= 0) {

@@ -2,7 +2,6 @@
 // own discovery, link upkeep, read and write code and its arrival and removal monitor,
 // through usbcore, usbhid, hidraw, hidapi and the kernel's uevents.
 // Prints one line per check; the exit status is the number of failed checks.
-#include <poll.h>
 
 #include <chrono>
 #include <cstdio>
@@ -81,8 +80,7 @@ int main() {
     ResponseReport input;
     Recorder window;
     UdevMonitor monitor;
-    const bool registered = monitor.Register([&](std::uint32_t e, const std::uint8_t* r,
-                                                 std::size_t n) { link.OnDeviceChange(e, r, n); });
+    const bool registered = link.Follow(monitor);
     Check(registered,
           std::string("arrival and removal monitor on the \"") + monitor.source() + "\" source");
 
@@ -146,8 +144,7 @@ int main() {
     auto waitFlag = [&](bool value, int ms) {
         const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
         while (std::chrono::steady_clock::now() < end && link.present() != value) {
-            pollfd p{monitor.NotificationFd(), POLLIN, 0};
-            if (poll(&p, 1, 50) > 0) monitor.Dispatch();
+            monitor.WaitForEvents(50);
         }
         return link.present() == value;
     };

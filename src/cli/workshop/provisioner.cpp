@@ -1,9 +1,5 @@
 #include "cli/workshop/provisioner.h"
 
-#ifndef _WIN32
-#include <poll.h>
-#endif
-
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -11,6 +7,7 @@
 #include <nlohmann/json.hpp>
 #include <thread>
 
+#include "cli/ctl_io.h"
 #include "config/config_file.h"
 #include "protocol/controller_session.h"
 
@@ -62,17 +59,7 @@ bool Provisioner::WaitFor(ProvisionPhase phase) {
     while (link.present() != wantPresent) {
         if (hooks_.stopRequested && hooks_.stopRequested()) return false;
         if (hooks_.idle) hooks_.idle(phase);
-#ifndef _WIN32
-        const int fd = parts_->changes.NotificationFd();
-        if (fd >= 0) {
-            pollfd p{fd, POLLIN, 0};
-            if (poll(&p, 1, 100) > 0) parts_->changes.Dispatch();
-            continue;
-        }
-#endif
-        if (link.present() != wantPresent) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
+        parts_->changes.WaitForEvents(kEventWaitMs);
     }
     return true;
 }
@@ -120,12 +107,10 @@ void Provisioner::Program(ProvisionRecord& r) {
         return;
     }
     r.haveAfter = true;
-    for (std::size_t i = 0; i < ConfigRecord::kParameterCount; ++i) {
-        if (r.after.Get(i) != job_.set.Get(i)) {
-            r.error =
-                "verify: the controller holds other parameters (byte " + std::to_string(i) + ")";
-            return;
-        }
+    if (const int differs = job_.set.FirstStoredDifference(r.after); differs >= 0) {
+        r.error =
+            "verify: the controller holds other parameters (byte " + std::to_string(differs) + ")";
+        return;
     }
     r.outcome = "programmed";
 }
@@ -158,12 +143,14 @@ void Provisioner::Report(const ProvisionRecord& r) {
 
 ProvisionSummary Provisioner::Run() {
     HidLink& link = parts_->session.link();
-    parts_->changes.SetLostEventsHandler([&link] { link.Resynchronise(); });
-    parts_->changes.Register([&link](std::uint32_t e, const std::uint8_t* record,
-                                     std::size_t size) { link.OnDeviceChange(e, record, size); });
+    ProvisionSummary summary;
+    if (!link.Follow(parts_->changes)) {
+        summary.eventsUnavailable = true;
+        return summary;
+    }
+    out_ << "Waiting for controllers (Ctrl+C ends the line)..." << std::endl;
     // A controller already plugged in counts as the first arrival.
     link.Resynchronise();
-    ProvisionSummary summary;
     for (int sequence = 1; job_.count == 0 || sequence <= job_.count; ++sequence) {
         if (!WaitFor(ProvisionPhase::kWaitingForArrival)) break;
         ProvisionRecord record;
@@ -178,4 +165,9 @@ ProvisionSummary Provisioner::Run() {
         if (!WaitFor(ProvisionPhase::kWaitingForRemoval)) break;
     }
     return summary;
+}
+
+int ProvisionExitStatus(const ProvisionSummary& s) {
+    if (s.eventsUnavailable || s.programmed + s.failed + s.skipped == 0) return kNoController;
+    return s.allProgrammed() ? kOk : kDiffers;
 }

@@ -29,8 +29,14 @@ struct ProvisionSummary {
     int programmed = 0;  // stored and verified
     int failed = 0;      // no answer, an error reply, a wrong read-back, or pulled mid-way
     int skipped = 0;     // found but not opened (rights), or gone before it could be opened
+    bool eventsUnavailable = false;  // the arrival and removal events cannot be received
     bool allProgrammed() const { return failed == 0 && skipped == 0; }
 };
+
+// vt350ctl's exit status for a line that ended: 0 when every controller that came was
+// programmed, 1 when one failed or was skipped, 3 when none came or the arrival and
+// removal events cannot be received.
+int ProvisionExitStatus(const ProvisionSummary& summary);
 
 // Where the line stands, for whoever plugs the controllers (a person, the demo, a test).
 enum class ProvisionPhase { kWaitingForArrival, kWaitingForRemoval };
@@ -64,6 +70,8 @@ class Provisioner {
     void Program(ProvisionRecord& record);
     void Report(const ProvisionRecord& record);
     bool WaitFor(ProvisionPhase phase);
+
+    static constexpr int kEventWaitMs = 100;  // between looks at Ctrl+C and the idle hook
 
     struct Parts;
     std::unique_ptr<Parts> parts_;

@@ -1,5 +1,7 @@
 #include "platform/linux/udev_monitor.h"
 
+#include <poll.h>
+
 #include <libudev.h>
 #include <unistd.h>
 
@@ -123,4 +125,10 @@ void UdevMonitor::Dispatch() {
         }
         udev_device_unref(device);
     }
+}
+
+void UdevMonitor::WaitForEvents(int timeoutMs) {
+    if (monitor_ == nullptr) return;
+    pollfd p{NotificationFd(), POLLIN, 0};
+    if (poll(&p, 1, timeoutMs) > 0) Dispatch();
 }

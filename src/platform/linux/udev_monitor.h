@@ -36,6 +36,7 @@ class UdevMonitor : public DeviceChangeSource {
     void Unregister() override;
     int NotificationFd() const override;
     void Dispatch() override;
+    void WaitForEvents(int timeoutMs) override;
 
     const char* source() const { return source_; }
 

@@ -5,7 +5,7 @@
 #include <shellapi.h>
 // clang-format on
 
-#include "config/file_names.h"
+#include "config/wide_names.h"
 
 Utf8Arguments::Utf8Arguments(int argc, char* argv[]) {
     int count = 0;

@@ -1,15 +1,13 @@
-#include "cli/permission_advice.h"
+#include "platform/permission_advice.h"
 
 #include <cerrno>
 #include <cstring>
 
-#ifndef _WIN32
 #include <grp.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <vector>
-#endif
 
 namespace {
 
@@ -20,12 +18,6 @@ const char* const kRuleName = "70-vt350.rules";
 }  // namespace
 
 std::string PermissionAdvice(const PermissionFacts& f, const std::string& path) {
-#ifdef _WIN32
-    // Windows has no rule to install: every user may open a HID device that no other
-    // program holds exclusively.
-    return "cannot be opened (Windows error " + std::to_string(f.error) +
-           "); another program may hold it";
-#endif
     std::string out = std::string("cannot be opened (") + std::strerror(f.error) + "); ";
     if (f.error == ENOENT || f.error == ENODEV) {
         return out + "its device node " + path +
@@ -57,7 +49,6 @@ std::string PermissionAdvice(const PermissionFacts& f, const std::string& path) 
 PermissionFacts GatherPermissionFacts(int error, const std::string& path) {
     PermissionFacts f;
     f.error = error;
-#ifndef _WIN32
     for (const char* folder : kRuleFolders) {
         if (access((std::string(folder) + "/" + kRuleName).c_str(), F_OK) == 0) {
             f.ruleInstalled = true;
@@ -72,8 +63,5 @@ PermissionFacts GatherPermissionFacts(int error, const std::string& path) {
     f.userInNodeGroup = getegid() == st.st_gid;
     for (int i = 0; i < n; ++i)
         f.userInNodeGroup |= groups[static_cast<std::size_t>(i)] == st.st_gid;
-#else
-    (void)path;
-#endif
     return f;
 }

@@ -17,5 +17,5 @@ struct PermissionFacts {
 // "cannot be opened (reason); what to do".
 std::string PermissionAdvice(const PermissionFacts& facts, const std::string& path);
 
-// The facts of this system for `path` (Linux; elsewhere only the error).
+// The facts of this system for `path` (on Windows only the error).
 PermissionFacts GatherPermissionFacts(int error, const std::string& path);

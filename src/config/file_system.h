@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include <sys/types.h>
+
+// The operating system's file services behind the parameter files, one implementation per
+// system (file_system_posix.cpp, file_system_windows.cpp). The rest of config/ is plain C++
+// over these calls. File names are UTF-8 text throughout.
+namespace file_system {
+
+// write(2), fsync(2), rename(2) (replacing the target) and close(2), on descriptors from
+// OpenFdUtf8; -1 with errno set on failure.
+ssize_t Write(int fd, const void* data, std::size_t size);
+ssize_t Read(int fd, void* data, std::size_t size);
+int Fsync(int fd);
+int Rename(const char* from, const char* to);
+int Close(int fd);
+
+// Opens a file for reading. At a pipe nobody writes to it does not wait for a writer (the
+// pipe reads as empty); a writer that is there is waited for.
+int OpenForReading(const std::string& path);
+
+// Creates a new, empty temporary file ".NAME.XXXXXX" beside `target`, exclusively, and
+// opens it for writing; -1 with errno set on failure.
+int MakeTemporary(const std::string& target, std::string& tempPath);
+
+// What a replaced file keeps of the one it replaces: its mode, and for root its owner.
+struct Ownership {
+    bool exists = false;
+    unsigned mode = 0;
+    unsigned uid = 0, gid = 0;
+};
+// The file's ownership; false with errno set when it exists but cannot be examined.
+bool OwnershipOf(const std::string& path, Ownership& out);
+// Gives the open temporary file the old file's ownership, or for a new file the mode a
+// plain creation would give it.
+void TakeOwnership(int fd, const Ownership& old);
+
+// The folder holding `file`, opened so that it can be flushed (a rename in it then
+// survives a power cut); -1 where the system has no such thing.
+int OpenFolderOf(const std::string& file);
+// Whether the current user may create files in the folder.
+bool FolderWritable(const std::string& dir);
+
+// The folders installed programs share, which a program must never write into: a name
+// that the folder is, or (prefix) that it starts with, compared without regard to case.
+struct SharedFolder {
+    std::string name;
+    bool prefix;
+};
+std::vector<SharedFolder> SharedProgramFolders();
+
+}  // namespace file_system

@@ -1,0 +1,125 @@
+// The file services on POSIX systems: UTF-8 names are the bytes of the name.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+
+#include "config/config_file.h"
+#include "config/file_names.h"
+#include "config/file_system.h"
+#include "config/os_error.h"
+
+namespace fs = std::filesystem;
+
+std::int32_t LastOsError() {
+    return errno;
+}
+
+fs::path PathFromUtf8(const std::string& utf8) {
+    return fs::path(utf8);
+}
+
+std::string Utf8FromPath(const fs::path& path) {
+    return path.string();
+}
+
+std::FILE* OpenFileUtf8(const std::string& path, const char* mode) {
+    return std::fopen(path.c_str(), mode);
+}
+
+int OpenFdUtf8(const std::string& path, int flags, int mode) {
+    return ::open(path.c_str(), flags | O_CLOEXEC, mode);
+}
+
+bool WritableUtf8(const std::string& path) {
+    return ::access(path.c_str(), W_OK) == 0;
+}
+
+std::string ExecutableDirectory() {
+    std::error_code ec;
+    auto exe = fs::read_symlink("/proc/self/exe", ec);
+    if (ec) return ".";
+    return exe.parent_path().string();
+}
+
+std::string UserDataDirectory() {
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    if (xdg != nullptr && xdg[0] == '/') return std::string(xdg) + "/vt350-config";
+    const char* home = std::getenv("HOME");
+    return std::string(home != nullptr ? home : ".") + "/.local/share/vt350-config";
+}
+
+namespace file_system {
+
+ssize_t Write(int fd, const void* data, std::size_t size) {
+    return ::write(fd, data, size);
+}
+
+ssize_t Read(int fd, void* data, std::size_t size) {
+    return ::read(fd, data, size);
+}
+
+int OpenForReading(const std::string& path) {
+    // Opened without blocking, so that a pipe without a writer does not hold the open;
+    // blocking is restored for the reads.
+    const int fd = OpenFdUtf8(path, O_RDONLY | O_NONBLOCK);
+    if (fd >= 0) ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+int Fsync(int fd) {
+    return ::fsync(fd);
+}
+
+int Rename(const char* from, const char* to) {
+    return ::rename(from, to);
+}
+
+int Close(int fd) {
+    return ::close(fd);
+}
+
+int MakeTemporary(const std::string& target, std::string& tempPath) {
+    const fs::path t = PathFromUtf8(target);
+    tempPath = (t.parent_path() / ("." + t.filename().string() + ".XXXXXX")).string();
+    return mkstemp(tempPath.data());
+}
+
+bool OwnershipOf(const std::string& path, Ownership& out) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        out = {};
+        return errno == ENOENT;
+    }
+    out = {true, static_cast<unsigned>(st.st_mode & 07777), st.st_uid, st.st_gid};
+    return true;
+}
+
+void TakeOwnership(int fd, const Ownership& old) {
+    if (old.exists) {
+        fchmod(fd, old.mode);
+        if (geteuid() == 0) (void)!fchown(fd, old.uid, old.gid);
+    } else {
+        const mode_t mask = umask(0);
+        umask(mask);
+        fchmod(fd, 0666 & ~mask);
+    }
+}
+
+int OpenFolderOf(const std::string& file) {
+    const fs::path parent = fs::path(file).parent_path();
+    return ::open(parent.empty() ? "." : parent.c_str(), O_RDONLY | O_CLOEXEC);
+}
+
+bool FolderWritable(const std::string& dir) {
+    return ::access(dir.c_str(), W_OK) == 0;
+}
+
+std::vector<SharedFolder> SharedProgramFolders() {
+    return {{"/bin", false}, {"/sbin", false}, {"/usr/", true}, {"/snap/", true}};
+}
+
+}  // namespace file_system

@@ -1,0 +1,157 @@
+// The file services on Windows: files are opened by their wide (UTF-16) names, so that a
+// folder named "Werkstatt Müller" or "工坊" works, and always in binary mode.
+// clang-format off
+#include <windows.h>
+#include <knownfolders.h>
+#include <shlobj.h>
+// clang-format on
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+
+#include "config/config_file.h"
+#include "config/file_names.h"
+#include "config/file_system.h"
+#include "config/os_error.h"
+#include "config/wide_names.h"
+
+namespace fs = std::filesystem;
+
+std::int32_t LastOsError() {
+    return static_cast<std::int32_t>(GetLastError());
+}
+
+std::wstring WideFromUtf8(const std::string& utf8) {
+    if (utf8.empty()) return {};
+    const int n =
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), n);
+    return wide;
+}
+
+std::string Utf8FromWide(const std::wstring& wide) {
+    if (wide.empty()) return {};
+    const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                      nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), n,
+                        nullptr, nullptr);
+    return utf8;
+}
+
+fs::path PathFromUtf8(const std::string& utf8) {
+    return fs::path(WideFromUtf8(utf8));
+}
+
+std::string Utf8FromPath(const fs::path& path) {
+    return Utf8FromWide(path.wstring());
+}
+
+std::FILE* OpenFileUtf8(const std::string& path, const char* mode) {
+    const std::string m(mode);
+    return _wfopen(WideFromUtf8(path).c_str(), std::wstring(m.begin(), m.end()).c_str());
+}
+
+int OpenFdUtf8(const std::string& path, int flags, int mode) {
+    return _wopen(WideFromUtf8(path).c_str(), flags | _O_BINARY, mode);
+}
+
+bool WritableUtf8(const std::string& path) {
+    return _waccess(WideFromUtf8(path).c_str(), 2) == 0;
+}
+
+std::string ExecutableDirectory() {
+    std::wstring buffer(32768, L'\0');
+    const DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    buffer.resize(n);
+    return Utf8FromPath(fs::path(buffer).parent_path());
+}
+
+std::string UserDataDirectory() {
+    PWSTR folder = nullptr;
+    std::string base = ".";
+    if (SHGetKnownFolderPath(FOLDERID_RoamingAppData, KF_FLAG_CREATE, nullptr, &folder) == S_OK) {
+        base = Utf8FromWide(folder);
+    }
+    CoTaskMemFree(folder);
+    return base + "\\vt350-config";
+}
+
+namespace file_system {
+
+ssize_t Write(int fd, const void* data, std::size_t size) {
+    return _write(fd, data, static_cast<unsigned>(size));
+}
+
+ssize_t Read(int fd, void* data, std::size_t size) {
+    return _read(fd, data, static_cast<unsigned>(size));
+}
+
+int OpenForReading(const std::string& path) {
+    return OpenFdUtf8(path, _O_RDONLY);
+}
+
+int Fsync(int fd) {
+    return _commit(fd);
+}
+
+int Rename(const char* from, const char* to) {
+    if (MoveFileExW(WideFromUtf8(from).c_str(), WideFromUtf8(to).c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return 0;
+    }
+    errno = GetLastError() == ERROR_ACCESS_DENIED ? EACCES : EIO;
+    return -1;
+}
+
+int Close(int fd) {
+    return _close(fd);
+}
+
+int MakeTemporary(const std::string& target, std::string& tempPath) {
+    const fs::path t = PathFromUtf8(target);
+    std::wstring name = (t.parent_path() / (L"." + t.filename().wstring() + L".XXXXXX")).wstring();
+    if (_wmktemp_s(name.data(), name.size() + 1) != 0) return -1;
+    tempPath = Utf8FromWide(name);
+    return _wopen(name.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
+}
+
+// Windows keeps no mode bits worth carrying; a replaced file's attributes are those of a
+// new file.
+bool OwnershipOf(const std::string& path, Ownership& out) {
+    out = {};
+    out.exists = _waccess(WideFromUtf8(path).c_str(), 0) == 0;
+    return true;
+}
+
+void TakeOwnership(int, const Ownership&) {}
+
+int OpenFolderOf(const std::string&) {
+    return -1;
+}
+
+bool FolderWritable(const std::string& dir) {
+    // The access bits say nothing about a folder's rights on Windows: try to make a file.
+    const std::wstring probe = WideFromUtf8(dir) + L"\\.vt350-write-test.tmp";
+    HANDLE h = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                           FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(h);
+    return true;
+}
+
+std::vector<SharedFolder> SharedProgramFolders() {
+    std::vector<SharedFolder> out;
+    for (const char* name : {"ProgramFiles", "ProgramFiles(x86)", "ProgramW6432"}) {
+        const char* folder = std::getenv(name);
+        if (folder != nullptr && folder[0] != '\0') out.push_back({folder, true});
+    }
+    return out;
+}
+
+}  // namespace file_system

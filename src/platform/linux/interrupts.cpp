@@ -1,0 +1,26 @@
+#include "platform/interrupts.h"
+
+#include <csignal>
+
+namespace {
+
+volatile std::sig_atomic_t interrupted = 0;
+
+void OnInterrupt(int) {
+    interrupted = 1;
+}
+
+}  // namespace
+
+void CatchInterrupts() {
+    interrupted = 0;
+    struct sigaction action {};
+    action.sa_handler = OnInterrupt;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+bool Interrupted() {
+    return interrupted != 0;
+}
