@@ -4,11 +4,21 @@
 #   ./build.sh test            install what is missing, build, run every test through CTest
 #   ./build.sh sanitize        the same tests in a second build with ASan and UBSan
 #   ./build.sh build           install what is missing and build only
+#   ./build.sh format          check that every source file is formatted as .clang-format says
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(build-essential cmake pkg-config qt6-base-dev libhidapi-dev libudev-dev
-          libasound2-dev libgtest-dev nlohmann-json3-dev libcli11-dev libssl-dev fonts-liberation xvfb xauth dpkg-dev file)
+          libasound2-dev libgtest-dev nlohmann-json3-dev libcli11-dev libssl-dev fonts-liberation xvfb xauth dpkg-dev file
+          ccache)
+
+# What every build of the project shares: ccache, where it is installed, so that a second
+# build of the same sources costs little; warnings as errors in CI.
+common_options() {
+    command -v ccache > /dev/null && echo "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
+    [ "${CI:-}" = true ] && echo "-DVT350_WERROR=ON"
+    return 0
+}
 
 install_missing() {
     local missing=()
@@ -25,7 +35,7 @@ install_missing() {
 
 build() {  # build DIR [cmake options...]
     local dir=$1; shift
-    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo $(common_options) "$@"
     cmake --build "$dir" -j"$(nproc)"
 }
 
@@ -48,8 +58,16 @@ case "$cmd" in
     build)
         build build
         ;;
+    format)
+        command -v clang-format > /dev/null || {
+            [ "$(id -u)" -eq 0 ] || sudo=sudo
+            ${sudo:-} apt-get install -y -qq clang-format
+        }
+        git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+        echo "format: every source file is formatted"
+        ;;
     *)
-        echo "usage: $0 run|test|sanitize|build" >&2
+        echo "usage: $0 run|test|sanitize|build|format" >&2
         exit 2
         ;;
 esac

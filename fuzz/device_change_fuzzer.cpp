@@ -5,6 +5,7 @@
 #include <cstring>
 #include <memory>
 
+#include "hid/controller_identity.h"
 #include "hid/device_change.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -16,8 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::unique_ptr<std::uint8_t[]> record(new std::uint8_t[size == 0 ? 1 : size]);
     if (size > 0) std::memcpy(record.get(), data, size);
     static DeviceChangeCopies copies;
-    static std::int16_t flag = kFalse;
-    HandleDeviceChange(copies, event, record.get(), size, kDeviceMatchKey, flag);
-    if (flag != kTrue && flag != kFalse) std::abort();
+    static std::int16_t flag = PresenceFlag::kFalse;
+    HandleDeviceChange(copies, event, record.get(), size, ControllerIdentity::kMatchKey, flag);
+    if (flag != PresenceFlag::kTrue && flag != PresenceFlag::kFalse) std::abort();
     return 0;
 }

@@ -19,8 +19,12 @@ if [ ${#missing[@]} -gt 0 ]; then
     "${sudo[@]}" apt-get update -qq
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
 fi
+# ccache where it is installed; warnings as errors in CI.
+options=()
+command -v ccache > /dev/null && options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+[ "${CI:-}" = true ] && options+=(-DVT350_WERROR=ON)
 cmake -S . -B build-fuzz -DVT350_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \
-      -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+      -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}" > /dev/null
 cmake --build build-fuzz -j"$(nproc)"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

@@ -12,7 +12,7 @@ root=$PWD
 qt=${VT350_QT_MINGW:-/opt/vt350-qt6-mingw}
 sudo=(); [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 packages=(g++-mingw-w64-x86-64-posix wine wine64 fonts-wine fonts-liberation xvfb xauth libgtest-dev
-          nlohmann-json3-dev libcli11-dev ninja-build)
+          nlohmann-json3-dev libcli11-dev ninja-build ccache)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -23,7 +23,11 @@ if [ ${#missing[@]} -gt 0 ]; then
         "${missing[@]}"
 fi
 scripts/build_qt_mingw.sh "$qt"
-cmake -S . -B build-windows -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+# ccache where it is installed; warnings as errors in CI.
+options=()
+command -v ccache > /dev/null && options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+[ "${CI:-}" = true ] && options+=(-DVT350_WERROR=ON)
+cmake -S . -B build-windows -G Ninja "${options[@]}" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
       -DCMAKE_PREFIX_PATH="$qt" -DCMAKE_FIND_ROOT_PATH="$qt" -DQT_HOST_PATH=/usr \
       -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" > /dev/null
 cmake --build build-windows

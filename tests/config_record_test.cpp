@@ -2,21 +2,26 @@
 
 #include <gtest/gtest.h>
 
+#include "config/parameter_table.h"
+
 TEST(ConfigRecord, StartsAllZero) {
     ConfigRecord r;
     for (std::size_t i = 0; i < ConfigRecord::kSize; ++i) EXPECT_EQ(r.Get(i), 0) << i;
 }
 
 TEST(ConfigRecord, BitEditsOfByte8CarryTheOtherBits) {
+    // Byte 8: bit 0 is the phase angle, bit 7 the motor type; the other bits are carried.
+    const ParameterRow& phase = Parameter(ParameterId::kPhaseAngle);
+    const ParameterRow& type = Parameter(ParameterId::kMotorType);
     ConfigRecord r;
     r.Set(8, 0x7E);  // bits 1 to 6 set
-    r.SetPhaseAngleBit(1);
+    StoreChoice(phase, r, 1);
     EXPECT_EQ(r.Get(8), 0x7F);
-    r.SetMotorTypeBit(1);
+    StoreChoice(type, r, 1);
     EXPECT_EQ(r.Get(8), 0xFF);
-    r.SetPhaseAngleBit(0);
+    StoreChoice(phase, r, 0);
     EXPECT_EQ(r.Get(8), 0xFE);
-    r.SetMotorTypeBit(0);
+    StoreChoice(type, r, 0);
     EXPECT_EQ(r.Get(8), 0x7E);
 }
 

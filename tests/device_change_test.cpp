@@ -1,4 +1,5 @@
 #include "hid/device_change.h"
+#include "hid/controller_identity.h"
 
 #include <gtest/gtest.h>
 
@@ -10,11 +11,11 @@ namespace {
 
 struct Change {
     DeviceChangeCopies copies;
-    std::int16_t flag = kFalse;
+    std::int16_t flag = PresenceFlag::kFalse;
     bool Send(std::uint32_t event, std::string_view name) {
         auto record = BuildInterfaceRecord(name);
-        return HandleDeviceChange(copies, event, record.data(), record.size(), kDeviceMatchKey,
-                                  flag);
+        return HandleDeviceChange(copies, event, record.data(), record.size(),
+                                  ControllerIdentity::kMatchKey, flag);
     }
 };
 
@@ -23,22 +24,27 @@ struct Change {
 TEST(DeviceChange, ArrivalAndRemovalInAnyLetterCase) {
     Change c;
     EXPECT_TRUE(c.Send(kDeviceArrival, "\\\\?\\USB#VID_0001&PID_0001#0001#{a5dcbf10}"));
-    EXPECT_EQ(c.flag, kTrue);
+    EXPECT_EQ(c.flag, PresenceFlag::kTrue);
     EXPECT_TRUE(c.Send(kDeviceRemoveComplete, "\\\\?\\usb#vid_0001&pid_0001#0001#{a5dcbf10}"));
-    EXPECT_EQ(c.flag, kFalse);
+    EXPECT_EQ(c.flag, PresenceFlag::kFalse);
+    // The match key is the identity's own interface name.
+    EXPECT_TRUE(c.Send(kDeviceArrival, UsbInterfaceName(ControllerIdentity::kVendorId,
+                                                        ControllerIdentity::kProductId,
+                                                        ControllerIdentity::kSerial)));
+    EXPECT_EQ(c.flag, PresenceFlag::kTrue);
     // A serial that starts with 0001 matches too: only characters 9 to 30 count.
     EXPECT_TRUE(c.Send(kDeviceArrival, "\\\\?\\USB#VID_0001&PID_0001#0001ABCD#{x}"));
-    EXPECT_EQ(c.flag, kTrue);
+    EXPECT_EQ(c.flag, PresenceFlag::kTrue);
 }
 
 TEST(DeviceChange, OtherInterfacesAndNearMissesLeaveTheFlag) {
     Change c;
-    c.flag = kTrue;
+    c.flag = PresenceFlag::kTrue;
     EXPECT_FALSE(c.Send(kDeviceRemoveComplete, "\\\\?\\USB#VID_046D&PID_C31C#5&1#{x}"));
     EXPECT_FALSE(c.Send(kDeviceRemoveComplete, "\\\\?\\USB#VID_0001&PID_0001#0002#{x}"));
     EXPECT_FALSE(c.Send(kDeviceRemoveComplete, "\\\\?\\USB#VID_0001&PID_0001#00"))
         << "a name shorter than 30 characters has its zero inside the slice";
-    EXPECT_EQ(c.flag, kTrue);
+    EXPECT_EQ(c.flag, PresenceFlag::kTrue);
 }
 
 TEST(DeviceChange, OnlyArrivalAndRemoveCompleteOfInterfacesCount) {
@@ -47,29 +53,29 @@ TEST(DeviceChange, OnlyArrivalAndRemoveCompleteOfInterfacesCount) {
     EXPECT_FALSE(c.Send(0x8001, name));  // query remove
     EXPECT_FALSE(c.Send(0x8003, name));  // remove pending
     EXPECT_FALSE(c.Send(0x0007, name));  // node change
-    EXPECT_EQ(c.flag, kFalse);
+    EXPECT_EQ(c.flag, PresenceFlag::kFalse);
 
     auto record = BuildInterfaceRecord(name);
     record[4] = 2;  // a volume, not an interface
     c.copies.BroadcastInterface.fill(0x55);
     EXPECT_FALSE(HandleDeviceChange(c.copies, kDeviceArrival, record.data(), record.size(),
-                                    kDeviceMatchKey, c.flag));
+                                    ControllerIdentity::kMatchKey, c.flag));
     EXPECT_EQ(c.copies.BroadcastHeader[4], 2) << "the header is copied";
     EXPECT_EQ(c.copies.BroadcastInterface[0], 0x55) << "the interface copy is not";
-    EXPECT_EQ(c.flag, kFalse);
+    EXPECT_EQ(c.flag, PresenceFlag::kFalse);
 }
 
 TEST(DeviceChange, CopyFollowsTheSizeFieldAndKeepsOlderBytes) {
     Change c;
     c.Send(kDeviceArrival, "\\\\?\\USB#VID_0001&PID_0001#0001#{a5dcbf10-6530}");
-    EXPECT_EQ(c.flag, kTrue);
+    EXPECT_EQ(c.flag, PresenceFlag::kTrue);
     // A record whose size covers only up to name character 12: the rest of the old name
     // stays in the copy, so the slice still reads the controller's key.
     auto record = BuildInterfaceRecord("\\\\?\\USB#VID_9999&PID_9999#9999#{x}");
     record[0] = 28 + 12;
     EXPECT_TRUE(HandleDeviceChange(c.copies, kDeviceRemoveComplete, record.data(), record.size(),
-                                   kDeviceMatchKey, c.flag));
-    EXPECT_EQ(c.flag, kFalse);
+                                   ControllerIdentity::kMatchKey, c.flag));
+    EXPECT_EQ(c.flag, PresenceFlag::kFalse);
     EXPECT_EQ(c.copies.BroadcastInterface[28 + 8], 'V');
     EXPECT_EQ(c.copies.BroadcastInterface[28 + 12], '0');
 }
@@ -82,18 +88,18 @@ TEST(DeviceChange, OversizeRecordsAreCutAndShortBuffersAreNotOverread) {
     big[0] = 0x58;  // size 600
     big[1] = 0x02;
     EXPECT_TRUE(HandleDeviceChange(c.copies, kDeviceArrival, big.data(), big.size(),
-                                   kDeviceMatchKey, c.flag));
-    EXPECT_EQ(c.flag, kTrue);
+                                   ControllerIdentity::kMatchKey, c.flag));
+    EXPECT_EQ(c.flag, PresenceFlag::kTrue);
 
     // A size field larger than the bytes actually there copies only what is there.
     std::uint8_t shortRecord[40] = {};
     std::copy_n(record.begin(), sizeof shortRecord, shortRecord);
     shortRecord[0] = 0xFF;
     HandleDeviceChange(c.copies, kDeviceRemoveComplete, shortRecord, sizeof shortRecord,
-                       kDeviceMatchKey, c.flag);
+                       ControllerIdentity::kMatchKey, c.flag);
     std::uint8_t tiny[4] = {};
-    EXPECT_FALSE(
-        HandleDeviceChange(c.copies, kDeviceArrival, tiny, sizeof tiny, kDeviceMatchKey, c.flag));
+    EXPECT_FALSE(HandleDeviceChange(c.copies, kDeviceArrival, tiny, sizeof tiny,
+                                    ControllerIdentity::kMatchKey, c.flag));
 }
 
 #ifndef _WIN32  // the udev monitor is Linux's source of these records
@@ -108,7 +114,7 @@ TEST(DeviceChange, UdevHidEventsBecomeUsbInterfaceNames) {
     Change c;
     EXPECT_TRUE(
         c.Send(kDeviceArrival, *InterfaceNameFromHidEvent("0003:00000001:00000001", "0001")));
-    EXPECT_EQ(c.flag, kTrue);
+    EXPECT_EQ(c.flag, PresenceFlag::kTrue);
 }
 #endif
 
@@ -147,19 +153,19 @@ TEST(DeviceChange, UeventsMapToArrivalsAndRemovalsOfUsbInterfacesOnly) {
     ASSERT_TRUE(wide.has_value());
     Change c;
     EXPECT_FALSE(c.Send(kDeviceArrival, wide->name));
-    EXPECT_EQ(c.flag, kFalse);
+    EXPECT_EQ(c.flag, PresenceFlag::kFalse);
     EXPECT_TRUE(c.Send(kDeviceArrival, MapUevent({"add", "hidraw", usb, "0001"})->name));
-    EXPECT_EQ(c.flag, kTrue);
+    EXPECT_EQ(c.flag, PresenceFlag::kTrue);
     EXPECT_TRUE(c.Send(kDeviceRemoveComplete, MapUevent({"unbind", "hid", usb, "0001"})->name));
-    EXPECT_EQ(c.flag, kFalse);
+    EXPECT_EQ(c.flag, PresenceFlag::kFalse);
 }
 #endif
 
 TEST(DeviceChange, ANameEndsTheSliceAtItsThirtiethCharacter) {
     Change c;
     EXPECT_TRUE(c.Send(kDeviceArrival, "\\\\?\\USB#VID_0001&PID_0001#0001"));  // 30
-    EXPECT_EQ(c.flag, kTrue);
+    EXPECT_EQ(c.flag, PresenceFlag::kTrue);
     Change shorter;
     EXPECT_FALSE(shorter.Send(kDeviceArrival, "\\\\?\\USB#VID_0001&PID_0001#000"));  // 29
-    EXPECT_EQ(shorter.flag, kFalse);
+    EXPECT_EQ(shorter.flag, PresenceFlag::kFalse);
 }

@@ -170,11 +170,11 @@ TEST_F(HidLinkTest, TimedOutReadLeavesTheBufferAlone) {
     link.OpenDeviceHandles("/c");
     std::uint8_t input[19];
     std::fill(std::begin(input), std::end(input), 0xEE);
-    EXPECT_EQ(link.ReadInputReport(input), ReadOutcome::TimedOut);
+    EXPECT_EQ(link.ReadInputReport(input), ReadStatus::kTimedOut);
     EXPECT_EQ(fake.lastTimeout, 80);
     EXPECT_TRUE(std::all_of(std::begin(input), std::end(input), [](auto b) { return b == 0xEE; }));
     fake.reads.push_back(std::vector<std::uint8_t>(19, 7));
-    EXPECT_EQ(link.ReadInputReport(input), ReadOutcome::Received);
+    EXPECT_EQ(link.ReadInputReport(input), ReadStatus::kReceived);
     EXPECT_EQ(input[18], 7);
 }
 

@@ -46,7 +46,7 @@ TEST(ParameterView, DiffNamesEachChangedParameter) {
     ConfigRecord b = a;
     EXPECT_TRUE(DiffRecords(a, b).empty());
     b.Set(2, 176);
-    b.SetMotorTypeBit(1);
+    StoreChoice(Parameter(ParameterId::kMotorType), b, 1);
     const auto lines = DiffRecords(a, b);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0], "Motor voltage: 24 V -> 48 V");

@@ -23,7 +23,7 @@ class VirtualControllerTest : public ::testing::Test {
     std::vector<std::uint8_t> Exchange(const CommandReport& report) {
         link.WriteOutputReport(report.data(), "Send Command Error");
         ResponseReport input;
-        if (link.ReadInputReport(input.data()) != ReadOutcome::Received) return {};
+        if (link.ReadInputReport(input.data()) != ReadStatus::kReceived) return {};
         return {input.Bytes().begin(), input.Bytes().end()};
     }
     static std::vector<std::uint8_t> Code(std::uint8_t kind, std::uint8_t code) {
@@ -82,7 +82,7 @@ TEST_F(VirtualControllerTest, BadStoreCheckBytesAndErrorRepliesGiveErrors) {
     std::uint8_t bad[15] = {0, 1, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 0, 0};
     link.WriteOutputReport(bad, "Send Data Error");
     ResponseReport input;
-    ASSERT_EQ(link.ReadInputReport(input.data()), ReadOutcome::Received);
+    ASSERT_EQ(link.ReadInputReport(input.data()), ReadStatus::kReceived);
     EXPECT_EQ(input[1], 3);
     EXPECT_EQ(input[2], 49);
     EXPECT_EQ(controller.stored, VirtualController::FactoryRecord());
@@ -97,8 +97,8 @@ TEST_F(VirtualControllerTest, MisbehaviourIsVisibleThroughTheLink) {
     out.BuildBareCommand(CommandReport::kConnect);
     EXPECT_TRUE(Exchange(out).empty());
     ResponseReport input;
-    EXPECT_EQ(link.ReadInputReport(input.data()), ReadOutcome::TimedOut);
-    EXPECT_EQ(link.ReadInputReport(input.data()), ReadOutcome::Received);
+    EXPECT_EQ(link.ReadInputReport(input.data()), ReadStatus::kTimedOut);
+    EXPECT_EQ(link.ReadInputReport(input.data()), ReadStatus::kReceived);
 
     controller.behaviour = {};
     controller.behaviour.badCheckBytes = true;
@@ -120,7 +120,7 @@ TEST_F(VirtualControllerTest, MisbehaviourIsVisibleThroughTheLink) {
     controller.behaviour = {};
     controller.behaviour.flood = true;
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(link.ReadInputReport(input.data()), ReadOutcome::Received);
+        EXPECT_EQ(link.ReadInputReport(input.data()), ReadStatus::kReceived);
 }
 
 TEST_F(VirtualControllerTest, UnplugAndPlugDriveTheFlagAndTheHandles) {

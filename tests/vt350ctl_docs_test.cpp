@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "run_process.h"
+#include "sim/virtual_controller.h"
 
 namespace {
 
@@ -90,6 +91,18 @@ TEST(Vt350ctlDocs, ManPageAndCompletionAgreeWithHelp) {
             std::replace(listed.begin(), listed.end(), '"', ' ');
             EXPECT_NE((listed + " ").find(" " + option + " "), std::string::npos)
                 << command << " " << option << " in completion: " << listed;
+        }
+    }
+}
+
+TEST(Vt350ctlDocs, EveryMisbehaviourWordIsDocumented) {
+    const std::string top = Help("");
+    for (const char* doc : {"/packaging/vt350ctl.1", "/packaging/vt350-config.1",
+                            "/packaging/vt350ctl.bash-completion", "/README.md"}) {
+        const std::string text = Slurp(std::string(VT350_SOURCE_DIR) + doc);
+        for (const MisbehaviourWord& w : MisbehaviourWords()) {
+            EXPECT_NE(text.find(w.word), std::string::npos) << w.word << " in " << doc;
+            EXPECT_NE(top.find(w.word), std::string::npos) << w.word << " in --help";
         }
     }
 }

@@ -60,7 +60,7 @@ void PrintHelp() {
                  "                          device; Ctrl+U unplugs it and plugs it back in\n"
                  "  --demo-behaviour LIST   make the virtual controller misbehave:\n"
                  "                          "
-              << kDemoBehaviourHelp
+              << DemoBehaviourHelp()
               << "\n"
                  "  -h, --help              this text\n"
                  "  --version               the program's version\n"

@@ -30,8 +30,11 @@ int main(int argc, char* argv[]) {
         } else if (a == "--help") {
             std::printf(
                 "usage: vt350-sim --hidg /dev/hidg0 [--demo-behaviour LIST]\n"
-                "Answers as a VT-350 controller on a USB HID gadget node. LIST: silent,\n"
-                "late[=N] (N polls of 10 ms), badcheck, errors, flood.\n");
+                "Answers as a VT-350 controller on a USB HID gadget node (a poll is 10 ms).\n"
+                "LIST is a comma-separated list of:\n");
+            for (const MisbehaviourWord& w : MisbehaviourWords()) {
+                std::printf("  %-11s %s\n", w.form, w.meaning);
+            }
             return 0;
         } else {
             std::fprintf(stderr, "vt350-sim: unknown argument %s (try --help)\n", a.c_str());

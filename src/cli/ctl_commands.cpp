@@ -23,7 +23,7 @@ int Bare(const CtlOptions& o, std::uint8_t code, const char* done) {
     if (int rc = device.Open()) return rc;
     if (int rc = device.Check(device.session().Command(code, device.timeoutMs()))) return rc;
     if (!o.quiet) std::cout << done << "\n";
-    return kOk;
+    return Exit::kOk;
 }
 
 bool IsController(const HidInterfaceInfo& i) {
@@ -44,18 +44,18 @@ bool Confirm(const std::string& question) {
 
 int CheckSendable(const std::string& path, const ConfigRecord& record) {
     std::vector<std::string> errors;
-    if (IsEditorRecord(record, errors)) return kOk;
+    if (IsEditorRecord(record, errors)) return Exit::kOk;
     for (const auto& e : errors) std::cerr << "vt350ctl: " << path << ": " << e << "\n";
-    return Fail(kFileError, "\"" + path +
-                                "\" does not hold a parameter set the window could have "
-                                "written; nothing was sent (--force sends it all the same)");
+    return Fail(Exit::kFileError, "\"" + path +
+                                      "\" does not hold a parameter set the window could have "
+                                      "written; nothing was sent (--force sends it all the same)");
 }
 
 int CmdList(const CtlOptions& o) {
     ControllerBackend backend(o.backend);
     std::vector<HidInterfaceInfo> interfaces;
     if (!backend.platform().Enumerate(interfaces)) {
-        return Fail(kNoController, "the HID interfaces cannot be listed");
+        return Fail(Exit::kNoController, "the HID interfaces cannot be listed");
     }
     std::printf("%-9s  %-7s  %-10s  %s\n", "VID:PID", "version", "usage page", "path");
     const HidInterfaceInfo* controller = nullptr;
@@ -68,7 +68,7 @@ int CmdList(const CtlOptions& o) {
     }
     if (controller == nullptr) {
         std::printf("No controller found.\n");
-        return kNoController;
+        return Exit::kNoController;
     }
     const HidOpenResult probe = backend.platform().OpenRead(controller->path);
     if (!probe.ok()) {
@@ -77,12 +77,12 @@ int CmdList(const CtlOptions& o) {
     } else {
         backend.platform().Close(probe.handle);
     }
-    return kOk;
+    return Exit::kOk;
 }
 
 int CmdRead(const CtlOptions& o) {
     if (o.json && o.output == "-") {
-        return Fail(kUsage, "--json and -o - would both write to standard output");
+        return Fail(Exit::kUsage, "--json and -o - would both write to standard output");
     }
     ConfigRecord record;
     if (int rc = ReadDevice(o, record)) return rc;
@@ -96,13 +96,13 @@ int CmdRead(const CtlOptions& o) {
     } else if (!o.quiet && o.output != "-") {
         std::cout << "Saved to " << o.output << "\n";
     }
-    return kOk;
+    return Exit::kOk;
 }
 
 int CmdWrite(const CtlOptions& o) {
     const std::string& path = o.args.at(0);
     if (path == "-" && !o.yes) {
-        return Fail(kUsage, "a set read from standard input is written only with --yes");
+        return Fail(Exit::kUsage, "a set read from standard input is written only with --yes");
     }
     ConfigRecord record;
     if (int rc = LoadSet(path, record)) return rc;
@@ -111,26 +111,26 @@ int CmdWrite(const CtlOptions& o) {
     }
     if (!o.quiet || !o.yes) std::cout << DescribeRecord(record) << std::flush;
     if (!o.yes && !Confirm("Write these parameters to the controller?")) {
-        return Fail(kDiffers, "not confirmed; nothing was written");
+        return Fail(Exit::kDiffers, "not confirmed; nothing was written");
     }
     CtlDevice device(o);
     if (int rc = device.Open()) return rc;
     if (int rc = device.Check(device.session().Store(record, device.timeoutMs()))) return rc;
     if (!o.quiet) std::cout << "Parameters stored.\n";
-    if (!o.verify) return kOk;
+    if (!o.verify) return Exit::kOk;
     ConfigRecord readBack;
     if (int rc = device.Check(device.session().GetConfig(readBack, device.timeoutMs()))) return rc;
     if (record.FirstStoredDifference(readBack) >= 0) {
         for (const auto& line : DiffRecords(record, readBack)) std::cerr << "  " << line << "\n";
-        return Fail(kDiffers, "verification failed: the controller holds other parameters");
+        return Fail(Exit::kDiffers, "verification failed: the controller holds other parameters");
     }
     if (!o.quiet) std::cout << "Verified: the controller holds the same parameters.\n";
-    return kOk;
+    return Exit::kOk;
 }
 
 int CmdReset(const CtlOptions& o) {
     if (!o.yes && !Confirm("Restore the controller's factory settings? Its present set is lost.")) {
-        return Fail(kDiffers, "not confirmed; nothing was sent");
+        return Fail(Exit::kDiffers, "not confirmed; nothing was sent");
     }
     return Bare(o, CommandReport::kFactoryReset, "Factory settings restored.");
 }
@@ -147,42 +147,43 @@ int CmdShow(const CtlOptions& o) {
     ConfigRecord record;
     if (int rc = LoadSet(o.args.at(0), record)) return rc;
     std::cout << (o.json ? RecordToJson(record) : DescribeRecord(record));
-    return kOk;
+    return Exit::kOk;
 }
 
 int CmdDiff(const CtlOptions& o) {
     if (o.args.at(0) == "-" && o.args.at(1) == "-") {
-        return Fail(kUsage, "only one of the two sets can come from standard input");
+        return Fail(Exit::kUsage, "only one of the two sets can come from standard input");
     }
     ConfigRecord sets[2];
     for (int i = 0; i < 2; ++i) {
         const std::string& what = o.args.at(static_cast<std::size_t>(i));
         const int rc = what == "device" ? ReadDevice(o, sets[i]) : LoadSet(what, sets[i]);
-        if (rc != kOk) return rc;
+        if (rc != Exit::kOk) return rc;
     }
     const auto lines = DiffRecords(sets[0], sets[1]);
     if (!o.quiet) {
         for (const auto& line : lines) std::cout << line << "\n";
         if (lines.empty()) std::cout << "No differences.\n";
     }
-    return lines.empty() ? kOk : kDiffers;
+    return lines.empty() ? Exit::kOk : Exit::kDiffers;
 }
 
 int CmdImport(const CtlOptions& o) {
     const std::string& path = o.args.at(0);
     std::string text, error;
-    if (!ReadInput(path, kMaxInputBytes, text, error)) return Fail(kFileError, error);
+    if (!ReadInput(path, kMaxInputBytes, text, error)) return Fail(Exit::kFileError, error);
     ConfigRecord record;
     std::vector<std::string> errors;
     if (!RecordFromJson(text, record, errors)) {
         for (const auto& e : errors) std::cerr << "vt350ctl: " << path << ": " << e << "\n";
         const bool syntax = errors.size() == 1 && errors[0].rfind("not ", 0) == 0;
-        return Fail(kFileError, syntax ? "nothing was written: the file is not the JSON form of "
-                                         "a parameter set"
-                                       : "nothing was written: the file holds values no editor "
-                                         "would write");
+        return Fail(Exit::kFileError, syntax
+                                          ? "nothing was written: the file is not the JSON form of "
+                                            "a parameter set"
+                                          : "nothing was written: the file holds values no editor "
+                                            "would write");
     }
     if (int rc = SaveSet(o.output, record)) return rc;
     if (!o.quiet && o.output != "-") std::cout << "Wrote " << o.output << "\n";
-    return kOk;
+    return Exit::kOk;
 }

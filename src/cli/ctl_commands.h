@@ -31,7 +31,7 @@ int CmdProvision(const CtlOptions& o);
 int CmdWatch(const CtlOptions& o);
 
 // Whether `record` may be sent as it is: the check of `write`, `provision` and `import`.
-// Says why not, naming `path`, and returns kFileError; kOk when it may.
+// Says why not, naming `path`, and returns Exit::kFileError; Exit::kOk when it may.
 int CheckSendable(const std::string& path, const ConfigRecord& record);
 
 // Asks on the terminal; false for anything but yes (and at the end of the input).

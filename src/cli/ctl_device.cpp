@@ -24,22 +24,23 @@ int CtlDevice::Check(ControllerSession::Status status) {
     using S = ControllerSession::Status;
     switch (status) {
         case S::kOk:
-            return kOk;
+            return Exit::kOk;
         case S::kNoController:
-            return Fail(kNoController, "no controller found (is it plugged in?)");
+            return Fail(Exit::kNoController, "no controller found (is it plugged in?)");
         case S::kCannotOpen:
-            return Fail(kNoController,
+            return Fail(Exit::kNoController,
                         "the controller was found but " +
                             CannotOpenAdvice(session_.link().lastOpenError(),
                                              TrimmedPath(session_.link().devicePath())));
         case S::kWriteFailed:
-            return Fail(kNoController, std::string("the controller refused the report (") +
-                                           std::strerror(session_.link().lastWriteError()) + ")");
+            return Fail(Exit::kNoController, std::string("the controller refused the report (") +
+                                                 std::strerror(session_.link().lastWriteError()) +
+                                                 ")");
         case S::kTimedOut:
-            return Fail(kTimeout,
+            return Fail(Exit::kTimeout,
                         "the controller did not answer within " + Seconds(timeoutSeconds_) + " s");
         case S::kErrorReply:
-            return Fail(kDiffers, "the controller answered with an error");
+            return Fail(Exit::kDiffers, "the controller answered with an error");
     }
-    return kOk;
+    return Exit::kOk;
 }

@@ -64,31 +64,31 @@ bool ReadInput(const std::string& path, std::size_t limit, std::string& out, std
 
 int LoadSet(const std::string& path, ConfigRecord& record, std::string* contents) {
     std::string bytes, error;
-    if (!ReadInput(path, kMaxInputBytes, bytes, error)) return Fail(kFileError, error);
+    if (!ReadInput(path, kMaxInputBytes, bytes, error)) return Fail(Exit::kFileError, error);
     if (bytes.size() < ConfigRecord::kSize) {
         const std::string name = path == "-" ? "standard input" : "the file \"" + path + "\"";
-        return Fail(kFileError, name + " holds " + std::to_string(bytes.size()) +
-                                    " bytes, but a parameter file holds 15");
+        return Fail(Exit::kFileError, name + " holds " + std::to_string(bytes.size()) +
+                                          " bytes, but a parameter file holds 15");
     }
     record.ReplaceAll(reinterpret_cast<const std::uint8_t*>(bytes.data()));
     if (contents != nullptr) *contents = std::move(bytes);
-    return kOk;
+    return Exit::kOk;
 }
 
 int SaveSet(const std::string& path, const ConfigRecord& record) {
     if (path == "-") {
         std::fwrite(record.Bytes().data(), 1, ConfigRecord::kSize, stdout);
-        return kOk;  // checked with the rest of standard output at the end
+        return Exit::kOk;  // checked with the rest of standard output at the end
     }
     const FileResult result = SaveRecord(path, record);
-    if (result.ok()) return kOk;
+    if (result.ok()) return Exit::kOk;
     // The file layer's sentence, in the program's own form: lower case, no full stop.
     std::string text = DescribeFileResult(result, path);
     if (!text.empty() && text.back() == '.') text.pop_back();
     if (!text.empty()) {
         text[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
     }
-    return Fail(kFileError, text);
+    return Fail(Exit::kFileError, text);
 }
 
 int FinishOutput(int status) {
@@ -99,7 +99,7 @@ int FinishOutput(int status) {
     const bool failed = std::ferror(stdout) || !std::cout;
     if (!failed) return status;
     if (error == 0) error = EIO;
-    return Fail(kFileError,
+    return Fail(Exit::kFileError,
                 std::string("could not write to standard output: ") + std::strerror(error));
 }
 

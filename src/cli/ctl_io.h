@@ -8,7 +8,16 @@
 // vt350ctl's files and streams: every input read with a bound, "-" for standard input or
 // output, and every failure told in the program's own sentence.
 
-enum CtlExit { kOk = 0, kDiffers = 1, kUsage = 2, kNoController = 3, kTimeout = 4, kFileError = 5 };
+struct Exit {
+    enum Code : int {
+        kOk = 0,
+        kDiffers = 1,
+        kUsage = 2,
+        kNoController = 3,
+        kTimeout = 4,
+        kFileError = 5,
+    };
+};
 
 // Prints "vt350ctl: SENTENCE" on standard error and returns `code`.
 int Fail(int code, const std::string& sentence);
@@ -19,7 +28,7 @@ int Fail(int code, const std::string& sentence);
 bool ReadInput(const std::string& path, std::size_t limit, std::string& out, std::string& error);
 
 // The parameter set of a .qkf file ("-": standard input): record 1, the first 15 bytes.
-// Returns an exit status (kOk, or kFileError after saying why). `contents`, when given,
+// Returns an exit status (Exit::kOk, or Exit::kFileError after saying why). `contents`, when given,
 // receives the whole file as read, so that nothing reads a stream twice.
 int LoadSet(const std::string& path, ConfigRecord& record, std::string* contents = nullptr);
 
@@ -28,7 +37,7 @@ int LoadSet(const std::string& path, ConfigRecord& record, std::string* contents
 int SaveSet(const std::string& path, const ConfigRecord& record);
 
 // Flushes standard output and reports a failure to write it (a full disk, a closed pipe)
-// as kFileError; otherwise returns `status` unchanged.
+// as Exit::kFileError; otherwise returns `status` unchanged.
 int FinishOutput(int status);
 
 // A number of seconds as people write it: "2", "0.3", "100".

@@ -120,7 +120,7 @@ void AddCommandOptions(CLI::App& sub, const std::string& name, CtlOptions& o) {
 }
 
 int Usage(const std::string& sentence, const std::string& command) {
-    return Fail(kUsage,
+    return Fail(Exit::kUsage,
                 sentence + " (see vt350ctl " + (command.empty() ? "" : command + " ") + "--help)");
 }
 
@@ -137,10 +137,9 @@ int Vt350ctlMain(int argc, char* argv[]) {
     std::string behaviour;
     auto* demo = app.add_flag("--demo", o.backend.demo,
                               "use the virtual controller instead of the USB hardware");
-    auto* misbehave = app.add_option("--demo-behaviour", behaviour,
-                                     "make it misbehave: silent, late[=N], badcheck, errors, "
-                                     "flood, refuse, failwrites, absent (comma-separated)")
-                          ->type_name("LIST");
+    auto* misbehave =
+        app.add_option("--demo-behaviour", behaviour, "make it misbehave: " + DemoBehaviourHelp())
+            ->type_name("LIST");
     auto* timeout = app.add_option("--timeout", o.timeoutSeconds,
                                    "how long to wait for each answer, 0.05 to 3600 s (default 2)")
                         ->check(kTimeoutRange)

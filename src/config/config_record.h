@@ -33,15 +33,6 @@ class ConfigRecord {
     std::uint8_t Get(std::size_t index) const { return bytes_.at(index); }
     void Set(std::size_t index, std::uint8_t value) { bytes_.at(index) = value; }
 
-    // Byte 8: bit 0 is the phase angle, bit 7 the motor type; the other bits are carried.
-    void SetPhaseAngleBit(int index) {
-        bytes_[kMotorFlags] = static_cast<std::uint8_t>((bytes_[kMotorFlags] & 254) | (index & 1));
-    }
-    void SetMotorTypeBit(int index) {
-        bytes_[kMotorFlags] =
-            static_cast<std::uint8_t>(((index & 1) * 128) | (bytes_[kMotorFlags] & 127));
-    }
-
     // Copies bytes 0 to 10 to `out`, which must hold kParameterCount bytes.
     void CopyParameters(std::uint8_t* out) const;
     // Replaces all 15 bytes from `in`, which must hold kSize bytes.

@@ -35,9 +35,9 @@ bool HandleDeviceChange(DeviceChangeCopies& copies, std::uint32_t event, const s
                         std::int16_t& deviceDetected) {
     std::int16_t newValue;
     if (event == kDeviceArrival) {
-        newValue = kTrue;
+        newValue = PresenceFlag::kTrue;
     } else if (event == kDeviceRemoveComplete) {
-        newValue = kFalse;
+        newValue = PresenceFlag::kFalse;
     } else {
         return false;
     }

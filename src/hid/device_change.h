@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-// Arrival and removal of device interfaces, in the record layout the controller's original
-// platform delivers (a 12-byte header, then class GUID and a 256-byte ANSI name). Every
+// Arrival and removal of device interfaces, in the record layout of Windows' device-interface
+// broadcast (a 12-byte header, then class GUID and a 256-byte ANSI name). Every
 // notification source on every system is turned into such records, so that one decision
 // function, byte for byte the same everywhere, sets the presence flag.
 
@@ -20,11 +20,11 @@ inline constexpr std::size_t kBroadcastInterfaceSize = 284;
 inline constexpr std::size_t kBroadcastNameOffset = 28;
 inline constexpr std::size_t kBroadcastNameSize = 256;
 
-// Presence flag values: True = -1, False = 0. Presence is tested by comparing with -1.
-inline constexpr std::int16_t kTrue = -1;
-inline constexpr std::int16_t kFalse = 0;
-
-inline constexpr std::string_view kDeviceMatchKey = "vid_0001&pid_0001#0001";
+// The presence flag's values: True = -1, False = 0. Presence is tested by comparing with -1.
+struct PresenceFlag {
+    static constexpr std::int16_t kTrue = -1;
+    static constexpr std::int16_t kFalse = 0;
+};
 
 // Copies of the last arrival or removal message; bytes past a shorter copy keep what an
 // earlier message left there.

@@ -4,8 +4,9 @@
 
 namespace {
 
-// The longest path the original interface-detail query could return (251 bytes with the
-// terminating zero); longer names count as a failed name query.
+// The longest path the Windows interface-detail query with its fixed 256-byte record can
+// return (251 bytes with the terminating zero); longer names count as a failed name query,
+// on every system alike.
 constexpr std::size_t kMaxPathLength = 250;
 
 }  // namespace
@@ -93,7 +94,7 @@ void HidLink::SearchAndOpen() {
 }
 
 void HidLink::MaintainDeviceLink() {
-    if (deviceDetected_ != kTrue) {
+    if (deviceDetected_ != PresenceFlag::kTrue) {
         CloseDeviceHandles();
         return;
     }
@@ -105,17 +106,15 @@ void HidLink::MaintainDeviceLink() {
 void HidLink::ConnectAtStart() {
     devicePath_ = FindController();
     if (!devicePath_.empty()) {
-        deviceDetected_ = kTrue;
+        deviceDetected_ = PresenceFlag::kTrue;
         OpenDeviceHandles(TrimmedPath(devicePath_));
     }
 }
 
-ReadOutcome HidLink::ReadInputReport(std::uint8_t* input) {
-    if (readHandle_ == kInvalidHandle) return ReadOutcome::TimedOut;
+ReadStatus HidLink::ReadInputReport(std::uint8_t* input) {
+    if (readHandle_ == kInvalidHandle) return ReadStatus::kTimedOut;
     // A failed read (a controller pulled without a removal message) counts as silence.
-    return platform_.Read(readHandle_, input, kReadWaitMs) == ReadStatus::kReceived
-               ? ReadOutcome::Received
-               : ReadOutcome::TimedOut;
+    return platform_.Read(readHandle_, input, kReadWaitMs);
 }
 
 void HidLink::DiscardPendingInput(int limit) {
@@ -128,7 +127,7 @@ void HidLink::DiscardPendingInput(int limit) {
 
 bool HidLink::WriteOutputReport(const std::uint8_t* output, std::string_view message) {
     lastWriteError_ = 0;
-    if (deviceDetected_ != kTrue || writeHandle_ == kInvalidHandle) return false;
+    if (deviceDetected_ != PresenceFlag::kTrue || writeHandle_ == kInvalidHandle) return false;
     lastWriteError_ = platform_.Write(writeHandle_, output);
     if (lastWriteError_ != 0) {
         ShowError(reporter_, message, lastWriteError_);
@@ -140,12 +139,13 @@ bool HidLink::WriteOutputReport(const std::uint8_t* output, std::string_view mes
 void HidLink::Resynchronise() {
     CloseDeviceHandles();
     devicePath_ = FindController();
-    deviceDetected_ = devicePath_.empty() ? kFalse : kTrue;
+    deviceDetected_ = devicePath_.empty() ? PresenceFlag::kFalse : PresenceFlag::kTrue;
     reportOpenFailure_ = true;
 }
 
 void HidLink::OnDeviceChange(std::uint32_t event, const std::uint8_t* record, std::size_t size) {
-    if (HandleDeviceChange(copies_, event, record, size, kDeviceMatchKey, deviceDetected_) &&
+    if (HandleDeviceChange(copies_, event, record, size, ControllerIdentity::kMatchKey,
+                           deviceDetected_) &&
         event == kDeviceArrival) {
         reportOpenFailure_ = true;
     }

@@ -5,19 +5,10 @@
 #include <string>
 #include <string_view>
 
+#include "hid/controller_identity.h"
 #include "hid/device_change.h"
 #include "hid/hid_platform.h"
 #include "hid/show_error.h"
-
-// The controller's identity on the bus.
-struct ControllerIdentity {
-    static constexpr std::uint16_t kVendorId = 0x0001;
-    static constexpr std::uint16_t kProductId = 0x0001;
-    static constexpr std::uint16_t kUsagePage = 0x0001;  // Generic Desktop
-    static constexpr std::uint16_t kVersionNumber = 0x0200;
-};
-
-enum class ReadOutcome { Received, TimedOut };
 
 // The link to the controller: its device path, a read handle and a write handle (-1 when
 // closed), and the presence flag that arrival and removal set. The link owns this state;
@@ -41,8 +32,8 @@ class HidLink {
     // Every poll tick, before the read: close while absent, find and open while present
     // and the read handle is closed.
     void MaintainDeviceLink();
-    // One read with at most 80 ms of waiting.
-    ReadOutcome ReadInputReport(std::uint8_t* input);
+    // One read with at most 80 ms of waiting; a closed read handle reads as a time-out.
+    ReadStatus ReadInputReport(std::uint8_t* input);
     // Reads away the input reports already waiting (at most `limit`), without waiting for
     // more, so that a request's answer is not confused with what came before it.
     void DiscardPendingInput(int limit = 64);
@@ -69,7 +60,7 @@ class HidLink {
     bool isOpen() const { return readHandle_ != kInvalidHandle && writeHandle_ != kInvalidHandle; }
     // The presence flag: true only while the last arrival or removal said the controller
     // is there (or the search at start found it).
-    bool present() const { return deviceDetected_ == kTrue; }
+    bool present() const { return deviceDetected_ == PresenceFlag::kTrue; }
     // The OS error of the last refused open of the controller; 0 after a successful one.
     int lastOpenError() const { return lastOpenError_; }
     // The OS error of the last refused write; 0 after a successful one.
@@ -81,7 +72,7 @@ class HidLink {
     std::string devicePath_;
     HidHandle readHandle_ = kInvalidHandle;
     HidHandle writeHandle_ = kInvalidHandle;
-    std::int16_t deviceDetected_ = kFalse;
+    std::int16_t deviceDetected_ = PresenceFlag::kFalse;
     DeviceChangeCopies copies_;
     int lastOpenError_ = 0;
     int lastWriteError_ = 0;

@@ -4,9 +4,9 @@
 
 #include "platform/native_platform.h"
 
-const char* const kDemoBehaviourHelp =
-    "a comma-separated list of silent, late[=N], badcheck, errors, flood, refuse, "
-    "failwrites, absent";
+std::string DemoBehaviourHelp() {
+    return "a comma-separated list of " + MisbehaviourList();
+}
 
 bool ParseBackendOption(int argc, char* argv[], int& i, BackendOptions& options,
                         std::string& error) {

@@ -23,7 +23,7 @@ bool ParseBackendOption(int argc, char* argv[], int& i, BackendOptions& options,
                         std::string& error);
 
 // The text of the misbehaviours for --help.
-extern const char* const kDemoBehaviourHelp;
+std::string DemoBehaviourHelp();
 
 class ControllerBackend {
   public:

@@ -49,7 +49,7 @@ ControllerSession::Status ControllerSession::Exchange(const char* sendError,
     const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
     while (Clock::now() < deadline) {
         const auto started = Clock::now();
-        if (link_.ReadInputReport(input_.data()) != ReadOutcome::Received) {
+        if (link_.ReadInputReport(input_.data()) != ReadStatus::kReceived) {
             // A source that does not wait by itself is not spun on.
             if (Clock::now() - started < std::chrono::milliseconds(10)) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(10));

@@ -31,7 +31,7 @@ void ApplyOutcome(const Outcome& outcome, const ResponseReport& input, OutcomeTa
 void PollOnce(HidLink& link, ResponseReport& input, OutcomeTarget& target) {
     link.MaintainDeviceLink();
     if (link.readHandle() == kInvalidHandle) return;
-    if (link.ReadInputReport(input.data()) != ReadOutcome::Received) return;
+    if (link.ReadInputReport(input.data()) != ReadStatus::kReceived) return;
     const Outcome outcome = Decode(input);
     ApplyOutcome(outcome, input, target);
     input.Clear();

@@ -6,17 +6,25 @@
 #include "protocol/command_report.h"
 #include "protocol/response_report.h"
 
-bool ParseMisbehaviour(std::string_view list, Misbehaviour& out, std::string& error) {
-    while (!list.empty()) {
-        const auto comma = list.find(',');
-        const std::string_view word = list.substr(0, comma);
-        list = comma == std::string_view::npos ? std::string_view() : list.substr(comma + 1);
-        if (word == "silent") {
-            out.silent = true;
-        } else if (word == "late") {
-            out.lateBy = 3;
-        } else if (word.substr(0, 5) == "late=") {
-            int n = 0;
+namespace {
+
+constexpr MisbehaviourWord kWords[] = {
+    {"silent", "silent", "answers nothing"},
+    {"late", "late[=N]", "each answer waits N polls (3 without =N) before it can be read"},
+    {"badcheck", "badcheck", "configuration replies and codes carry wrong check bytes"},
+    {"errors", "errors", "a configuration request gets error 50, a store error 49"},
+    {"flood", "flood", "unasked acknowledgements wait ahead of every answer"},
+    {"refuse", "refuse", "opens of the controller fail"},
+    {"failwrites", "failwrites", "every output report is refused"},
+    {"absent", "absent", "starts unplugged"},
+};
+
+// Applies one word; false when it is none of the list's.
+bool ApplyWord(std::string_view word, Misbehaviour& out, std::string& error) {
+    if (word == "late" || word.substr(0, 5) == "late=") {
+        int n = 3;
+        if (word.size() > 4) {
+            n = 0;
             for (char c : word.substr(5)) {
                 if (c < '0' || c > '9' || n > 100000) {
                     error = "late= takes a number of polls, not \"" + std::string(word) + "\"";
@@ -24,24 +32,44 @@ bool ParseMisbehaviour(std::string_view list, Misbehaviour& out, std::string& er
                 }
                 n = n * 10 + (c - '0');
             }
-            out.lateBy = n;
-        } else if (word == "badcheck") {
-            out.badCheckBytes = true;
-        } else if (word == "errors") {
-            out.errorReplies = true;
-        } else if (word == "flood") {
-            out.flood = true;
-        } else if (word == "refuse") {
-            out.refuseOpens = true;
-        } else if (word == "failwrites") {
-            out.failWrites = true;
-        } else if (word == "absent") {
-            out.absent = true;
-        } else if (!word.empty()) {
-            error = "unknown misbehaviour \"" + std::string(word) +
-                    "\" (silent, late[=N], badcheck, errors, flood, refuse, failwrites, absent)";
-            return false;
         }
+        out.lateBy = n;
+        return true;
+    }
+    bool* const flags[] = {&out.silent, nullptr,          &out.badCheckBytes, &out.errorReplies,
+                           &out.flood,  &out.refuseOpens, &out.failWrites,    &out.absent};
+    static_assert(std::size(flags) == std::size(kWords));
+    for (std::size_t i = 0; i < std::size(kWords); ++i) {
+        if (flags[i] != nullptr && word == kWords[i].word) {
+            *flags[i] = true;
+            return true;
+        }
+    }
+    error = "unknown misbehaviour \"" + std::string(word) + "\" (" + MisbehaviourList() + ")";
+    return false;
+}
+
+}  // namespace
+
+std::span<const MisbehaviourWord> MisbehaviourWords() {
+    return kWords;
+}
+
+std::string MisbehaviourList() {
+    std::string out;
+    for (const MisbehaviourWord& w : kWords) {
+        if (!out.empty()) out += ", ";
+        out += w.form;
+    }
+    return out;
+}
+
+bool ParseMisbehaviour(std::string_view list, Misbehaviour& out, std::string& error) {
+    while (!list.empty()) {
+        const auto comma = list.find(',');
+        const std::string_view word = list.substr(0, comma);
+        list = comma == std::string_view::npos ? std::string_view() : list.substr(comma + 1);
+        if (!word.empty() && !ApplyWord(word, out, error)) return false;
     }
     return true;
 }

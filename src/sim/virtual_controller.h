@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,20 +24,25 @@ struct Misbehaviour {
     bool absent = false;       // starts unplugged
 };
 
-// Reads a comma-separated list of misbehaviours: silent, late[=N], badcheck, errors,
-// flood, refuse, failwrites, absent. False (and `error` set) for an unknown word.
+// The words that name the misbehaviours, in the order the help texts list them; every help
+// text and every parse reads this one list.
+struct MisbehaviourWord {
+    const char* word;
+    const char* form;     // as the help texts show it: "late[=N]"
+    const char* meaning;  // for the help texts
+};
+std::span<const MisbehaviourWord> MisbehaviourWords();
+// "silent, late[=N], badcheck, errors, flood, refuse, failwrites, absent".
+std::string MisbehaviourList();
+
+// Reads a comma-separated list of misbehaviour words. False (and `error` set) for an
+// unknown word.
 bool ParseMisbehaviour(std::string_view list, Misbehaviour& out, std::string& error);
 
 // The controller's side of the protocol: it keeps a stored parameter set and answers the
 // five commands. One implementation serves the tests, the demo mode and the USB gadget.
 class VirtualController {
   public:
-    static constexpr std::uint16_t kVendorId = 0x0001;
-    static constexpr std::uint16_t kProductId = 0x0001;
-    static constexpr std::uint16_t kVersionNumber = 0x0200;
-    static constexpr std::uint16_t kUsagePage = 0x0001;
-    static constexpr const char* kSerial = "0001";
-
     // The stored set after a factory reset: 15 A continuous, 30 A peak, 36 V, brake 110
     // (50 %), level Mid, direction FWD, reversion off and "at zero speed", BLDC at 120°,
     // forward scale 100 % (0 = 256), reversion scale 50 %, reserved bytes 0.

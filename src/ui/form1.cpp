@@ -10,7 +10,7 @@
 
 #include "config/parameter_view.h"
 #include "ui/accessible_controls.h"
-#include "ui/vb_colour.h"
+#include "ui/classic_colour.h"
 
 // The pictures live in the ui library's resources, which a static link must pull in.
 static void InitResources() {
@@ -64,21 +64,21 @@ void Form1::ReportFileProblem(const FileResult& result, const std::string& path)
 void Form1::Load() {
     if (loaded_) return;
     loaded_ = true;
-    // 1. The last parameter set. A missing autosave file is the first start, not an error.
+    // The last parameter set. A missing autosave file is the first start, not an error.
     const FileResult autosave = LoadRecord(services_.autosavePath, record_, LoadMode::kAutosave);
     if (!autosave.ok() && autosave.status != FileStatus::kMissing) {
         ReportFileProblem(autosave, services_.autosavePath);
     }
     RefreshControls();
-    // 2 to 5. Handles closed, then the search and, when found, the open. (Reads here wait
+    // Handles closed, then the search and, when found, the open. (Reads here wait
     // by themselves, so there is no read event to create.)
     link_.CloseDeviceHandles();
     link_.ConnectAtStart();
-    // 6. The window's own colour.
+    // The window's own colour.
     QPalette p = palette();
     p.setColor(QPalette::Window, QColor(239, 234, 214));
     setPalette(p);
-    // 7, 8. Arrival and removal; after lost events, what is present now.
+    // Arrival and removal; after lost events, what is present now.
     const bool registered = link_.Follow(services_.deviceChanges, [this] {
         // Whatever comes next may be another controller.
         if (!link_.present()) controllerSet_.reset();
@@ -253,9 +253,10 @@ void Form1::ReportUnshownValues() {
     // other editor keeps its earlier setting for a value it has no place for.
     std::string message;
     for (const EditorProblem& p : EditorProblems(record_)) {
-        const ParameterId id = p.param->id;
-        if (id == ParameterId::kContinuousCurrent || id == ParameterId::kPeakCurrent) continue;
-        message += "\n" + p.text;
+        const auto shownInABox = std::find_if(editors_.begin(), editors_.end(), [&](auto& e) {
+            return e.id == p.param->id && e.box != nullptr;
+        });
+        if (shownInABox == editors_.end()) message += "\n" + p.text;
     }
     if (message.empty()) return;
     ShowError(services_.dialogs,

@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "config/config_file.h"
 #include "config/config_record.h"
@@ -38,9 +39,9 @@ struct Form1Services {
     std::string autosavePath;
 };
 
-// The tool's one window. Controls keep their designer names, which are also their object
-// names; option groups are arrays indexed as the record's codes are, which is not always
-// their order on screen.
+// The tool's one window. Controls keep their classic names (Command1, Text1, Option1...),
+// which are also their object names and the names the tests and the layout table use; option groups
+// are arrays indexed as the record's codes are, which is not always their order on screen.
 class Form1 : public QWidget, private OutcomeTarget {
     Q_OBJECT
 
@@ -70,7 +71,7 @@ class Form1 : public QWidget, private OutcomeTarget {
     const CommandReport& outputBuffer() const { return output_; }
     ResponseReport& inputBuffer() { return input_; }
 
-    // Controls, by their designer names.
+    // Controls, by their classic names.
     QGroupBox *Frame1, *Frame2, *Frame3, *Frame4, *Frame5, *Frame6, *Frame7, *Frame8, *Frame9,
         *Frame10, *Frame12, *Frame13, *Frame14, *Frame15, *Frame16;
     QWidget* Frame11;  // a borderless container
@@ -108,21 +109,28 @@ class Form1 : public QWidget, private OutcomeTarget {
     void OnSaveAs();          // Command8
 
   private:
-    // The editors, by the setting they write; option groups receive the element index.
-    void ApplyMotorVoltage(int index);
-    void ApplyPasLevel(int index);
-    void ApplyPasDirection(int index);
-    void ApplyPhaseAngle(int index);
-    void ApplyMotorType(int index);
-    void ApplyReversion(int index);
-    void ApplyReversionMode(int index);
-    void ApplySpeedScale();
-    void ApplyReversionSpeedScale();
-    void ApplyRegenBrake();
-    void ApplyContinuousCurrent();
-    void ApplyPeakCurrent();
-    void ApplyCurrent(QLineEdit* box, const ParameterRow& param);
-    void RefreshCurrent(QLineEdit* box, const ParameterRow& param);
+    // Which control edits which row of the parameter table, in the order RefreshControls
+    // sets them. An option group's elements are indexed as the row's choices; a bar may
+    // have a percent label.
+    struct EditorBinding {
+        ParameterId id;
+        std::vector<QRadioButton*> options;
+        QLineEdit* box = nullptr;
+        QScrollBar* bar = nullptr;
+        QLabel* percent = nullptr;
+        const ParameterRow& param() const { return Parameter(id); }
+    };
+    void BindEditors();
+
+    // The editors' own behaviour: each writes its setting into the record at once.
+    void ApplyChoice(const EditorBinding& editor, int index);  // an option clicked
+    void ApplyBar(const EditorBinding& editor);                // a scroll bar moved
+    void ApplyCurrent(const EditorBinding& editor);            // a current box's text changed
+    void RefreshCurrent(const EditorBinding& editor);
+    // What a choice changes beyond its bits: the phase angle only means something for a
+    // brushless motor, and the reversion's mode and speed only while it is enabled.
+    void ShowPhaseAngleFor(int motorType);
+    void EnableReversionControls(bool enable);
     // Each current box's text made the number the record holds (the text as typed may
     // hold a refused number, or 0 where 1 is stored).
     void ShowRecordedCurrents();
@@ -159,6 +167,7 @@ class Form1 : public QWidget, private OutcomeTarget {
     void ShowStatusLine() override;
 
     Form1Services services_;
+    std::vector<EditorBinding> editors_;
     ConfigRecord record_;
     CommandReport output_;
     ResponseReport input_;

@@ -55,38 +55,22 @@ void AddToolTip(QWidget* w, const QString& tip) {
 
 void Form1::DescribeControls() {
     MarkAsStatusLine(Label16);
-    // Editors are named by the parameter they set, with its unit.
-    const std::pair<QWidget*, ParameterId> editors[] = {
-        {Text1, ParameterId::kContinuousCurrent},
-        {Text4, ParameterId::kPeakCurrent},
-        {HScroll1, ParameterId::kSpeedScale},
-        {HScroll2, ParameterId::kReversionSpeedScale},
-        {HScroll3, ParameterId::kRegenBrake}};
-    for (const auto& [widget, id] : editors) {
-        const ParameterRow& param = Parameter(id);
-        if (auto* bar = qobject_cast<QScrollBar*>(widget)) SetPercentOf(bar, param.percentOf);
+    for (const EditorBinding& editor : editors_) {
+        const ParameterRow& param = editor.param();
+        // Option elements keep their captions as names and say their parameter in the
+        // description; a box or a bar is named by its parameter, with its unit.
+        for (std::size_t i = 0; i < editor.options.size(); ++i) {
+            editor.options[i]->setAccessibleDescription(Label(param));
+            AddToolTip(editor.options[i], ChoiceTip(param, i));
+        }
+        QWidget* widget = editor.box != nullptr ? static_cast<QWidget*>(editor.box) : editor.bar;
+        if (widget == nullptr) continue;
+        if (editor.bar != nullptr) SetPercentOf(editor.bar, param.percentOf);
         QString name = Label(param);
         const QString unit = QString::fromUtf8(param.unit).trimmed();
         if (!unit.isEmpty()) name += QStringLiteral(" (%1)").arg(unit);
         widget->setAccessibleName(name);
         AddToolTip(widget, RangeTip(param));
-    }
-    // Option elements keep their captions as names and say their parameter in the
-    // description; the array index is the choice's index in the table.
-    const std::pair<std::vector<QRadioButton*>, ParameterId> groups[] = {
-        {{Option1.begin(), Option1.end()}, ParameterId::kMotorVoltage},
-        {{Option2.begin(), Option2.end()}, ParameterId::kPasLevel},
-        {{Option3.begin(), Option3.end()}, ParameterId::kPasDirection},
-        {{Option4.begin(), Option4.end()}, ParameterId::kPhaseAngle},
-        {{Option5.begin(), Option5.end()}, ParameterId::kMotorType},
-        {{Option6.begin(), Option6.end()}, ParameterId::kReversion},
-        {{Option7.begin(), Option7.end()}, ParameterId::kReversionMode}};
-    for (const auto& [buttons, id] : groups) {
-        const ParameterRow& param = Parameter(id);
-        for (std::size_t i = 0; i < buttons.size(); ++i) {
-            buttons[i]->setAccessibleDescription(Label(param));
-            AddToolTip(buttons[i], ChoiceTip(param, i));
-        }
     }
     // Every frame is announced by its own caption; the ones without a caption by what
     // they hold.

@@ -1,31 +1,23 @@
 // The parameter editors: each writes its setting into the record at once;
-// RefreshControls sets them all from the record. What each may write comes from the
-// parameter table.
+// RefreshControls sets them all from the record. Which control edits which parameter is the
+// binding table below; what each may write comes from the parameter table.
 #include "config/parameter_table.h"
 #include "ui/accessible_controls.h"
+#include "ui/classic_colour.h"
 #include "ui/form1.h"
-#include "ui/vb_colour.h"
 
 namespace {
 
 void SetForeColour(QWidget* w, std::uint32_t colour) {
     QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, VbColour::Resolve(colour));
+    p.setColor(QPalette::WindowText, ClassicColour::Resolve(colour));
     w->setPalette(p);
 }
 
-// Selects an element as a user's click would; an element that is already selected, or an
-// index without an element, changes nothing and raises nothing.
-template <std::size_t N>
-void Select(const std::array<QRadioButton*, N>& group, int index) {
-    if (index < 0 || index >= static_cast<int>(N)) return;
-    group[static_cast<std::size_t>(index)]->setChecked(true);
-}
-
-template <std::size_t N>
-void SelectFromRecord(const std::array<QRadioButton*, N>& group, ParameterId id,
-                      const ConfigRecord& record) {
-    Select(group, ChoiceIndex(Parameter(id), record));
+// A bar's position for the record's value: a speed scale's 0 stands for 256.
+int BarPosition(const ParameterRow& param, const ConfigRecord& record) {
+    const std::uint8_t bits = StoredBits(param, record);
+    return param.kind == ValueKind::kScale ? ScaleFromStored(bits) : bits;
 }
 
 }  // namespace
@@ -37,36 +29,50 @@ QString PercentText(int value, int divisor) {
     return text.leftJustified(4, ' ', true);
 }
 
+void Form1::BindEditors() {
+    auto options = [](auto& group) {
+        return std::vector<QRadioButton*>(group.begin(), group.end());
+    };
+    using Id = ParameterId;
+    editors_ = {
+        {Id::kMotorVoltage, options(Option1)},
+        {Id::kPasLevel, options(Option2)},
+        {Id::kPasDirection, options(Option3)},
+        {Id::kPhaseAngle, options(Option4)},
+        {Id::kMotorType, options(Option5)},
+        {Id::kReversion, options(Option6)},
+        {Id::kReversionMode, options(Option7)},
+        {Id::kContinuousCurrent, {}, Text1},
+        {Id::kPeakCurrent, {}, Text4},
+        {Id::kRegenBrake, {}, nullptr, HScroll3, Label18},
+        {Id::kSpeedScale, {}, nullptr, HScroll1, Label17},
+        {Id::kReversionSpeedScale, {}, nullptr, HScroll2, Label25},
+    };
+}
+
 void Form1::ConnectEditors() {
-    auto hook = [this](auto& group, void (Form1::*handler)(int)) {
-        for (std::size_t i = 0; i < group.size(); ++i) {
+    for (const EditorBinding& editor : editors_) {
+        const EditorBinding* e = &editor;  // the table lives as long as the window
+        for (std::size_t i = 0; i < editor.options.size(); ++i) {
             // Only the element that becomes selected raises its group's click.
-            connect(group[i], &QRadioButton::toggled, this, [this, handler, i](bool on) {
-                if (on) (this->*handler)(static_cast<int>(i));
+            connect(editor.options[i], &QRadioButton::toggled, this, [this, e, i](bool on) {
+                if (on) ApplyChoice(*e, static_cast<int>(i));
             });
         }
-    };
-    hook(Option1, &Form1::ApplyMotorVoltage);
-    hook(Option2, &Form1::ApplyPasLevel);
-    hook(Option3, &Form1::ApplyPasDirection);
-    hook(Option4, &Form1::ApplyPhaseAngle);
-    hook(Option5, &Form1::ApplyMotorType);
-    hook(Option6, &Form1::ApplyReversion);
-    hook(Option7, &Form1::ApplyReversionMode);
-    connect(HScroll1, &QScrollBar::valueChanged, this, &Form1::ApplySpeedScale);
-    connect(HScroll2, &QScrollBar::valueChanged, this, &Form1::ApplyReversionSpeedScale);
-    connect(HScroll3, &QScrollBar::valueChanged, this, &Form1::ApplyRegenBrake);
-    connect(Text1, &QLineEdit::textChanged, this, &Form1::ApplyContinuousCurrent);
-    connect(Text4, &QLineEdit::textChanged, this, &Form1::ApplyPeakCurrent);
+        if (editor.bar != nullptr) {
+            connect(editor.bar, &QScrollBar::valueChanged, this, [this, e] { ApplyBar(*e); });
+        }
+        if (editor.box != nullptr) {
+            connect(editor.box, &QLineEdit::textChanged, this, [this, e] { ApplyCurrent(*e); });
+        }
+    }
 }
 
 void Form1::SetEditorRanges() {
-    for (auto [bar, id] : {std::pair{HScroll1, ParameterId::kSpeedScale},
-                           std::pair{HScroll2, ParameterId::kReversionSpeedScale},
-                           std::pair{HScroll3, ParameterId::kRegenBrake}}) {
-        const ParameterRow& param = Parameter(id);
-        bar->setRange(param.low, param.high);
-        bar->setValue(param.low);
+    for (const EditorBinding& editor : editors_) {
+        if (editor.bar == nullptr) continue;
+        editor.bar->setRange(editor.param().low, editor.param().high);
+        editor.bar->setValue(editor.param().low);
     }
 }
 
@@ -81,72 +87,41 @@ void Form1::SetCaption(QLabel* label, const QString& caption) {
     if (label == Label16) AnnounceStatus(label);
 }
 
-void Form1::ApplyMotorVoltage(int index) {  // Option1
-    StoreChoice(Parameter(ParameterId::kMotorVoltage), record_, index);
+void Form1::ApplyChoice(const EditorBinding& editor, int index) {
+    StoreChoice(editor.param(), record_, index);
+    if (editor.id == ParameterId::kMotorType) ShowPhaseAngleFor(index);
+    if (editor.id == ParameterId::kReversion) EnableReversionControls(index == 1);
 }
 
-void Form1::ApplyPasLevel(int index) {  // Option2
-    StoreChoice(Parameter(ParameterId::kPasLevel), record_, index);
+void Form1::ShowPhaseAngleFor(int motorType) {
+    Frame10->setVisible(motorType == 0);  // BLDC
 }
 
-void Form1::ApplyPasDirection(int index) {  // Option3
-    StoreChoice(Parameter(ParameterId::kPasDirection), record_, index);
-}
-
-void Form1::ApplyPhaseAngle(int index) {  // Option4
-    StoreChoice(Parameter(ParameterId::kPhaseAngle), record_, index);
-}
-
-void Form1::ApplyMotorType(int index) {  // Option5
-    StoreChoice(Parameter(ParameterId::kMotorType), record_, index);
-    // The phase angle only means something for a brushless motor.
-    Frame10->setVisible(index == 0);
-}
-
-void Form1::ApplyReversion(int index) {  // Option6
-    StoreChoice(Parameter(ParameterId::kReversion), record_, index);
-    const bool enable = index == 1;
+void Form1::EnableReversionControls(bool enable) {
     Option7[0]->setEnabled(enable);
     Option7[1]->setEnabled(enable);
     Label25->setVisible(enable);
-    SetForeColour(Label24, enable ? VbColour::Rgb(255, 0, 0) : VbColour::Rgb(128, 128, 128));
-    SetForeColour(Label23, enable ? VbColour::Rgb(255, 0, 0) : VbColour::Rgb(128, 128, 128));
-    SetForeColour(Label22, enable ? VbColour::kHighlight : VbColour::Rgb(128, 128, 128));
-    SetForeColour(Label21, enable ? VbColour::kHighlight : VbColour::Rgb(128, 128, 128));
+    using ClassicColour::Rgb;
+    SetForeColour(Label24, enable ? Rgb(255, 0, 0) : Rgb(128, 128, 128));
+    SetForeColour(Label23, enable ? Rgb(255, 0, 0) : Rgb(128, 128, 128));
+    SetForeColour(Label22, enable ? ClassicColour::kHighlight : Rgb(128, 128, 128));
+    SetForeColour(Label21, enable ? ClassicColour::kHighlight : Rgb(128, 128, 128));
     HScroll2->setEnabled(enable);
 }
 
-void Form1::ApplyReversionMode(int index) {  // Option7
-    StoreChoice(Parameter(ParameterId::kReversionMode), record_, index);
+void Form1::ApplyBar(const EditorBinding& editor) {
+    const ParameterRow& param = editor.param();
+    const int position = editor.bar->value();
+    StoreBits(param, record_,
+              param.kind == ValueKind::kScale ? ScaleToStored(position)
+                                              : static_cast<std::uint8_t>(position));
+    if (editor.percent != nullptr)
+        SetCaption(editor.percent, PercentText(position, param.percentOf));
 }
 
-void Form1::ApplySpeedScale() {  // HScroll1
-    StoreBits(Parameter(ParameterId::kSpeedScale), record_, ScaleToStored(HScroll1->value()));
-    SetCaption(Label17, PercentText(HScroll1->value(), 256));
-}
-
-void Form1::ApplyReversionSpeedScale() {  // HScroll2
-    StoreBits(Parameter(ParameterId::kReversionSpeedScale), record_,
-              ScaleToStored(HScroll2->value()));
-    SetCaption(Label25, PercentText(HScroll2->value(), 256));
-}
-
-void Form1::ApplyRegenBrake() {  // HScroll3
-    const ParameterRow& param = Parameter(ParameterId::kRegenBrake);
-    StoreBits(param, record_, static_cast<std::uint8_t>(HScroll3->value()));
-    SetCaption(Label18, PercentText(HScroll3->value(), param.percentOf));
-}
-
-void Form1::ApplyContinuousCurrent() {  // Text1
-    ApplyCurrent(Text1, Parameter(ParameterId::kContinuousCurrent));
-}
-
-void Form1::ApplyPeakCurrent() {  // Text4
-    ApplyCurrent(Text4, Parameter(ParameterId::kPeakCurrent));
-}
-
-void Form1::ApplyCurrent(QLineEdit* box, const ParameterRow& param) {
-    const QString text = box->text();
+void Form1::ApplyCurrent(const EditorBinding& editor) {
+    const ParameterRow& param = editor.param();
+    const QString text = editor.box->text();
     if (text.isEmpty()) {
         StoreBits(param, record_, static_cast<std::uint8_t>(param.zeroBecomes));
         return;
@@ -170,24 +145,27 @@ void Form1::ApplyCurrent(QLineEdit* box, const ParameterRow& param) {
 }
 
 void Form1::RefreshControls() {
-    SelectFromRecord(Option1, ParameterId::kMotorVoltage, record_);
-    SelectFromRecord(Option2, ParameterId::kPasLevel, record_);
-    SelectFromRecord(Option3, ParameterId::kPasDirection, record_);
-    SelectFromRecord(Option4, ParameterId::kPhaseAngle, record_);
-    SelectFromRecord(Option5, ParameterId::kMotorType, record_);
-    SelectFromRecord(Option6, ParameterId::kReversion, record_);
-    SelectFromRecord(Option7, ParameterId::kReversionMode, record_);
-    RefreshCurrent(Text1, Parameter(ParameterId::kContinuousCurrent));
-    RefreshCurrent(Text4, Parameter(ParameterId::kPeakCurrent));
-    // A brake above the bar's maximum has no position: the bar stays where it is.
-    const int brake = StoredBits(Parameter(ParameterId::kRegenBrake), record_);
-    if (brake <= HScroll3->maximum()) HScroll3->setValue(brake);
-    HScroll1->setValue(ScaleFromStored(StoredBits(Parameter(ParameterId::kSpeedScale), record_)));
-    HScroll2->setValue(
-        ScaleFromStored(StoredBits(Parameter(ParameterId::kReversionSpeedScale), record_)));
+    for (const EditorBinding& editor : editors_) {
+        const ParameterRow& param = editor.param();
+        if (!editor.options.empty()) {
+            // Selects as a user's click would; an element already selected, or a value
+            // without an element, changes nothing and raises nothing.
+            const int index = ChoiceIndex(param, record_);
+            if (index >= 0 && index < static_cast<int>(editor.options.size())) {
+                editor.options[static_cast<std::size_t>(index)]->setChecked(true);
+            }
+        } else if (editor.box != nullptr) {
+            RefreshCurrent(editor);
+        } else if (editor.bar != nullptr) {
+            // A value beyond the bar (a brake above 220) has no position: the bar stays.
+            const int position = BarPosition(param, record_);
+            if (position <= editor.bar->maximum()) editor.bar->setValue(position);
+        }
+    }
 }
 
-void Form1::RefreshCurrent(QLineEdit* box, const ParameterRow& param) {
+void Form1::RefreshCurrent(const EditorBinding& editor) {
+    const ParameterRow& param = editor.param();
     // A current limit of 0 becomes the editor's value for zero, whether or not the box
     // already shows the same text (which would raise no check of its own).
     if (param.zeroBecomes >= 0 && StoredBits(param, record_) == 0) {
@@ -195,15 +173,15 @@ void Form1::RefreshCurrent(QLineEdit* box, const ParameterRow& param) {
     }
     // The text is set only when it differs, so that an unchanged one raises no check.
     const QString text = QString::number(StoredBits(param, record_));
-    if (box->text() != text) box->setText(text);
+    if (editor.box->text() != text) editor.box->setText(text);
 }
 
 void Form1::ShowRecordedCurrents() {
-    for (auto [box, id] : {std::pair{Text1, ParameterId::kContinuousCurrent},
-                           std::pair{Text4, ParameterId::kPeakCurrent}}) {
+    for (const EditorBinding& editor : editors_) {
+        if (editor.box == nullptr) continue;
         // The number the record holds; setting it raises the box's check, which accepts it
         // unchanged.
-        const QString text = QString::number(StoredBits(Parameter(id), record_));
-        if (box->text() != text) box->setText(text);
+        const QString text = QString::number(StoredBits(editor.param(), record_));
+        if (editor.box->text() != text) editor.box->setText(text);
     }
 }

@@ -7,15 +7,15 @@
 #include <map>
 #include <string>
 
+#include "ui/classic_colour.h"
 #include "ui/classic_style.h"
 #include "ui/form1.h"
 #include "ui/form1_layout_table.h"
 #include "ui/option_group.h"
-#include "ui/vb_colour.h"
 
 namespace {
 
-using namespace VbColour;
+using namespace ClassicColour;
 using namespace form1_layout;
 
 int Px(int twips) {
@@ -70,9 +70,9 @@ void SetColour(QWidget* w, QPalette::ColorRole role, std::uint32_t colour) {
     const bool isText =
         role == QPalette::WindowText || role == QPalette::ButtonText || role == QPalette::Text;
     if (isText) {
-        VbColour::SetForeground(p, role, colour);
+        ClassicColour::SetForeground(p, role, colour);
     } else {
-        p.setColor(role, VbColour::Resolve(colour));
+        p.setColor(role, ClassicColour::Resolve(colour));
     }
     w->setPalette(p);
 }
@@ -202,7 +202,7 @@ void Form1::SetUpWindow() {
     setWindowTitle(QStringLiteral("Cruise Controller Programming User Interface Ver_1.0"));
     setFont(MakeFont(Font::kWindow));
     // The same classic light colours under every desktop theme; the controls inherit them.
-    setPalette(VbColour::ClassicPalette());
+    setPalette(ClassicColour::ClassicPalette());
     setStyle(ClassicStyle::Instance());
     setAutoFillBackground(true);
     SetColour(this, QPalette::Window, Rgb(224, 224, 224));
@@ -239,6 +239,7 @@ void Form1::CreateControls() {
     }
 
     FindControls(controls, options);
+    BindEditors();
     SetEditorRanges();
 
     Image1->setPixmap(Banner());

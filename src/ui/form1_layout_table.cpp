@@ -7,7 +7,7 @@ namespace form1_layout {
 
 namespace {
 
-using namespace VbColour;
+using namespace ClassicColour;
 constexpr std::uint32_t D = kDefault;
 constexpr std::uint32_t kNavy = Rgb(0, 0, 128);
 constexpr std::uint32_t kRed = Rgb(255, 0, 0);

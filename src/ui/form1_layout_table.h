@@ -1,11 +1,12 @@
 #pragma once
 
 // The window's layout table: every control with its container, position and size in
-// twips, caption, font, colours, tool tip and tab index, in the designer's terms.
+// twips (1/1440 inch, 15 to a pixel at 96 dpi), caption, font, colours, tool tip and tab
+// index.
 #include <cstdint>
 #include <span>
 
-#include "ui/vb_colour.h"
+#include "ui/classic_colour.h"
 
 namespace form1_layout {
 

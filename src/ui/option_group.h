@@ -10,7 +10,7 @@
 // nesting of the frames around it. Only the selected element (the first in tab order when
 // none is) is a tab stop, so Tab enters the group there and leaves it with the next Tab;
 // the arrow keys move to the previous or next element of this group only, wrapping, and
-// select it, as option groups do on the controller's original platform.
+// select it, as option groups do on classic Windows desktops.
 class OptionGroup : public QObject {
     Q_OBJECT
 

@@ -103,7 +103,7 @@ bool GetConfig(Harness& h) {
             continue;
         }
         ResponseReport in;
-        if (h.link.ReadInputReport(in.data()) == ReadOutcome::Received &&
+        if (h.link.ReadInputReport(in.data()) == ReadStatus::kReceived &&
             in[1] == ResponseReport::kConfigReply && !Decode(in).empty()) {
             return true;
         }

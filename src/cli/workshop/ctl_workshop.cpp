@@ -55,16 +55,17 @@ int CmdProvision(const CtlOptions& o) {
         std::error_code ec;
         std::filesystem::create_directories(o.backupDir, ec);
         if (!std::filesystem::is_directory(o.backupDir)) {
-            return Fail(kFileError, "the backup folder \"" + o.backupDir + "\" cannot be made");
+            return Fail(Exit::kFileError,
+                        "the backup folder \"" + o.backupDir + "\" cannot be made");
         }
     }
     ControllerBackend backend(o.backend);
     if (backend.deviceChanges() == nullptr) {
-        return Fail(kNoController, "this system delivers no arrival and removal events");
+        return Fail(Exit::kNoController, "this system delivers no arrival and removal events");
     }
     std::cout << DescribeRecord(set) << std::flush;
     if (!o.yes && !Confirm("Write these parameters to every controller plugged in?")) {
-        return Fail(kDiffers, "not confirmed; nothing was written");
+        return Fail(Exit::kDiffers, "not confirmed; nothing was written");
     }
     ProvisionJob job{set,
                      path,
@@ -79,11 +80,11 @@ int CmdProvision(const CtlOptions& o) {
                          [] { return LocalTimeText("%Y-%m-%dT%H:%M:%S%z"); }};
     Provisioner line(backend.platform(), *backend.deviceChanges(), job, std::cout, hooks);
     const ProvisionSummary summary = line.Run();
-    if (summary.eventsUnavailable) return Fail(kNoController, kNoEvents);
+    if (summary.eventsUnavailable) return Fail(Exit::kNoController, kNoEvents);
     std::cout << "Programmed " << summary.programmed << ", failed " << summary.failed
               << ", skipped " << summary.skipped << "." << std::endl;
     const int status = ProvisionExitStatus(summary);
-    if (status == kNoController) return Fail(status, "no controller was plugged in");
+    if (status == Exit::kNoController) return Fail(status, "no controller was plugged in");
     return status;
 }
 
@@ -129,11 +130,11 @@ int CmdWatch(const CtlOptions& o) {
     ControllerBackend backend(o.backend);
     DeviceChangeSource* changes = backend.deviceChanges();
     if (changes == nullptr) {
-        return Fail(kNoController, "this system delivers no arrival and removal events");
+        return Fail(Exit::kNoController, "this system delivers no arrival and removal events");
     }
     QuietReporter quiet;
     HidLink link(backend.platform(), quiet);
-    if (!link.Follow(*changes)) return Fail(kNoController, kNoEvents);
+    if (!link.Follow(*changes)) return Fail(Exit::kNoController, kNoEvents);
     CatchInterrupts();
     link.Resynchronise();
     bool present = link.present();
@@ -154,5 +155,5 @@ int CmdWatch(const CtlOptions& o) {
         PrintChange(o, present, link, backend.platform());
     }
     changes->Unregister();
-    return kOk;
+    return Exit::kOk;
 }

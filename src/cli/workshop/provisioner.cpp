@@ -168,6 +168,6 @@ ProvisionSummary Provisioner::Run() {
 }
 
 int ProvisionExitStatus(const ProvisionSummary& s) {
-    if (s.eventsUnavailable || s.programmed + s.failed + s.skipped == 0) return kNoController;
-    return s.allProgrammed() ? kOk : kDiffers;
+    if (s.eventsUnavailable || s.programmed + s.failed + s.skipped == 0) return Exit::kNoController;
+    return s.allProgrammed() ? Exit::kOk : Exit::kDiffers;
 }

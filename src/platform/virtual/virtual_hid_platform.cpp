@@ -2,13 +2,16 @@
 
 #include <cerrno>
 
+#include "hid/controller_identity.h"
+
 VirtualHidPlatform::VirtualHidPlatform(VirtualController& controller, bool plugged)
     : controller_(controller), plugged_(plugged) {}
 
 void VirtualHidPlatform::Notify(std::uint32_t event) {
     if (!handler_) return;
-    const auto record = BuildInterfaceRecord(UsbInterfaceName(
-        VirtualController::kVendorId, VirtualController::kProductId, VirtualController::kSerial));
+    const auto record = BuildInterfaceRecord(UsbInterfaceName(ControllerIdentity::kVendorId,
+                                                              ControllerIdentity::kProductId,
+                                                              ControllerIdentity::kSerial));
     handler_(event, record.data(), record.size());
 }
 
@@ -35,8 +38,8 @@ bool VirtualHidPlatform::Enumerate(std::vector<HidInterfaceInfo>& out) {
     ++enumerateCount;
     out.clear();
     if (plugged_) {
-        out.push_back({kPath, VirtualController::kVendorId, VirtualController::kProductId,
-                       VirtualController::kVersionNumber, VirtualController::kUsagePage});
+        out.push_back({kPath, ControllerIdentity::kVendorId, ControllerIdentity::kProductId,
+                       ControllerIdentity::kVersionNumber, ControllerIdentity::kUsagePage});
     }
     return true;
 }

@@ -4,10 +4,10 @@
 #include <QPalette>
 #include <cstdint>
 
-// Colours as the window description gives them: 0x00BBGGRR for a fixed colour, 0x800000nn
+// Colours as the layout table gives them: 0x00BBGGRR for a fixed colour, 0x800000nn
 // for the system colour nn, which is the classic light system colour of that purpose
 // whatever the desktop's theme, so that the window reads the same everywhere.
-namespace VbColour {
+namespace ClassicColour {
 
 inline constexpr std::uint32_t kDefault = 0xFFFFFFFF;
 inline constexpr std::uint32_t kWindow = 0x80000005;          // text box background
@@ -31,4 +31,4 @@ QPalette ClassicPalette();
 // Sets a text role to `colour` for the enabled states and to gray for the disabled one.
 void SetForeground(QPalette& palette, QPalette::ColorRole role, std::uint32_t colour);
 
-}  // namespace VbColour
+}  // namespace ClassicColour

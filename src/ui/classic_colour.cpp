@@ -1,4 +1,4 @@
-#include "ui/vb_colour.h"
+#include "ui/classic_colour.h"
 
 namespace {
 
@@ -7,18 +7,18 @@ namespace {
 // theme's colours makes captions unreadable.
 QColor SystemColour(std::uint32_t colour) {
     switch (colour) {
-        case VbColour::kWindow:
+        case ClassicColour::kWindow:
             return QColor(255, 255, 255);
-        case VbColour::kWindowText:
+        case ClassicColour::kWindowText:
             return QColor(0, 0, 0);
-        case VbColour::kInactiveBorder:
-        case VbColour::kButtonFace:
+        case ClassicColour::kInactiveBorder:
+        case ClassicColour::kButtonFace:
             return QColor(212, 208, 200);
-        case VbColour::kHighlight:
+        case ClassicColour::kHighlight:
             return QColor(10, 36, 106);
-        case VbColour::kGrayText:
+        case ClassicColour::kGrayText:
             return QColor(128, 128, 128);
-        case VbColour::kButtonText:
+        case ClassicColour::kButtonText:
         default:
             return QColor(0, 0, 0);
     }
@@ -26,14 +26,14 @@ QColor SystemColour(std::uint32_t colour) {
 
 }  // namespace
 
-QColor VbColour::Resolve(std::uint32_t colour) {
+QColor ClassicColour::Resolve(std::uint32_t colour) {
     if ((colour & 0x80000000u) == 0) {
         return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
     }
     return SystemColour(colour);
 }
 
-QPalette VbColour::ClassicPalette() {
+QPalette ClassicColour::ClassicPalette() {
     const QColor face = Resolve(kButtonFace), text = Resolve(kButtonText);
     const QColor gray = Resolve(kGrayText), white(255, 255, 255);
     QPalette p(text, face, white, QColor(64, 64, 64), gray, text, white, white, face);
@@ -49,7 +49,8 @@ QPalette VbColour::ClassicPalette() {
     return p;
 }
 
-void VbColour::SetForeground(QPalette& palette, QPalette::ColorRole role, std::uint32_t colour) {
+void ClassicColour::SetForeground(QPalette& palette, QPalette::ColorRole role,
+                                  std::uint32_t colour) {
     // A caption's own colour is for the enabled control; disabled ones are drawn gray, as
     // every disabled control is.
     palette.setColor(QPalette::Active, role, Resolve(colour));
