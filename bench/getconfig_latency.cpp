@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "platform/history_place.h"
 #include "platform/system_tone.h"
 #include "platform/virtual/virtual_hid_platform.h"
 #include "ui/form1.h"
@@ -43,7 +44,15 @@ int main(int argc, char* argv[]) {
     SystemTone tone;
     const auto autosave = std::filesystem::temp_directory_path() / "vt350-bench-latency.qkf";
     std::filesystem::remove(autosave);
-    Form1 form({dialogs, platform, platform, tone, autosave.string()});
+    // The history as the program keeps it, already holding the bound's 10,000 entries.
+    const auto folder = std::filesystem::temp_directory_path() / "vt350-bench-history";
+    std::filesystem::remove_all(folder);
+    History history(folder.string(), "vt350-config", HistoryNow);
+    const ConfigRecord factory = VirtualController::FactoryRecord();
+    for (std::size_t i = 0; i < History::kDefaultLimit; ++i) {
+        history.Record(HistoryEvent::kRead, VirtualHidPlatform::kPath, &factory);
+    }
+    Form1 form({dialogs, platform, platform, tone, autosave.string(), &history});
     form.Load();
     form.show();
 
@@ -72,6 +81,16 @@ int main(int argc, char* argv[]) {
     }
     form.Unload();
     std::filesystem::remove(autosave);
+    // What one entry costs at the bound, where the oldest go.
+    QElapsedTimer recording;
+    recording.start();
+    constexpr int kRecords = 2000;
+    for (int i = 0; i < kRecords; ++i) {
+        history.Record(HistoryEvent::kStored, VirtualHidPlatform::kPath, &factory);
+    }
+    std::printf("history_entry_ms mean %.3f over %d entries at the bound of %zu\n",
+                recording.nsecsElapsed() / 1e6 / kRecords, kRecords, History::kDefaultLimit);
+    std::filesystem::remove_all(folder);
     std::sort(latencies.begin(), latencies.end());
     double sum = 0;
     for (double l : latencies) sum += l;

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "config/parameter_rules.h"
 #include "config/parameter_view.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -187,3 +187,47 @@ TEST_F(Form1BenchTest, ScreenReadersAndToolTipsNameEachControlsOwnSetting) {
     EXPECT_EQ(f.Option1[1]->toolTip(), "Motor voltage: 36 V; writes 135 into byte 2");
     EXPECT_EQ(f.Text4->toolTip(), "Peak current: 1 to 50 A; writes the number into byte 1");
 }
+
+TEST_F(Form1BenchTest, TheHistoryKeepsWhatWasReadAndStoredAndNeverStandsInTheWay) {
+    History history(Path("history"), "vt350-config", [] {
+        return HistoryTime{"20261207-142033-100", "2026-12-07T14:20:33+0000"};
+    });
+    platform = std::make_unique<VirtualHidPlatform>(controller, true);
+    form = std::make_unique<Form1>(
+        Form1Services{dialogs, *platform, *platform, tone, autosave, &history});
+    Form1& f = *form;
+    f.Load();
+    f.show();
+    Press(f.Command5);
+    f.PollTick();
+    ASSERT_EQ(history.Entries().size(), 1u);
+    EXPECT_EQ(history.Entries()[0].event, "read");
+    EXPECT_EQ(*history.Entries()[0].set, VirtualController::FactoryRecord());
+    dialogs.answers = {false};
+    Press(f.Command1);
+    f.PollTick();
+    EXPECT_EQ(history.Entries().size(), 1u) << "a cancelled store keeps nothing";
+    QTest::mouseClick(f.Option1[2], Qt::LeftButton);
+    dialogs.answers = {true};
+    Press(f.Command1);
+    f.PollTick();
+    ASSERT_EQ(history.Entries().size(), 2u);
+    EXPECT_EQ(history.Entries()[0].event, "stored");
+    EXPECT_EQ(history.Entries()[0].set->Get(ConfigRecord::kVoltageCode), 176);
+    // A history that cannot be written: the store goes on as before.
+    PutFileBytes(Path("blocked"), "x");
+    History blocked(Path("blocked") + "/history", "vt350-config", [] {
+        return HistoryTime{"20261207-142034-100", "2026-12-07T14:20:34+0000"};
+    });
+    form.reset();
+    form = std::make_unique<Form1>(
+        Form1Services{dialogs, *platform, *platform, tone, autosave, &blocked});
+    form->Load();
+    dialogs.answers = {true};
+    testing::internal::CaptureStderr();
+    Press(form->Command1);
+    form->PollTick();
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(form->Label16->text(), "Load Success");
+    form.reset();  // before the history it keeps
+}

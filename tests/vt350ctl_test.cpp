@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <nlohmann/json.hpp>
 
 #include "run_process.h"
 #include "test_support.h"
@@ -174,4 +175,41 @@ TEST_F(Vt350ctlTest, HelpAndVersion) {
     EXPECT_NE(writeHelp.out.find("--verify"), std::string::npos);
     auto version = Run({"--version"});
     EXPECT_EQ(version.out.substr(0, 9), "vt350ctl ");
+}
+
+// Every set read, stored and reset is kept; any of them goes back into the controller.
+TEST_F(Vt350ctlTest, TheHistoryKeepsEverySetAndRestoresAny) {
+    setenv("XDG_DATA_HOME", Path("home").c_str(), 1);
+    std::string changed = kFactory;
+    changed[0] = 20;
+    Put(Path("changed.qkf"), changed);
+    EXPECT_EQ(Run({"--demo", "read"}).exitCode, 0);
+    EXPECT_EQ(Run({"--demo", "write", Path("changed.qkf"), "--yes"}).exitCode, 0);
+    EXPECT_EQ(Run({"--demo", "reset", "--yes"}).exitCode, 0);
+    auto listed = Run({"--demo", "history", "--json"});
+    ASSERT_EQ(listed.exitCode, 0) << listed.err;
+    const auto entries = nlohmann::json::parse(listed.out);
+    ASSERT_EQ(entries.size(), 3u) << listed.out;
+    EXPECT_EQ(entries[0]["event"], "reset");
+    EXPECT_EQ(entries[1]["event"], "stored");
+    EXPECT_EQ(entries[1]["set"], "141e876e1901000001008000000000");
+    EXPECT_EQ(entries[2]["event"], "read");
+    EXPECT_EQ(entries[2]["set"], "0f1e876e1901000001008000000000");
+    EXPECT_EQ(entries[1]["changes"][0], "Continuous current 15 A \u2192 20 A");
+    auto restored = Run({"--demo", "restore", "3", "--yes", "--verify"});
+    EXPECT_EQ(restored.exitCode, 0) << restored.err;
+    EXPECT_NE(restored.out.find("Verified"), std::string::npos);
+    const auto after = nlohmann::json::parse(Run({"--demo", "history", "--json"}).out);
+    EXPECT_EQ(after[1]["event"], "stored");
+    EXPECT_EQ(after[1]["set"], entries[2]["set"]) << "the first set went back";
+    EXPECT_EQ(Run({"--demo", "restore", "1", "--yes"}).exitCode, 0) << "the read-back, a set";
+    EXPECT_EQ(Run({"--demo", "restore", "99", "--yes"}).exitCode, 2);
+    // A history that cannot be written changes no outcome and is said once.
+    Put(Path("not-a-folder"), "x");
+    setenv("XDG_DATA_HOME", Path("not-a-folder").c_str(), 1);
+    auto blocked = Run({"--demo", "write", Path("changed.qkf"), "--yes", "--verify", "-q"});
+    EXPECT_EQ(blocked.exitCode, 0);
+    EXPECT_EQ(std::count(blocked.err.begin(), blocked.err.end(), '\n'), 1) << blocked.err;
+    EXPECT_NE(blocked.err.find("history cannot be kept"), std::string::npos);
+    unsetenv("XDG_DATA_HOME");
 }

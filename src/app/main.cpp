@@ -5,6 +5,7 @@
 #include <QSessionManager>
 #include <QStyleFactory>
 
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -19,6 +20,8 @@
 #include "app/startup_report.h"
 #endif
 #include "config/config_file.h"
+#include "config/file_names.h"
+#include "platform/history_place.h"
 #include "ui/demo_plug_key.h"
 #include "ui/form1.h"
 #include "ui/qt_user_dialogs.h"
@@ -159,8 +162,13 @@ int main(int argc, char* argv[]) {
     // The demo keeps its own autosave file, so trying it leaves the real set alone.
     const std::string autosave = AutosavePath(ExecutableDirectory(), UserDataDirectory(),
                                               backend.demo() ? "Demo.qkf" : "Data.qkf");
-    Form1 form({dialogs, backend.platform(), changes, tone, autosave});
+    // Every set read, stored or reset is kept; the demo keeps its own history.
+    History history(HistoryFolder(backend.demo()), "vt350-config", HistoryNow);
+    std::error_code noFolder;
+    std::filesystem::create_directories(PathFromUtf8(history.folder()), noFolder);
+    Form1 form({dialogs, backend.platform(), changes, tone, autosave, &history});
     dialogs.setParent(&form);
+    dialogs.setHistoryFolder(history.folder());
 #ifdef _WIN32
     std::unique_ptr<WindowDeviceNotifier> windows;
     std::unique_ptr<NativeMessageTap> tap;

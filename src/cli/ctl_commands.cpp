@@ -7,6 +7,7 @@
 
 #include "cli/ctl_device.h"
 #include "cli/ctl_io.h"
+#include "config/parameter_rules.h"
 #include "config/parameter_view.h"
 #include "protocol/command_report.h"
 
@@ -15,13 +16,13 @@ namespace {
 int ReadDevice(const CtlOptions& o, ConfigRecord& record) {
     CtlDevice device(o);
     if (int rc = device.Open()) return rc;
-    return device.Check(device.session().GetConfig(record, device.timeoutMs()));
+    return device.Read(record);
 }
 
 int Bare(const CtlOptions& o, std::uint8_t code, const char* done) {
     CtlDevice device(o);
     if (int rc = device.Open()) return rc;
-    if (int rc = device.Check(device.session().Command(code, device.timeoutMs()))) return rc;
+    if (int rc = device.Command(code)) return rc;
     if (!o.quiet) std::cout << done << "\n";
     return Exit::kOk;
 }
@@ -99,6 +100,34 @@ int CmdRead(const CtlOptions& o) {
     return Exit::kOk;
 }
 
+void PrintWarnings(const ConfigRecord& record) {
+    for (const auto& w : SafetyWarnings(record)) std::cerr << "vt350ctl: warning: " << w << "\n";
+}
+
+int WriteSet(const CtlOptions& o, const std::string& name, const ConfigRecord& record) {
+    if (!o.force) {
+        if (int rc = CheckSendable(name, record)) return rc;
+    }
+    if (!o.quiet || !o.yes) std::cout << DescribeRecord(record) << std::flush;
+    PrintWarnings(record);
+    if (!o.yes && !Confirm("Write these parameters to the controller?")) {
+        return Fail(Exit::kDiffers, "not confirmed; nothing was written");
+    }
+    CtlDevice device(o);
+    if (int rc = device.Open()) return rc;
+    if (int rc = device.Store(record)) return rc;
+    if (!o.quiet) std::cout << "Parameters stored.\n";
+    if (!o.verify) return Exit::kOk;
+    ConfigRecord readBack;
+    if (int rc = device.Read(readBack)) return rc;
+    if (record.FirstStoredDifference(readBack) >= 0) {
+        for (const auto& line : DiffRecords(record, readBack)) std::cerr << "  " << line << "\n";
+        return Fail(Exit::kDiffers, "verification failed: the controller holds other parameters");
+    }
+    if (!o.quiet) std::cout << "Verified: the controller holds the same parameters.\n";
+    return Exit::kOk;
+}
+
 int CmdWrite(const CtlOptions& o) {
     const std::string& path = o.args.at(0);
     if (path == "-" && !o.yes) {
@@ -106,26 +135,7 @@ int CmdWrite(const CtlOptions& o) {
     }
     ConfigRecord record;
     if (int rc = LoadSet(path, record)) return rc;
-    if (!o.force) {
-        if (int rc = CheckSendable(path, record)) return rc;
-    }
-    if (!o.quiet || !o.yes) std::cout << DescribeRecord(record) << std::flush;
-    if (!o.yes && !Confirm("Write these parameters to the controller?")) {
-        return Fail(Exit::kDiffers, "not confirmed; nothing was written");
-    }
-    CtlDevice device(o);
-    if (int rc = device.Open()) return rc;
-    if (int rc = device.Check(device.session().Store(record, device.timeoutMs()))) return rc;
-    if (!o.quiet) std::cout << "Parameters stored.\n";
-    if (!o.verify) return Exit::kOk;
-    ConfigRecord readBack;
-    if (int rc = device.Check(device.session().GetConfig(readBack, device.timeoutMs()))) return rc;
-    if (record.FirstStoredDifference(readBack) >= 0) {
-        for (const auto& line : DiffRecords(record, readBack)) std::cerr << "  " << line << "\n";
-        return Fail(Exit::kDiffers, "verification failed: the controller holds other parameters");
-    }
-    if (!o.quiet) std::cout << "Verified: the controller holds the same parameters.\n";
-    return Exit::kOk;
+    return WriteSet(o, path, record);
 }
 
 int CmdReset(const CtlOptions& o) {
@@ -147,6 +157,9 @@ int CmdShow(const CtlOptions& o) {
     ConfigRecord record;
     if (int rc = LoadSet(o.args.at(0), record)) return rc;
     std::cout << (o.json ? RecordToJson(record) : DescribeRecord(record));
+    if (!o.json) {
+        for (const auto& w : SafetyWarnings(record)) std::cout << "Warning: " << w << "\n";
+    }
     return Exit::kOk;
 }
 
@@ -164,6 +177,12 @@ int CmdDiff(const CtlOptions& o) {
     if (!o.quiet) {
         for (const auto& line : lines) std::cout << line << "\n";
         if (lines.empty()) std::cout << "No differences.\n";
+        for (int i = 0; i < 2; ++i) {
+            for (const auto& w : SafetyWarnings(sets[i])) {
+                std::cout << "Warning (" << o.args.at(static_cast<std::size_t>(i)) << "): " << w
+                          << "\n";
+            }
+        }
     }
     return lines.empty() ? Exit::kOk : Exit::kDiffers;
 }

@@ -16,6 +16,7 @@ struct CtlOptions {
     // provision and watch
     std::string backupDir, logFile;
     int count = 0;  // 0: until stopped
+    int last = 20;  // history: how many entries
 };
 
 int CmdList(const CtlOptions& o);
@@ -29,6 +30,14 @@ int CmdDiff(const CtlOptions& o);
 int CmdImport(const CtlOptions& o);
 int CmdProvision(const CtlOptions& o);
 int CmdWatch(const CtlOptions& o);
+int CmdHistory(const CtlOptions& o);
+int CmdRestore(const CtlOptions& o);
+
+// write's work once the set is loaded: the checks, the question, the store, the
+// read-back; `name` names the set in messages. Returns the exit status.
+int WriteSet(const CtlOptions& o, const std::string& name, const ConfigRecord& record);
+// Says the safety warnings of `record` on standard error.
+void PrintWarnings(const ConfigRecord& record);
 
 // Whether `record` may be sent as it is: the check of `write`, `provision` and `import`.
 // Says why not, naming `path`, and returns Exit::kFileError; Exit::kOk when it may.

@@ -4,7 +4,13 @@
 #include <cstring>
 
 #include "cli/ctl_io.h"
+#include "platform/history_place.h"
 #include "platform/permission_advice.h"
+#include "protocol/command_report.h"
+
+History OpenHistory(const CtlOptions& o) {
+    return History(HistoryFolder(o.backend.demo), "vt350ctl", HistoryNow);
+}
 
 std::string CannotOpenAdvice(int error, const std::string& path) {
     return PermissionAdvice(GatherPermissionFacts(error, path), path);
@@ -12,9 +18,34 @@ std::string CannotOpenAdvice(int error, const std::string& path) {
 
 CtlDevice::CtlDevice(const CtlOptions& o)
     : backend_(o.backend),
+      history_(OpenHistory(o)),
       session_(backend_.platform(), quiet_),
       timeoutMs_(static_cast<int>(std::lround(o.timeoutSeconds * 1000))),
       timeoutSeconds_(o.timeoutSeconds) {}
+
+std::string CtlDevice::Device() {
+    return TrimmedPath(session_.link().devicePath());
+}
+
+int CtlDevice::Read(ConfigRecord& out) {
+    if (int rc = Check(session_.GetConfig(out, timeoutMs_))) return rc;
+    history_.Record(HistoryEvent::kRead, Device(), &out);
+    return Exit::kOk;
+}
+
+int CtlDevice::Store(const ConfigRecord& set) {
+    if (int rc = Check(session_.Store(set, timeoutMs_))) return rc;
+    history_.Record(HistoryEvent::kStored, Device(), &set);
+    return Exit::kOk;
+}
+
+int CtlDevice::Command(std::uint8_t code) {
+    if (int rc = Check(session_.Command(code, timeoutMs_))) return rc;
+    if (code == CommandReport::kFactoryReset) {
+        history_.Record(HistoryEvent::kReset, Device(), nullptr);
+    }
+    return Exit::kOk;
+}
 
 int CtlDevice::Open() {
     return Check(session_.Open());

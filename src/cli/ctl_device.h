@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/ctl_commands.h"
+#include "config/history.h"
 #include "protocol/controller_session.h"
 
 // The link's own messages are for the window's boxes; here each failure is told once, in
@@ -16,16 +17,25 @@ class CtlDevice {
     explicit CtlDevice(const CtlOptions& o);
     int Open();
     int Check(ControllerSession::Status status);
+    // The requests, each kept in the history when it succeeded; exit statuses.
+    int Read(ConfigRecord& out);
+    int Store(const ConfigRecord& set);
+    int Command(std::uint8_t code);
     ControllerSession& session() { return session_; }
     int timeoutMs() const { return timeoutMs_; }
 
   private:
+    std::string Device();
     ControllerBackend backend_;
+    History history_;
     QuietReporter quiet_;
     ControllerSession session_;
     int timeoutMs_;
     double timeoutSeconds_;
 };
+
+// The history vt350ctl keeps: the demo's own with --demo.
+History OpenHistory(const CtlOptions& o);
 
 // "cannot be opened (reason); what to do", for a controller that is found but refused,
 // naming what is wrong with its permissions where that can be told.

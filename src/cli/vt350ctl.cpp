@@ -46,6 +46,10 @@ const Command kCommands[] = {
     {"provision", "store one set in controller after controller as they are plugged in", true,
      CmdProvision},
     {"watch", "print each arrival and removal of the controller as it happens", true, CmdWatch},
+    {"history", "list what each controller held and was given, newest first; show one entry", true,
+     CmdHistory},
+    {"restore", "store a set from the history in the controller again (asks first)", true,
+     CmdRestore},
 };
 
 // File names: "-" is a stream, an empty name is nothing at all.
@@ -110,6 +114,22 @@ void AddCommandOptions(CLI::App& sub, const std::string& name, CtlOptions& o) {
         sub.add_option("--count", o.count, "stop after this many arrivals and removals")
             ->check(CLI::Range(1, 100000))
             ->type_name("N");
+    } else if (name == "history") {
+        sub.add_option("show", o.args,
+                       "show ENTRY: one entry decoded (ENTRY: its number, 1 the "
+                       "newest, or its file's name)")
+            ->expected(0, 2)
+            ->type_name("");
+        sub.add_option("-n,--last", o.last, "list this many entries, newest first (default 20)")
+            ->check(CLI::Range(1, 1000000))
+            ->type_name("N");
+        sub.add_flag("--json", o.json, "the entries (or the entry's set) as JSON");
+    } else if (name == "restore") {
+        file("ENTRY", "the history entry to store again: its number (1 the newest) or file name",
+             1);
+        sub.add_flag("-y,--yes", o.yes, "do not ask for confirmation");
+        sub.add_flag("--verify", o.verify, "read the set back and compare bytes 0 to 10");
+        sub.add_flag("--force", o.force, "send a set that holds values no editor would write");
     } else if (name == "import") {
         file("JSON", "the JSON form (- for standard input)", 1);
         sub.add_option("-o,--output", o.output, "the .qkf file to write (- for stdout)")

@@ -24,6 +24,12 @@ int Close(int fd);
 // pipe reads as empty); a writer that is there is waited for.
 int OpenForReading(const std::string& path);
 
+// Creates a new file for writing, exclusively: never over an existing file and never
+// through a symbolic link; -1 with errno set (EEXIST when the name is taken).
+int CreateExclusive(const std::string& path);
+// Opens a file for appending, creating it; a symbolic link in its place is refused.
+int OpenForAppending(const std::string& path);
+
 // Creates a new, empty temporary file ".NAME.XXXXXX" beside `target`, exclusively, and
 // opens it for writing; -1 with errno set on failure.
 int MakeTemporary(const std::string& target, std::string& tempPath);

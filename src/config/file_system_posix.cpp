@@ -70,6 +70,14 @@ int OpenForReading(const std::string& path) {
     return fd;
 }
 
+int CreateExclusive(const std::string& path) {
+    return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+}
+
+int OpenForAppending(const std::string& path) {
+    return ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+}
+
 int Fsync(int fd) {
     return ::fsync(fd);
 }

@@ -96,6 +96,16 @@ int OpenForReading(const std::string& path) {
     return OpenFdUtf8(path, _O_RDONLY);
 }
 
+int CreateExclusive(const std::string& path) {
+    return _wopen(WideFromUtf8(path).c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY,
+                  _S_IREAD | _S_IWRITE);
+}
+
+int OpenForAppending(const std::string& path) {
+    return _wopen(WideFromUtf8(path).c_str(), _O_APPEND | _O_CREAT | _O_WRONLY | _O_BINARY,
+                  _S_IREAD | _S_IWRITE);
+}
+
 int Fsync(int fd) {
     return _commit(fd);
 }

@@ -237,31 +237,8 @@ bool RecordFromJson(const std::string& json, ConfigRecord& record,
     return true;
 }
 
-std::vector<EditorProblem> EditorProblems(const ConfigRecord& record) {
-    std::vector<EditorProblem> out;
-    for (const ParameterRow& param : Parameters()) {
-        const int bits = StoredBits(param, record);
-        if (param.kind == ValueKind::kWhole && (bits < param.low || bits > param.high)) {
-            out.push_back({&param, std::string(param.label) + ": " + Words(param, record) +
-                                       " is outside " + std::to_string(param.low) + " to " +
-                                       std::to_string(param.high) + param.unit});
-        } else if (param.kind == ValueKind::kChoice && ChoiceIndex(param, record) < 0) {
-            std::string offered;
-            for (std::size_t i = 0; i < param.choices.size(); ++i) {
-                if (i > 0) offered += i + 1 == param.choices.size() ? " or " : ", ";
-                offered += param.choices[i].text;
-            }
-            out.push_back({&param, std::string(param.label) + ": " + Words(param, record) +
-                                       "; the editor offers " + offered});
-        }
-    }
-    return out;
-}
-
-bool IsEditorRecord(const ConfigRecord& record, std::vector<std::string>& errors) {
-    const auto problems = EditorProblems(record);
-    for (const EditorProblem& p : problems) errors.push_back(p.text);
-    return problems.empty();
+std::string ValueInWords(const ParameterRow& param, const ConfigRecord& record) {
+    return Words(param, record);
 }
 
 std::vector<ParameterChange> ChangedParameters(const ConfigRecord& before,

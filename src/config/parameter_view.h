@@ -23,19 +23,8 @@ std::string RecordToJson(const ConfigRecord& record);
 bool RecordFromJson(const std::string& json, ConfigRecord& record,
                     std::vector<std::string>& errors);
 
-// A setting that holds a value the window's editors cannot write, with the value named:
-// "Motor voltage: unknown (code 100); the editor offers 24 V, 36 V or 48 V".
-struct EditorProblem {
-    const ParameterRow* param;
-    std::string text;
-};
-// Every such setting of `record`, in the table's order; empty when the editors could
-// have written the whole set. The reserved bytes and the other motor flag bits are
-// carried as they are. The window's Store/Save and the command line's writes both ask
-// this before anything goes to a controller.
-std::vector<EditorProblem> EditorProblems(const ConfigRecord& record);
-// The same as one message per setting; true when there is none.
-bool IsEditorRecord(const ConfigRecord& record, std::vector<std::string>& errors);
+// One setting's value in words, as the listings show it: "15 A", "36 V", "50% (128/256)".
+std::string ValueInWords(const ParameterRow& param, const ConfigRecord& record);
 
 // A setting whose value differs between two sets, in words as the editors show it.
 struct ParameterChange {

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 
+#include "config/parameter_rules.h"
 #include "config/parameter_view.h"
 #include "ui/accessible_controls.h"
 #include "ui/classic_colour.h"
@@ -123,7 +124,14 @@ void Form1::PollTick() {
     inTick_ = true;
     Timer1->setInterval(200);
     replyReplacedRecord_ = false;
+    answerForHistory_.reset();
     PollOnce(link_, input_, *this);
+    if (answerForHistory_ && services_.history != nullptr) {
+        // After the answer is on the screen: the history costs the person nothing.
+        const bool reset = *answerForHistory_ == HistoryEvent::kReset;
+        services_.history->Record(*answerForHistory_, TrimmedPath(link_.devicePath()),
+                                  reset ? nullptr : &answerSet_);
+    }
     if (!link_.isOpen()) controllerSet_.reset();
     if (replyReplacedRecord_) ReportUnshownValues();
     inTick_ = false;
@@ -137,14 +145,23 @@ void Form1::ReplaceRecord(const std::uint8_t* recordBytes) {
     record_.ReplaceAll(recordBytes);
     controllerSet_ = record_;
     replyReplacedRecord_ = true;
+    answerForHistory_ = HistoryEvent::kRead;
+    answerSet_ = record_;
 }
 
 void Form1::SetStatusText(const char* text) {
     // An answer: the wait for one is over, and it tells what the controller now holds.
     answerTimer_->stop();
     const std::string_view said = text;
-    if (said == "Load Success") controllerSet_ = lastStoreSent_;
-    if (said == "Restore Success") controllerSet_.reset();
+    if (said == "Load Success") {
+        controllerSet_ = lastStoreSent_;
+        answerForHistory_ = HistoryEvent::kStored;
+        answerSet_ = lastStoreSent_;
+    }
+    if (said == "Restore Success") {
+        controllerSet_.reset();
+        answerForHistory_ = HistoryEvent::kReset;
+    }
     SetCaption(Label16, QString::fromLatin1(text));
 }
 
@@ -235,17 +252,21 @@ void Form1::OnStoreSave() {
 }
 
 std::string Form1::StoreDetails() const {
+    std::string out;
     if (!controllerSet_) {
-        return "Nothing has been read from this controller since it was plugged in.";
+        out = "Nothing has been read from this controller since it was plugged in.";
+    } else {
+        std::string changes;
+        for (const ParameterChange& c : ChangedParameters(*controllerSet_, record_)) {
+            // The reserved bytes are not part of the store report.
+            if (c.param->id == ParameterId::kReserved) continue;
+            changes += "\n" + std::string(c.param->label) + " " + c.before + " \u2192 " + c.after;
+        }
+        out = changes.empty() ? "The set is the one last read from the controller."
+                              : "Changes to the set last read from the controller:" + changes;
     }
-    std::string changes;
-    for (const ParameterChange& c : ChangedParameters(*controllerSet_, record_)) {
-        // The reserved bytes are not part of the store report.
-        if (c.param->id == ParameterId::kReserved) continue;
-        changes += "\n" + std::string(c.param->label) + " " + c.before + " \u2192 " + c.after;
-    }
-    if (changes.empty()) return "The set is the one last read from the controller.";
-    return "Changes to the set last read from the controller:" + changes;
+    for (const std::string& warning : SafetyWarnings(record_)) out += "\nWarning: " + warning;
+    return out;
 }
 
 void Form1::ReportUnshownValues() {

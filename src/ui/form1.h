@@ -19,6 +19,7 @@
 
 #include "config/config_file.h"
 #include "config/config_record.h"
+#include "config/history.h"
 #include "config/parameter_table.h"
 #include "hid/device_change.h"
 #include "hid/hid_link.h"
@@ -37,6 +38,7 @@ struct Form1Services {
     DeviceChangeSource& deviceChanges;
     Tone& tone;
     std::string autosavePath;
+    History* history = nullptr;  // where each set read, stored or reset is kept, if anywhere
 };
 
 // The tool's one window. Controls keep their classic names (Command1, Text1, Option1...),
@@ -182,6 +184,9 @@ class Form1 : public QWidget, private OutcomeTarget {
     std::optional<ConfigRecord> controllerSet_;
     ConfigRecord lastStoreSent_;        // the record of the last store report that went out
     bool replyReplacedRecord_ = false;  // during a tick: a configuration reply came
+    // What a tick's answer gave the history, kept once the window shows the answer.
+    std::optional<HistoryEvent> answerForHistory_;
+    ConfigRecord answerSet_;
 };
 
 // The caption of a percent label: ratio x 100 rounded, "###%" (no digits for 0),

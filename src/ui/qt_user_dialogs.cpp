@@ -1,7 +1,10 @@
 #include "ui/qt_user_dialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QUrl>
 
 namespace {
 
@@ -31,9 +34,27 @@ bool QtUserDialogs::AskOkCancel(const std::string& text, const std::string& deta
 }
 
 std::optional<std::string> QtUserDialogs::OpenFileName(const std::string& title) {
-    const QString name = QFileDialog::getOpenFileName(parent_, QString::fromStdString(title),
-                                                      QString(), kOpenFilter);
-    if (name.isEmpty()) return std::nullopt;
+    QFileDialog dialog(parent_, QString::fromStdString(title), QString(), kOpenFilter);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    const QString history = QString::fromStdString(historyFolder_);
+    if (!history.isEmpty() && QDir(history).exists()) {
+        // One click from any folder to the sets each controller held.
+        QList<QUrl> side = dialog.sidebarUrls();
+        side.append(QUrl::fromLocalFile(history));
+        dialog.setSidebarUrls(side);
+        if (lastOpenFolder_.isEmpty() || !QDir(lastOpenFolder_).exists()) {
+            dialog.setDirectory(history);
+        }
+    }
+    if (!lastOpenFolder_.isEmpty() && QDir(lastOpenFolder_).exists()) {
+        dialog.setDirectory(lastOpenFolder_);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    const QString name = dialog.selectedFiles().first();
+    lastOpenFolder_ = QFileInfo(name).absolutePath();
     return name.toStdString();
 }
 

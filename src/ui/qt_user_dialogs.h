@@ -8,6 +8,9 @@ class QtUserDialogs : public UserDialogs {
   public:
     explicit QtUserDialogs(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
+    // The history's folder: in the Open dialog's side bar, and where it starts when the
+    // folder it last showed is gone.
+    void setHistoryFolder(const std::string& folder) { historyFolder_ = folder; }
 
     void ShowErrorBox(const std::string& text) override;
     bool AskOkCancel(const std::string& text, const std::string& details) override;
@@ -16,4 +19,6 @@ class QtUserDialogs : public UserDialogs {
 
   private:
     QWidget* parent_;
+    std::string historyFolder_;
+    QString lastOpenFolder_;
 };

@@ -64,6 +64,7 @@ int CmdProvision(const CtlOptions& o) {
         return Fail(Exit::kNoController, "this system delivers no arrival and removal events");
     }
     std::cout << DescribeRecord(set) << std::flush;
+    PrintWarnings(set);
     if (!o.yes && !Confirm("Write these parameters to every controller plugged in?")) {
         return Fail(Exit::kDiffers, "not confirmed; nothing was written");
     }
@@ -74,6 +75,8 @@ int CmdProvision(const CtlOptions& o) {
                      o.logFile,
                      o.count,
                      static_cast<int>(o.timeoutSeconds * 1000)};
+    History history = OpenHistory(o);
+    job.history = &history;
     CatchInterrupts();
     ProvisionHooks hooks{[] { return Interrupted(); }, DemoTechnician(backend),
                          [] { return LocalTimeText("%Y%m%d-%H%M%S"); },

@@ -64,6 +64,10 @@ bool Provisioner::WaitFor(ProvisionPhase phase) {
     return true;
 }
 
+void Provisioner::Remember(HistoryEvent event, const std::string& device, const ConfigRecord& set) {
+    if (job_.history != nullptr) job_.history->Record(event, device, &set);
+}
+
 void Provisioner::Program(ProvisionRecord& r) {
     ControllerSession& session = parts_->session;
     HidLink& link = session.link();
@@ -84,6 +88,7 @@ void Provisioner::Program(ProvisionRecord& r) {
         return;
     }
     r.haveBefore = true;
+    Remember(HistoryEvent::kRead, r.device, r.before);
     if (!job_.backupDir.empty()) {
         char name[64];
         std::snprintf(name, sizeof name, "%04d-%s.qkf", r.sequence, hooks_.now().c_str());
@@ -101,12 +106,14 @@ void Provisioner::Program(ProvisionRecord& r) {
         r.error = Failure(status, "storing the set");
         return;
     }
+    Remember(HistoryEvent::kStored, r.device, job_.set);
     status = session.GetConfig(r.after, job_.timeoutMs);
     if (status != ControllerSession::Status::kOk) {
         r.error = Failure(status, "reading the set back");
         return;
     }
     r.haveAfter = true;
+    Remember(HistoryEvent::kRead, r.device, r.after);
     if (const int differs = job_.set.FirstStoredDifference(r.after); differs >= 0) {
         r.error =
             "verify: the controller holds other parameters (byte " + std::to_string(differs) + ")";

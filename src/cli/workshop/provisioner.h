@@ -6,6 +6,7 @@
 #include <string>
 
 #include "config/config_record.h"
+#include "config/history.h"
 #include "hid/device_change.h"
 #include "hid/hid_platform.h"
 
@@ -17,12 +18,13 @@
 
 struct ProvisionJob {
     ConfigRecord set;
-    std::string setName;    // the set file's name, as given
-    std::string setSha256;  // of the set file's bytes
-    std::string backupDir;  // "" for no backups
-    std::string logPath;    // "" for no log
-    int count = 0;          // controllers to take; 0: until stopped
-    int timeoutMs = 2000;   // for each answer
+    std::string setName;         // the set file's name, as given
+    std::string setSha256;       // of the set file's bytes
+    std::string backupDir;       // "" for no backups
+    std::string logPath;         // "" for no log
+    int count = 0;               // controllers to take; 0: until stopped
+    int timeoutMs = 2000;        // for each answer
+    History* history = nullptr;  // where each set read and stored is kept, if anywhere
 };
 
 struct ProvisionSummary {
@@ -70,6 +72,7 @@ class Provisioner {
     void Program(ProvisionRecord& record);
     void Report(const ProvisionRecord& record);
     bool WaitFor(ProvisionPhase phase);
+    void Remember(HistoryEvent event, const std::string& device, const ConfigRecord& set);
 
     static constexpr int kEventWaitMs = 100;  // between looks at Ctrl+C and the idle hook
 

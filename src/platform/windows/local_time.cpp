@@ -1,9 +1,10 @@
 #include "platform/local_time.h"
 
-#include <ctime>
-
 std::string LocalTimeText(const char* format) {
-    const std::time_t t = std::time(nullptr);
+    return LocalTimeText(std::time(nullptr), format);
+}
+
+std::string LocalTimeText(std::time_t t, const char* format) {
     std::tm local{};
     localtime_s(&local, &t);
     char text[64];

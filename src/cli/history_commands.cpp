@@ -1,0 +1,138 @@
+// vt350ctl history and restore: what every controller held and was given, and the way
+// back to any of it.
+#include <iostream>
+#include <nlohmann/json.hpp>
+
+#include "cli/ctl_commands.h"
+#include "cli/ctl_device.h"
+#include "cli/ctl_io.h"
+#include "config/parameter_rules.h"
+#include "config/parameter_view.h"
+
+namespace {
+
+std::string Hex(const ConfigRecord& r) {
+    static const char kDigits[] = "0123456789abcdef";
+    std::string out;
+    for (std::uint8_t b : r.Bytes()) {
+        out += kDigits[b >> 4];
+        out += kDigits[b & 15];
+    }
+    return out;
+}
+
+// What changed from the entry before (the next older one that holds a set).
+std::vector<std::string> ChangesFromBefore(const std::vector<HistoryEntry>& entries,
+                                           std::size_t i) {
+    std::vector<std::string> out;
+    if (!entries[i].set) return out;
+    for (std::size_t older = i + 1; older < entries.size(); ++older) {
+        if (!entries[older].set) continue;
+        for (const ParameterChange& c : ChangedParameters(*entries[older].set, *entries[i].set)) {
+            out.push_back(std::string(c.param->label) + " " + c.before + " \u2192 " + c.after);
+        }
+        break;
+    }
+    return out;
+}
+
+int NoSuchEntry(const std::string& which) {
+    return Fail(Exit::kUsage, "the history holds no entry \"" + which +
+                                  "\" (vt350ctl history lists them, 1 the newest)");
+}
+
+int ShowEntry(const CtlOptions& o, const History& history) {
+    const std::string& which = o.args.at(1);
+    const auto entry = history.Find(which);
+    if (!entry) return NoSuchEntry(which);
+    if (o.json) {
+        if (!entry->set) return Fail(Exit::kDiffers, "a factory reset holds no parameter set");
+        std::cout << RecordToJson(*entry->set);
+        return Exit::kOk;
+    }
+    std::cout << entry->time << "  " << entry->event << "  " << entry->program << "  "
+              << entry->device << "\n"
+              << history.folder() << "/" << entry->file << "\n";
+    if (!entry->set) {
+        std::cout << "Factory settings restored; the set they gave was not read.\n";
+        return Exit::kOk;
+    }
+    std::cout << DescribeRecord(*entry->set);
+    for (const auto& w : SafetyWarnings(*entry->set)) std::cout << "Warning: " << w << "\n";
+    return Exit::kOk;
+}
+
+void ListAsJson(const std::vector<HistoryEntry>& entries, std::size_t count) {
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (std::size_t i = 0; i < count; ++i) {
+        const HistoryEntry& e = entries[i];
+        list.push_back({{"number", i + 1},
+                        {"time", e.time},
+                        {"event", e.event},
+                        {"program", e.program},
+                        {"device", e.device},
+                        {"set", e.set ? nlohmann::ordered_json(Hex(*e.set)) : nullptr},
+                        {"file", e.file},
+                        {"changes", ChangesFromBefore(entries, i)},
+                        {"warnings", e.set ? SafetyWarnings(*e.set) : std::vector<std::string>()}});
+    }
+    std::cout << list.dump(2) << "\n";
+}
+
+}  // namespace
+
+int CmdHistory(const CtlOptions& o) {
+    const History history = OpenHistory(o);
+    if (!o.args.empty()) {
+        if (o.args.size() != 2 || o.args[0] != "show") {
+            return Fail(Exit::kUsage,
+                        "history takes \"show ENTRY\" or nothing (see vt350ctl "
+                        "history --help)");
+        }
+        return ShowEntry(o, history);
+    }
+    const auto entries = history.Entries();
+    const std::size_t count = std::min(entries.size(), static_cast<std::size_t>(o.last));
+    if (o.json) {
+        ListAsJson(entries, count);
+        return Exit::kOk;
+    }
+    if (entries.empty()) {
+        std::cout << "The history in " << history.folder() << " is empty.\n";
+        return Exit::kOk;
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        const HistoryEntry& e = entries[i];
+        std::printf("%4zu  %s  %-6s  %-12s  %s\n", i + 1, e.time.c_str(), e.event.c_str(),
+                    e.program.c_str(), e.device.c_str());
+        for (const auto& change : ChangesFromBefore(entries, i)) {
+            std::cout << "        " << change << "\n";
+        }
+        if (e.set) {
+            for (const auto& w : SafetyWarnings(*e.set))
+                std::cout << "        warning: " << w << "\n";
+        }
+    }
+    std::cout << std::flush;
+    if (!o.quiet) {
+        std::cerr << count << " of " << entries.size() << " entries, newest first, in "
+                  << history.folder() << "\n";
+    }
+    return Exit::kOk;
+}
+
+int CmdRestore(const CtlOptions& o) {
+    const std::string& which = o.args.at(0);
+    const auto entry = OpenHistory(o).Find(which);
+    if (!entry) return NoSuchEntry(which);
+    if (!entry->set) {
+        return Fail(Exit::kUsage, "entry \"" + which +
+                                      "\" is a factory reset and holds no set: restore an "
+                                      "entry that was read or stored");
+    }
+    if (!o.quiet || !o.yes) {
+        std::cout << "Entry " << which << ": " << entry->event << " " << entry->time << " ("
+                  << entry->device << ")\n";
+    }
+    return WriteSet(o, "history entry " + which, *entry->set);
+}
