@@ -213,3 +213,36 @@ TEST_F(Vt350ctlTest, TheHistoryKeepsEverySetAndRestoresAny) {
     EXPECT_NE(blocked.err.find("history cannot be kept"), std::string::npos);
     unsetenv("XDG_DATA_HOME");
 }
+
+// In a sticky world-writable folder, root does not write through another user's link: the
+// kernel's own rule (fs.protected_symlinks) decides, as for any program's open.
+TEST_F(Vt350ctlTest, AnotherUsersLinkInASharedFolderIsNotWrittenThrough) {
+    const char* sysctl = "/proc/sys/fs/protected_symlinks";
+    if (geteuid() != 0 || access("/usr/bin/setpriv", X_OK) != 0) {
+        GTEST_SKIP() << "needs root and setpriv for a second user";
+    }
+    const std::string was = Slurp(sysctl);
+    if (was.empty() || !std::ofstream(sysctl).write("1\n", 2)) {
+        GTEST_SKIP() << "fs.protected_symlinks cannot be set here";
+    }
+    struct Restore {
+        const char* path;
+        std::string value;
+        ~Restore() { std::ofstream(path) << value; }
+    } restore{sysctl, was};
+    fs::create_directories(Path("public"));
+    fs::permissions(Path("public"), fs::perms::all | fs::perms::sticky_bit);
+    Put(Path("victim"), "precious file of root's");
+    auto planted = RunProcess({"/usr/bin/setpriv", "--reuid=65534", "--regid=65534",
+                               "--clear-groups", "/bin/ln", "-s", Path("victim"),
+                               Path("public/bike42.qkf")});
+    ASSERT_EQ(planted.exitCode, 0) << planted.err;
+    auto r = Run({"--demo", "read", "-o", Path("public/bike42.qkf")});
+    EXPECT_EQ(r.exitCode, 5) << r.err;
+    EXPECT_EQ(Slurp(Path("victim")), "precious file of root's");
+    // Root's own link in the same folder is followed, and stays a link.
+    fs::create_symlink(Path("victim"), Path("public/mine.qkf"));
+    EXPECT_EQ(Run({"--demo", "read", "-o", Path("public/mine.qkf")}).exitCode, 0);
+    EXPECT_EQ(Slurp(Path("victim")).substr(0, 15), kFactory);
+    EXPECT_TRUE(fs::is_symlink(Path("public/mine.qkf")));
+}

@@ -15,20 +15,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Follows symbolic links to the file they finally name, so that the rename replaces the
-// target and leaves the link a link.
-std::string FinalTarget(const std::string& path) {
-    fs::path p = PathFromUtf8(path);
-    for (int hops = 0; hops < 40; ++hops) {
-        std::error_code ec;
-        if (!fs::is_symlink(fs::symlink_status(p, ec))) break;
-        const fs::path next = fs::read_symlink(p, ec);
-        if (ec) break;
-        p = next.is_absolute() ? next : p.parent_path() / next;
-    }
-    return Utf8FromPath(p);
-}
-
 bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
     while (size > 0) {
         const ssize_t n = ReplaceCalls().write(fd, data, size);
@@ -89,7 +75,9 @@ FileReplaceCalls& ReplaceCalls() {
 }
 
 ReplaceResult ReplaceFileHead(const std::string& path, const std::uint8_t* head, std::size_t size) {
-    const std::string target = FinalTarget(path);
+    std::string target;
+    int refused = 0;
+    if (!file_system::ResolveForWriting(path, target, refused)) return {false, true, refused};
     std::error_code ec;
     const fs::file_status status = fs::status(PathFromUtf8(target), ec);
     if (fs::exists(status) && fs::is_directory(status)) return {false, true, EISDIR};

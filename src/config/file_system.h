@@ -24,6 +24,13 @@ int Close(int fd);
 // pipe reads as empty); a writer that is there is waited for.
 int OpenForReading(const std::string& path);
 
+// The file a save of `path` must replace. A symbolic link is written through only where
+// the system itself follows it for this user on an open for writing (on Linux the
+// kernel's fs.protected_symlinks refuses another user's link in a sticky world-writable
+// folder); `target` is then what that open reached. False with `error` set when the
+// open is refused.
+bool ResolveForWriting(const std::string& path, std::string& target, int& error);
+
 // Creates a new file for writing, exclusively: never over an existing file and never
 // through a symbolic link; -1 with errno set (EEXIST when the name is taken).
 int CreateExclusive(const std::string& path);

@@ -70,6 +70,31 @@ int OpenForReading(const std::string& path) {
     return fd;
 }
 
+bool ResolveForWriting(const std::string& path, std::string& target, int& error) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+        target = path;
+        return true;
+    }
+    // Opened as the program's own open would be, so that the kernel decides whether the
+    // link may be followed; a missing target is created as a plain open would.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_NOCTTY | O_NONBLOCK | O_CLOEXEC,
+                          0666);
+    if (fd < 0) {
+        error = errno;
+        return false;
+    }
+    std::error_code ec;
+    const fs::path reached = fs::read_symlink("/proc/self/fd/" + std::to_string(fd), ec);
+    ::close(fd);
+    if (ec) {
+        error = ec.value();
+        return false;
+    }
+    target = reached.string();
+    return true;
+}
+
 int CreateExclusive(const std::string& path) {
     return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
 }

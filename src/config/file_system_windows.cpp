@@ -96,6 +96,20 @@ int OpenForReading(const std::string& path) {
     return OpenFdUtf8(path, _O_RDONLY);
 }
 
+bool ResolveForWriting(const std::string& path, std::string& target, int&) {
+    // Links are rare on Windows and need rights to make: followed to the file they name.
+    fs::path p = PathFromUtf8(path);
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(p, ec))) break;
+        const fs::path next = fs::read_symlink(p, ec);
+        if (ec) break;
+        p = next.is_absolute() ? next : p.parent_path() / next;
+    }
+    target = Utf8FromPath(p);
+    return true;
+}
+
 int CreateExclusive(const std::string& path) {
     return _wopen(WideFromUtf8(path).c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY,
                   _S_IREAD | _S_IWRITE);
