@@ -23,6 +23,9 @@ struct StillClock {
 }  // namespace
 
 TEST(History, EntriesAreNeverWrittenThroughALinkOrOverAFile) {
+#ifdef _WIN32
+    GTEST_SKIP() << "symbolic links need rights of their own on Windows";
+#endif
     TempDir tmp("vt350-history");
     const std::string folder = tmp / "history";
     fs::create_directories(folder);

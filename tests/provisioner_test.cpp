@@ -198,3 +198,22 @@ TEST_F(ProvisionerTest, EventsThatCannotBeReceivedEndTheLineAtOnce) {
     EXPECT_EQ(ProvisionExitStatus(summary), 3);
     EXPECT_EQ(out.str().find("Waiting"), std::string::npos) << "it never waits";
 }
+
+TEST_F(ProvisionerTest, BackupsInASharedFolderAreNeverOverwrittenOrWrittenThroughALink) {
+    // Two stations in the same second, and a link planted under the name the next would take.
+    PutFileBytes(tmp_ / "victim", "precious");
+    RunLine({Kind::kGood}, 1);
+    platform.Unplug();
+    std::filesystem::create_symlink(tmp_ / "victim", backupDir + "/0001-20261207-120000-2.qkf");
+    RunLine({Kind::kGood}, 1);
+    const auto log = Log();
+    ASSERT_EQ(log.size(), 2u) << out.str();
+    EXPECT_NE(log[0]["backup"], log[1]["backup"]);
+    const ConfigRecord previous = Previous(0);
+    for (const auto& line : log) {
+        EXPECT_EQ(FileBytes(line["backup"]),
+                  std::string(previous.Bytes().begin(), previous.Bytes().end()))
+            << line["backup"];
+    }
+    EXPECT_EQ(FileBytes(tmp_ / "victim"), "precious");
+}

@@ -233,9 +233,9 @@ TEST_F(Vt350ctlTest, AnotherUsersLinkInASharedFolderIsNotWrittenThrough) {
     fs::create_directories(Path("public"));
     fs::permissions(Path("public"), fs::perms::all | fs::perms::sticky_bit);
     Put(Path("victim"), "precious file of root's");
-    auto planted = RunProcess({"/usr/bin/setpriv", "--reuid=65534", "--regid=65534",
-                               "--clear-groups", "/bin/ln", "-s", Path("victim"),
-                               Path("public/bike42.qkf")});
+    auto planted =
+        RunProcess({"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups",
+                    "/bin/ln", "-s", Path("victim"), Path("public/bike42.qkf")});
     ASSERT_EQ(planted.exitCode, 0) << planted.err;
     auto r = Run({"--demo", "read", "-o", Path("public/bike42.qkf")});
     EXPECT_EQ(r.exitCode, 5) << r.err;

@@ -63,6 +63,42 @@ FileResult SaveRecord(const std::string& path, const ConfigRecord& record) {
     return result;
 }
 
+FileResult SaveNewRecord(const std::string& path, const ConfigRecord& record,
+                         std::string& written) {
+    const std::filesystem::path given = PathFromUtf8(path);
+    const std::string stem = Utf8FromPath(given.parent_path() / given.stem());
+    const std::string extension = Utf8FromPath(given.extension());
+    FileResult result;
+    for (int n = 1; n <= 1000; ++n) {
+        written = n == 1 ? path : stem + "-" + std::to_string(n) + extension;
+        const int fd = file_system::CreateExclusive(written);
+        if (fd < 0 && errno == EEXIST) continue;
+        if (fd < 0) {
+            result.status = FileStatus::kOpenFailed;
+            result.osError = errno;
+            return result;
+        }
+        const auto n15 = file_system::Write(fd, record.Bytes().data(), ConfigRecord::kSize);
+        const bool ok =
+            n15 == static_cast<ssize_t>(ConfigRecord::kSize) && file_system::Fsync(fd) == 0;
+        const int error = ok ? 0 : (errno != 0 ? errno : ENOSPC);
+        if (file_system::Close(fd) != 0 && ok) {
+            result.status = FileStatus::kWriteFailed;
+            result.osError = errno;
+        }
+        if (!ok) {
+            result.status = FileStatus::kWriteFailed;
+            result.osError = error;
+            std::error_code ec;
+            std::filesystem::remove(PathFromUtf8(written), ec);
+        }
+        return result;
+    }
+    result.status = FileStatus::kOpenFailed;
+    result.osError = EEXIST;
+    return result;
+}
+
 std::string DescribeFileResult(const FileResult& result, const std::string& path) {
     const std::string reason = result.osError != 0 ? std::strerror(result.osError) : "";
     switch (result.status) {

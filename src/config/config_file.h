@@ -40,6 +40,11 @@ FileResult LoadRecord(const std::string& path, ConfigRecord& record, LoadMode mo
 // exactly as it was and nothing else behind.
 FileResult SaveRecord(const std::string& path, const ConfigRecord& record);
 
+// Writes `record` to a new file, created exclusively: never over an existing file and
+// never through a link. Where `path` is taken, NAME-2.qkf, NAME-3.qkf ... are tried;
+// `written` receives the name that holds the set.
+FileResult SaveNewRecord(const std::string& path, const ConfigRecord& record, std::string& written);
+
 // One sentence naming the file and what went wrong, for the message box.
 std::string DescribeFileResult(const FileResult& result, const std::string& path);
 

@@ -19,8 +19,9 @@ struct ReplaceResult {
 
 // Writes `head` over the start of `path`. The bytes past the head of a longer file, the
 // file's mode (and, for root, its owner) are kept; a symbolic link is written through to
-// its target only where the system would follow it for this user (see ResolveForWriting). Where the folder refuses a temporary file but the file itself is writable
-// (an autosave file in a read-only folder), the head is written in place instead.
+// its target only where the system would follow it for this user (see ResolveForWriting). Where the
+// folder refuses a temporary file but the file itself is writable (an autosave file in a read-only
+// folder), the head is written in place instead.
 ReplaceResult ReplaceFileHead(const std::string& path, const std::uint8_t* head, std::size_t size);
 
 // The system calls the replacement makes, replaceable so that tests can make a write or a

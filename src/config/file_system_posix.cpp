@@ -78,8 +78,8 @@ bool ResolveForWriting(const std::string& path, std::string& target, int& error)
     }
     // Opened as the program's own open would be, so that the kernel decides whether the
     // link may be followed; a missing target is created as a plain open would.
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_NOCTTY | O_NONBLOCK | O_CLOEXEC,
-                          0666);
+    const int fd =
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_NOCTTY | O_NONBLOCK | O_CLOEXEC, 0666);
     if (fd < 0) {
         error = errno;
         return false;

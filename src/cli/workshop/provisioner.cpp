@@ -92,8 +92,10 @@ void Provisioner::Program(ProvisionRecord& r) {
     if (!job_.backupDir.empty()) {
         char name[64];
         std::snprintf(name, sizeof name, "%04d-%s.qkf", r.sequence, hooks_.now().c_str());
-        r.backup = job_.backupDir + "/" + name;
-        const FileResult saved = SaveRecord(r.backup, r.before);
+        // A new file each time: stations that share the folder never overwrite each other's
+        // backups, and nothing planted under the name is written through.
+        const std::string wanted = job_.backupDir + "/" + name;
+        const FileResult saved = SaveNewRecord(wanted, r.before, r.backup);
         if (!saved.ok()) {
             // Without its backup a controller is not changed.
             r.error = DescribeFileResult(saved, r.backup);
