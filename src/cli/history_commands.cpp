@@ -11,16 +11,6 @@
 
 namespace {
 
-std::string Hex(const ConfigRecord& r) {
-    static const char kDigits[] = "0123456789abcdef";
-    std::string out;
-    for (std::uint8_t b : r.Bytes()) {
-        out += kDigits[b >> 4];
-        out += kDigits[b & 15];
-    }
-    return out;
-}
-
 // What changed from the entry before (the next older one that holds a set).
 std::vector<std::string> ChangesFromBefore(const std::vector<HistoryEntry>& entries,
                                            std::size_t i) {
@@ -71,7 +61,7 @@ void ListAsJson(const std::vector<HistoryEntry>& entries, std::size_t count) {
                         {"event", e.event},
                         {"program", e.program},
                         {"device", e.device},
-                        {"set", e.set ? nlohmann::ordered_json(Hex(*e.set)) : nullptr},
+                        {"set", e.set ? nlohmann::ordered_json(e.set->Hex()) : nullptr},
                         {"file", e.file},
                         {"changes", ChangesFromBefore(entries, i)},
                         {"warnings", e.set ? SafetyWarnings(*e.set) : std::vector<std::string>()}});

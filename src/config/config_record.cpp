@@ -16,3 +16,13 @@ int ConfigRecord::FirstStoredDifference(const ConfigRecord& readBack) const {
     }
     return -1;
 }
+
+std::string ConfigRecord::Hex() const {
+    static const char kDigits[] = "0123456789abcdef";
+    std::string out;
+    for (std::uint8_t b : bytes_) {
+        out += kDigits[b >> 4];
+        out += kDigits[b & 15];
+    }
+    return out;
+}

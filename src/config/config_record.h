@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 // The controller's whole parameter set: 15 unsigned bytes, one parameter per byte.
 // Bytes 0 to 10 are edited by the window; bytes 11 to 14 are reserved and only ever
@@ -40,6 +41,8 @@ class ConfigRecord {
     // Whether a controller that was sent `this` and answers with `readBack` holds it: the
     // bytes a store carries (0 to 10) agree. -1 when they do, else the first that differs.
     int FirstStoredDifference(const ConfigRecord& readBack) const;
+    // The 15 bytes as 30 lowercase hexadecimal digits, as logs and the history write them.
+    std::string Hex() const;
 
     const std::array<std::uint8_t, kSize>& Bytes() const { return bytes_; }
 

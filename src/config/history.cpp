@@ -20,16 +20,6 @@ constexpr const char* kIndex = "history.jsonl";
 // cannot hold more entries than the limit, and nothing needs counting.
 constexpr std::size_t kShortestLine = 100;
 
-std::string Hex(const ConfigRecord& r) {
-    static const char kDigits[] = "0123456789abcdef";
-    std::string out;
-    for (std::uint8_t b : r.Bytes()) {
-        out += kDigits[b >> 4];
-        out += kDigits[b & 15];
-    }
-    return out;
-}
-
 std::optional<ConfigRecord> FromHex(const std::string& hex) {
     if (hex.size() != 2 * ConfigRecord::kSize) return std::nullopt;
     std::uint8_t bytes[ConfigRecord::kSize];
@@ -139,7 +129,7 @@ bool History::Keep(HistoryEvent event, const std::string& device, const ConfigRe
                                 {"event", HistoryEventName(event)},
                                 {"program", program_},
                                 {"device", device},
-                                {"set", set != nullptr ? nlohmann::ordered_json(Hex(*set))
+                                {"set", set != nullptr ? nlohmann::ordered_json(set->Hex())
                                                        : nlohmann::ordered_json(nullptr)},
                                 {"file", name}};
     const int fd = file_system::OpenForAppending(folder_ + "/" + kIndex);

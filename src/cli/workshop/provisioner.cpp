@@ -18,16 +18,6 @@ class SilentReporter : public ErrorReporter {
     void ShowErrorBox(const std::string&) override {}
 };
 
-std::string HexBytes(const ConfigRecord& r) {
-    std::string out;
-    char byte[3];
-    for (std::uint8_t b : r.Bytes()) {
-        std::snprintf(byte, sizeof byte, "%02x", b);
-        out += byte;
-    }
-    return out;
-}
-
 std::string Failure(ControllerSession::Status status, const char* step) {
     return std::string(step) + ": " + StatusText(status);
 }
@@ -138,8 +128,8 @@ void Provisioner::Report(const ProvisionRecord& r) {
         {"device", r.device},
         {"set", job_.setName},
         {"set_sha256", job_.setSha256},
-        {"before", r.haveBefore ? nlohmann::ordered_json(HexBytes(r.before)) : nullptr},
-        {"after", r.haveAfter ? nlohmann::ordered_json(HexBytes(r.after)) : nullptr},
+        {"before", r.haveBefore ? nlohmann::ordered_json(r.before.Hex()) : nullptr},
+        {"after", r.haveAfter ? nlohmann::ordered_json(r.after.Hex()) : nullptr},
         {"backup",
          r.backup.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(r.backup)},
         {"outcome", r.outcome},
