@@ -217,3 +217,12 @@ TEST_F(ProvisionerTest, BackupsInASharedFolderAreNeverOverwrittenOrWrittenThroug
     }
     EXPECT_EQ(FileBytes(tmp_ / "victim"), "precious");
 }
+
+TEST_F(ProvisionerTest, AControllerWithoutItsLogLineHasFailed) {
+    std::filesystem::create_directories(tmp_ / "log.jsonl");  // a folder: no line can go in
+    const ProvisionSummary summary = RunLine({Kind::kGood, Kind::kGood}, 2);
+    EXPECT_EQ(summary.programmed, 0);
+    EXPECT_EQ(summary.failed, 2);
+    EXPECT_EQ(ProvisionExitStatus(summary), 1);
+    EXPECT_NE(out.str().find("could not append to the log"), std::string::npos) << out.str();
+}

@@ -1,8 +1,11 @@
 // provision and watch as a technician runs them, against the demo's simulated bench.
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/wait.h>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include "run_process.h"
 #include "test_support.h"
@@ -40,4 +43,56 @@ TEST(Vt350ctlWorkshop, WatchPrintsArrivalsAndRemovals) {
         {VT350CTL_PATH, "--demo", "--demo-behaviour", "refuse", "watch", "--count", "2", "--json"});
     EXPECT_NE(refused.out.find("\"openable\":false"), std::string::npos) << refused.out;
     EXPECT_NE(refused.out.find("Permission denied"), std::string::npos);
+}
+
+// The log is the workshop's record: a closed standard output (| head) or a dropped SSH
+// session (SIGHUP) never leaves a programmed controller without its log line.
+TEST(Vt350ctlWorkshop, TheLogOutlivesTheScreen) {
+    TempDir tmp("vt350ctl-workshop");
+    const std::string set = tmp / "shop.qkf";
+    PutFileBytes(set,
+                 std::string("\x0f\x2a\x87\x6e\x19\x01\x00\x00\x01\x00\x80\x00\x00\x00\x00", 15));
+    auto lines = [](const std::string& path) {
+        std::ifstream in(path);
+        return std::count(std::istreambuf_iterator<char>(in), {}, '\n');
+    };
+    auto start = [&](const std::string& log, const char* count, bool closedOutput) {
+        int out[2];
+        EXPECT_EQ(pipe(out), 0);
+        const pid_t pid = fork();
+        if (pid == 0) {
+            dup2(out[1], 1);
+            close(out[0]);
+            close(out[1]);
+            execl(VT350CTL_PATH, VT350CTL_PATH, "--demo", "provision", set.c_str(), "--yes",
+                  "--count", count, "--log", log.c_str(), nullptr);
+            _exit(127);
+        }
+        close(out[1]);
+        if (closedOutput) close(out[0]);
+        return std::pair{pid, closedOutput ? -1 : out[0]};
+    };
+    auto status = [](pid_t pid) {
+        int s = 0;
+        waitpid(pid, &s, 0);
+        return WIFEXITED(s) ? WEXITSTATUS(s) : 128 + WTERMSIG(s);
+    };
+    // | head: the screen is gone from the start.
+    auto [piped, none] = start(tmp / "piped.jsonl", "2", true);
+    EXPECT_EQ(status(piped), 5) << "a closed pipe is a file error, not SIGPIPE";
+    EXPECT_EQ(lines(tmp / "piped.jsonl"), 2);
+    // SIGHUP once the first controller is logged: the line ends with its summary.
+    auto [hung, screen] = start(tmp / "hup.jsonl", "100000", false);
+    for (int i = 0; i < 2000 && lines(tmp / "hup.jsonl") == 0; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    kill(hung, SIGHUP);
+    std::string shown;
+    char buffer[4096];
+    for (ssize_t n; (n = read(screen, buffer, sizeof buffer)) > 0;) shown.append(buffer, n);
+    close(screen);
+    EXPECT_EQ(status(hung), 0);
+    EXPECT_NE(shown.find("Programmed " + std::to_string(lines(tmp / "hup.jsonl"))),
+              std::string::npos)
+        << shown;
 }

@@ -114,14 +114,8 @@ void Provisioner::Program(ProvisionRecord& r) {
     r.outcome = "programmed";
 }
 
-void Provisioner::Report(const ProvisionRecord& r) {
-    char seq[16];
-    std::snprintf(seq, sizeof seq, "%04d", r.sequence);
-    out_ << seq << "  " << r.outcome << "  " << (r.device.empty() ? "-" : r.device);
-    if (!r.backup.empty()) out_ << "  backup " << r.backup;
-    if (!r.error.empty()) out_ << "  " << r.error << '\a';  // the bell: look up from the bench
-    out_ << std::endl;
-    if (job_.logPath.empty()) return;
+bool Provisioner::Log(const ProvisionRecord& r) {
+    if (job_.logPath.empty()) return true;
     nlohmann::ordered_json line{
         {"time", hooks_.isoTime()},
         {"sequence", r.sequence},
@@ -137,7 +131,23 @@ void Provisioner::Report(const ProvisionRecord& r) {
          r.error.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(r.error)}};
     std::ofstream log(job_.logPath, std::ios::app);
     log << line.dump() << "\n";
-    if (!log.flush()) out_ << "could not append to the log " << job_.logPath << '\a' << std::endl;
+    return static_cast<bool>(log.flush());
+}
+
+void Provisioner::Report(ProvisionRecord& r) {
+    // The log first: a workshop relies on it, and the screen may be gone (a dropped SSH
+    // session, a closed pipe). A controller whose line could not be logged has failed.
+    if (!Log(r)) {
+        r.outcome = "failed";
+        r.error += std::string(r.error.empty() ? "" : "; ") + "could not append to the log " +
+                   job_.logPath;
+    }
+    char seq[16];
+    std::snprintf(seq, sizeof seq, "%04d", r.sequence);
+    out_ << seq << "  " << r.outcome << "  " << (r.device.empty() ? "-" : r.device);
+    if (!r.backup.empty()) out_ << "  backup " << r.backup;
+    if (!r.error.empty()) out_ << "  " << r.error << '\a';  // the bell: look up from the bench
+    out_ << std::endl;
 }
 
 ProvisionSummary Provisioner::Run() {
@@ -155,10 +165,10 @@ ProvisionSummary Provisioner::Run() {
         ProvisionRecord record;
         record.sequence = sequence;
         Program(record);
+        Report(record);
         ++(record.outcome == "programmed" ? summary.programmed
            : record.outcome == "failed"   ? summary.failed
                                           : summary.skipped);
-        Report(record);
         link.CloseDeviceHandles();
         if (sequence == job_.count) break;  // the last one need not leave first
         if (!WaitFor(ProvisionPhase::kWaitingForRemoval)) break;

@@ -70,7 +70,8 @@ class Provisioner {
 
   private:
     void Program(ProvisionRecord& record);
-    void Report(const ProvisionRecord& record);
+    void Report(ProvisionRecord& record);
+    bool Log(const ProvisionRecord& record);
     bool WaitFor(ProvisionPhase phase);
     void Remember(HistoryEvent event, const std::string& device, const ConfigRecord& set);
 

@@ -19,8 +19,13 @@ void CatchInterrupts() {
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGHUP, &action, nullptr);  // a dropped SSH session ends the line as Ctrl+C
 }
 
 bool Interrupted() {
     return interrupted != 0;
+}
+
+void IgnoreBrokenPipes() {
+    std::signal(SIGPIPE, SIG_IGN);
 }

@@ -21,3 +21,5 @@ void CatchInterrupts() {
 bool Interrupted() {
     return interrupted != 0;
 }
+
+void IgnoreBrokenPipes() {}  // Windows has no SIGPIPE: a failed write returns its error
