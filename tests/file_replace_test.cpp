@@ -2,14 +2,18 @@
 // else is left in its folder.
 #include "config/file_replace.h"
 
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utime.h>
 
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 #include "config/config_file.h"
@@ -162,4 +166,89 @@ TEST_F(FileReplaceTest, AReadOnlyFileIsRefusedAsOpeningItForWritingWouldBe) {
     }
     EXPECT_EQ(Read(path), old_);
     EXPECT_EQ(Entries(), std::vector<std::string>{"locked.qkf"});
+}
+
+namespace {
+
+// Runs `attempt` as the user "nobody" (in the group "users" besides its own) in a child
+// when the test runs as root; directly otherwise. True when it returned true.
+bool AsOrdinaryUser(const std::function<bool()>& attempt) {
+    if (geteuid() != 0) return attempt();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const gid_t groups[] = {100};
+        if (::setgroups(1, groups) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0) {
+            ::_exit(3);
+        }
+        ::_exit(attempt() ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+}  // namespace
+
+TEST_F(FileReplaceTest, SharedFilesKeepTheirGroupAndAnotherUsersFileInAStickyFolderSaves) {
+    if (geteuid() != 0) GTEST_SKIP() << "needs root to make the second user's files";
+    // A workshop folder: sticky and world-writable; shop.qkf belongs to root and the group
+    // "users", writable by the group; other.qkf to root, writable by all.
+    ASSERT_EQ(::chmod(tmp_.path().c_str(), 01777), 0);
+    const std::string shop = tmp_ / "shop.qkf", other = tmp_ / "other.qkf";
+    Write(shop, old_);
+    Write(other, old_);
+    ASSERT_EQ(::chown(shop.c_str(), 0, 100), 0);
+    ASSERT_EQ(::chmod(shop.c_str(), 0664), 0);
+    ASSERT_EQ(::chmod(other.c_str(), 0666), 0);
+    EXPECT_TRUE(AsOrdinaryUser([&] { return SaveRecord(shop, NewSet()).ok(); }));
+    EXPECT_TRUE(AsOrdinaryUser([&] { return SaveRecord(other, NewSet()).ok(); }));
+    struct stat st {};
+    ASSERT_EQ(::stat(shop.c_str(), &st), 0);
+    EXPECT_EQ(st.st_gid, 100u) << "the colleagues keep their access";
+    EXPECT_EQ(st.st_mode & 07777, 0664u);
+    for (const std::string& path : {shop, other}) {
+        EXPECT_EQ(Read(path), std::string(15, '\x09') + "TAIL") << path;
+    }
+}
+
+TEST_F(FileReplaceTest, ALargeFileIsCopiedABlockAtATimeAndStaleTemporariesGo) {
+    const std::string big = tmp_ / "big.qkf";
+    constexpr off_t kSize = 256LL << 20;
+    {
+        std::ofstream(big, std::ios::binary) << "HEAD";
+        ASSERT_EQ(::truncate(big.c_str(), kSize - 4), 0);
+        std::ofstream(big, std::ios::binary | std::ios::app) << "TAIL";
+    }
+#if defined(__SANITIZE_ADDRESS__)
+    const bool limited = false;  // the sanitizer's shadow memory needs all the address space
+#else
+    const bool limited = true;
+#endif
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // Far less memory than the file: a save that reads it whole dies here.
+        const rlimit limit{128LL << 20, 128LL << 20};
+        if (limited) ::setrlimit(RLIMIT_AS, &limit);
+        ::_exit(SaveRecord(big, NewSet()).ok() ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(fs::file_size(big), static_cast<std::uintmax_t>(kSize));
+    std::ifstream in(big, std::ios::binary);
+    in.seekg(kSize - 4);
+    std::string tail(4, '\0');
+    in.read(tail.data(), 4);
+    EXPECT_EQ(tail, "TAIL");
+    fs::remove(big);
+    // A temporary file a killed save left two minutes ago goes at the next save; one that a
+    // save may still be writing stays.
+    const std::string set = tmp_ / "set.qkf";
+    Write(set, old_);
+    Write(tmp_ / ".set.qkf.AbC123", "half");
+    Write(tmp_ / ".set.qkf.XyZ789", "half");
+    const utimbuf old{::time(nullptr) - 120, ::time(nullptr) - 120};
+    ASSERT_EQ(::utime((tmp_ / ".set.qkf.AbC123").c_str(), &old), 0);
+    ASSERT_TRUE(SaveRecord(set, NewSet()).ok());
+    EXPECT_EQ(Entries(), (std::vector<std::string>{".set.qkf.XyZ789", "set.qkf"}));
 }

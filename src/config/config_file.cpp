@@ -58,6 +58,7 @@ FileResult SaveRecord(const std::string& path, const ConfigRecord& record) {
     FileResult result;
     if (!replaced.ok) {
         result.status = replaced.openFailed ? FileStatus::kOpenFailed : FileStatus::kWriteFailed;
+        result.mixed = replaced.mixed;
         result.osError = replaced.osError;
     }
     return result;
@@ -114,7 +115,8 @@ std::string DescribeFileResult(const FileResult& result, const std::string& path
         case FileStatus::kReadFailed:
             return "Could not read the file \"" + path + "\": " + reason + ".";
         case FileStatus::kWriteFailed:
-            return "Could not write the file \"" + path + "\": " + reason + ".";
+            return "Could not write the file \"" + path + "\": " + reason + "." +
+                   (result.mixed ? " It may now hold parts of the old and the new set." : "");
     }
     return "";
 }

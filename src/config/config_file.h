@@ -20,6 +20,7 @@ struct FileResult {
     FileStatus status = FileStatus::kOk;
     int osError = 0;     // errno (GetLastError on Windows) of the failing call
     long bytesRead = 0;  // how many record bytes the file supplied on a load
+    bool mixed = false;  // a save in place that did not hold: old and new bytes may be mixed
 
     bool ok() const { return status == FileStatus::kOk; }
 };

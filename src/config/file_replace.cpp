@@ -29,23 +29,23 @@ bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
     return true;
 }
 
-// The old file's bytes, or an empty vector for a missing file. False when it exists but
-// cannot be read (no rights, a folder).
-bool ReadOld(const std::string& path, std::vector<std::uint8_t>& out, bool& exists, int& error) {
-    exists = false;
-    std::FILE* f = OpenFileUtf8(path, "rb");
-    if (f == nullptr) {
-        error = errno;
-        return errno == ENOENT;
-    }
-    exists = true;
-    std::uint8_t chunk[4096];
+// Copies what follows the head of the old file into the new one, a block at a time, so
+// that a file of any size costs no more memory than one block.
+bool CopyTail(std::FILE* old, std::size_t headSize, int fd, int& error) {
+    if (std::fseek(old, static_cast<long>(headSize), SEEK_SET) != 0) return true;  // shorter
+    std::vector<std::uint8_t> block(1 << 16);
     std::size_t n = 0;
-    while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) out.insert(out.end(), chunk, chunk + n);
-    const bool failed = std::ferror(f) != 0;
-    error = errno;
-    std::fclose(f);
-    return !failed;
+    while ((n = std::fread(block.data(), 1, block.size(), old)) > 0) {
+        if (!WriteAll(fd, block.data(), n)) {
+            error = errno;
+            return false;
+        }
+    }
+    if (std::ferror(old) != 0) {
+        error = errno != 0 ? errno : EIO;
+        return false;
+    }
+    return true;
 }
 
 void SyncFolder(const std::string& file) {
@@ -55,13 +55,25 @@ void SyncFolder(const std::string& file) {
     file_system::Close(fd);
 }
 
-// Where the folder will not take a temporary file: the head written over the old bytes.
+// Where the folder will not take a temporary file, or refuses the rename (another user's
+// file in a sticky folder): the head written over the old bytes in one call, then read
+// back, so that a set is never left half old and half new without saying so.
 ReplaceResult WriteInPlace(const std::string& path, const std::uint8_t* head, std::size_t size) {
-    ReplaceResult result;
-    const int fd = OpenFdUtf8(path, O_WRONLY);
+    const int fd = OpenFdUtf8(path, O_RDWR);
     if (fd < 0) return {false, true, errno};
-    if (!WriteAll(fd, head, size) || ReplaceCalls().fsync(fd) != 0) {
+    ReplaceResult result;
+    const ssize_t written = ReplaceCalls().write(fd, head, size);
+    if (written != static_cast<ssize_t>(size)) {
+        result = {false, false, written < 0 ? errno : EIO};
+        result.mixed = written > 0;
+    } else if (ReplaceCalls().fsync(fd) != 0) {
         result = {false, false, errno};
+    } else {
+        std::vector<std::uint8_t> back(size);
+        const bool same = file_system::Seek(fd, 0) == 0 &&
+                          file_system::Read(fd, back.data(), size) == static_cast<ssize_t>(size) &&
+                          std::equal(back.begin(), back.end(), head);
+        if (!same) result = {false, false, EIO, true};
     }
     if (file_system::Close(fd) != 0 && result.ok) result = {false, false, errno};
     return result;
@@ -85,10 +97,15 @@ ReplaceResult ReplaceFileHead(const std::string& path, const std::uint8_t* head,
         // A device or a pipe has no contents to keep and cannot be renamed over.
         return WriteInPlace(target, head, size);
     }
-    std::vector<std::uint8_t> bytes;
-    bool exists = false;
-    int error = 0;
-    if (!ReadOld(target, bytes, exists, error)) return {false, true, error};
+    std::FILE* oldFile = OpenFileUtf8(target, "rb");
+    const bool exists = oldFile != nullptr;
+    if (!exists && errno != ENOENT) return {false, true, errno};
+    struct Closer {
+        std::FILE* f;
+        ~Closer() {
+            if (f != nullptr) std::fclose(f);
+        }
+    } closeOld{oldFile};
     // A file the user may not write is refused just as opening it for writing refuses it:
     // the temporary file and the rename must not get around the file's own mode.
     if (exists) {
@@ -98,8 +115,8 @@ ReplaceResult ReplaceFileHead(const std::string& path, const std::uint8_t* head,
     }
     file_system::Ownership old;
     if (exists && !file_system::OwnershipOf(target, old)) return {false, true, errno};
-    if (bytes.size() < size) bytes.resize(size);
-    std::copy(head, head + size, bytes.begin());
+    // What a save killed part-way left behind in this folder goes now.
+    file_system::RemoveStaleTemporaries(target);
 
     std::string temp;
     const int fd = file_system::MakeTemporary(target, temp);
@@ -110,19 +127,26 @@ ReplaceResult ReplaceFileHead(const std::string& path, const std::uint8_t* head,
         }
         return {false, true, refused};
     }
-    file_system::TakeOwnership(fd, old);
     ReplaceResult result;
-    if (!WriteAll(fd, bytes.data(), bytes.size()) || ReplaceCalls().fsync(fd) != 0) {
-        result = {false, false, errno};
-    }
+    int error = 0;
+    bool keptOwnership = file_system::TakeOwnership(fd, old, error);
+    if (!keptOwnership) result = {false, false, error};
+    if (result.ok && !WriteAll(fd, head, size)) result = {false, false, errno};
+    if (result.ok && exists && !CopyTail(oldFile, size, fd, error)) result = {false, false, error};
+    if (result.ok && ReplaceCalls().fsync(fd) != 0) result = {false, false, errno};
     if (file_system::Close(fd) != 0 && result.ok) result = {false, false, errno};
+    bool renameRefused = false;
     if (result.ok && ReplaceCalls().rename(temp.c_str(), target.c_str()) != 0) {
         result = {false, false, errno};
+        renameRefused = errno == EPERM || errno == EACCES;
     }
     if (!result.ok) {
         std::error_code ignored;
         fs::remove(PathFromUtf8(temp), ignored);
-        return result;
+        // Another user's writable file in a sticky folder, or a group this user is not in:
+        // the file itself takes the new head.
+        const bool inPlace = exists && WritableUtf8(target) && (renameRefused || !keptOwnership);
+        return inPlace ? WriteInPlace(target, head, size) : result;
     }
     SyncFolder(target);
     return result;

@@ -15,6 +15,7 @@ struct ReplaceResult {
     bool ok = true;
     bool openFailed = false;  // the file or its folder could not be opened at all
     int osError = 0;
+    bool mixed = false;  // written in place and not as given: the file may hold a mixture
 };
 
 // Writes `head` over the start of `path`. The bytes past the head of a longer file, the

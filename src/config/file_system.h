@@ -16,6 +16,7 @@ namespace file_system {
 // OpenFdUtf8; -1 with errno set on failure.
 ssize_t Write(int fd, const void* data, std::size_t size);
 ssize_t Read(int fd, void* data, std::size_t size);
+int Seek(int fd, long offset);  // to `offset` from the start; 0 or -1
 int Fsync(int fd);
 int Rename(const char* from, const char* to);
 int Close(int fd);
@@ -49,9 +50,15 @@ struct Ownership {
 };
 // The file's ownership; false with errno set when it exists but cannot be examined.
 bool OwnershipOf(const std::string& path, Ownership& out);
-// Gives the open temporary file the old file's ownership, or for a new file the mode a
-// plain creation would give it.
-void TakeOwnership(int fd, const Ownership& old);
+// Gives the open temporary file the old file's mode and group (and for root its owner),
+// or for a new file the mode a plain creation would give it. False with `error` set when
+// the mode or the group cannot be given (a group the user is not in): the replacement
+// would then change who may use the file.
+bool TakeOwnership(int fd, const Ownership& old, int& error);
+
+// Removes the temporary files that saves into the folder of `file` left behind when they
+// were killed: named ".NAME.XXXXXX", this user's, older than a minute.
+void RemoveStaleTemporaries(const std::string& file);
 
 // The folder holding `file`, opened so that it can be flushed (a rename in it then
 // survives a power cut); -1 where the system has no such thing.

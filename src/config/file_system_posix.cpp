@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 
 #include "config/config_file.h"
@@ -60,6 +61,10 @@ ssize_t Write(int fd, const void* data, std::size_t size) {
 
 ssize_t Read(int fd, void* data, std::size_t size) {
     return ::read(fd, data, size);
+}
+
+int Seek(int fd, long offset) {
+    return ::lseek(fd, offset, SEEK_SET) < 0 ? -1 : 0;
 }
 
 int OpenForReading(const std::string& path) {
@@ -131,14 +136,38 @@ bool OwnershipOf(const std::string& path, Ownership& out) {
     return true;
 }
 
-void TakeOwnership(int fd, const Ownership& old) {
-    if (old.exists) {
-        fchmod(fd, old.mode);
-        if (geteuid() == 0) (void)!fchown(fd, old.uid, old.gid);
-    } else {
+bool TakeOwnership(int fd, const Ownership& old, int& error) {
+    if (!old.exists) {
         const mode_t mask = umask(0);
         umask(mask);
-        fchmod(fd, 0666 & ~mask);
+        if (fchmod(fd, 0666 & ~mask) == 0) return true;
+        error = errno;
+        return false;
+    }
+    // The group first: a set-group-ID bit would not survive a later change of group.
+    const bool ownerKept = geteuid() == 0         ? fchown(fd, old.uid, old.gid) == 0
+                           : old.gid != getegid() ? fchown(fd, static_cast<uid_t>(-1), old.gid) == 0
+                                                  : true;
+    if (!ownerKept || fchmod(fd, old.mode) != 0) {
+        error = errno;
+        return false;
+    }
+    return true;
+}
+
+void RemoveStaleTemporaries(const std::string& file) {
+    const fs::path folder =
+        fs::path(file).parent_path().empty() ? fs::path(".") : fs::path(file).parent_path();
+    std::error_code ec;
+    const auto now = std::time(nullptr);
+    for (const auto& entry : fs::directory_iterator(folder, ec)) {
+        const std::string name = entry.path().filename().string();
+        // ".NAME.XXXXXX": what MakeTemporary makes for a file NAME.
+        if (name.size() < 9 || name[0] != '.' || name[name.size() - 7] != '.') continue;
+        struct stat st {};
+        if (::lstat(entry.path().c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+        if (st.st_uid != geteuid() || now - st.st_mtime < 60) continue;
+        ::unlink(entry.path().c_str());
     }
 }
 

@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 
@@ -92,6 +93,10 @@ ssize_t Read(int fd, void* data, std::size_t size) {
     return _read(fd, data, static_cast<unsigned>(size));
 }
 
+int Seek(int fd, long offset) {
+    return _lseek(fd, offset, SEEK_SET) < 0 ? -1 : 0;
+}
+
 int OpenForReading(const std::string& path) {
     return OpenFdUtf8(path, _O_RDONLY);
 }
@@ -153,7 +158,23 @@ bool OwnershipOf(const std::string& path, Ownership& out) {
     return true;
 }
 
-void TakeOwnership(int, const Ownership&) {}
+bool TakeOwnership(int, const Ownership&, int&) {
+    return true;
+}
+
+void RemoveStaleTemporaries(const std::string& file) {
+    const fs::path folder = PathFromUtf8(file).parent_path();
+    std::error_code ec;
+    const auto now = fs::file_time_type::clock::now();
+    for (const auto& entry : fs::directory_iterator(folder.empty() ? fs::path(L".") : folder, ec)) {
+        const std::wstring name = entry.path().filename().wstring();
+        if (name.size() < 9 || name[0] != L'.' || name[name.size() - 7] != L'.') continue;
+        std::error_code e;
+        if (!entry.is_regular_file(e)) continue;
+        if (now - entry.last_write_time(e) < std::chrono::minutes(1)) continue;
+        fs::remove(entry.path(), e);
+    }
+}
 
 int OpenFolderOf(const std::string&) {
     return -1;
