@@ -124,3 +124,29 @@ TEST_F(Form1Test, ArrivalsAndRemovalsReachTheWindowThroughItsEventLoop) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return !form->link().present(); }, 20000));
     form.reset();  // before the source it follows
 }
+
+// A kept set that could not be read at start (an I/O error on a network home) is never
+// replaced by the blank set at Exit; a changed set replaces it only when the person says so.
+TEST_F(Form1Test, AnAutosaveThatCouldNotBeReadIsNotOverwrittenUnasked) {
+    PutFileBytes(Path("home"), "a file where the folder should be");
+    autosave = Path("home") + "/Data.qkf";  // every open fails (not a folder)
+    MakeLoaded();
+    ASSERT_EQ(dialogs.errors.size(), 1u) << "the failed load is said";
+    form->close();
+    EXPECT_EQ(dialogs.errors.size(), 1u) << "unchanged: no save was tried";
+    EXPECT_TRUE(dialogs.questions.empty());
+    // Changed: asked; Cancel keeps the file, OK tries the save.
+    for (bool ok : {false, true}) {
+        form.reset();
+        dialogs.errors.clear();
+        dialogs.questions.clear();
+        MakeLoaded();
+        form->show();
+        QTest::mouseClick(form->Option1[2], Qt::LeftButton);
+        dialogs.answers = {ok};
+        form->close();
+        ASSERT_EQ(dialogs.questions.size(), 1u);
+        EXPECT_NE(dialogs.questions[0].find("could not be read at start"), std::string::npos);
+        EXPECT_EQ(dialogs.errors.size(), ok ? 2u : 1u) << "OK: the save was tried";
+    }
+}

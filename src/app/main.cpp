@@ -190,10 +190,10 @@ int main(int argc, char* argv[]) {
     // The desktop session's end and the usual termination signals keep the set, as Exit
     // does.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &form,
-                     [&form](QSessionManager&) { form.SaveAutosave(); });
+                     [&form](QSessionManager&) { form.SaveAutosave(false); });
     new QuitSignals(
         [&form] {
-            form.close();
+            form.CloseWithoutQuestions();
             QApplication::quit();
         },
         &app);

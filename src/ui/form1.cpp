@@ -67,10 +67,12 @@ void Form1::Load() {
     loaded_ = true;
     // The last parameter set. A missing autosave file is the first start, not an error.
     const FileResult autosave = LoadRecord(services_.autosavePath, record_, LoadMode::kAutosave);
-    if (!autosave.ok() && autosave.status != FileStatus::kMissing) {
-        ReportFileProblem(autosave, services_.autosavePath);
-    }
+    const bool unread = !autosave.ok() && autosave.status != FileStatus::kMissing;
+    if (unread) ReportFileProblem(autosave, services_.autosavePath);
     RefreshControls();
+    // A kept set that could not be read (an I/O error on a network home) is not replaced
+    // by a blank one at the end.
+    if (unread) unreadAutosave_ = record_;
     // Handles closed, then the search and, when found, the open. (Reads here wait
     // by themselves, so there is no read event to create.)
     link_.CloseDeviceHandles();
@@ -99,14 +101,29 @@ void Form1::Unload() {
     unloaded_ = true;
     Timer1->stop();
     Timer2->stop();
-    SaveAutosave();
+    SaveAutosave(!noQuestions_);
     delete deviceNotifier_;
     deviceNotifier_ = nullptr;
     services_.deviceChanges.Unregister();
     link_.CloseDeviceHandles();
 }
 
-void Form1::SaveAutosave() {
+void Form1::CloseWithoutQuestions() {
+    noQuestions_ = true;
+    close();
+}
+
+void Form1::SaveAutosave(bool mayAsk) {
+    if (unreadAutosave_) {
+        if (record_ == *unreadAutosave_ || !mayAsk) return;
+        if (!services_.dialogs.AskOkCancel(
+                "The parameter set kept in \"" + services_.autosavePath +
+                    "\" could not be read at start. Replace it with the present set?",
+                "Cancel keeps the file as it is.")) {
+            return;
+        }
+        unreadAutosave_.reset();
+    }
     const FileResult saved = SaveRecord(services_.autosavePath, record_);
     if (!saved.ok()) ReportFileProblem(saved, services_.autosavePath);
 }

@@ -55,8 +55,12 @@ class Form1 : public QWidget, private OutcomeTarget {
     void Load();
     // Window unload: autosave, notifications off, handles closed. Runs once.
     void Unload();
-    // Writes the autosave file now, reporting a failure (the desktop session is ending).
-    void SaveAutosave();
+    // Writes the autosave file now, reporting a failure. An autosave file that could not be
+    // read at start is kept as it is unless the set was changed since, and then only when
+    // the person says so; `mayAsk` false (the session is ending, a signal) keeps it.
+    void SaveAutosave(bool mayAsk = true);
+    // Closes the window without asking anything (a termination signal).
+    void CloseWithoutQuestions();
     // Opens a parameter file named at start (after the autosave load), as Open does.
     void OpenAtStart(const std::string& path);
 
@@ -178,6 +182,9 @@ class Form1 : public QWidget, private OutcomeTarget {
     bool loaded_ = false;
     bool unloaded_ = false;
     bool inTick_ = false;  // a tick whose message box is still open
+    // The autosave file could not be read at start: the set the window then held.
+    std::optional<ConfigRecord> unreadAutosave_;
+    bool noQuestions_ = false;
     QTimer* answerTimer_ = nullptr;
     // The set the controller holds as far as the window knows: the last one read from it
     // or stored into it since it was plugged in; nothing after a removal or a factory reset.
