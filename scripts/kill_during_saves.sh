@@ -11,7 +11,11 @@ trap 'rm -rf "$dir"' EXIT
 file="$dir/set.qkf"
 a=$(printf '11%.0s' $(seq 15))
 b=$(printf '22%.0s' $(seq 15))
-"$loop" "$file" & pid=$!; sleep 0.05; kill -9 $pid; wait $pid 2>/dev/null || true
+# The first set must be in place before the kills start, however slow the machine is.
+"$loop" "$file" & pid=$!
+for ((t = 0; t < 3000; t++)); do [ -s "$file" ] && break; sleep 0.01; done
+kill -9 $pid; wait $pid 2>/dev/null || true
+[ -s "$file" ] || { echo "kill during saves: the first save never finished" >&2; exit 1; }
 bad=0
 for ((i = 1; i <= rounds; i++)); do
     "$loop" "$file" &

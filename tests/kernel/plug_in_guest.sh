@@ -36,10 +36,11 @@ case "$mode" in
         ;;
     flood)
         as_user /bin/vt350-plugtest flood & pid=$!
-        i=0; while [ ! -e /tmp/flood-ready ] && [ $i -lt 100 ]; do sleep 0.1; i=$((i + 1)); done
+        i=0; while [ ! -e /tmp/flood-ready ] && [ $i -lt 600 ]; do sleep 0.1; i=$((i + 1)); done
         n=0; while [ $n -lt 3000 ]; do echo change > /sys/class/hidraw/hidraw0/uevent; n=$((n + 1)); done
         replug
-        /bin/udevadm settle --timeout=60
+        # udevd in the emulated machine may take minutes for 3000 events on a loaded host.
+        /bin/udevadm settle --timeout=180
         sleep 1
         touch /tmp/flood-done
         wait $pid; rc=$?
