@@ -14,14 +14,8 @@ using Wire = std::array<std::uint8_t, 15>;
 
 class Form1BenchTest : public Form1Test {
   protected:
-    // A shown, active window that has read the factory set from the controller.
     Form1& ShownAfterGetConfig() {
-        Form1& f = MakeLoaded();
-        f.show();
-        f.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&f));
-        Press(f.Command5);
-        f.PollTick();
+        Form1& f = Form1Test::ShownAfterGetConfig();
         EXPECT_EQ(f.Label16->text(), "GetConfig Success");
         return f;
     }

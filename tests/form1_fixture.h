@@ -28,6 +28,16 @@ class Form1Test : public ::testing::Test {
         Make(plugged).Load();
         return *form;
     }
+    // A shown, active window that has read the factory set from the controller.
+    Form1& ShownAfterGetConfig() {
+        Form1& f = MakeLoaded();
+        f.show();
+        f.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&f));
+        Press(f.Command5);
+        f.PollTick();
+        return f;
+    }
     std::string Path(const std::string& name) const { return tmp / name; }
     // A left click in the middle of a button, as a person gives it: a disabled or hidden
     // button does nothing.

@@ -13,12 +13,7 @@ namespace {
 class Form1KeyboardTest : public Form1Test {
   protected:
     Form1& Shown() {
-        Form1& f = MakeLoaded();
-        f.show();
-        f.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&f));
-        Press(f.Command5);
-        f.PollTick();
+        Form1& f = ShownAfterGetConfig();
         f.Text1->setFocus();
         return f;
     }

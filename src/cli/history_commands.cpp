@@ -19,7 +19,7 @@ std::vector<std::string> ChangesFromBefore(const std::vector<HistoryEntry>& entr
     for (std::size_t older = i + 1; older < entries.size(); ++older) {
         if (!entries[older].set) continue;
         for (const ParameterChange& c : ChangedParameters(*entries[older].set, *entries[i].set)) {
-            out.push_back(std::string(c.param->label) + " " + c.before + " \u2192 " + c.after);
+            out.push_back(ChangeInWords(c));
         }
         break;
     }

@@ -251,6 +251,10 @@ std::vector<ParameterChange> ChangedParameters(const ConfigRecord& before,
     return out;
 }
 
+std::string ChangeInWords(const ParameterChange& change) {
+    return std::string(change.param->label) + " " + change.before + " \u2192 " + change.after;
+}
+
 std::vector<std::string> DiffRecords(const ConfigRecord& a, const ConfigRecord& b) {
     std::vector<std::string> out;
     for (const ParameterChange& c : ChangedParameters(a, b)) {

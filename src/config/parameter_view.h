@@ -33,5 +33,7 @@ struct ParameterChange {
 };
 std::vector<ParameterChange> ChangedParameters(const ConfigRecord& before,
                                                const ConfigRecord& after);
+// "Continuous current 15 A → 20 A", as the store question and the history say it.
+std::string ChangeInWords(const ParameterChange& change);
 // "Peak current: 30 A -> 35 A" for every parameter that differs; empty when equal.
 std::vector<std::string> DiffRecords(const ConfigRecord& a, const ConfigRecord& b);

@@ -38,17 +38,10 @@ Form1::Form1(Form1Services services, QWidget* parent)
     answerTimer_->setSingleShot(true);
     answerTimer_->setInterval(kAnswerWaitMs);
     connect(answerTimer_, &QTimer::timeout, this, [this] { ShowOwnStatus("No answer"); });
-    for (QWidget* w : {static_cast<QWidget*>(Text1), static_cast<QWidget*>(Text4),
-                       static_cast<QWidget*>(HScroll1), static_cast<QWidget*>(HScroll2),
-                       static_cast<QWidget*>(HScroll3)}) {
-        w->installEventFilter(this);
-    }
-    for (auto* group : {Option1.data(), Option2.data()}) {
-        for (int i = 0; i < 3; ++i) group[i]->installEventFilter(this);
-    }
-    for (auto* group :
-         {Option3.data(), Option4.data(), Option5.data(), Option6.data(), Option7.data()}) {
-        for (int i = 0; i < 2; ++i) group[i]->installEventFilter(this);
+    for (const EditorBinding& editor : editors_) {
+        for (QRadioButton* option : editor.options) option->installEventFilter(this);
+        if (editor.box != nullptr) editor.box->installEventFilter(this);
+        if (editor.bar != nullptr) editor.bar->installEventFilter(this);
     }
     // The poll runs from the window's creation; the handles read -1 until the link opens.
     Timer1->start();
@@ -140,7 +133,6 @@ void Form1::PollTick() {
     if (inTick_) return;
     inTick_ = true;
     Timer1->setInterval(200);
-    replyReplacedRecord_ = false;
     answerForHistory_.reset();
     PollOnce(link_, input_, *this);
     if (answerForHistory_ && services_.history != nullptr) {
@@ -150,7 +142,7 @@ void Form1::PollTick() {
                                   reset ? nullptr : &answerSet_);
     }
     if (!link_.isOpen()) controllerSet_.reset();
-    if (replyReplacedRecord_) ReportUnshownValues();
+    if (answerForHistory_ == HistoryEvent::kRead) ReportUnshownValues();  // a reply came
     inTick_ = false;
 }
 
@@ -161,7 +153,6 @@ void Form1::BlinkTick() {
 void Form1::ReplaceRecord(const std::uint8_t* recordBytes) {
     record_.ReplaceAll(recordBytes);
     controllerSet_ = record_;
-    replyReplacedRecord_ = true;
     answerForHistory_ = HistoryEvent::kRead;
     answerSet_ = record_;
 }
@@ -277,7 +268,7 @@ std::string Form1::StoreDetails() const {
         for (const ParameterChange& c : ChangedParameters(*controllerSet_, record_)) {
             // The reserved bytes are not part of the store report.
             if (c.param->id == ParameterId::kReserved) continue;
-            changes += "\n" + std::string(c.param->label) + " " + c.before + " \u2192 " + c.after;
+            changes += "\n" + ChangeInWords(c);
         }
         out = changes.empty() ? "The set is the one last read from the controller."
                               : "Changes to the set last read from the controller:" + changes;

@@ -189,9 +189,9 @@ class Form1 : public QWidget, private OutcomeTarget {
     // The set the controller holds as far as the window knows: the last one read from it
     // or stored into it since it was plugged in; nothing after a removal or a factory reset.
     std::optional<ConfigRecord> controllerSet_;
-    ConfigRecord lastStoreSent_;        // the record of the last store report that went out
-    bool replyReplacedRecord_ = false;  // during a tick: a configuration reply came
-    // What a tick's answer gave the history, kept once the window shows the answer.
+    ConfigRecord lastStoreSent_;  // the record of the last store report that went out
+    // What a tick's answer was (a read: a configuration reply replaced the record), for the
+    // history once the window shows it.
     std::optional<HistoryEvent> answerForHistory_;
     ConfigRecord answerSet_;
 };
