@@ -1,5 +1,6 @@
 // vt350ctl history and restore: what every controller held and was given, and the way
 // back to any of it.
+#include <cstdio>
 #include <iostream>
 #include <nlohmann/json.hpp>
 
@@ -93,8 +94,10 @@ int CmdHistory(const CtlOptions& o) {
     }
     for (std::size_t i = 0; i < count; ++i) {
         const HistoryEntry& e = entries[i];
-        std::printf("%4zu  %s  %-6s  %-12s  %s\n", i + 1, e.time.c_str(), e.event.c_str(),
-                    e.program.c_str(), e.device.c_str());
+        char row[512];
+        std::snprintf(row, sizeof row, "%4zu  %s  %-6s  %-12s  ", i + 1, e.time.c_str(),
+                      e.event.c_str(), e.program.c_str());
+        std::cout << row << e.device << "\n";
         for (const auto& change : ChangesFromBefore(entries, i)) {
             std::cout << "        " << change << "\n";
         }
@@ -103,7 +106,6 @@ int CmdHistory(const CtlOptions& o) {
                 std::cout << "        warning: " << w << "\n";
         }
     }
-    std::cout << std::flush;
     if (!o.quiet) {
         std::cerr << count << " of " << entries.size() << " entries, newest first, in "
                   << history.folder() << "\n";

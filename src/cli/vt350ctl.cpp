@@ -147,6 +147,9 @@ int Usage(const std::string& sentence, const std::string& command) {
 }  // namespace
 
 int Vt350ctlMain(int argc, char* argv[]) {
+    // A message on standard error must not flush standard output on the way: a failure to
+    // write that (a full disk) is then found and named where the output is finished.
+    std::cerr.tie(nullptr);
     CtlOptions o;
     CLI::App app("Reads, writes and compares the parameter sets of VT-350 motor controllers.",
                  "vt350ctl");
