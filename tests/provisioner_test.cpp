@@ -39,18 +39,27 @@ class PullAfterStore : public ForwardingHidPlatform {
             SealConfigReply(reply);
             std::copy(reply.data(), reply.data() + ResponseReport::kSize, r);
         }
+        if (status == ReadStatus::kReceived && readingBack && afterReadBack) {
+            readingBack = false;
+            const std::function<void()> swap = std::move(afterReadBack);
+            afterReadBack = nullptr;
+            swap();
+        }
         return status;
     }
     bool armed = false;
     bool keepsOther = false;
     bool stored = false;
     bool readingBack = false;
+    std::function<void()> afterReadBack;
 
   private:
     VirtualHidPlatform& inner_;
 };
 
-enum class Kind { kGood, kErrorReply, kPulled, kSilent, kKeepsOther, kRefuses };
+// kSwapped: programmed, then swapped for the next controller at once, while the line is
+// still busy with it.
+enum class Kind { kGood, kErrorReply, kPulled, kSilent, kKeepsOther, kRefuses, kSwapped };
 
 class ProvisionerTest : public ::testing::Test {
   protected:
@@ -61,12 +70,8 @@ class ProvisionerTest : public ::testing::Test {
         std::size_t next = 0;
         ProvisionHooks hooks;
         hooks.stopRequested = stop ? stop : [] { return false; };
-        hooks.idle = [&](ProvisionPhase phase) {
-            if (phase == ProvisionPhase::kWaitingForRemoval) {
-                platform.Unplug();
-                return;
-            }
-            if (next >= kinds.size() || platform.plugged()) return;
+        std::function<void()> plugNext;
+        plugNext = [&] {
             controller.behaviour = {};
             controller.behaviour.errorReplies = kinds[next] == Kind::kErrorReply;
             controller.behaviour.silent = kinds[next] == Kind::kSilent;
@@ -74,8 +79,22 @@ class ProvisionerTest : public ::testing::Test {
             pull.armed = kinds[next] == Kind::kPulled;
             pull.keepsOther = kinds[next] == Kind::kKeepsOther;
             controller.stored = Previous(next);
+            pull.afterReadBack = nullptr;
+            if (kinds[next] == Kind::kSwapped && next + 1 < kinds.size()) {
+                pull.afterReadBack = [&] {
+                    platform.Unplug();
+                    plugNext();
+                };
+            }
             ++next;
             platform.Plug();
+        };
+        hooks.idle = [&](ProvisionPhase phase) {
+            if (phase == ProvisionPhase::kWaitingForRemoval) {
+                platform.Unplug();
+                return;
+            }
+            if (next < kinds.size() && !platform.plugged()) plugNext();
         };
         hooks.now = [] { return std::string("20261207-120000"); };
         hooks.isoTime = [] { return std::string("2026-12-07T12:00:00+0000"); };
@@ -171,6 +190,17 @@ TEST_F(ProvisionerTest, ItsPromisesHold) {
     // None came: exit 3.
     platform.Unplug();
     EXPECT_EQ(ProvisionExitStatus(RunLine({}, 0, [] { return true; })), 3);
+}
+
+TEST_F(ProvisionerTest, AControllerSwappedInWhileTheLineIsBusyIsTaken) {
+    // The removal and the next arrival both come while the first is still being handled.
+    int looks = 0;
+    const ProvisionSummary summary =
+        RunLine({Kind::kSwapped, Kind::kSwapped, Kind::kGood}, 3, [&] { return ++looks > 3000; });
+    EXPECT_EQ(summary.programmed, 3) << out.str();
+    const auto log = Log();
+    ASSERT_EQ(log.size(), 3u) << out.str();
+    for (std::size_t i = 0; i < log.size(); ++i) EXPECT_EQ(log[i]["before"], Previous(i).Hex());
 }
 
 TEST_F(ProvisionerTest, AControllerWhoseBackupCannotBeKeptIsLeftAsItWas) {

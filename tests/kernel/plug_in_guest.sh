@@ -1,6 +1,6 @@
 #!/bin/sh
 # Runs inside the emulated machine as root, with a udev daemon as on a desktop:
-#   plug_in_guest.sh rule|norule|flood|provision
+#   plug_in_guest.sh rule|norule|flood|provision|swap
 # rule:   the project's udev rule; an ordinary user in the group plugdev watches 20
 #         plug-ins and must open each at once, without a message.
 # norule: no rule; the same user must be told once per plug-in that it cannot open.
@@ -8,6 +8,9 @@
 #         unplug and replug; its next GetConfig must work by itself.
 # provision: the same user runs the workshop line over five plug-ins; the log and the
 #         backups must show five controllers programmed, each one's previous set kept.
+# swap:   the workshop line is held busy (SIGSTOP) while its controller is unplugged and
+#         the next plugged in, so that the removal and the arrival reach it together;
+#         each of three controllers must still get its line.
 mode=$1
 printf 'root:x:0:0::/root:/bin/sh\ntech:x:1000:1000::/tmp:/bin/sh\n' > /etc/passwd
 printf 'root:x:0:\nplugdev:x:46:tech\ntech:x:1000:\n' > /etc/group
@@ -25,6 +28,12 @@ replug() {
     echo "$RIG_UDC" > "$RIG_UDC_FILE"
     i=0; while [ ! -e /dev/hidraw0 ] && [ $i -lt 50 ]; do sleep 0.1; i=$((i + 1)); done
 }
+log_lines() { cat /tmp/log.jsonl 2>/dev/null | wc -l; }
+wait_for_log_line() {
+    i=0; while [ "$(log_lines)" -lt "$1" ] && [ $i -lt 300 ]; do sleep 0.1; i=$((i + 1)); done
+}
+# 15 A continuous, 42 A peak, the rest as the factory set.
+printf '\017\052\207\156\031\001\000\000\001\000\200\000\000\000\000' > /tmp/shop.qkf
 case "$mode" in
     rule|norule)
         expect=--expect-open; [ "$mode" = norule ] && expect=--expect-refused
@@ -46,16 +55,11 @@ case "$mode" in
         wait $pid; rc=$?
         ;;
     provision)
-        # 15 A continuous, 42 A peak, the rest as the factory set.
-        printf '\017\052\207\156\031\001\000\000\001\000\200\000\000\000\000' > /tmp/shop.qkf
         as_user /bin/vt350ctl provision /tmp/shop.qkf --yes --count 5 --backup-dir /tmp/b \
             --log /tmp/log.jsonl & pid=$!
         n=1
         while [ $n -le 5 ]; do
-            i=0
-            while [ "$(cat /tmp/log.jsonl 2>/dev/null | wc -l)" -lt $n ] && [ $i -lt 300 ]; do
-                sleep 0.1; i=$((i + 1))
-            done
+            wait_for_log_line $n
             [ $n -lt 5 ] && replug
             n=$((n + 1))
         done
@@ -70,6 +74,38 @@ case "$mode" in
         [ $rc -eq 0 ] && [ "$programmed" -eq 5 ] && [ "$backups" -eq 5 ] &&
             [ "$first" = 0f1e876e1901000001008000000000 ] || rc=1
         [ "$second" = 0f2a876e1901000001008000000000 ] || rc=1
+        ;;
+    swap)
+        # Not through the shell function: $! must be the line itself, not a subshell.
+        /bin/setpriv --reuid=1000 --regid=1000 --groups=46 \
+            /bin/vt350ctl provision /tmp/shop.qkf --yes --count 3 --log /tmp/log.jsonl &
+        pid=$!
+        # watch, held busy the same way, must print both changes of each swap.
+        /bin/setpriv --reuid=1000 --regid=1000 --groups=46 \
+            /bin/vt350ctl watch --json --count 4 > /tmp/watch.jsonl &
+        watch=$!
+        n=1
+        while [ $n -le 3 ]; do
+            wait_for_log_line $n
+            if [ $n -lt 3 ]; then
+                kill -STOP $pid $watch
+                replug
+                /bin/udevadm settle --timeout=180
+                kill -CONT $pid $watch
+            fi
+            n=$((n + 1))
+        done
+        # A line that missed a controller waits for ever: end it.
+        i=0; while kill -0 $pid 2>/dev/null && [ $i -lt 100 ]; do sleep 0.1; i=$((i + 1)); done
+        kill $pid $watch 2>/dev/null
+        wait $pid; rc=$?
+        cat /tmp/log.jsonl /tmp/watch.jsonl
+        programmed=$(grep -c '"outcome":"programmed"' /tmp/log.jsonl)
+        changes=$(grep -o '"event":"[a-z]*"' /tmp/watch.jsonl | tr -d '\n')
+        echo "exit $rc, programmed $programmed, watch saw $changes"
+        [ $rc -eq 0 ] && [ "$programmed" -eq 3 ] || rc=1
+        [ "$changes" = '"event":"removal""event":"arrival""event":"removal""event":"arrival"' ] ||
+            rc=1
         ;;
 esac
 if [ $rc -eq 0 ]; then echo "1 passed, 0 failed"; else echo "0 passed, 1 failed"; fi

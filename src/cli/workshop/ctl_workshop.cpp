@@ -8,6 +8,8 @@
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "cli/ctl_commands.h"
 #include "cli/ctl_device.h"
@@ -137,10 +139,19 @@ int CmdWatch(const CtlOptions& o) {
     }
     QuietReporter quiet;
     HidLink link(backend.platform(), quiet);
-    if (!link.Follow(*changes)) return Fail(Exit::kNoController, kNoEvents);
+    // Each change as it comes, record by record: a removal and an arrival that wait together
+    // (the program was busy, the technician quick) are two lines, not none.
+    bool present = false;
+    std::vector<bool> seen;  // true: an arrival
+    const auto noteChange = [&] {
+        if (link.present() == present) return;
+        present = link.present();
+        seen.push_back(present);
+    };
+    if (!link.Follow(*changes, noteChange)) return Fail(Exit::kNoController, kNoEvents);
     CatchInterrupts();
     link.Resynchronise();
-    bool present = link.present();
+    present = link.present();
     if (!o.quiet && !o.json) {
         std::cout << (present ? "A controller is plugged in." : "No controller is plugged in.")
                   << " Waiting for arrivals and removals (Ctrl+C ends)." << std::endl;
@@ -151,11 +162,13 @@ int CmdWatch(const CtlOptions& o) {
         technician(present ? ProvisionPhase::kWaitingForRemoval
                            : ProvisionPhase::kWaitingForArrival);
         changes->WaitForEvents(100);
-        if (link.present() == present) continue;
-        present = link.present();
-        link.CloseDeviceHandles();
-        ++events;
-        PrintChange(o, present, link, backend.platform());
+        noteChange();  // what a look after lost events found
+        for (const bool arrival : std::exchange(seen, {})) {
+            if (o.count != 0 && events == o.count) break;
+            link.CloseDeviceHandles();
+            ++events;
+            PrintChange(o, arrival, link, backend.platform());
+        }
     }
     changes->Unregister();
     return Exit::kOk;

@@ -73,6 +73,7 @@ class Provisioner {
     void Report(ProvisionRecord& record);
     bool Log(const ProvisionRecord& record);
     bool WaitFor(ProvisionPhase phase);
+    void NoteChange();  // after each arrival or removal record
     void Remember(HistoryEvent event, const std::string& device, const ConfigRecord& set);
 
     static constexpr int kEventWaitMs = 100;  // between looks at Ctrl+C and the idle hook
@@ -82,4 +83,8 @@ class Provisioner {
     ProvisionJob job_;
     std::ostream& out_;
     ProvisionHooks hooks_;
+    // Removals as events, counted from the flag's changes record by record.
+    bool lastPresent_ = false;
+    int removals_ = 0;
+    int removalsTaken_ = 0;  // removals already waited for
 };
