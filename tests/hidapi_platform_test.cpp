@@ -1,8 +1,11 @@
 #include "platform/linux/hidapi_platform.h"
 
+#include "hid/report_descriptor.h"
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <vector>
 
 // The real platform on this machine, which has no controller.
 TEST(HidapiPlatform, EnumeratesWithoutError) {
@@ -25,4 +28,23 @@ TEST(HidapiPlatform, MissingPathFailsCleanly) {
     EXPECT_EQ(platform.Read(kInvalidHandle, buffer, 1), ReadStatus::kFailed);
     EXPECT_EQ(platform.Write(3, buffer), EBADF);
     platform.Close(kInvalidHandle);
+}
+
+// The search reads the usage page from the descriptor itself, as the kernel hands it over.
+TEST(HidapiPlatform, TopLevelUsagePageOfReportDescriptors) {
+    using Bytes = std::vector<std::uint8_t>;
+    const auto page = [](const Bytes& d) { return TopLevelUsagePage(d); };
+    // The controller's: Generic Desktop, no report IDs.
+    EXPECT_EQ(page({0x05, 0x01, 0x09, 0x00, 0xA1, 0x01, 0x15, 0x00, 0x26, 0xFF, 0x00, 0xC0}),
+              0x0001);
+    // A vendor page in two bytes; a long item and a later page change before the collection.
+    EXPECT_EQ(page({0x06, 0x00, 0xFF, 0x09, 0x01, 0xA1, 0x01, 0xC0}), 0xFF00);
+    EXPECT_EQ(page({0x05, 0x0C, 0xFE, 0x02, 0x10, 0xAA, 0xBB, 0x05, 0x01, 0xA1, 0x01}), 0x0001);
+    // The first collection decides, not a page inside it.
+    EXPECT_EQ(page({0x05, 0x0C, 0xA1, 0x01, 0x05, 0x01, 0xA1, 0x00, 0xC0, 0xC0}), 0x000C);
+    // Broken off inside an item, or no collection at all: unknown, never a guess.
+    EXPECT_EQ(page({0x06, 0x00}), std::nullopt);
+    EXPECT_EQ(page({0x05, 0x01, 0xFE}), std::nullopt);
+    EXPECT_EQ(page({0x05, 0x01, 0x09, 0x00}), std::nullopt);
+    EXPECT_EQ(page({}), std::nullopt);
 }

@@ -1,6 +1,6 @@
 #!/bin/sh
 # Runs inside the emulated machine as root, with a udev daemon as on a desktop:
-#   plug_in_guest.sh rule|norule|flood|provision|swap
+#   plug_in_guest.sh rule|norule|flood|provision|swap|search
 # rule:   the project's udev rule; an ordinary user in the group plugdev watches 20
 #         plug-ins and must open each at once, without a message.
 # norule: no rule; the same user must be told once per plug-in that it cannot open.
@@ -8,6 +8,8 @@
 #         unplug and replug; its next GetConfig must work by itself.
 # provision: the same user runs the workshop line over five plug-ins; the log and the
 #         backups must show five controllers programmed, each one's previous set kept.
+# search: no rule; the same user searches without pause while the controller is unplugged
+#         and replugged quickly, 40 times: the search must never crash.
 # swap:   the workshop line is held busy (SIGSTOP) while its controller is unplugged and
 #         the next plugged in, so that the removal and the arrival reach it together;
 #         each of three controllers must still get its line.
@@ -15,7 +17,7 @@ mode=$1
 printf 'root:x:0:0::/root:/bin/sh\ntech:x:1000:1000::/tmp:/bin/sh\n' > /etc/passwd
 printf 'root:x:0:\nplugdev:x:46:tech\ntech:x:1000:\n' > /etc/group
 mkdir -p /etc/udev/rules.d /run/udev
-[ "$mode" = norule ] || cp /etc/vt350/70-vt350.rules /etc/udev/rules.d/
+[ "$mode" = norule ] || [ "$mode" = search ] || cp /etc/vt350/70-vt350.rules /etc/udev/rules.d/
 /bin/systemd-udevd --daemon || { echo "udevd did not start"; exit 1; }
 i=0; while [ ! -e /run/udev/control ] && [ $i -lt 100 ]; do sleep 0.1; i=$((i + 1)); done
 # The node that was there before the daemon gets the rule applied now.
@@ -40,6 +42,17 @@ case "$mode" in
         as_user /bin/vt350-plugtest watch $expect & pid=$!
         sleep 1
         n=0; while [ $n -lt 20 ]; do replug; sleep 1.5; n=$((n + 1)); done
+        touch /tmp/plug-done
+        wait $pid; rc=$?
+        ;;
+    search)
+        as_user /bin/vt350-plugtest search & pid=$!
+        n=0
+        while [ $n -lt 40 ]; do
+            echo > "$RIG_UDC_FILE"; sleep 0.3
+            echo "$RIG_UDC" > "$RIG_UDC_FILE"; sleep 0.5
+            n=$((n + 1))
+        done
         touch /tmp/plug-done
         wait $pid; rc=$?
         ;;

@@ -8,6 +8,10 @@
 //       opens the link, then stops reading events (/tmp/flood-ready) until the script has
 //       flooded the monitor and unplugged and replugged (/tmp/flood-done); then the next
 //       GetConfig must work without another plug-in.
+//   vt350-plugtest search
+//       searches for the controller over and over, as the link does on every tick while
+//       a controller it cannot open is present, until /tmp/plug-done appears; the script
+//       unplugs and replugs meanwhile. It must find it and miss it, and never crash.
 // Prints what it saw; exits 0 when the expectation held.
 #include <unistd.h>
 
@@ -127,6 +131,20 @@ int Flood() {
     return before && after && h.lost > 0 && h.reporter.count == messagesBefore ? 0 : 1;
 }
 
+int Search() {
+    HidapiPlatform hidapi;
+    CountingReporter reporter;
+    HidLink link{hidapi, reporter};
+    int searches = 0, found = 0;
+    while (!Exists("/tmp/plug-done")) {
+        ++searches;
+        if (!link.FindController().empty()) ++found;
+    }
+    std::printf("searches %d, found %d, missed %d, messages %d\n", searches, found,
+                searches - found, reporter.count);
+    return found > 0 && found < searches ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -136,6 +154,8 @@ int main(int argc, char* argv[]) {
         return Watch(expect == "--expect-open");
     }
     if (mode == "flood") return Flood();
-    std::fprintf(stderr, "usage: vt350-plugtest watch --expect-open|--expect-refused | flood\n");
+    if (mode == "search") return Search();
+    std::fprintf(stderr,
+                 "usage: vt350-plugtest watch --expect-open|--expect-refused | flood | search\n");
     return 2;
 }

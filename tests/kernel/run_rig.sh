@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs one kernel test in the emulated machine of the shared USB gadget rig.
-#   run_rig.sh RIG BUILD_DIR link|cli|udev-rule|udev-norule|udev-flood|udev-provision|udev-swap
+#   run_rig.sh RIG BUILD_DIR link|cli|udev-rule|udev-norule|udev-flood|udev-provision|udev-swap|udev-search
 # Exit 77 (skipped) where the rig cannot run: not root, or no rig beside the project.
 set -u
 rig=$1 build=$2 what=$3
@@ -11,7 +11,7 @@ case "$what" in
         exec bash "$rig" --add "$build/src/vt350-sim" --add "$build/tests/vt350-linktest" \
             --device "/bin/vt350-sim --hidg /dev/hidg0" --run "/bin/vt350-linktest" --timeout 90
         ;;
-    udev-rule|udev-norule|udev-flood|udev-provision|udev-swap)
+    udev-rule|udev-norule|udev-flood|udev-provision|udev-swap|udev-search)
         exec bash "$rig" --add "$build/src/vt350-sim" --add "$build/tests/vt350-plugtest" \
             --add "$build/src/vt350ctl" \
             --add /bin/udevadm=/bin/systemd-udevd --add /bin/udevadm \

@@ -1,5 +1,7 @@
 #include "platform/linux/hidapi_platform.h"
 
+#include "platform/linux/udev_hid_enumeration.h"
+
 #include <hidapi.h>
 
 #include <algorithm>
@@ -20,26 +22,10 @@ HidapiPlatform::~HidapiPlatform() {
 }
 
 bool HidapiPlatform::Enumerate(std::vector<HidInterfaceInfo>& out) {
-    out.clear();
-    if (!initialised_) return false;
-    hid_device_info* list = hid_enumerate(0, 0);
-    // hidapi lists an interface once per top-level collection; the first one is the
-    // interface's top-level usage page.
-    for (hid_device_info* d = list; d != nullptr; d = d->next) {
-        const std::string path = d->path != nullptr ? d->path : "";
-        const bool seen = std::any_of(out.begin(), out.end(),
-                                      [&](const HidInterfaceInfo& i) { return i.path == path; });
-        if (seen) continue;
-        HidInterfaceInfo info;
-        info.path = path;
-        info.vendorId = d->vendor_id;
-        info.productId = d->product_id;
-        info.versionNumber = d->release_number;
-        info.usagePage = d->usage_page;
-        out.push_back(std::move(info));
-    }
-    hid_free_enumeration(list);
-    return true;
+    // Not hid_enumerate: the one of Debian 12's hidapi (0.13.1) crashes when a device goes
+    // away during the search, and the link searches on every tick while a controller is
+    // present but cannot be opened.
+    return initialised_ && EnumerateHidraw(out);
 }
 
 HidOpenResult HidapiPlatform::Store(hid_device* device, bool queryOnly) {

@@ -6,11 +6,12 @@
 
 struct hid_device_;
 
-// The HID platform on hidapi (the hidraw backend on Linux). Enumeration reads the device
-// attributes and the top-level usage page from the system's device database, so nothing
-// has to be opened to be identified. The controller has no numbered reports: hidapi reads
-// its input reports without a report-ID byte and writes output reports with one, and this
-// layer keeps byte 0 as the report ID 0 in both directions.
+// The HID platform on hidapi (the hidraw backend on Linux) for opening, reading and
+// writing. Enumeration reads the device attributes and the top-level usage page from the
+// udev device database and sysfs itself, so nothing has to be opened to be identified. The
+// controller has no numbered reports: hidapi reads its input reports without a report-ID byte and
+// writes output reports with one, and this layer keeps byte 0 as the report ID 0 in both
+// directions.
 class HidapiPlatform : public HidPlatform {
   public:
     HidapiPlatform();
