@@ -1,5 +1,7 @@
 // The Windows device-change path: WM_DEVICECHANGE messages whose records are built as the
-// platform builds them reach the link's decision and set its presence flag.
+// platform builds them (8-bit names for an ANSI window, UTF-16 for a Unicode one) reach the
+// link's decision and set its presence flag; what another program may send is never read
+// past its header. On Windows, through a real message-only window as well.
 #include "platform/windows/device_change_message.h"
 
 #include <gtest/gtest.h>
@@ -25,20 +27,32 @@ std::vector<std::uint8_t> Record(const char* name, std::uint32_t type = kDeviceT
     return r;
 }
 
+// The same record as a Unicode window gets it: the name in UTF-16, size counting its bytes.
+std::vector<std::uint8_t> WideRecord(std::u16string_view name) {
+    std::vector<std::uint8_t> r(kBroadcastNameOffset + 2 * (name.size() + 1), 0);
+    const auto size = static_cast<std::uint32_t>(r.size());
+    std::memcpy(&r[0], &size, 4);
+    std::memcpy(&r[4], &kDeviceTypeInterface, 4);
+    std::memcpy(&r[kBroadcastNameOffset], name.data(), 2 * name.size());
+    return r;
+}
+
 struct Window {
     FakeHidPlatform platform;
     RecordingReporter reporter;
     HidLink link{platform, reporter};
     DeviceChangeSource::Handler handler = [this](std::uint32_t e, const std::uint8_t* r,
                                                  std::size_t n) { link.OnDeviceChange(e, r, n); };
-    void Message(std::uint32_t event, const std::vector<std::uint8_t>& record) {
-        DeliverDeviceChange(kWmDeviceChange, event, reinterpret_cast<std::intptr_t>(record.data()),
-                            handler);
+    bool Message(std::uint32_t event, const std::vector<std::uint8_t>& record, bool wide = false) {
+        return DeliverDeviceChange(kWmDeviceChange, event,
+                                   reinterpret_cast<std::intptr_t>(record.data()), wide, handler);
     }
 };
 
 const char* const kController =
     "\\\\?\\USB#VID_0001&PID_0001#0001#{a5dcbf10-6530-11d2-901f-00c04fb951ed}";
+const char16_t* const kWideController =
+    u"\\\\?\\USB#VID_0001&PID_0001#0001#{a5dcbf10-6530-11d2-901f-00c04fb951ed}";
 
 }  // namespace
 
@@ -60,8 +74,90 @@ TEST(WinDeviceChange, OtherClassesShortNamesAndOtherMessagesChangeNothing) {
     EXPECT_FALSE(w.link.present());
     const auto record = Record(kController);
     EXPECT_FALSE(DeliverDeviceChange(0x0010 /* WM_CLOSE */, kDeviceArrival,
-                                     reinterpret_cast<std::intptr_t>(record.data()), w.handler));
-    EXPECT_FALSE(DeliverDeviceChange(kWmDeviceChange, 0x0007, 0, w.handler))
+                                     reinterpret_cast<std::intptr_t>(record.data()), false,
+                                     w.handler));
+    EXPECT_FALSE(DeliverDeviceChange(kWmDeviceChange, 0x0007, 0, false, w.handler))
         << "DBT_DEVNODES_CHANGED carries no record";
     EXPECT_FALSE(w.link.present());
 }
+
+TEST(WinDeviceChange, AUnicodeWindowsUtf16RecordsAreReadAsSuch) {
+    Window w;
+    EXPECT_TRUE(w.Message(kDeviceArrival, WideRecord(kWideController), true));
+    EXPECT_TRUE(w.link.present()) << "the arrival as a Unicode window gets it";
+    EXPECT_TRUE(w.Message(kDeviceRemoveComplete, WideRecord(kWideController), true));
+    EXPECT_FALSE(w.link.present());
+    // A character outside ASCII in the slice never matches; one after it changes nothing.
+    w.Message(kDeviceArrival, WideRecord(u"\\\\?\\USB#VID_0001&PID_0001#00\u00e91#{x}"), true);
+    EXPECT_FALSE(w.link.present());
+    w.Message(kDeviceArrival, WideRecord(u"\\\\?\\USB#VID_0001&PID_0001#0001#\u5de5\u574a"), true);
+    EXPECT_TRUE(w.link.present());
+}
+
+TEST(WinDeviceChange, WhatAnotherProgramSendsIsNotRead) {
+    Window w;
+    const auto deliver = [&](std::uintptr_t event, std::intptr_t lParam) {
+        return DeliverDeviceChange(kWmDeviceChange, event, lParam, true, w.handler);
+    };
+    // Numbers that are no records: never followed (address 1 would crash the test).
+    EXPECT_FALSE(deliver(0x0007, 1)) << "DBT_DEVNODES_CHANGED with a number";
+    EXPECT_FALSE(deliver(0x0018, 1)) << "DBT_CONFIGCHANGECANCELED";
+    EXPECT_FALSE(deliver(kDeviceArrival, 1)) << "an arrival with an address no record has";
+    // Headers that do not hold together.
+    auto tooShort = WideRecord(kWideController);
+    const std::uint32_t small = 8, large = 0x7fffffff, headerOnly = kBroadcastHeaderSize;
+    std::memcpy(&tooShort[0], &small, 4);
+    EXPECT_FALSE(w.Message(kDeviceArrival, tooShort, true));
+    std::memcpy(&tooShort[0], &large, 4);
+    EXPECT_FALSE(w.Message(kDeviceArrival, tooShort, true));
+    std::memcpy(&tooShort[0], &headerOnly, 4);
+    EXPECT_FALSE(w.Message(kDeviceArrival, tooShort, true)) << "an interface without its name";
+    EXPECT_FALSE(w.link.present());
+}
+
+#ifdef _WIN32
+// clang-format off
+#include <windows.h>
+#include <dbt.h>
+// clang-format on
+
+#include <cwchar>
+#include <thread>
+
+#include "platform/windows/message_window_device_changes.h"
+
+// vt350ctl's message-only window, sent the structures Windows itself sends.
+TEST(WinDeviceChange, TheMessageOnlyWindowTakesRealUtf16Records) {
+    Window w;
+    MessageWindowDeviceChanges changes;
+    ASSERT_TRUE(w.link.Follow(changes));
+    const HWND hwnd = static_cast<HWND>(changes.window());
+    ASSERT_NE(hwnd, nullptr);
+    EXPECT_TRUE(IsWindowUnicode(hwnd));
+
+    const wchar_t name[] =
+        L"\\\\?\\USB#VID_0001&PID_0001#0001#{a5dcbf10-6530-11d2-901f-00c04fb951ed}";
+    std::vector<std::uint8_t> storage(sizeof(DEV_BROADCAST_DEVICEINTERFACE_W) + sizeof name);
+    auto* record = reinterpret_cast<DEV_BROADCAST_DEVICEINTERFACE_W*>(storage.data());
+    record->dbcc_size =
+        static_cast<DWORD>(offsetof(DEV_BROADCAST_DEVICEINTERFACE_W, dbcc_name) + sizeof name);
+    record->dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+    std::wcscpy(record->dbcc_name, name);
+
+    SendMessageW(hwnd, WM_DEVICECHANGE, DBT_DEVICEARRIVAL, reinterpret_cast<LPARAM>(record));
+    EXPECT_TRUE(w.link.present());
+    // Sent from another thread, as the system sends it: the wait takes it in.
+    std::thread system([&] {
+        SendMessageW(hwnd, WM_DEVICECHANGE, DBT_DEVICEREMOVECOMPLETE,
+                     reinterpret_cast<LPARAM>(record));
+    });
+    for (int i = 0; i < 100 && w.link.present(); ++i) changes.WaitForEvents(100);
+    system.join();
+    EXPECT_FALSE(w.link.present());
+    // Another program's message with a number for a record.
+    SendMessageW(hwnd, WM_DEVICECHANGE, DBT_DEVICEARRIVAL, 1);
+    SendMessageW(hwnd, WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, 1);
+    EXPECT_FALSE(w.link.present());
+    changes.Unregister();
+}
+#endif

@@ -10,6 +10,7 @@
 
 // The system's HID services: hidapi (hidraw) on Linux, SetupAPI and HID.dll on Windows.
 std::unique_ptr<HidPlatform> NewNativeHidPlatform();
-// The system's arrival and removal events; nullptr where only a window receives them
-// (Windows: the window's own device-change messages).
+// The system's arrival and removal events, for a program without an event loop of its own:
+// the udev monitor on Linux, a message-only window on Windows (the configuration window
+// registers itself instead). nullptr where a system has none.
 std::unique_ptr<DeviceChangeSource> NewNativeDeviceChanges();

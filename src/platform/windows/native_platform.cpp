@@ -1,5 +1,6 @@
 #include "platform/native_platform.h"
 
+#include "platform/windows/message_window_device_changes.h"
 #include "platform/windows/win_hid_platform.h"
 
 std::unique_ptr<HidPlatform> NewNativeHidPlatform() {
@@ -7,5 +8,5 @@ std::unique_ptr<HidPlatform> NewNativeHidPlatform() {
 }
 
 std::unique_ptr<DeviceChangeSource> NewNativeDeviceChanges() {
-    return nullptr;
+    return std::make_unique<MessageWindowDeviceChanges>();
 }

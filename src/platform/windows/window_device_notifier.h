@@ -24,4 +24,5 @@ class WindowDeviceNotifier : public DeviceChangeSource {
     Handler handler_;
     void* hwnd_ = nullptr;
     void* notification_ = nullptr;
+    bool wideNames_ = true;
 };
