@@ -73,6 +73,17 @@ sed 's/"peak_current_a": 30/"peak_current_a": 42/' build-windows/last.log | tr -
 check "import" 0 wine $bin/vt350ctl.exe import "$win\\new.json" -o "$win\\new.qkf"
 check "write --verify" 0 wine $bin/vt350ctl.exe --demo write "$win\\new.qkf" --yes --verify
 check "diff finds the change" 1 wine $bin/vt350ctl.exe diff "$win\\bike.qkf" "$win\\new.qkf"
+# Sets through standard input and output, byte for byte: 0x1A first (26 A), 0x0A first (10 A).
+printf '\x1a\x2a\x87\x6e\x19\x01\x00\x00\x01\x00\x80\x00\x00\x00\x00' > "$dir/26a.qkf"
+check "a set starting with 0x1A from standard input" 0 sh -c \
+    "wine $bin/vt350ctl.exe show - --json < '$dir/26a.qkf' | grep -q '\"continuous_current_a\": 26'"
+wine $bin/vt350ctl.exe show "$win\\26a.qkf" --json | tr -d '\r' |
+    sed 's/"continuous_current_a": 26/"continuous_current_a": 10/' > "$dir/10a.json"
+check "a set holding 0x0A to standard output" 0 sh -c \
+    "wine $bin/vt350ctl.exe import '$win\\10a.json' -o - > build-windows/10a.qkf &&
+     [ \"\$(od -An -tx1 build-windows/10a.qkf | tr -d ' \n')\" = 0a2a876e1901000001008000000000 ]"
+check "the window's --help where output is redirected" 0 sh -c \
+    "wine $bin/vt350-config.exe --help | grep -q 'usage: vt350-config'"
 check "list through SetupAPI: no controller" 3 wine $bin/vt350ctl.exe list
 rm -f build-windows/window-windows.png
 # The HID enumeration above leaves wine's device services running, and a window started

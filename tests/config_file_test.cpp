@@ -1,4 +1,5 @@
 #include "config/config_file.h"
+#include "config/os_error.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -123,6 +124,25 @@ TEST_F(ConfigFileTest, NoRightsIsAnErrorWithTheOsCode) {
     ConfigRecord r;
     EXPECT_EQ(LoadRecord(path, r, LoadMode::kWholeRecord).osError, EACCES);
     EXPECT_EQ(SaveRecord(path, r).status, FileStatus::kOpenFailed);
+}
+
+// The window's "Errorcode = [N]" numbers an error as the system does: 5 on Windows for a
+// read-only file (ERROR_ACCESS_DENIED), not the C runtime's 13.
+TEST_F(ConfigFileTest, AReadOnlyFileIsRefusedWithTheSystemsOwnCode) {
+#ifndef _WIN32
+    if (geteuid() == 0) GTEST_SKIP() << "root writes read-only files";
+#endif
+    const std::string path = Path("kept.qkf");
+    Write(path, std::string(15, '\1'));
+    fs::permissions(path, fs::perms::owner_read, fs::perm_options::replace);
+    const FileResult saved = SaveRecord(path, Sample());
+    fs::permissions(path, fs::perms::owner_all, fs::perm_options::replace);
+    EXPECT_FALSE(saved.ok());
+#ifdef _WIN32
+    EXPECT_EQ(SystemErrorCode(saved.osError), 5);
+#else
+    EXPECT_EQ(SystemErrorCode(saved.osError), EACCES);
+#endif
 }
 
 TEST_F(ConfigFileTest, FullDiskIsAWriteError) {

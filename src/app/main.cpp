@@ -9,10 +9,12 @@
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <sstream>
 #include <string>
 
 #include "app/quit_signals.h"
 #include "app/smoke_run.h"
+#include "platform/console_text.h"
 #include "platform/controller_backend.h"
 #include "platform/system_tone.h"
 #include "platform/utf8_arguments.h"
@@ -56,22 +58,22 @@ struct Arguments {
     std::optional<std::string> file;  // a parameter file to open at start
 };
 
-void PrintHelp() {
-    std::cout << "usage: vt350-config [--demo [--demo-behaviour LIST]] [FILE.qkf]\n"
-                 "  FILE.qkf                open this parameter file at start, as Open would\n"
-                 "  --demo                  use a virtual controller instead of the USB\n"
-                 "                          device; Ctrl+U unplugs it and plugs it back in\n"
-                 "  --demo-behaviour LIST   make the virtual controller misbehave:\n"
-                 "                          "
-              << DemoBehaviourHelp()
-              << "\n"
-                 "  -h, --help              this text\n"
-                 "  --version               the program's version\n"
-                 "Qt's own options (-session, -style, -platform, -display, ...) go to Qt.\n"
-                 "The last set is kept in Data.qkf (Demo.qkf for the demo): beside the program\n"
-                 "when it runs from a folder of its own (a build tree, an unpacked copy), else,\n"
-                 "as for an installed program, in $XDG_DATA_HOME/vt350-config\n"
-                 "(~/.local/share/vt350-config).\n";
+void PrintHelp(std::ostream& out) {
+    out << "usage: vt350-config [--demo [--demo-behaviour LIST]] [FILE.qkf]\n"
+           "  FILE.qkf                open this parameter file at start, as Open would\n"
+           "  --demo                  use a virtual controller instead of the USB\n"
+           "                          device; Ctrl+U unplugs it and plugs it back in\n"
+           "  --demo-behaviour LIST   make the virtual controller misbehave:\n"
+           "                          "
+        << DemoBehaviourHelp()
+        << "\n"
+           "  -h, --help              this text\n"
+           "  --version               the program's version\n"
+           "Qt's own options (-session, -style, -platform, -display, ...) go to Qt.\n"
+           "The last set is kept in Data.qkf (Demo.qkf for the demo): beside the program\n"
+           "when it runs from a folder of its own (a build tree, an unpacked copy), else,\n"
+           "as for an installed program, in $XDG_DATA_HOME/vt350-config\n"
+           "(~/.local/share/vt350-config).\n";
 }
 
 // The options Qt itself takes (QGuiApplication, QApplication, the X11 platform): a
@@ -99,35 +101,41 @@ int QtOptionLength(int argc, char* argv[], int i) {
 }
 
 // Reads the arguments before any display is needed, so that --help and --version work
-// anywhere. Returns an exit status when the program should end at once.
-std::optional<int> ParseArguments(int argc, char* argv[], Arguments& out) {
+// anywhere. Returns an exit status when the program should end at once, with what to say
+// in `said` (standard output's text for 0, an error for anything else).
+std::optional<int> ParseArguments(int argc, char* argv[], Arguments& out, std::string& said) {
+    std::ostringstream text;
+    const auto endWith = [&](int status) {
+        said = text.str();
+        return status;
+    };
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         std::string error;
         if (ParseBackendOption(argc, argv, i, out.backend, error)) {
             if (error.empty()) continue;
-            std::cerr << "vt350-config: " << error << "\n";
-            return 2;
+            text << "vt350-config: " << error << "\n";
+            return endWith(2);
         }
         if (a == "--help" || a == "-h") {
-            PrintHelp();
-            return 0;
+            PrintHelp(text);
+            return endWith(0);
         }
         if (a == "--version") {
-            std::cout << "vt350-config " << VT350_VERSION << "\n";
-            return 0;
+            text << "vt350-config " << VT350_VERSION << "\n";
+            return endWith(0);
         }
         if (const int taken = QtOptionLength(argc, argv, i); taken > 0) {
             i += taken - 1;
             continue;
         }
         if (a.size() > 1 && a[0] == '-') {
-            std::cerr << "vt350-config: unknown option " << a << " (try --help)\n";
-            return 2;
+            text << "vt350-config: unknown option " << a << " (try --help)\n";
+            return endWith(2);
         }
         if (out.file) {
-            std::cerr << "vt350-config: one parameter file at a time (try --help)\n";
-            return 2;
+            text << "vt350-config: one parameter file at a time (try --help)\n";
+            return endWith(2);
         }
         out.file = a;
     }
@@ -150,7 +158,11 @@ void AddDemoPlugKey(Form1& form, VirtualHidPlatform& controller) {
 int main(int argc, char* argv[]) {
     Arguments args;
     Utf8Arguments utf8(argc, argv);
-    if (const auto status = ParseArguments(utf8.argc(), utf8.argv(), args)) return *status;
+    std::string said;
+    if (const auto status = ParseArguments(utf8.argc(), utf8.argv(), args, said)) {
+        ShowProgramText(said, *status != 0);
+        return *status;
+    }
 
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

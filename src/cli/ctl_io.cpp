@@ -42,6 +42,7 @@ bool ReadInput(const std::string& path, std::size_t limit, std::string& out, std
         error = "could not read " + name + ": it is a folder";
         return false;
     }
+    if (path == "-") file_system::UseBinaryMode(0);  // a set starting with 0x1A is read whole
     const int fd = path == "-" ? 0 : file_system::OpenForReading(path);
     if (fd < 0) {
         error = "could not read " + name + ": " + std::strerror(errno);
@@ -77,7 +78,10 @@ int LoadSet(const std::string& path, ConfigRecord& record, std::string* contents
 
 int SaveSet(const std::string& path, const ConfigRecord& record) {
     if (path == "-") {
+        // The 15 bytes as they are (0x0A too), the text around them as text.
+        const int mode = file_system::UseBinaryMode(1);
         std::fwrite(record.Bytes().data(), 1, ConfigRecord::kSize, stdout);
+        file_system::RestoreStreamMode(1, mode);
         return Exit::kOk;  // checked with the rest of standard output at the end
     }
     const FileResult result = SaveRecord(path, record);

@@ -18,7 +18,7 @@ enum class FileStatus {
 
 struct FileResult {
     FileStatus status = FileStatus::kOk;
-    int osError = 0;     // errno (GetLastError on Windows) of the failing call
+    int osError = 0;     // errno of the failing call (SystemErrorCode gives the system's)
     long bytesRead = 0;  // how many record bytes the file supplied on a load
     bool mixed = false;  // a save in place that did not hold: old and new bytes may be mixed
 

@@ -21,6 +21,13 @@ int Fsync(int fd);
 int Rename(const char* from, const char* to);
 int Close(int fd);
 
+// Makes a standard stream (0 or 1) carry bytes as they are, for a parameter set read from
+// standard input or written to standard output: Windows' C runtime otherwise writes 0x0A
+// as 0x0D 0x0A and stops reading at 0x1A. Returns the mode to give back to
+// RestoreStreamMode; standard output is flushed on the way. Nothing to do on POSIX.
+int UseBinaryMode(int fd);
+void RestoreStreamMode(int fd, int mode);
+
 // Opens a file for reading. At a pipe nobody writes to it does not wait for a writer (the
 // pipe reads as empty); a writer that is there is waited for.
 int OpenForReading(const std::string& path);

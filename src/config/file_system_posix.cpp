@@ -19,6 +19,10 @@ std::int32_t LastOsError() {
     return errno;
 }
 
+std::int32_t SystemErrorCode(int errnoValue) {
+    return errnoValue;
+}
+
 fs::path PathFromUtf8(const std::string& utf8) {
     return fs::path(utf8);
 }
@@ -115,6 +119,12 @@ int Fsync(int fd) {
 int Rename(const char* from, const char* to) {
     return ::rename(from, to);
 }
+
+int UseBinaryMode(int) {
+    return 0;
+}
+
+void RestoreStreamMode(int, int) {}
 
 int Close(int fd) {
     return ::close(fd);

@@ -11,6 +11,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 
@@ -24,6 +25,43 @@ namespace fs = std::filesystem;
 
 std::int32_t LastOsError() {
     return static_cast<std::int32_t>(GetLastError());
+}
+
+std::int32_t SystemErrorCode(int errnoValue) {
+    // The C runtime's mapping, backwards, for the errors a file operation meets.
+    switch (errnoValue) {
+        case 0:
+            return 0;
+        case ENOENT:
+            return ERROR_FILE_NOT_FOUND;
+        case EACCES:
+        case EPERM:
+            return ERROR_ACCESS_DENIED;
+        case EEXIST:
+            return ERROR_FILE_EXISTS;
+        case ENOSPC:
+            return ERROR_DISK_FULL;
+        case EBADF:
+            return ERROR_INVALID_HANDLE;
+        case EMFILE:
+            return ERROR_TOO_MANY_OPEN_FILES;
+        case EINVAL:
+            return ERROR_INVALID_PARAMETER;
+        case ENAMETOOLONG:
+            return ERROR_FILENAME_EXCED_RANGE;
+        case EROFS:
+            return ERROR_WRITE_PROTECT;
+        case EISDIR:
+            return ERROR_DIRECTORY;
+        case ENOMEM:
+            return ERROR_NOT_ENOUGH_MEMORY;
+        case EPIPE:
+            return ERROR_BROKEN_PIPE;
+        case EIO:
+            return ERROR_GEN_FAILURE;
+        default:
+            return errnoValue;
+    }
 }
 
 std::wstring WideFromUtf8(const std::string& utf8) {
@@ -136,6 +174,16 @@ int Rename(const char* from, const char* to) {
     }
     errno = GetLastError() == ERROR_ACCESS_DENIED ? EACCES : EIO;
     return -1;
+}
+
+int UseBinaryMode(int fd) {
+    if (fd == 1) std::fflush(stdout);  // what was written so far in the mode it was written in
+    return _setmode(fd, _O_BINARY);
+}
+
+void RestoreStreamMode(int fd, int mode) {
+    if (fd == 1) std::fflush(stdout);
+    if (mode != -1) _setmode(fd, mode);
 }
 
 int Close(int fd) {

@@ -52,7 +52,7 @@ Form1::~Form1() {
 }
 
 void Form1::ReportFileProblem(const FileResult& result, const std::string& path) {
-    ShowError(services_.dialogs, DescribeFileResult(result, path), result.osError);
+    ShowError(services_.dialogs, DescribeFileResult(result, path), SystemErrorCode(result.osError));
 }
 
 void Form1::Load() {
