@@ -6,13 +6,16 @@
 # saves a screenshot (build-windows/window-windows.png).
 #   scripts/windows.sh            build and test
 #   scripts/windows.sh build      build only
+#   scripts/windows.sh package    then the release: installer, zip, SHA256SUMS, signed when a
+#                                 key is given, and tried under wine (scripts/windows_package.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 qt=${VT350_QT_MINGW:-/opt/vt350-qt6-mingw}
 sudo=(); [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 packages=(g++-mingw-w64-x86-64-posix wine wine64 fonts-wine fonts-liberation xvfb xauth libgtest-dev
-          nlohmann-json3-dev libcli11-dev ninja-build ccache)
+          nlohmann-json3-dev libcli11-dev ninja-build ccache nsis osslsigncode openssl xdotool
+          imagemagick)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -32,6 +35,7 @@ cmake -S . -B build-windows -G Ninja "${options[@]}" -DCMAKE_TOOLCHAIN_FILE="$ro
       -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" > /dev/null
 cmake --build build-windows
 [ "${1:-}" = build ] && exit 0
+[ "${1:-}" = package ] && exec scripts/windows_package.sh
 
 export WINEPREFIX=$root/build-windows/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 if [ ! -d "$WINEPREFIX/drive_c/windows" ]; then

@@ -5,7 +5,9 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <regex>
 
+#include "platform/history_place.h"
 #include "test_support.h"
 
 namespace fs = std::filesystem;
@@ -75,4 +77,13 @@ TEST(History, TheOldestGoFirstAndEntriesAreFoundByNumberOrName) {
     EXPECT_EQ(history.Find(entries.back().file)->file, entries.back().file);
     EXPECT_FALSE(history.Find("99"));
     EXPECT_FALSE(history.Find("../etc/passwd"));
+}
+
+// The clock the programs keep history by: an ISO 8601 time with its offset on every system
+// (Windows' own %z gives the zone's name instead).
+TEST(History, TheProgramsClockGivesIsoTimesWithTheirOffset) {
+    const HistoryTime now = HistoryNow();
+    EXPECT_TRUE(std::regex_match(now.iso, std::regex(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d[+-]\d{4})")))
+        << now.iso;
+    EXPECT_TRUE(std::regex_match(now.stamp, std::regex(R"(\d{8}-\d{6}-\d{3})"))) << now.stamp;
 }

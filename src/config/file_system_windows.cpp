@@ -244,6 +244,14 @@ std::vector<SharedFolder> SharedProgramFolders() {
         const char* folder = std::getenv(name);
         if (folder != nullptr && folder[0] != '\0') out.push_back({folder, true});
     }
+    // The per-user programs folder (%LOCALAPPDATA%\Programs), where the installer puts the
+    // programs without administrator rights: writable, but the uninstaller removes it, so
+    // the sets must live elsewhere.
+    PWSTR programs = nullptr;
+    if (SHGetKnownFolderPath(FOLDERID_UserProgramFiles, 0, nullptr, &programs) == S_OK) {
+        out.push_back({Utf8FromWide(programs), true});
+    }
+    CoTaskMemFree(programs);
     return out;
 }
 
