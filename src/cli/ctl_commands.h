@@ -11,6 +11,7 @@ struct CtlOptions {
     std::vector<std::string> args;  // the command's positional arguments
     std::string output;             // -o; "-" is standard output
     bool json = false, yes = false, verify = false, force = false, quiet = false;
+    bool everyDevice = false;  // watch: every device interface, not only the controller
     double timeoutSeconds = 2;
     BackendOptions backend;
     // provision and watch

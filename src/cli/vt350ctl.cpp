@@ -111,6 +111,9 @@ void AddCommandOptions(CLI::App& sub, const std::string& name, CtlOptions& o) {
         sub.add_flag("--force", o.force, "store a set that holds values no editor would write");
     } else if (name == "watch") {
         sub.add_flag("--json", o.json, "one JSON object per line");
+        sub.add_flag("--every-device", o.everyDevice,
+                     "also every device that comes or goes, by the name the system gives it "
+                     "(why is a controller not recognised?)");
         sub.add_option("--count", o.count, "stop after this many arrivals and removals")
             ->check(CLI::Range(1, 100000))
             ->type_name("N");

@@ -72,6 +72,18 @@ std::array<std::uint8_t, kBroadcastInterfaceSize> BuildInterfaceRecord(std::stri
     return record;
 }
 
+std::string InterfaceNameOf(const std::uint8_t* record, std::size_t size) {
+    if (record == nullptr || size <= kBroadcastNameOffset ||
+        ReadU32(record + 4) != kDeviceTypeInterface) {
+        return "";
+    }
+    const std::size_t limit =
+        std::min({size, std::size_t{ReadU32(record)}, kBroadcastInterfaceSize});
+    if (limit <= kBroadcastNameOffset) return "";
+    const char* name = reinterpret_cast<const char*>(record + kBroadcastNameOffset);
+    return std::string(name, strnlen(name, limit - kBroadcastNameOffset));
+}
+
 std::string UsbInterfaceName(std::uint32_t vendorId, std::uint32_t productId,
                              std::string_view serial) {
     char head[48];

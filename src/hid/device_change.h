@@ -43,6 +43,10 @@ bool HandleDeviceChange(DeviceChangeCopies& copies, std::uint32_t event, const s
 // builds it: size = name offset + name length + terminating zero.
 std::array<std::uint8_t, kBroadcastInterfaceSize> BuildInterfaceRecord(std::string_view name);
 
+// The name a device-interface record carries (up to its terminating zero, within its size
+// and the 256-byte name field); empty for a record of another kind.
+std::string InterfaceNameOf(const std::uint8_t* record, std::size_t size);
+
 // The USB device-interface name of a device: \\?\USB#VID_vvvv&PID_pppp#serial#{guid}.
 // IDs wider than 16 bits are written in full (and so never match a 4-digit key).
 std::string UsbInterfaceName(std::uint32_t vendorId, std::uint32_t productId,

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs one kernel test in the emulated machine of the shared USB gadget rig.
-#   run_rig.sh RIG BUILD_DIR link|cli|udev-rule|udev-norule|udev-flood|udev-provision|udev-swap|udev-search
+#   run_rig.sh RIG BUILD_DIR link|cli|wine|udev-rule|udev-norule|udev-flood|udev-provision|udev-swap|udev-search
 # Exit 77 (skipped) where the rig cannot run: not root, or no rig beside the project.
 set -u
 rig=$1 build=$2 what=$3
@@ -20,6 +20,23 @@ case "$what" in
             --add "$(dirname "$0")/plug_in_guest.sh" \
             --device "/bin/vt350-sim --hidg /dev/hidg0" \
             --run "/bin/plug_in_guest.sh ${what#udev-}" --timeout 240
+        ;;
+    wine)
+        # The Windows build (scripts/windows.sh) and its wine prefix, made on this machine.
+        windows=$(cd "$build/.." && pwd)/build-windows
+        prefix=$windows/wineprefix
+        if [ ! -x "$windows/src/vt350ctl.exe" ] || [ ! -d "$prefix/drive_c" ]; then
+            echo "no Windows build in $windows (scripts/windows.sh makes it): skipped"; exit 77
+        fi
+        # Wine 8 starts its udev/hidraw bus only with its SDL bus off.
+        WINEPREFIX=$prefix WINEDEBUG=-all wine reg add \
+            'HKLM\System\CurrentControlSet\Services\winebus' /v "Enable SDL" /t REG_DWORD \
+            /d 0 /f > /dev/null 2>&1
+        WINEPREFIX=$prefix wineserver -w
+        exec bash "$rig" --host-root --add "$build/src/vt350-sim" \
+            --add /bin/udevadm=/bin/systemd-udevd --add "$(dirname "$0")/wine_in_guest.sh" \
+            --device "/bin/vt350-sim --hidg /dev/hidg0" \
+            --run "/bin/wine_in_guest.sh $windows $prefix" --timeout 1200
         ;;
     cli)
         exec bash "$rig" --add "$build/src/vt350-sim" --add "$build/src/vt350ctl" \

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <iostream>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -131,9 +132,51 @@ void PrintChange(const CtlOptions& o, bool arrival, HidLink& link, HidPlatform& 
 
 }  // namespace
 
+namespace {
+
+// Shows every arrival and removal record on its way to the link: the names the system
+// gives devices, the controller's among them or not.
+class EveryDevice : public DeviceChangeSource {
+  public:
+    EveryDevice(DeviceChangeSource& inner, const CtlOptions& o) : inner_(inner), o_(o) {}
+    bool Register(Handler handler) override {
+        inner_.SetLostEventsHandler([this] { EventsWereLost(); });
+        return inner_.Register([this, handler = std::move(handler)](std::uint32_t event,
+                                                                    const std::uint8_t* record,
+                                                                    std::size_t size) {
+            Print(event, InterfaceNameOf(record, size));
+            handler(event, record, size);
+        });
+    }
+    void Unregister() override { inner_.Unregister(); }
+    void WaitForEvents(int timeoutMs) override { inner_.WaitForEvents(timeoutMs); }
+
+  private:
+    void Print(std::uint32_t event, const std::string& name) const {
+        if (name.empty() || (event != kDeviceArrival && event != kDeviceRemoveComplete)) return;
+        const char* what = event == kDeviceArrival ? "arrival" : "removal";
+        if (o_.json) {
+            std::cout << nlohmann::ordered_json{{"time", LocalTimeText("%Y-%m-%dT%H:%M:%S%z")},
+                                                {"device_event", what},
+                                                {"interface", name}}
+                             .dump()
+                      << std::endl;
+            return;
+        }
+        std::cout << LocalTimeText("%H:%M:%S") << "  device " << what << "  " << name << std::endl;
+    }
+    DeviceChangeSource& inner_;
+    const CtlOptions& o_;
+};
+
+}  // namespace
+
 int CmdWatch(const CtlOptions& o) {
     ControllerBackend backend(o.backend);
-    DeviceChangeSource* changes = backend.deviceChanges();
+    DeviceChangeSource* source = backend.deviceChanges();
+    std::optional<EveryDevice> every;
+    if (source != nullptr && o.everyDevice) every.emplace(*source, o);
+    DeviceChangeSource* changes = every ? &*every : source;
     if (changes == nullptr) {
         return Fail(Exit::kNoController, "this system delivers no arrival and removal events");
     }
