@@ -34,7 +34,7 @@ case "$what" in
             /d 0 /f > /dev/null 2>&1
         WINEPREFIX=$prefix wineserver -w
         exec bash "$rig" --host-root --add "$build/src/vt350-sim" \
-            --add /bin/udevadm=/bin/systemd-udevd --add "$(dirname "$0")/wine_in_guest.sh" \
+            --add "$(dirname "$0")/wine_in_guest.sh" \
             --device "/bin/vt350-sim --hidg /dev/hidg0" \
             --run "/bin/wine_in_guest.sh $windows $prefix" --timeout 1200
         ;;
