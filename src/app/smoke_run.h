@@ -5,7 +5,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 
 #include "ui/form1.h"
 
@@ -22,9 +21,8 @@ inline void RunSmokeWhenShown([[maybe_unused]] Form1& form) {
         form.Command5->click();  // GetConfig; the press clears the old outcome
         // The answer, however slow the machine: the status line says how it went.
         auto* poll = new QTimer(&form);
-        auto waited = std::make_shared<int>(0);
-        QObject::connect(poll, &QTimer::timeout, &form, [&form, file, poll, waited] {
-            if (form.Label16->text().isEmpty() && ++*waited < 600) return;  // 60 s at most
+        QObject::connect(poll, &QTimer::timeout, &form, [&form, file, poll, waited = 0]() mutable {
+            if (form.Label16->text().isEmpty() && ++waited < 600) return;  // 60 s at most
             poll->stop();
             const bool saved = form.grab().save(file);
             std::printf("status: %s; screenshot %s\n", form.Label16->text().toUtf8().constData(),

@@ -103,10 +103,15 @@ void HidLink::MaintainDeviceLink() {
     if (readHandle_ == kInvalidHandle) SearchAndOpen();
 }
 
+void HidLink::SetPresence(std::int16_t flag) {
+    if (deviceDetected_ == PresenceFlag::kTrue && flag != PresenceFlag::kTrue) ++removals_;
+    deviceDetected_ = flag;
+}
+
 void HidLink::ConnectAtStart() {
     devicePath_ = FindController();
     if (!devicePath_.empty()) {
-        deviceDetected_ = PresenceFlag::kTrue;
+        SetPresence(PresenceFlag::kTrue);
         OpenDeviceHandles(TrimmedPath(devicePath_));
     }
 }
@@ -139,16 +144,17 @@ bool HidLink::WriteOutputReport(const std::uint8_t* output, std::string_view mes
 void HidLink::Resynchronise() {
     CloseDeviceHandles();
     devicePath_ = FindController();
-    deviceDetected_ = devicePath_.empty() ? PresenceFlag::kFalse : PresenceFlag::kTrue;
+    SetPresence(devicePath_.empty() ? PresenceFlag::kFalse : PresenceFlag::kTrue);
     reportOpenFailure_ = true;
 }
 
 void HidLink::OnDeviceChange(std::uint32_t event, const std::uint8_t* record, std::size_t size) {
-    if (HandleDeviceChange(copies_, event, record, size, ControllerIdentity::kMatchKey,
-                           deviceDetected_) &&
-        event == kDeviceArrival) {
-        reportOpenFailure_ = true;
+    std::int16_t flag = deviceDetected_;
+    if (!HandleDeviceChange(copies_, event, record, size, ControllerIdentity::kMatchKey, flag)) {
+        return;
     }
+    SetPresence(flag);
+    if (event == kDeviceArrival) reportOpenFailure_ = true;
 }
 
 bool HidLink::Follow(DeviceChangeSource& source, std::function<void()> afterChange) {

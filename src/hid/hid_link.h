@@ -61,6 +61,10 @@ class HidLink {
     // The presence flag: true only while the last arrival or removal said the controller
     // is there (or the search at start found it).
     bool present() const { return deviceDetected_ == PresenceFlag::kTrue; }
+    // How often the flag went from present to absent (a removal, or a look after lost
+    // events that found nothing), so that a removal followed at once by the next arrival is
+    // still seen by whoever reads the flag only now and then.
+    int removals() const { return removals_; }
     // The OS error of the last refused open of the controller; 0 after a successful one.
     int lastOpenError() const { return lastOpenError_; }
     // The OS error of the last refused write; 0 after a successful one.
@@ -68,11 +72,13 @@ class HidLink {
 
   private:
     void SearchAndOpen();
+    void SetPresence(std::int16_t flag);
 
     std::string devicePath_;
     HidHandle readHandle_ = kInvalidHandle;
     HidHandle writeHandle_ = kInvalidHandle;
     std::int16_t deviceDetected_ = PresenceFlag::kFalse;
+    int removals_ = 0;
     DeviceChangeCopies copies_;
     int lastOpenError_ = 0;
     int lastWriteError_ = 0;

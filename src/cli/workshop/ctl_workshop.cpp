@@ -130,10 +130,6 @@ void PrintChange(const CtlOptions& o, bool arrival, HidLink& link, HidPlatform& 
     std::cout << std::endl;
 }
 
-}  // namespace
-
-namespace {
-
 // Shows every arrival and removal record on its way to the link: the names the system
 // gives devices, the controller's among them or not.
 class EveryDevice : public DeviceChangeSource {

@@ -43,28 +43,21 @@ Provisioner::~Provisioner() {
     parts_->changes.Unregister();
 }
 
-void Provisioner::NoteChange() {
-    const bool present = parts_->session.link().present();
-    if (lastPresent_ && !present) ++removals_;
-    lastPresent_ = present;
-}
-
 bool Provisioner::WaitFor(ProvisionPhase phase) {
     HidLink& link = parts_->session.link();
     // A removal counts once it happened, even when the next arrival came with it (both
     // queued while the line was busy): the flag alone would say "present" and the line
     // would wait for a removal that is over.
     const auto done = [&] {
-        NoteChange();  // also what a look after lost events found
         return phase == ProvisionPhase::kWaitingForArrival ? link.present()
-                                                           : removals_ > removalsTaken_;
+                                                           : link.removals() > removalsTaken_;
     };
     while (!done()) {
         if (hooks_.stopRequested && hooks_.stopRequested()) return false;
         if (hooks_.idle) hooks_.idle(phase);
         parts_->changes.WaitForEvents(kEventWaitMs);
     }
-    if (phase == ProvisionPhase::kWaitingForRemoval) removalsTaken_ = removals_;
+    if (phase == ProvisionPhase::kWaitingForRemoval) removalsTaken_ = link.removals();
     return true;
 }
 
@@ -167,17 +160,16 @@ void Provisioner::Report(ProvisionRecord& r) {
 ProvisionSummary Provisioner::Run() {
     HidLink& link = parts_->session.link();
     ProvisionSummary summary;
-    if (!link.Follow(parts_->changes, [this] { NoteChange(); })) {
+    if (!link.Follow(parts_->changes)) {
         summary.eventsUnavailable = true;
         return summary;
     }
     out_ << "Waiting for controllers (Ctrl+C ends the line)..." << std::endl;
     // A controller already plugged in counts as the first arrival.
     link.Resynchronise();
-    lastPresent_ = link.present();
     for (int sequence = 1; job_.count == 0 || sequence <= job_.count; ++sequence) {
         if (!WaitFor(ProvisionPhase::kWaitingForArrival)) break;
-        removalsTaken_ = removals_;  // this controller's removal is the next one
+        removalsTaken_ = link.removals();  // this controller's removal is the next one
         ProvisionRecord record;
         record.sequence = sequence;
         Program(record);

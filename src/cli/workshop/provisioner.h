@@ -73,7 +73,6 @@ class Provisioner {
     void Report(ProvisionRecord& record);
     bool Log(const ProvisionRecord& record);
     bool WaitFor(ProvisionPhase phase);
-    void NoteChange();  // after each arrival or removal record
     void Remember(HistoryEvent event, const std::string& device, const ConfigRecord& set);
 
     static constexpr int kEventWaitMs = 100;  // between looks at Ctrl+C and the idle hook
@@ -83,8 +82,5 @@ class Provisioner {
     ProvisionJob job_;
     std::ostream& out_;
     ProvisionHooks hooks_;
-    // Removals as events, counted from the flag's changes record by record.
-    bool lastPresent_ = false;
-    int removals_ = 0;
-    int removalsTaken_ = 0;  // removals already waited for
+    int removalsTaken_ = 0;  // the link's removals already waited for
 };

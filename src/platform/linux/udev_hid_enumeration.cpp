@@ -5,13 +5,13 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <charconv>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "hid/report_descriptor.h"
+#include "platform/linux/udev_monitor.h"
 
 namespace {
 
@@ -22,30 +22,6 @@ struct UdevUnref {
 };
 template <class T>
 using UdevPtr = std::unique_ptr<T, UdevUnref>;
-
-std::string_view Text(const char* s) {
-    return s != nullptr ? std::string_view(s) : std::string_view();
-}
-
-bool ParseHex(std::string_view s, std::uint32_t& v) {
-    auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v, 16);
-    return !s.empty() && ec == std::errc() && p == s.data() + s.size();
-}
-
-// HID_ID is bus:vendor:product in hex ("0003:00000001:00000001").
-bool ParseHidId(std::string_view id, std::uint16_t& vendor, std::uint16_t& product) {
-    const auto first = id.find(':');
-    const auto second = id.find(':', first == std::string_view::npos ? first : first + 1);
-    if (second == std::string_view::npos) return false;
-    std::uint32_t v = 0, p = 0;
-    if (!ParseHex(id.substr(first + 1, second - first - 1), v) ||
-        !ParseHex(id.substr(second + 1), p)) {
-        return false;
-    }
-    vendor = static_cast<std::uint16_t>(v);
-    product = static_cast<std::uint16_t>(p);
-    return true;
-}
 
 // The report descriptor sysfs keeps beside the hid device; a device that went away reads
 // as nothing.
@@ -86,24 +62,27 @@ bool EnumerateHidraw(std::vector<HidInterfaceInfo>& out) {
         // Any of these may be gone by now: the device was unplugged during the search.
         UdevPtr<udev_device> raw(udev_device_new_from_syspath(u.get(), syspath));
         if (!raw) continue;
-        const std::string_view node = Text(udev_device_get_devnode(raw.get()));
+        const std::string_view node = UdevText(udev_device_get_devnode(raw.get()));
         // Parents belong to their child and are released with it.
         udev_device* hid = udev_device_get_parent_with_subsystem_devtype(raw.get(), "hid", nullptr);
         if (node.empty() || hid == nullptr) continue;
         HidInterfaceInfo info;
         info.path = std::string(node);
-        info.attributesKnown = ParseHidId(Text(udev_device_get_property_value(hid, "HID_ID")),
-                                          info.vendorId, info.productId);
+        std::uint32_t bus = 0, vendor = 0, product = 0;
+        info.attributesKnown = ParseHidId(UdevText(udev_device_get_property_value(hid, "HID_ID")),
+                                          bus, vendor, product);
+        info.vendorId = static_cast<std::uint16_t>(vendor);
+        info.productId = static_cast<std::uint16_t>(product);
         if (udev_device* usb =
                 udev_device_get_parent_with_subsystem_devtype(raw.get(), "usb", "usb_device")) {
             std::uint32_t bcd = 0;
-            if (ParseHex(Text(udev_device_get_sysattr_value(usb, "bcdDevice")), bcd)) {
+            if (ParseHexNumber(UdevText(udev_device_get_sysattr_value(usb, "bcdDevice")), bcd)) {
                 info.versionNumber = static_cast<std::uint16_t>(bcd);
             } else {
                 info.attributesKnown = false;
             }
         }
-        const auto page = UsagePageOf(Text(udev_device_get_syspath(hid)));
+        const auto page = UsagePageOf(UdevText(udev_device_get_syspath(hid)));
         info.usagePageKnown = page.has_value();
         info.usagePage = page.value_or(0);
         out.push_back(std::move(info));

@@ -16,29 +16,28 @@ constexpr std::uint32_t kBusUsb = 0x0003;
 // caps it at net.core.rmem_max for an ordinary user.
 constexpr int kReceiveBufferBytes = 8 * 1024 * 1024;
 
-std::string_view Text(const char* s) {
-    return s != nullptr ? std::string_view(s) : std::string_view();
+}  // namespace
+
+bool ParseHexNumber(std::string_view text, std::uint32_t& value) {
+    auto [p, ec] = std::from_chars(text.data(), text.data() + text.size(), value, 16);
+    return !text.empty() && ec == std::errc() && p == text.data() + text.size();
 }
 
-}  // namespace
+bool ParseHidId(std::string_view hidId, std::uint32_t& bus, std::uint32_t& vendor,
+                std::uint32_t& product) {
+    const auto first = hidId.find(':');
+    if (first == std::string_view::npos) return false;
+    const auto second = hidId.find(':', first + 1);
+    if (second == std::string_view::npos) return false;
+    return ParseHexNumber(hidId.substr(0, first), bus) &&
+           ParseHexNumber(hidId.substr(first + 1, second - first - 1), vendor) &&
+           ParseHexNumber(hidId.substr(second + 1), product);
+}
 
 std::optional<std::string> InterfaceNameFromHidEvent(std::string_view hidId,
                                                      std::string_view hidUniq) {
-    // bus:vendor:product, each in hex.
-    const auto first = hidId.find(':');
-    if (first == std::string_view::npos) return std::nullopt;
-    const auto second = hidId.find(':', first + 1);
-    if (second == std::string_view::npos) return std::nullopt;
-    auto hex = [](std::string_view s, std::uint32_t& v) {
-        auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v, 16);
-        return ec == std::errc() && p == s.data() + s.size() && !s.empty();
-    };
     std::uint32_t bus = 0, vendor = 0, product = 0;
-    if (!hex(hidId.substr(0, first), bus) ||
-        !hex(hidId.substr(first + 1, second - first - 1), vendor) ||
-        !hex(hidId.substr(second + 1), product)) {
-        return std::nullopt;
-    }
+    if (!ParseHidId(hidId, bus, vendor, product)) return std::nullopt;
     // Bluetooth (0005), I2C (0018) and virtual devices are no USB interfaces.
     if (bus != kBusUsb) return std::nullopt;
     return UsbInterfaceName(vendor, product, hidUniq);
@@ -108,15 +107,16 @@ void UdevMonitor::Dispatch() {
             if (errno == EINTR) continue;
             return;  // EAGAIN: nothing more waiting
         }
-        Uevent e{Text(udev_device_get_action(device)), Text(udev_device_get_subsystem(device)),
-                 Text(udev_device_get_property_value(device, "HID_ID")),
-                 Text(udev_device_get_property_value(device, "HID_UNIQ"))};
+        Uevent e{UdevText(udev_device_get_action(device)),
+                 UdevText(udev_device_get_subsystem(device)),
+                 UdevText(udev_device_get_property_value(device, "HID_ID")),
+                 UdevText(udev_device_get_property_value(device, "HID_UNIQ"))};
         if (e.subsystem == "hidraw") {
             // The node's own event carries no IDs; its parent hid device has them.
             if (udev_device* hid =
                     udev_device_get_parent_with_subsystem_devtype(device, "hid", nullptr)) {
-                e.hidId = Text(udev_device_get_property_value(hid, "HID_ID"));
-                e.hidUniq = Text(udev_device_get_property_value(hid, "HID_UNIQ"));
+                e.hidId = UdevText(udev_device_get_property_value(hid, "HID_ID"));
+                e.hidUniq = UdevText(udev_device_get_property_value(hid, "HID_UNIQ"));
             }
         }
         if (auto change = MapUevent(e); change && handler_) {

@@ -47,6 +47,19 @@ class UdevMonitor : public DeviceChangeSource {
     Handler handler_;
 };
 
+// A whole text as a hexadecimal number, as sysfs and udev write them ("0200").
+bool ParseHexNumber(std::string_view text, std::uint32_t& value);
+
+// A hid device's HID_ID, "bus:vendor:product" in hex ("0003:00000001:00000001"); false
+// when it cannot be read.
+bool ParseHidId(std::string_view hidId, std::uint32_t& bus, std::uint32_t& vendor,
+                std::uint32_t& product);
+
+// A udev property or attribute as text; a missing one (nullptr) is empty.
+inline std::string_view UdevText(const char* s) {
+    return s != nullptr ? std::string_view(s) : std::string_view();
+}
+
 // The interface name for a hid device's HID_ID ("0003:00000001:00000001") and HID_UNIQ;
 // nothing when HID_ID cannot be read or names another bus than USB (0003).
 std::optional<std::string> InterfaceNameFromHidEvent(std::string_view hidId,
