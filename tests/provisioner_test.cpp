@@ -3,6 +3,9 @@
 #include "cli/workshop/provisioner.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
 
 #include <filesystem>
 #include <fstream>
@@ -66,12 +69,14 @@ class ProvisionerTest : public ::testing::Test {
     // Plugs in controller after controller, each with a set of its own and the given
     // misbehaviour, and unplugs each when the line waits for its removal.
     ProvisionSummary RunLine(const std::vector<Kind>& kinds, int count,
-                             std::function<bool()> stop = {}) {
+                             std::function<bool()> stop = {},
+                             std::function<void(std::size_t)> beforePlug = {}) {
         std::size_t next = 0;
         ProvisionHooks hooks;
         hooks.stopRequested = stop ? stop : [] { return false; };
         std::function<void()> plugNext;
         plugNext = [&] {
+            if (beforePlug) beforePlug(next);
             controller.behaviour = {};
             controller.behaviour.errorReplies = kinds[next] == Kind::kErrorReply;
             controller.behaviour.silent = kinds[next] == Kind::kSilent;
@@ -255,4 +260,27 @@ TEST_F(ProvisionerTest, AControllerWithoutItsLogLineHasFailed) {
     EXPECT_EQ(summary.failed, 2);
     EXPECT_EQ(ProvisionExitStatus(summary), 1);
     EXPECT_NE(out.str().find("could not append to the log"), std::string::npos) << out.str();
+}
+
+TEST_F(ProvisionerTest, ALogLineTheDiskHadNoRoomForDoesNotSwallowTheNext) {
+    // The disk fills while controller 2's line is written (a file size limit stands in for
+    // it: the write stops part-way), and has room again for controller 3.
+    const std::string logPath = tmp_ / "log.jsonl";
+    auto* previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    const ProvisionSummary summary =
+        RunLine({Kind::kGood, Kind::kGood, Kind::kGood}, 3, {}, [&](std::size_t next) {
+            rlimit limit = saved;
+            if (next == 1) limit.rlim_cur = std::filesystem::file_size(logPath) + 40;
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+        });
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_EQ(summary.programmed, 2);
+    EXPECT_EQ(summary.failed, 1) << "controller 2 has no line in the log";
+    const auto log = Log();  // every line whole JSON, or this throws
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(log[0]["sequence"], 1);
+    EXPECT_EQ(log[1]["sequence"], 3);
 }

@@ -176,8 +176,7 @@ int main(int argc, char* argv[]) {
                                               backend.demo() ? "Demo.qkf" : "Data.qkf");
     // Every set read, stored or reset is kept; the demo keeps its own history.
     History history(HistoryFolder(backend.demo()), "vt350-config", HistoryNow);
-    std::error_code noFolder;
-    std::filesystem::create_directories(PathFromUtf8(history.folder()), noFolder);
+    history.Prepare();  // the folder exists for the Open dialog's side bar
     Form1 form({dialogs, backend.platform(), changes, tone, autosave, &history});
     dialogs.setParent(&form);
     dialogs.setHistoryFolder(history.folder());

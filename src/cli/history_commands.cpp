@@ -29,7 +29,7 @@ std::vector<std::string> ChangesFromBefore(const std::vector<HistoryEntry>& entr
 
 int NoSuchEntry(const std::string& which) {
     return Fail(Exit::kUsage, "the history holds no entry \"" + which +
-                                  "\" (vt350ctl history lists them, 1 the newest)");
+                                  "\" (vt350ctl history lists them: 1 the newest, @ID for good)");
 }
 
 int ShowEntry(const CtlOptions& o, const History& history) {
@@ -41,9 +41,9 @@ int ShowEntry(const CtlOptions& o, const History& history) {
         std::cout << RecordToJson(*entry->set);
         return Exit::kOk;
     }
-    std::cout << entry->time << "  " << entry->event << "  " << entry->program << "  "
-              << entry->device << "\n"
-              << history.folder() << "/" << entry->file << "\n";
+    std::cout << "@" << entry->id << "  " << entry->time << "  " << entry->event << "  "
+              << entry->program << "  " << entry->device << "\n";
+    if (!entry->file.empty()) std::cout << history.folder() << "/" << entry->file << "\n";
     if (!entry->set) {
         std::cout << "Factory settings restored; the set they gave was not read.\n";
         return Exit::kOk;
@@ -58,10 +58,13 @@ void ListAsJson(const std::vector<HistoryEntry>& entries, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) {
         const HistoryEntry& e = entries[i];
         list.push_back({{"number", i + 1},
+                        {"id", e.id},
                         {"time", e.time},
                         {"event", e.event},
                         {"program", e.program},
                         {"device", e.device},
+                        {"port", e.port},
+                        {"serial", e.serial},
                         {"set", e.set ? nlohmann::ordered_json(e.set->Hex()) : nullptr},
                         {"file", e.file},
                         {"changes", ChangesFromBefore(entries, i)},
@@ -82,6 +85,9 @@ int CmdHistory(const CtlOptions& o) {
         }
         return ShowEntry(o, history);
     }
+    if (history.Count() == 0 && !history.unavailable().empty() && !o.quiet) {
+        std::cerr << "vt350ctl: no history here: " << history.unavailable() << "\n";
+    }
     const auto entries = history.Entries();
     const std::size_t count = std::min(entries.size(), static_cast<std::size_t>(o.last));
     if (o.json) {
@@ -95,8 +101,9 @@ int CmdHistory(const CtlOptions& o) {
     for (std::size_t i = 0; i < count; ++i) {
         const HistoryEntry& e = entries[i];
         char row[512];
-        std::snprintf(row, sizeof row, "%4zu  %s  %-6s  %-12s  ", i + 1, e.time.c_str(),
-                      e.event.c_str(), e.program.c_str());
+        const std::string id = "@" + std::to_string(e.id);
+        std::snprintf(row, sizeof row, "%4zu  %-7s  %s  %-6s  %-12s  ", i + 1, id.c_str(),
+                      e.time.c_str(), e.event.c_str(), e.program.c_str());
         std::cout << row << e.device << "\n";
         for (const auto& change : ChangesFromBefore(entries, i)) {
             std::cout << "        " << change << "\n";
@@ -123,8 +130,8 @@ int CmdRestore(const CtlOptions& o) {
                                       "entry that was read or stored");
     }
     if (!o.quiet || !o.yes) {
-        std::cout << "Entry " << which << ": " << entry->event << " " << entry->time << " ("
-                  << entry->device << ")\n";
+        std::cout << "Entry " << which << " (@" << entry->id << "): " << entry->event << " "
+                  << entry->time << " (" << entry->device << ")\n";
     }
     return WriteSet(o, "history entry " + which, *entry->set);
 }

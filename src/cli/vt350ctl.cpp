@@ -120,7 +120,7 @@ void AddCommandOptions(CLI::App& sub, const std::string& name, CtlOptions& o) {
     } else if (name == "history") {
         sub.add_option("show", o.args,
                        "show ENTRY: one entry decoded (ENTRY: its number, 1 the "
-                       "newest, or its file's name)")
+                       "newest; its id, @17; or its file's name)")
             ->expected(0, 2)
             ->type_name("");
         sub.add_option("-n,--last", o.last, "list this many entries, newest first (default 20)")
@@ -128,7 +128,9 @@ void AddCommandOptions(CLI::App& sub, const std::string& name, CtlOptions& o) {
             ->type_name("N");
         sub.add_flag("--json", o.json, "the entries (or the entry's set) as JSON");
     } else if (name == "restore") {
-        file("ENTRY", "the history entry to store again: its number (1 the newest) or file name",
+        file("ENTRY",
+             "the history entry to store again: its number (1 the newest), its id (@17) or file "
+             "name",
              1);
         sub.add_flag("-y,--yes", o.yes, "do not ask for confirmation");
         sub.add_flag("--verify", o.verify, "read the set back and compare bytes 0 to 10");

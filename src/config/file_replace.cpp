@@ -11,9 +11,18 @@
 
 #include "config/file_system.h"
 
+#ifndef O_NOCTTY
+#define O_NOCTTY 0  // Windows has no controlling terminals
+#endif
+
 namespace fs = std::filesystem;
 
 namespace {
+
+// A file with more than this after its head is written in place: a parameter file is 15
+// bytes, and copying a large file whole to change 15 of its bytes would cost its size in
+// time and disk.
+constexpr std::uintmax_t kLongestTailCopied = 1 << 20;
 
 bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
     while (size > 0) {
@@ -56,16 +65,25 @@ void SyncFolder(const std::string& file) {
 }
 
 // Where the folder will not take a temporary file, or refuses the rename (another user's
-// file in a sticky folder): the head written over the old bytes in one call, then read
-// back, so that a set is never left half old and half new without saying so.
+// file in a sticky folder), or the file is long enough that copying it to save 15 bytes
+// would cost more than the save is worth: the head written over the old bytes in one
+// call, flushed and read back. When that does not hold, the old head is put back, so that
+// a set is never left half old and half new; only when even that fails is the file said
+// to hold a mixture.
 ReplaceResult WriteInPlace(const std::string& path, const std::uint8_t* head, std::size_t size) {
     const int fd = OpenFdUtf8(path, O_RDWR);
     if (fd < 0) return {false, true, errno};
+    std::vector<std::uint8_t> old(size);
+    const ssize_t had = file_system::Read(fd, old.data(), size);
+    if (had < 0 || file_system::Seek(fd, 0) != 0) {
+        const int error = errno;
+        file_system::Close(fd);
+        return {false, true, error};
+    }
     ReplaceResult result;
     const ssize_t written = ReplaceCalls().write(fd, head, size);
     if (written != static_cast<ssize_t>(size)) {
-        result = {false, false, written < 0 ? errno : EIO};
-        result.mixed = written > 0;
+        result = {false, false, written < 0 ? errno : ENOSPC};
     } else if (ReplaceCalls().fsync(fd) != 0) {
         result = {false, false, errno};
     } else {
@@ -73,7 +91,29 @@ ReplaceResult WriteInPlace(const std::string& path, const std::uint8_t* head, st
         const bool same = file_system::Seek(fd, 0) == 0 &&
                           file_system::Read(fd, back.data(), size) == static_cast<ssize_t>(size) &&
                           std::equal(back.begin(), back.end(), head);
-        if (!same) result = {false, false, EIO, true};
+        if (!same) result = {false, false, EIO};
+    }
+    if (!result.ok) {
+        const auto oldSize = static_cast<std::size_t>(had);
+        const bool putBack =
+            file_system::Seek(fd, 0) == 0 && file_system::Write(fd, old.data(), oldSize) == had &&
+            (oldSize == size || file_system::Truncate(fd, had) == 0) && file_system::Fsync(fd) == 0;
+        result.mixed = !putBack;
+    }
+    if (file_system::Close(fd) != 0 && result.ok) result = {false, false, errno};
+    return result;
+}
+
+// A target that is no regular file takes the bytes in order; a flush that such a file
+// does not know (a pipe, a terminal, /dev/null answer EINVAL) is no failure.
+ReplaceResult WriteStream(const std::string& path, const std::uint8_t* head, std::size_t size) {
+    const int fd = OpenFdUtf8(path, O_WRONLY | O_NOCTTY);
+    if (fd < 0) return {false, true, errno};
+    ReplaceResult result;
+    if (!WriteAll(fd, head, size)) {
+        result = {false, false, errno};
+    } else if (ReplaceCalls().fsync(fd) != 0 && errno != EINVAL && errno != ENOTSUP) {
+        result = {false, false, errno};
     }
     if (file_system::Close(fd) != 0 && result.ok) result = {false, false, errno};
     return result;
@@ -87,16 +127,18 @@ FileReplaceCalls& ReplaceCalls() {
 }
 
 ReplaceResult ReplaceFileHead(const std::string& path, const std::uint8_t* head, std::size_t size) {
+    std::error_code ec;
+    const fs::file_status reached = fs::status(PathFromUtf8(path), ec);
+    if (fs::exists(reached) && fs::is_directory(reached)) return {false, true, EISDIR};
+    if (fs::exists(reached) && !fs::is_regular_file(reached)) {
+        // A pipe, a terminal, /dev/null or /dev/stdout: no contents to keep, nothing to
+        // rename over; written as it is, as cp or tee would. The name is opened as given,
+        // never as the text of a link (/dev/stdout into a pipe reads "pipe:[N]").
+        return WriteStream(path, head, size);
+    }
     std::string target;
     int refused = 0;
     if (!file_system::ResolveForWriting(path, target, refused)) return {false, true, refused};
-    std::error_code ec;
-    const fs::file_status status = fs::status(PathFromUtf8(target), ec);
-    if (fs::exists(status) && fs::is_directory(status)) return {false, true, EISDIR};
-    if (fs::exists(status) && !fs::is_regular_file(status)) {
-        // A device or a pipe has no contents to keep and cannot be renamed over.
-        return WriteInPlace(target, head, size);
-    }
     std::FILE* oldFile = OpenFileUtf8(target, "rb");
     const bool exists = oldFile != nullptr;
     if (!exists && errno != ENOENT) return {false, true, errno};
@@ -115,6 +157,9 @@ ReplaceResult ReplaceFileHead(const std::string& path, const std::uint8_t* head,
     }
     file_system::Ownership old;
     if (exists && !file_system::OwnershipOf(target, old)) return {false, true, errno};
+    if (exists && fs::file_size(PathFromUtf8(target), ec) > size + kLongestTailCopied && !ec) {
+        return WriteInPlace(target, head, size);
+    }
     // What a save killed part-way left behind in this folder goes now.
     file_system::RemoveStaleTemporaries(target);
 

@@ -16,7 +16,8 @@ namespace file_system {
 // OpenFdUtf8; -1 with errno set on failure.
 ssize_t Write(int fd, const void* data, std::size_t size);
 ssize_t Read(int fd, void* data, std::size_t size);
-int Seek(int fd, long offset);  // to `offset` from the start; 0 or -1
+int Seek(int fd, long offset);    // to `offset` from the start; 0 or -1
+int Truncate(int fd, long size);  // ftruncate(2); 0 or -1
 int Fsync(int fd);
 int Rename(const char* from, const char* to);
 int Close(int fd);
@@ -42,10 +43,11 @@ bool ResolveForWriting(const std::string& path, std::string& target, int& error)
 // Creates a new file for writing, exclusively: never over an existing file and never
 // through a symbolic link; -1 with errno set (EEXIST when the name is taken).
 int CreateExclusive(const std::string& path);
-// Opens a file for appending, creating it; a symbolic link in its place is refused.
+// Opens a file for appending, creating it (a log). Never waits for a pipe's reader: a
+// pipe nobody reads is refused (ENXIO).
 int OpenForAppending(const std::string& path);
 
-// Creates a new, empty temporary file ".NAME.XXXXXX" beside `target`, exclusively, and
+// Creates a new, empty temporary file ".NAME.vt350-XXXXXX" beside `target`, exclusively, and
 // opens it for writing; -1 with errno set on failure.
 int MakeTemporary(const std::string& target, std::string& tempPath);
 
@@ -64,7 +66,8 @@ bool OwnershipOf(const std::string& path, Ownership& out);
 bool TakeOwnership(int fd, const Ownership& old, int& error);
 
 // Removes the temporary files that saves into the folder of `file` left behind when they
-// were killed: named ".NAME.XXXXXX", this user's, older than a minute.
+// were killed: named ".NAME.vt350-XXXXXX" (IsSaveTemporaryName), this user's where the
+// system knows owners, older than a minute. Nothing else in the folder is touched.
 void RemoveStaleTemporaries(const std::string& file);
 
 // The folder holding `file`, opened so that it can be flushed (a rename in it then
@@ -72,6 +75,41 @@ void RemoveStaleTemporaries(const std::string& file);
 int OpenFolderOf(const std::string& file);
 // Whether the current user may create files in the folder.
 bool FolderWritable(const std::string& dir);
+
+// A folder that is this user's own, opened once without following a link in its place;
+// the files in it are then created, read, listed and removed relative to it, so that
+// nobody can swap the folder for a link between two steps.
+struct Folder {
+    std::string path;
+    int fd = -1;  // POSIX: the open folder; unused on Windows
+};
+// Opens `path` as such a folder, creating what is missing of it when `create` is set.
+// Refused, with `why` in words, when it or (for root) any folder above it belongs to
+// another user, when it is a link, or when it cannot be made or opened: root never creates
+// folders, nor keeps files, in another user's tree (sudo -E, su -m keep the user's HOME).
+bool OpenOwnFolder(const std::string& path, bool create, Folder& out, std::string& why);
+void CloseFolder(Folder& folder);
+// Whether `name` in the folder is absent or a regular file of this user's (never a link,
+// a pipe or a device); false with `why` set otherwise.
+bool AbsentOrOwnRegularFile(const Folder& folder, const std::string& name, std::string& why);
+// Creates `name` in the folder exclusively, never through a link; -1 with errno set.
+int CreateExclusiveIn(const Folder& folder, const std::string& name);
+// Opens `name` in the folder for reading only if it is a regular file: never waits on a
+// pipe, never follows a link; -1 with errno set.
+int OpenRegularFileIn(const Folder& folder, const std::string& name);
+int RemoveIn(const Folder& folder, const std::string& name);
+int RenameIn(const Folder& folder, const std::string& from, const std::string& to);
+// The regular files in the folder with their age in seconds.
+struct FolderFile {
+    std::string name;
+    long long ageSeconds = 0;
+};
+std::vector<FolderFile> RegularFilesIn(const Folder& folder);
+
+// Appends `bytes` to the end of an O_APPEND descriptor in one write. When it cannot be
+// written whole (a full disk), the file is cut back to where it ended before, so that the
+// next line starts clean; false with errno set then.
+bool AppendWhole(int fd, const std::string& bytes);
 
 // The folders installed programs share, which a program must never write into: a name
 // that the folder is, or (prefix) that it starts with, compared without regard to case.

@@ -1,10 +1,12 @@
 // The file services on POSIX systems: UTF-8 names are the bytes of the name.
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 
@@ -12,6 +14,7 @@
 #include "config/file_names.h"
 #include "config/file_system.h"
 #include "config/os_error.h"
+#include "config/temporary_names.h"
 
 namespace fs = std::filesystem;
 
@@ -71,6 +74,10 @@ int Seek(int fd, long offset) {
     return ::lseek(fd, offset, SEEK_SET) < 0 ? -1 : 0;
 }
 
+int Truncate(int fd, long size) {
+    return ::ftruncate(fd, size);
+}
+
 int OpenForReading(const std::string& path) {
     // Opened without blocking, so that a pipe without a writer does not hold the open;
     // blocking is restored for the reads.
@@ -109,7 +116,10 @@ int CreateExclusive(const std::string& path) {
 }
 
 int OpenForAppending(const std::string& path) {
-    return ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+    const int fd =
+        ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd >= 0) ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
 }
 
 int Fsync(int fd) {
@@ -132,7 +142,7 @@ int Close(int fd) {
 
 int MakeTemporary(const std::string& target, std::string& tempPath) {
     const fs::path t = PathFromUtf8(target);
-    tempPath = (t.parent_path() / ("." + t.filename().string() + ".XXXXXX")).string();
+    tempPath = (t.parent_path() / TemporaryTemplateFor(t.filename().string())).string();
     return mkstemp(tempPath.data());
 }
 
@@ -172,8 +182,7 @@ void RemoveStaleTemporaries(const std::string& file) {
     const auto now = std::time(nullptr);
     for (const auto& entry : fs::directory_iterator(folder, ec)) {
         const std::string name = entry.path().filename().string();
-        // ".NAME.XXXXXX": what MakeTemporary makes for a file NAME.
-        if (name.size() < 9 || name[0] != '.' || name[name.size() - 7] != '.') continue;
+        if (!IsSaveTemporaryName(name)) continue;
         struct stat st {};
         if (::lstat(entry.path().c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
         if (st.st_uid != geteuid() || now - st.st_mtime < 60) continue;
@@ -188,6 +197,142 @@ int OpenFolderOf(const std::string& file) {
 
 bool FolderWritable(const std::string& dir) {
     return ::access(dir.c_str(), W_OK) == 0;
+}
+
+namespace {
+
+// "belongs to another user (uid 1000)" for an owner that is not this process's user.
+std::string ForeignOwner(const std::string& path, uid_t owner) {
+    return "\"" + path + "\" belongs to another user (uid " + std::to_string(owner) + ")";
+}
+
+// For root: the first folder on the way to `path` that another user owns, who could
+// replace what lies below it with a link while root works there.
+bool OwnedByRootAllTheWay(const fs::path& path, std::string& why) {
+    fs::path walked;
+    for (const fs::path& part : path) {
+        walked /= part;
+        struct stat st {};
+        if (::lstat(walked.c_str(), &st) != 0) return true;  // the rest does not exist yet
+        if (st.st_uid != 0) {
+            why = ForeignOwner(walked.string(), st.st_uid) +
+                  "; as root nothing is kept in another user's folder";
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+bool OpenOwnFolder(const std::string& path, bool create, Folder& out, std::string& why) {
+    const fs::path folder = fs::path(path).lexically_normal();
+    if (geteuid() == 0 &&
+        !OwnedByRootAllTheWay(folder.is_absolute() ? folder : fs::absolute(folder), why)) {
+        return false;
+    }
+    if (create) {
+        std::error_code ec;
+        fs::create_directories(folder, ec);
+    }
+    const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        // A folder not made yet is nothing to complain about where nothing was to be made.
+        why = !create && errno == ENOENT ? "" : "\"" + path + "\": " + std::strerror(errno);
+        return false;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || st.st_uid != geteuid()) {
+        why = ForeignOwner(path, st.st_uid);
+        ::close(fd);
+        return false;
+    }
+    out = {path, fd};
+    return true;
+}
+
+void CloseFolder(Folder& folder) {
+    if (folder.fd >= 0) ::close(folder.fd);
+    folder.fd = -1;
+}
+
+bool AbsentOrOwnRegularFile(const Folder& folder, const std::string& name, std::string& why) {
+    struct stat st {};
+    if (::fstatat(folder.fd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (errno == ENOENT) return true;
+        why = "\"" + folder.path + "/" + name + "\": " + std::strerror(errno);
+        return false;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        why = "\"" + folder.path + "/" + name + "\" is not a regular file";
+        return false;
+    }
+    if (st.st_uid != geteuid()) {
+        why = ForeignOwner(folder.path + "/" + name, st.st_uid);
+        return false;
+    }
+    return true;
+}
+
+int CreateExclusiveIn(const Folder& folder, const std::string& name) {
+    return ::openat(folder.fd, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                    0666);
+}
+
+int OpenRegularFileIn(const Folder& folder, const std::string& name) {
+    const int fd =
+        ::openat(folder.fd, name.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return -1;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        errno = EINVAL;
+        return -1;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+int RemoveIn(const Folder& folder, const std::string& name) {
+    return ::unlinkat(folder.fd, name.c_str(), 0);
+}
+
+int RenameIn(const Folder& folder, const std::string& from, const std::string& to) {
+    return ::renameat(folder.fd, from.c_str(), folder.fd, to.c_str());
+}
+
+std::vector<FolderFile> RegularFilesIn(const Folder& folder) {
+    std::vector<FolderFile> out;
+    const int fd = ::openat(folder.fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return out;
+    DIR* dir = ::fdopendir(fd);
+    if (dir == nullptr) {
+        ::close(fd);
+        return out;
+    }
+    const auto now = std::time(nullptr);
+    while (const dirent* entry = ::readdir(dir)) {
+        struct stat st {};
+        if (::fstatat(folder.fd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
+        if (!S_ISREG(st.st_mode)) continue;
+        out.push_back({entry->d_name, static_cast<long long>(now - st.st_mtime)});
+    }
+    ::closedir(dir);
+    return out;
+}
+
+bool AppendWhole(int fd, const std::string& bytes) {
+    const off_t before = ::lseek(fd, 0, SEEK_END);
+    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    if (n == static_cast<ssize_t>(bytes.size())) return true;
+    const int error = n < 0 ? errno : ENOSPC;
+    // Where even the cut fails, the torn line is at least ended, so that the next line
+    // starts on a line of its own.
+    if (before >= 0 && n > 0 && ::ftruncate(fd, before) != 0 && ::write(fd, "\n", 1) < 0) {
+        errno = error;
+    }
+    errno = error;
+    return false;
 }
 
 std::vector<SharedFolder> SharedProgramFolders() {

@@ -19,6 +19,7 @@
 #include "config/file_names.h"
 #include "config/file_system.h"
 #include "config/os_error.h"
+#include "config/temporary_names.h"
 #include "config/wide_names.h"
 
 namespace fs = std::filesystem;
@@ -135,6 +136,10 @@ int Seek(int fd, long offset) {
     return _lseek(fd, offset, SEEK_SET) < 0 ? -1 : 0;
 }
 
+int Truncate(int fd, long size) {
+    return _chsize_s(fd, size) == 0 ? 0 : -1;
+}
+
 int OpenForReading(const std::string& path) {
     return OpenFdUtf8(path, _O_RDONLY);
 }
@@ -192,7 +197,9 @@ int Close(int fd) {
 
 int MakeTemporary(const std::string& target, std::string& tempPath) {
     const fs::path t = PathFromUtf8(target);
-    std::wstring name = (t.parent_path() / (L"." + t.filename().wstring() + L".XXXXXX")).wstring();
+    std::wstring name =
+        (t.parent_path() / PathFromUtf8(TemporaryTemplateFor(Utf8FromPath(t.filename()))))
+            .wstring();
     if (_wmktemp_s(name.data(), name.size() + 1) != 0) return -1;
     tempPath = Utf8FromWide(name);
     return _wopen(name.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
@@ -215,13 +222,85 @@ void RemoveStaleTemporaries(const std::string& file) {
     std::error_code ec;
     const auto now = fs::file_time_type::clock::now();
     for (const auto& entry : fs::directory_iterator(folder.empty() ? fs::path(L".") : folder, ec)) {
-        const std::wstring name = entry.path().filename().wstring();
-        if (name.size() < 9 || name[0] != L'.' || name[name.size() - 7] != L'.') continue;
+        if (!IsSaveTemporaryName(Utf8FromPath(entry.path().filename()))) continue;
         std::error_code e;
         if (!entry.is_regular_file(e)) continue;
         if (now - entry.last_write_time(e) < std::chrono::minutes(1)) continue;
         fs::remove(entry.path(), e);
     }
+}
+
+// Windows: the user's data folder is the user's own by its place (%APPDATA%); a folder
+// is named by its path, and links in it are not followed by the opens below.
+bool OpenOwnFolder(const std::string& path, bool create, Folder& out, std::string& why) {
+    std::error_code ec;
+    if (create) fs::create_directories(PathFromUtf8(path), ec);
+    const fs::file_status st = fs::symlink_status(PathFromUtf8(path), ec);
+    if (!create && !fs::exists(st)) {
+        why.clear();
+        return false;
+    }
+    if (ec || !fs::is_directory(st)) {
+        why = "\"" + path + "\" is no folder";
+        return false;
+    }
+    out = {path, -1};
+    return true;
+}
+
+void CloseFolder(Folder&) {}
+
+bool AbsentOrOwnRegularFile(const Folder& folder, const std::string& name, std::string& why) {
+    std::error_code ec;
+    const fs::file_status st = fs::symlink_status(PathFromUtf8(folder.path + "/" + name), ec);
+    if (!fs::exists(st) || fs::is_regular_file(st)) return true;
+    why = "\"" + folder.path + "/" + name + "\" is not a regular file";
+    return false;
+}
+
+int CreateExclusiveIn(const Folder& folder, const std::string& name) {
+    return CreateExclusive(folder.path + "/" + name);
+}
+
+int OpenRegularFileIn(const Folder& folder, const std::string& name) {
+    std::string why;
+    if (!AbsentOrOwnRegularFile(folder, name, why)) {
+        errno = EINVAL;
+        return -1;
+    }
+    return _wopen(WideFromUtf8(folder.path + "/" + name).c_str(), _O_RDONLY | _O_BINARY);
+}
+
+int RemoveIn(const Folder& folder, const std::string& name) {
+    return _wunlink(WideFromUtf8(folder.path + "/" + name).c_str());
+}
+
+int RenameIn(const Folder& folder, const std::string& from, const std::string& to) {
+    return Rename((folder.path + "/" + from).c_str(), (folder.path + "/" + to).c_str());
+}
+
+std::vector<FolderFile> RegularFilesIn(const Folder& folder) {
+    std::vector<FolderFile> out;
+    std::error_code ec;
+    const auto now = fs::file_time_type::clock::now();
+    for (const auto& entry : fs::directory_iterator(PathFromUtf8(folder.path), ec)) {
+        std::error_code e;
+        if (!entry.is_regular_file(e) || entry.is_symlink(e)) continue;
+        const auto age =
+            std::chrono::duration_cast<std::chrono::seconds>(now - entry.last_write_time(e));
+        out.push_back({Utf8FromPath(entry.path().filename()), age.count()});
+    }
+    return out;
+}
+
+bool AppendWhole(int fd, const std::string& bytes) {
+    const long long before = _lseeki64(fd, 0, SEEK_END);
+    const int n = _write(fd, bytes.data(), static_cast<unsigned>(bytes.size()));
+    if (n == static_cast<int>(bytes.size())) return true;
+    const int error = n < 0 ? errno : ENOSPC;
+    if (before >= 0 && n > 0) _chsize_s(fd, before);
+    errno = error;
+    return false;
 }
 
 int OpenFolderOf(const std::string&) {

@@ -1,12 +1,15 @@
 #include "config/history.h"
 
-#include <fcntl.h>
+#include <sqlite3.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <deque>
 #include <filesystem>
 #include <iostream>
 #include <nlohmann/json.hpp>
+#include <unordered_set>
 
 #include "config/file_names.h"
 #include "config/file_system.h"
@@ -15,10 +18,33 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kIndex = "history.jsonl";
-// A line of the index is never shorter than this; below limit x this many bytes the index
-// cannot hold more entries than the limit, and nothing needs counting.
-constexpr std::size_t kShortestLine = 100;
+// Companions SQLite keeps beside the database; none of them may be a link or a pipe.
+constexpr const char* kDatabaseFiles[] = {"history.db", "history.db-wal", "history.db-shm",
+                                          "history.db-journal"};
+// How long a writer waits for another one (a workshop line, a second window) to finish
+// its entry before this entry fails.
+constexpr int kBusyTimeoutMs = 10000;
+// A copy no entry names is removed only when older than this: a writer may have created it
+// and not yet added its entry.
+constexpr long long kOrphanAgeSeconds = 60;
+// The old index is read in blocks, a line at most this long, at most this much in all.
+constexpr std::size_t kLongestOldLine = 64 * 1024;
+constexpr std::size_t kMostOldIndexBytes = 256u << 20;
+
+constexpr const char* kSchema = R"sql(
+CREATE TABLE IF NOT EXISTS entries(
+    id INTEGER PRIMARY KEY AUTOINCREMENT,
+    time TEXT NOT NULL,
+    event TEXT NOT NULL,
+    program TEXT NOT NULL,
+    port TEXT NOT NULL DEFAULT '',
+    serial TEXT NOT NULL DEFAULT '',
+    node TEXT NOT NULL DEFAULT '',
+    record BLOB CHECK (record IS NULL OR length(record) = 15),
+    file TEXT NOT NULL DEFAULT '');
+CREATE INDEX IF NOT EXISTS entries_by_controller ON entries(port, serial, id);
+CREATE TABLE IF NOT EXISTS settings(key TEXT PRIMARY KEY, value TEXT NOT NULL);
+)sql";
 
 std::optional<ConfigRecord> FromHex(const std::string& hex) {
     if (hex.size() != 2 * ConfigRecord::kSize) return std::nullopt;
@@ -37,36 +63,37 @@ std::optional<ConfigRecord> FromHex(const std::string& hex) {
     return r;
 }
 
-// A name the history itself could have given: no folder, no way out of the folder.
+// A name the history itself could have given its copies: no folder, no way out of it.
 bool IsEntryName(const std::string& name) {
-    return !name.empty() && name != kIndex && name.find_first_of("/\\") == std::string::npos &&
-           name != "." && name != "..";
+    return !name.empty() && name.find_first_of("/\\") == std::string::npos && name != "." &&
+           name != ".." && name.rfind("history.", 0) != 0;
 }
 
-bool WriteAll(int fd, const std::string& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const auto n = file_system::Write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += static_cast<std::size_t>(n);
+// "20261207-142033-120-...-read.qkf", "...-stored.qkf", "...-reset": what CreateCopy makes.
+bool LooksLikeCopy(const std::string& name) {
+    auto digits = [&](std::size_t from, std::size_t n) {
+        return name.size() >= from + n && std::all_of(name.begin() + static_cast<long>(from),
+                                                      name.begin() + static_cast<long>(from + n),
+                                                      [](char c) { return c >= '0' && c <= '9'; });
+    };
+    auto endsWith = [&](const std::string& end) {
+        return name.size() >= end.size() &&
+               name.compare(name.size() - end.size(), end.size(), end) == 0;
+    };
+    return digits(0, 8) && name[8] == '-' && digits(9, 6) && name[15] == '-' && digits(16, 3) &&
+           (endsWith("-read.qkf") || endsWith("-stored.qkf") || endsWith("-reset"));
+}
+
+// One line of the old index, as versions before the database wrote it.
+std::optional<HistoryEntry> ParseOldLine(const std::string& line) {
+    auto j = nlohmann::json::parse(line, nullptr, false);
+    if (j.is_discarded()) {
+        // That version tore a line when the disk was full and glued the next entry to it:
+        // the entry that follows the torn part is whole.
+        const auto glued = line.rfind("{\"time\":");
+        if (glued == 0 || glued == std::string::npos) return std::nullopt;
+        j = nlohmann::json::parse(line.substr(glued), nullptr, false);
     }
-    return true;
-}
-
-std::string ReadWhole(const std::string& path) {
-    std::string out;
-    std::FILE* f = OpenFileUtf8(path, "rb");
-    if (f == nullptr) return out;
-    char chunk[65536];
-    std::size_t n = 0;
-    while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) out.append(chunk, n);
-    std::fclose(f);
-    return out;
-}
-
-std::optional<HistoryEntry> ParseLine(const std::string& line) {
-    const auto j = nlohmann::json::parse(line, nullptr, false);
     if (!j.is_object()) return std::nullopt;
     HistoryEntry e;
     auto text = [&](const char* key) {
@@ -77,16 +104,135 @@ std::optional<HistoryEntry> ParseLine(const std::string& line) {
     e.event = text("event");
     e.program = text("program");
     e.device = text("device");
-    e.file = text("file");
+    e.file = IsEntryName(text("file")) ? text("file") : "";
     if (const auto set = j.find("set"); set != j.end() && set->is_string()) {
         e.set = FromHex(set->get<std::string>());
         if (!e.set) return std::nullopt;
     }
-    if (e.event.empty()) return std::nullopt;
+    if (e.event != "read" && e.event != "stored" && e.event != "reset") return std::nullopt;
+    if ((e.event == "reset") == e.set.has_value()) return std::nullopt;
+    return e;
+}
+
+// A prepared statement, finalized when it goes.
+class Statement {
+  public:
+    Statement(sqlite3* db, const char* sql) { sqlite3_prepare_v2(db, sql, -1, &s_, nullptr); }
+    ~Statement() { sqlite3_finalize(s_); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    bool ok() const { return s_ != nullptr; }
+    Statement& Bind(int i, const std::string& text) {
+        sqlite3_bind_text(s_, i, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+        return *this;
+    }
+    Statement& Bind(int i, std::int64_t n) {
+        sqlite3_bind_int64(s_, i, n);
+        return *this;
+    }
+    Statement& Bind(int i, const std::optional<ConfigRecord>& set) {
+        if (set) {
+            sqlite3_bind_blob(s_, i, set->Bytes().data(), ConfigRecord::kSize, SQLITE_TRANSIENT);
+        } else {
+            sqlite3_bind_null(s_, i);
+        }
+        return *this;
+    }
+    // SQLITE_ROW, SQLITE_DONE or an error code.
+    int Step() { return s_ != nullptr ? sqlite3_step(s_) : SQLITE_ERROR; }
+    std::int64_t Int(int column) const { return sqlite3_column_int64(s_, column); }
+    std::string Text(int column) const {
+        const auto* p = sqlite3_column_text(s_, column);
+        return p != nullptr ? reinterpret_cast<const char*>(p) : "";
+    }
+    std::optional<ConfigRecord> Set(int column) const {
+        if (sqlite3_column_type(s_, column) != SQLITE_BLOB ||
+            sqlite3_column_bytes(s_, column) != static_cast<int>(ConfigRecord::kSize)) {
+            return std::nullopt;
+        }
+        ConfigRecord r;
+        r.ReplaceAll(static_cast<const std::uint8_t*>(sqlite3_column_blob(s_, column)));
+        return r;
+    }
+
+  private:
+    sqlite3_stmt* s_ = nullptr;
+};
+
+constexpr const char* kSelectEntries =
+    "SELECT id, time, event, program, node, port, serial, record, file FROM entries ";
+
+HistoryEntry EntryFromRow(const Statement& row) {
+    HistoryEntry e;
+    e.id = row.Int(0);
+    e.time = row.Text(1);
+    e.event = row.Text(2);
+    e.program = row.Text(3);
+    e.device = row.Text(4);
+    e.port = row.Text(5);
+    e.serial = row.Text(6);
+    e.set = row.Set(7);
+    e.file = row.Text(8);
     return e;
 }
 
 }  // namespace
+
+// The open database and the folder it lives in.
+class History::Store {
+  public:
+    ~Store() {
+        sqlite3_close_v2(db);
+        file_system::CloseFolder(folder);
+    }
+
+    bool Exec(const char* sql, std::string& error) {
+        char* message = nullptr;
+        if (sqlite3_exec(db, sql, nullptr, nullptr, &message) == SQLITE_OK) return true;
+        error = message != nullptr ? message : sqlite3_errmsg(db);
+        sqlite3_free(message);
+        return false;
+    }
+    // Runs `work` in one write transaction; false (rolled back) when it or the commit fails.
+    template <typename Work>
+    bool Transaction(std::string& error, Work work) {
+        if (!Exec("BEGIN IMMEDIATE", error)) return false;
+        if (work(error) && Exec("COMMIT", error)) return true;
+        if (error.empty()) error = sqlite3_errmsg(db);
+        std::string ignored;
+        Exec("ROLLBACK", ignored);
+        return false;
+    }
+    std::string Error() const { return sqlite3_errmsg(db); }
+    bool Imported() {
+        Statement done(db, "SELECT value FROM settings WHERE key = 'imported'");
+        return done.Step() == SQLITE_ROW;
+    }
+    // Takes the old index in, once: its newest `limit` entries with the copies they name,
+    // in one transaction with the mark that says it was done; the old index is renamed
+    // only then.
+    bool ImportOldIndex(std::size_t limit, std::string& error);
+
+    bool Insert(const HistoryEntry& e, std::string& error) {
+        Statement insert(db,
+                         "INSERT INTO entries(time, event, program, node, port, serial, record, "
+                         "file) VALUES(?, ?, ?, ?, ?, ?, ?, ?)");
+        insert.Bind(1, e.time).Bind(2, e.event).Bind(3, e.program).Bind(4, e.device);
+        insert.Bind(5, e.port).Bind(6, e.serial).Bind(7, e.set).Bind(8, e.file);
+        if (insert.Step() == SQLITE_DONE) return true;
+        error = Error();
+        return false;
+    }
+
+    std::size_t Count() {
+        Statement count(db, "SELECT count(*) FROM entries");
+        return count.Step() == SQLITE_ROW ? static_cast<std::size_t>(count.Int(0)) : 0;
+    }
+
+    file_system::Folder folder;
+    sqlite3* db = nullptr;
+};
 
 const char* HistoryEventName(HistoryEvent event) {
     switch (event) {
@@ -107,56 +253,140 @@ History::History(std::string folder, std::string program, std::function<HistoryT
       clock_(std::move(clock)),
       limit_(limit < 2 ? 2 : limit) {}
 
-bool History::Record(HistoryEvent event, const std::string& device, const ConfigRecord* set) {
-    std::string error;
-    if (Keep(event, device, set, error)) return true;
-    if (!complained_) {
-        complained_ = true;
-        std::cerr << program_ << ": the history cannot be kept in \"" << folder_ << "\": " << error
-                  << " (nothing else changes)\n";
+History::~History() = default;
+History::History(History&&) noexcept = default;
+History& History::operator=(History&&) noexcept = default;
+
+History::Store* History::Open(bool create) const {
+    if (store_) return store_.get();
+    auto store = std::make_unique<Store>();
+    std::string why;
+    if (!file_system::OpenOwnFolder(folder_, create, store->folder, why)) {
+        why_ = why;
+        return nullptr;
     }
+    for (const char* name : kDatabaseFiles) {
+        if (!file_system::AbsentOrOwnRegularFile(store->folder, name, why)) {
+            why_ = why;
+            return nullptr;
+        }
+    }
+    const std::string path = folder_ + "/" + kDatabaseName;
+    const int opened =
+        sqlite3_open_v2(path.c_str(), &store->db,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOFOLLOW, nullptr);
+    if (opened != SQLITE_OK) {
+        why_ = store->db != nullptr ? store->Error() : "out of memory";
+        return nullptr;
+    }
+    sqlite3_busy_timeout(store->db, kBusyTimeoutMs);
+    // WAL: readers never wait for a writer, and a commit needs no flush of its own (the
+    // log is flushed at checkpoints), so that an entry costs little; a kill leaves every
+    // committed entry.
+    if (!store->Exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL", why) ||
+        !store->Transaction(why, [&](std::string& e) { return store->Exec(kSchema, e); }) ||
+        !store->ImportOldIndex(limit_, why)) {
+        why_ = why;
+        return nullptr;
+    }
+    why_.clear();
+    store_ = std::move(store);
+    return store_.get();
+}
+
+bool History::Prepare() {
+    if (Open(true) != nullptr) return true;
+    Complain(why_);
     return false;
 }
 
-bool History::Keep(HistoryEvent event, const std::string& device, const ConfigRecord* set,
+void History::Complain(const std::string& error) const {
+    if (complained_) return;
+    complained_ = true;
+    std::cerr << program_ << ": the history cannot be kept in \"" << folder_ << "\": " << error
+              << " (nothing else changes)\n";
+}
+
+bool History::Record(HistoryEvent event, const HistoryDevice& device, const ConfigRecord* set) {
+    std::string error;
+    if (Keep(event, device, set, error)) return true;
+    Complain(error);
+    return false;
+}
+
+bool History::Keep(HistoryEvent event, const HistoryDevice& device, const ConfigRecord* set,
                    std::string& error) {
-    std::error_code ec;
-    fs::create_directories(PathFromUtf8(folder_), ec);
+    Store* store = Open(true);
+    if (store == nullptr) {
+        error = why_;
+        return false;
+    }
     const HistoryTime now = clock_();
-    std::string name;
-    if (!CreateEntryFile(now.stamp, event, set, name, error)) return false;
-    nlohmann::ordered_json line{{"time", now.iso},
-                                {"event", HistoryEventName(event)},
-                                {"program", program_},
-                                {"device", device},
-                                {"set", set != nullptr ? nlohmann::ordered_json(set->Hex())
-                                                       : nlohmann::ordered_json(nullptr)},
-                                {"file", name}};
-    const int fd = file_system::OpenForAppending(folder_ + "/" + kIndex);
-    if (fd < 0) {
-        error = std::strerror(errno);
+    HistoryEntry entry;
+    entry.time = now.iso;
+    entry.event = HistoryEventName(event);
+    entry.program = program_;
+    entry.device = device.node;
+    entry.port = device.port;
+    entry.serial = device.serial;
+    if (set != nullptr) entry.set = *set;
+    // The copy first: a kill before the entry leaves a copy no entry names, which a later
+    // trim removes; never an entry without its copy.
+    if (!CreateCopy(now.stamp, event, set, entry.file, error)) return false;
+    std::size_t count = 0;
+    const bool kept = store->Transaction(error, [&](std::string& e) {
+        if (!store->Insert(entry, e)) return false;
+        count = store->Count();
+        return true;
+    });
+    if (!kept) {
+        file_system::RemoveIn(store->folder, entry.file);
         return false;
     }
-    const bool written = WriteAll(fd, line.dump() + "\n");
-    const int writeError = errno;
-    file_system::Close(fd);
-    if (!written) {
-        error = std::strerror(writeError);
+    if (count <= limit_) return true;
+    // Down to nine tenths of the bound, so that a trim comes once in many entries.
+    std::vector<std::string> dropped;
+    const std::size_t drop = count - limit_ * 9 / 10;
+    const bool trimmed = store->Transaction(error, [&](std::string& e) {
+        Statement oldest(store->db, "SELECT id, file FROM entries ORDER BY id LIMIT ?");
+        oldest.Bind(1, static_cast<std::int64_t>(drop));
+        std::int64_t last = 0;
+        while (oldest.Step() == SQLITE_ROW) {
+            last = oldest.Int(0);
+            dropped.push_back(oldest.Text(1));
+        }
+        Statement remove(store->db, "DELETE FROM entries WHERE id <= ?");
+        remove.Bind(1, last);
+        if (remove.Step() == SQLITE_DONE) return true;
+        e = store->Error();
         return false;
+    });
+    if (!trimmed) return true;  // the entry is kept; the next entry trims
+    for (const std::string& name : dropped) {
+        if (IsEntryName(name)) file_system::RemoveIn(store->folder, name);
     }
-    Trim();
+    // Copies that a kill left without their entry, or whose removal a kill interrupted.
+    std::unordered_set<std::string> named;
+    Statement files(store->db, "SELECT file FROM entries");
+    while (files.Step() == SQLITE_ROW) named.insert(files.Text(0));
+    for (const file_system::FolderFile& f : file_system::RegularFilesIn(store->folder)) {
+        if (LooksLikeCopy(f.name) && f.ageSeconds > kOrphanAgeSeconds && !named.count(f.name)) {
+            file_system::RemoveIn(store->folder, f.name);
+        }
+    }
     return true;
 }
 
-bool History::CreateEntryFile(const std::string& stamp, HistoryEvent event, const ConfigRecord* set,
-                              std::string& name, std::string& error) {
+bool History::CreateCopy(const std::string& stamp, HistoryEvent event, const ConfigRecord* set,
+                         std::string& name, std::string& error) {
+    Store* store = store_.get();
     const std::string kind = HistoryEventName(event);
     const std::string ending = set != nullptr ? kind + ".qkf" : kind;
     for (int attempt = 0; attempt < 100; ++attempt) {
         // A name that is taken (two entries within a millisecond, or something planted
         // there) is never reused: the next one is tried.
         name = stamp + "-" + (attempt > 0 ? std::to_string(attempt) + "-" : "") + ending;
-        const int fd = file_system::CreateExclusive(folder_ + "/" + name);
+        const int fd = file_system::CreateExclusiveIn(store->folder, name);
         if (fd < 0 && errno == EEXIST) continue;
         if (fd < 0) {
             error = std::strerror(errno);
@@ -164,14 +394,15 @@ bool History::CreateEntryFile(const std::string& stamp, HistoryEvent event, cons
         }
         bool ok = true;
         if (set != nullptr) {
-            ok = WriteAll(fd, std::string(set->Bytes().begin(), set->Bytes().end()));
+            ok = file_system::Write(fd, set->Bytes().data(), ConfigRecord::kSize) ==
+                 static_cast<ssize_t>(ConfigRecord::kSize);
+            if (!ok && errno == 0) errno = ENOSPC;
         }
         const int writeError = errno;
         file_system::Close(fd);
         if (!ok) {
             error = std::strerror(writeError);
-            std::error_code ec;
-            fs::remove(PathFromUtf8(folder_ + "/" + name), ec);
+            file_system::RemoveIn(store->folder, name);
         }
         return ok;
     }
@@ -179,66 +410,99 @@ bool History::CreateEntryFile(const std::string& stamp, HistoryEvent event, cons
     return false;
 }
 
-void History::Trim() {
-    const std::string index = folder_ + "/" + kIndex;
-    std::error_code ec;
-    const auto size = fs::file_size(PathFromUtf8(index), ec);
-    if (ec || size <= limit_ * kShortestLine) return;
-    const std::string bytes = ReadWhole(index);
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        const auto end = bytes.find('\n', start);
-        lines.push_back(bytes.substr(start, end == std::string::npos ? end : end - start));
-        if (end == std::string::npos) break;
-        start = end + 1;
-    }
-    if (lines.size() <= limit_) return;
-    // Down to nine tenths of the bound, so that the index is rewritten once in many
-    // entries, not at every one.
-    const std::size_t drop = lines.size() - limit_ * 9 / 10;
-    std::string kept;
-    for (std::size_t i = drop; i < lines.size(); ++i) kept += lines[i] + "\n";
-    std::string temp;
-    const int fd = file_system::MakeTemporary(index, temp);
-    if (fd < 0) return;
-    const bool written = WriteAll(fd, kept);
-    file_system::Close(fd);
-    if (!written || file_system::Rename(temp.c_str(), index.c_str()) != 0) {
-        fs::remove(PathFromUtf8(temp), ec);
-        return;
-    }
-    for (std::size_t i = 0; i < drop; ++i) {
-        const auto entry = ParseLine(lines[i]);
-        if (entry && IsEntryName(entry->file))
-            fs::remove(PathFromUtf8(folder_ + "/" + entry->file), ec);
-    }
+std::vector<HistoryEntry> History::Entries(std::size_t most) const {
+    std::vector<HistoryEntry> out;
+    Store* store = Open(false);
+    if (store == nullptr) return out;
+    Statement rows(store->db, (std::string(kSelectEntries) + "ORDER BY id DESC LIMIT ?").c_str());
+    rows.Bind(1, static_cast<std::int64_t>(std::min<std::size_t>(most, INT64_MAX)));
+    while (rows.Step() == SQLITE_ROW) out.push_back(EntryFromRow(rows));
+    return out;
 }
 
-std::vector<HistoryEntry> History::Entries() const {
-    const std::string bytes = ReadWhole(folder_ + "/" + kIndex);
-    std::vector<HistoryEntry> out;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        auto end = bytes.find('\n', start);
-        if (end == std::string::npos) end = bytes.size();
-        if (auto entry = ParseLine(bytes.substr(start, end - start))) out.push_back(*entry);
-        start = end + 1;
-    }
-    return {out.rbegin(), out.rend()};
+std::size_t History::Count() const {
+    Store* store = Open(false);
+    return store != nullptr ? store->Count() : 0;
 }
 
 std::optional<HistoryEntry> History::Find(const std::string& which) const {
-    const auto entries = Entries();
-    const bool number = !which.empty() && which.size() < 9 &&
-                        which.find_first_not_of("0123456789") == std::string::npos;
-    if (number) {
-        const std::size_t n = std::stoul(which);
-        if (n >= 1 && n <= entries.size()) return entries[n - 1];
-        return std::nullopt;
+    Store* store = Open(false);
+    if (store == nullptr) return std::nullopt;
+    auto wholeNumber = [](const std::string& text) {
+        return !text.empty() && text.size() < 18 &&
+               text.find_first_not_of("0123456789") == std::string::npos;
+    };
+    const std::string select(kSelectEntries);
+    std::optional<Statement> row;
+    if (wholeNumber(which)) {
+        const std::int64_t number = std::stoll(which);
+        if (number < 1) return std::nullopt;
+        row.emplace(store->db, (select + "ORDER BY id DESC LIMIT 1 OFFSET ?").c_str());
+        row->Bind(1, number - 1);
+    } else if (!which.empty() && which[0] == '@' && wholeNumber(which.substr(1))) {
+        row.emplace(store->db, (select + "WHERE id = ?").c_str());
+        row->Bind(1, static_cast<std::int64_t>(std::stoll(which.substr(1))));
+    } else {
+        const std::string name = Utf8FromPath(PathFromUtf8(which).filename());
+        if (name.empty()) return std::nullopt;
+        row.emplace(store->db, (select + "WHERE file = ?").c_str());
+        row->Bind(1, name);
     }
-    for (const HistoryEntry& e : entries) {
-        if (e.file == which || e.file == fs::path(which).filename().string()) return e;
+    if (row->Step() != SQLITE_ROW) return std::nullopt;
+    return EntryFromRow(*row);
+}
+
+bool History::Store::ImportOldIndex(std::size_t limit, std::string& error) {
+    const int fd = file_system::OpenRegularFileIn(folder, History::kOldIndexName);
+    if (fd < 0) return true;  // none, or something that is no index: nothing to take in
+    if (Imported()) {
+        file_system::Close(fd);
+        return true;
     }
-    return std::nullopt;
+    std::deque<HistoryEntry> newest;
+    std::string line, block(64 * 1024, '\0');
+    bool tooLong = false;
+    std::size_t total = 0;
+    auto take = [&] {
+        if (!tooLong) {
+            if (auto e = ParseOldLine(line)) {
+                newest.push_back(std::move(*e));
+                if (newest.size() > limit) newest.pop_front();
+            }
+        }
+        line.clear();
+        tooLong = false;
+    };
+    ssize_t n = 0;
+    while (total < kMostOldIndexBytes &&
+           (n = file_system::Read(fd, block.data(), block.size())) > 0) {
+        total += static_cast<std::size_t>(n);
+        for (ssize_t i = 0; i < n; ++i) {
+            const char c = block[static_cast<std::size_t>(i)];
+            if (c == '\n') {
+                take();
+            } else if (line.size() < kLongestOldLine) {
+                line += c;
+            } else {
+                tooLong = true;
+            }
+        }
+    }
+    if (!line.empty()) take();
+    file_system::Close(fd);
+    const bool imported = Transaction(error, [&](std::string& e) {
+        if (Imported()) return true;  // another program took it in meanwhile
+        for (const HistoryEntry& entry : newest) {
+            if (!Insert(entry, e)) return false;
+        }
+        Statement mark(db, "INSERT INTO settings(key, value) VALUES('imported', ?)");
+        mark.Bind(1, std::string(History::kOldIndexName));
+        if (mark.Step() == SQLITE_DONE) return true;
+        e = Error();
+        return false;
+    });
+    if (!imported) return false;
+    file_system::RenameIn(folder, History::kOldIndexName,
+                          std::string(History::kOldIndexName) + ".imported");
+    return true;
 }

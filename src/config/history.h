@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,28 +11,44 @@
 #include "config/config_record.h"
 
 // What every controller held and was given, kept without asking: one entry for each set
-// read from a controller, each set stored into one, and each factory reset. An entry is a
-// line of history.jsonl in the history folder (the index, and the bytes) and, beside it, a
-// file named so that `ls` sorts it by time and says what happened:
-// 20261207-142033-120-read.qkf, ...-stored.qkf, ...-reset (empty: a reset has no set).
-// Files are created exclusively, never over an existing file and never through a link.
-// The newest entries are kept up to a bound, the oldest removed first. Keeping the
-// history never decides an outcome: a folder that cannot be written is said once on
-// standard error and the caller goes on.
+// read from a controller, each set stored into one, and each factory reset.
+//
+// The entries live in one SQLite database, history.db in the history folder: every entry
+// is one transaction, so several programs keeping one history (the window, a workshop
+// line, a shell) lose nothing, and a kill or a full disk at any moment leaves it whole.
+// Beside it each entry with a set has a copy named so that `ls` and the Open dialog sort
+// it by time and say what happened: 20261207-142033-120-read.qkf, ...-stored.qkf, and
+// ...-reset (empty). The database is the truth; a copy no entry names goes at the next
+// trim. Files are created exclusively, never over an existing file and never through a
+// link; the folder is opened once and must be this user's own (root keeps no history in
+// another user's folder). The newest entries are kept up to a bound. Keeping the history
+// never decides an outcome: when it cannot be kept, that is said once on standard error
+// and the caller goes on.
 
 enum class HistoryEvent { kRead, kStored, kReset };
 const char* HistoryEventName(HistoryEvent event);  // "read", "stored", "reset"
 
+// Which controller an entry is about: its system node (/dev/hidraw3), and where known its
+// USB port and serial number.
+struct HistoryDevice {
+    std::string node;
+    std::string port;
+    std::string serial;
+};
+
 struct HistoryEntry {
+    std::int64_t id = 0;              // stable: never reused, never renumbered
     std::string time;                 // ISO 8601, local time with its offset
     std::string event;                // "read", "stored", "reset"
     std::string program;              // "vt350-config", "vt350ctl"
-    std::string device;               // the controller's device path
+    std::string device;               // the controller's system node
+    std::string port;                 // its USB port, where known
+    std::string serial;               // its serial number, where known
     std::optional<ConfigRecord> set;  // none for a reset
-    std::string file;                 // the entry's file in the folder
+    std::string file;                 // the entry's copy in the folder ("" for none)
 };
 
-// The moment of an entry: "20261207-142033-120" for its file's name, and ISO 8601.
+// The moment of an entry: "20261207-142033-120" for its copy's name, and ISO 8601.
 struct HistoryTime {
     std::string stamp;
     std::string iso;
@@ -39,31 +57,53 @@ struct HistoryTime {
 class History {
   public:
     static constexpr std::size_t kDefaultLimit = 10000;
+    static constexpr const char* kDatabaseName = "history.db";
+    // The index that versions before the database kept; taken in once, then renamed.
+    static constexpr const char* kOldIndexName = "history.jsonl";
 
     History(std::string folder, std::string program, std::function<HistoryTime()> clock,
             std::size_t limit = kDefaultLimit);
+    ~History();
+    History(History&&) noexcept;
+    History& operator=(History&&) noexcept;
+
+    // Makes the folder and the database ready (the window does so at start, so that the
+    // Open dialog can show the folder). False when the history cannot be kept here (said
+    // once on standard error).
+    bool Prepare();
 
     // Keeps one entry; `set` is required for read and stored. False when it could not be
     // kept (said once on standard error).
-    bool Record(HistoryEvent event, const std::string& device, const ConfigRecord* set);
+    bool Record(HistoryEvent event, const HistoryDevice& device, const ConfigRecord* set);
+    bool Record(HistoryEvent event, const std::string& node, const ConfigRecord* set) {
+        return Record(event, HistoryDevice{node, "", ""}, set);
+    }
 
-    // The entries, newest first. Lines that cannot be read are passed over.
-    std::vector<HistoryEntry> Entries() const;
-    // An entry by its number (1 = newest) or its file's name; nothing when none is.
+    // The newest entries first, at most `most`.
+    std::vector<HistoryEntry> Entries(std::size_t most = kDefaultLimit) const;
+    std::size_t Count() const;
+    // An entry by its number (1 = newest), its id ("@17") or its copy's name; nothing
+    // when none is.
     std::optional<HistoryEntry> Find(const std::string& which) const;
 
     const std::string& folder() const { return folder_; }
+    // Why the history cannot be kept ("" while it can or has not been tried).
+    const std::string& unavailable() const { return why_; }
 
   private:
-    bool Keep(HistoryEvent event, const std::string& device, const ConfigRecord* set,
+    class Store;
+    Store* Open(bool create) const;
+    bool Keep(HistoryEvent event, const HistoryDevice& device, const ConfigRecord* set,
               std::string& error);
-    bool CreateEntryFile(const std::string& stamp, HistoryEvent event, const ConfigRecord* set,
-                         std::string& name, std::string& error);
-    void Trim();
+    bool CreateCopy(const std::string& stamp, HistoryEvent event, const ConfigRecord* set,
+                    std::string& name, std::string& error);
+    void Complain(const std::string& error) const;
 
     std::string folder_;
     std::string program_;
     std::function<HistoryTime()> clock_;
     std::size_t limit_;
-    bool complained_ = false;
+    mutable std::unique_ptr<Store> store_;
+    mutable std::string why_;
+    mutable bool complained_ = false;
 };

@@ -3,12 +3,12 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <nlohmann/json.hpp>
 #include <thread>
 
 #include "cli/ctl_io.h"
 #include "config/config_file.h"
+#include "config/file_system.h"
 #include "protocol/controller_session.h"
 
 namespace {
@@ -136,9 +136,12 @@ bool Provisioner::Log(const ProvisionRecord& r) {
         {"outcome", r.outcome},
         {"error",
          r.error.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(r.error)}};
-    std::ofstream log(job_.logPath, std::ios::app);
-    log << line.dump() << "\n";
-    return static_cast<bool>(log.flush());
+    // One write on an O_APPEND descriptor: lines of lines running at once never mix, and a
+    // line the disk had no room for is cut back whole, so that the next line starts clean.
+    const int fd = file_system::OpenForAppending(job_.logPath);
+    if (fd < 0) return false;
+    const bool written = file_system::AppendWhole(fd, line.dump() + "\n");
+    return file_system::Close(fd) == 0 && written;
 }
 
 void Provisioner::Report(ProvisionRecord& r) {
