@@ -12,6 +12,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 qt=${VT350_QT_MINGW:-/opt/vt350-qt6-mingw}
+sqlite=${VT350_SQLITE_MINGW:-/opt/vt350-sqlite-mingw}
 sudo=(); [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 packages=(g++-mingw-w64-x86-64-posix wine wine64 fonts-wine fonts-liberation xvfb xauth libgtest-dev
           nlohmann-json3-dev libcli11-dev ninja-build ccache nsis osslsigncode openssl xdotool
@@ -26,12 +27,13 @@ if [ ${#missing[@]} -gt 0 ]; then
         "${missing[@]}"
 fi
 scripts/build_qt_mingw.sh "$qt"
+scripts/build_sqlite_mingw.sh "$sqlite"
 # ccache where it is installed; warnings as errors in CI.
 options=()
 command -v ccache > /dev/null && options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 [ "${CI:-}" = true ] && options+=(-DVT350_WERROR=ON)
 cmake -S . -B build-windows -G Ninja "${options[@]}" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-      -DCMAKE_PREFIX_PATH="$qt" -DCMAKE_FIND_ROOT_PATH="$qt" -DQT_HOST_PATH=/usr \
+      -DCMAKE_PREFIX_PATH="$qt;$sqlite" -DCMAKE_FIND_ROOT_PATH="$qt;$sqlite" -DQT_HOST_PATH=/usr \
       -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" > /dev/null
 cmake --build build-windows
 [ "${1:-}" = build ] && exit 0

@@ -15,6 +15,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 qt=${VT350_QT_MINGW:-/opt/vt350-qt6-mingw}
+sqlite=${VT350_SQLITE_MINGW:-/opt/vt350-sqlite-mingw}
 version=$(sed -n 's/^project(vt350-config VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 out=$root/build-windows/release
 stage=$out/stage
@@ -25,7 +26,7 @@ command -v ccache > /dev/null && options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 [ "${CI:-}" = true ] && options+=(-DVT350_WERROR=ON)
 cmake -S . -B build-windows-release -G Ninja "${options[@]}" \
       -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-      -DCMAKE_PREFIX_PATH="$qt" -DCMAKE_FIND_ROOT_PATH="$qt" -DQT_HOST_PATH=/usr \
+      -DCMAKE_PREFIX_PATH="$qt;$sqlite" -DCMAKE_FIND_ROOT_PATH="$qt;$sqlite" -DQT_HOST_PATH=/usr \
       -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
       -DCMAKE_EXE_LINKER_FLAGS_RELEASE="-s" -DVT350_TEST_HOOKS=OFF -DVT350_BUILD_TESTS=OFF > /dev/null
 cmake --build build-windows-release --target vt350-config vt350ctl

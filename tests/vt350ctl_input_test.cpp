@@ -156,10 +156,44 @@ TEST_F(Vt350ctlInputTest, AFailedStandardOutputIsAFileError) {
     }
 }
 
-TEST_F(Vt350ctlInputTest, ConnectIgnoresAcknowledgementsThatCameBeforeIt) {
+TEST_F(Vt350ctlInputTest, ConnectTakesOnlyTheAcknowledgementOfItsOwnRequest) {
     auto r = Run({"--demo", "--demo-behaviour", "flood,silent", "--timeout", "0.3", "connect"});
     EXPECT_EQ(r.exitCode, 4) << r.out;
     EXPECT_EQ(Run({"--demo", "--demo-behaviour", "flood", "connect"}).exitCode, 0);
+    // Its own answer garbled, then unasked acknowledgements that look like it.
+    for (const char* command : {"connect", "disconnect"}) {
+        auto garbled = Run({"--demo", "--demo-behaviour", "badcheck,flood", command});
+        EXPECT_EQ(garbled.exitCode, 1) << command << ": " << garbled.out;
+        EXPECT_NE(garbled.err.find("failed its check"), std::string::npos) << garbled.err;
+    }
+}
+
+TEST_F(Vt350ctlInputTest, ASaveTouchesOnlyItsOwnFileAndWritesWhatIsNoFileAsItIs) {
+    // A home folder with the user's own old dot-files.
+    const std::string home = Path("home");
+    std::filesystem::create_directories(home);
+    const std::vector<std::string> own = {".bashrc.backup", ".profile.backup", ".vimrc.backup",
+                                          ".gitconfig.before", ".env.local1"};
+    for (const std::string& name : own) {
+        Put(home + "/" + name, "mine");
+        ASSERT_EQ(RunProcess({"/usr/bin/touch", "-d", "1 hour ago", home + "/" + name}).exitCode,
+                  0);
+    }
+    auto saved = Run({"--demo", "read", "-o", home + "/bike.qkf"});
+    ASSERT_EQ(saved.exitCode, 0) << saved.err;
+    for (const std::string& name : own) {
+        EXPECT_EQ(Slurp(home + "/" + name), "mine") << name << " was removed by a save";
+    }
+    // Into a pipe through /dev/stdout: the 15 bytes, and no file named "pipe:[N]".
+    auto piped = RunProcess(
+        {"/bin/sh", "-c",
+         "cd " + home + " && " + VT350CTL_PATH + " --demo read -q -o /dev/stdout | wc -c"});
+    EXPECT_EQ(piped.out, "15\n") << piped.err;
+    for (const auto& e : std::filesystem::directory_iterator(home)) {
+        EXPECT_EQ(e.path().filename().string().find("pipe:"), std::string::npos);
+    }
+    auto discarded = Run({"--demo", "read", "-o", "/dev/null"});
+    EXPECT_EQ(discarded.exitCode, 0) << discarded.err;
 }
 
 TEST_F(Vt350ctlInputTest, ShellHabits) {

@@ -72,6 +72,10 @@ int CtlDevice::Check(ControllerSession::Status status) {
                         "the controller did not answer within " + Seconds(timeoutSeconds_) + " s");
         case S::kErrorReply:
             return Fail(Exit::kDiffers, "the controller answered with an error");
+        case S::kGarbled:
+            return Fail(Exit::kDiffers,
+                        "the controller's answer failed its check (nothing "
+                        "after it is taken for the answer)");
     }
     return Exit::kOk;
 }

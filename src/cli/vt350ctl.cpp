@@ -17,8 +17,8 @@ const char* const kFooter =
     R"(Sets: FILE is a .qkf file (15 bytes, the parameter set); "-" reads it from
 standard input, and "-o -" writes it to standard output.
 
-Exit status: 0 success, 1 the sets differ or the controller answered with an error (or
-the user did not confirm), 2 usage error, 3 no controller (or it cannot be opened), 4 the
+Exit status: 0 success, 1 the sets differ or the controller answered with an error or a
+garbled answer (or the user did not confirm), 2 usage error, 3 no controller (or it cannot be opened), 4 the
 controller did not answer in time, 5 a file could not be read, written or accepted.
 
 Permissions: on Linux the udev rule 70-vt350.rules (installed in /usr/lib/udev/rules.d)

@@ -4,11 +4,13 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <deque>
 #include <filesystem>
 #include <iostream>
 #include <nlohmann/json.hpp>
+#include <thread>
 #include <unordered_set>
 
 #include "config/file_names.h"
@@ -195,14 +197,37 @@ class History::Store {
         return false;
     }
     // Runs `work` in one write transaction; false (rolled back) when it or the commit fails.
+    // Where SQLite answers "busy" without waiting (two programs creating the database at
+    // once, one recovering it after a kill), the whole transaction is tried again.
     template <typename Work>
     bool Transaction(std::string& error, Work work) {
-        if (!Exec("BEGIN IMMEDIATE", error)) return false;
-        if (work(error) && Exec("COMMIT", error)) return true;
-        if (error.empty()) error = sqlite3_errmsg(db);
-        std::string ignored;
-        Exec("ROLLBACK", ignored);
-        return false;
+        const auto deadline =
+            std::chrono::steady_clock::now() + std::chrono::milliseconds(kBusyTimeoutMs);
+        for (;;) {
+            error.clear();
+            if (Exec("BEGIN IMMEDIATE", error)) {
+                if (work(error) && Exec("COMMIT", error)) return true;
+                if (error.empty()) error = sqlite3_errmsg(db);
+                std::string ignored;
+                Exec("ROLLBACK", ignored);
+            }
+            if (!Busy() || std::chrono::steady_clock::now() > deadline) return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    }
+    bool Busy() const {
+        const int code = sqlite3_extended_errcode(db) & 0xff;
+        return code == SQLITE_BUSY || code == SQLITE_LOCKED;
+    }
+    // The database in write-ahead-log mode, which it keeps once set.
+    bool UseWriteAheadLog(std::string& error) {
+        const auto deadline =
+            std::chrono::steady_clock::now() + std::chrono::milliseconds(kBusyTimeoutMs);
+        while (!Exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL", error)) {
+            if (!Busy() || std::chrono::steady_clock::now() > deadline) return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        return true;
     }
     std::string Error() const { return sqlite3_errmsg(db); }
     bool Imported() {
@@ -283,7 +308,7 @@ History::Store* History::Open(bool create) const {
     // WAL: readers never wait for a writer, and a commit needs no flush of its own (the
     // log is flushed at checkpoints), so that an entry costs little; a kill leaves every
     // committed entry.
-    if (!store->Exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL", why) ||
+    if (!store->UseWriteAheadLog(why) ||
         !store->Transaction(why, [&](std::string& e) { return store->Exec(kSchema, e); }) ||
         !store->ImportOldIndex(limit_, why)) {
         why_ = why;

@@ -36,6 +36,9 @@ ReplyVerdict JudgeReply(ResponseReport& input, const ReplyExpectation& expect,
     } else if (valid && !expect.config && kind == ResponseReport::kAcknowledgement &&
                code == expect.ackCode) {
         verdict = ReplyVerdict::kAnswer;
+    } else if (!valid && !expect.config && input[0] == 0 &&
+               (kind == ResponseReport::kAcknowledgement || kind == ResponseReport::kError)) {
+        verdict = ReplyVerdict::kGarbled;
     }
     input.Clear();
     return verdict;
@@ -61,6 +64,8 @@ ControllerSession::Status ControllerSession::Exchange(const char* sendError,
                 return Status::kOk;
             case ReplyVerdict::kError:
                 return Status::kErrorReply;
+            case ReplyVerdict::kGarbled:
+                return Status::kGarbled;
             case ReplyVerdict::kPassOver:
                 break;
         }
@@ -100,6 +105,8 @@ const char* StatusText(ControllerSession::Status status) {
             return "the controller did not answer in time";
         case ControllerSession::Status::kErrorReply:
             return "the controller answered with an error";
+        case ControllerSession::Status::kGarbled:
+            return "the controller's answer failed its check";
     }
     return "";
 }

@@ -20,6 +20,10 @@ enum class ReplyVerdict {
     kPassOver,  // belongs to nothing asked, or fails its check
     kAnswer,    // the answer; a configuration reply's record is copied to `config`
     kError,     // the controller's error for this request
+    // An acknowledgement or error that fails its check bytes, while an acknowledgement is
+    // awaited: the answer to this request was garbled. An acknowledgement that comes after
+    // it (an unasked one, a flood) is no answer to this request.
+    kGarbled,
 };
 
 // Judges one input report against what a request waits for, and clears the report.
@@ -39,6 +43,7 @@ class ControllerSession {
         kWriteFailed,
         kTimedOut,
         kErrorReply,  // the controller answered with its error code
+        kGarbled,     // its answer failed its check bytes
     };
 
     ControllerSession(HidPlatform& platform, ErrorReporter& reporter);
