@@ -11,20 +11,12 @@ if [ -f "$prefix/lib/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake" ]; then
     echo "Qt for Windows is already in $prefix"
     exit 0
 fi
-sudo=(); [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-packages=(g++-mingw-w64-x86-64-posix qt6-base-dev-tools qt6-base-dev ninja-build cmake dpkg-dev)
-"${sudo[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${packages[@]}"
-# The source of the same qtbase the host tools come from.
-if ! grep -rqs "deb-src" /etc/apt/sources.list /etc/apt/sources.list.d/; then
-    "${sudo[@]}" sh -c 'sed "s/^Types: deb$/Types: deb-src/" /etc/apt/sources.list.d/debian.sources \
-        > /etc/apt/sources.list.d/debian-src.sources'
-    "${sudo[@]}" apt-get update -qq
-fi
+. "$here/scripts/debian_packages.sh"
+install_missing g++-mingw-w64-x86-64-posix qt6-base-dev-tools qt6-base-dev ninja-build cmake dpkg-dev
 work=$(mktemp -d "${TMPDIR:-/tmp}/vt350-qt-build.XXXXXX")
 trap 'rm -rf "$work"' EXIT
-(cd "$work" && apt-get source -qq --download-only qt6-base >/dev/null &&
-    dpkg-source -x --no-check ./*.dsc src >/dev/null)
+# The source of the same qtbase the host tools come from.
+unpack_source qt6-base "$work"
 off=(opengl dynamicgl vulkan dbus sql network printsupport testlib concurrent xml tabletevent freetype
      jpeg direct2d directwrite3 icu zstd pkg_config system_zlib system_png system_jpeg
      system_pcre2 system_harfbuzz system_doubleconversion system_freetype system_libb2

@@ -3,32 +3,18 @@
 # the Linux build links), once, into a folder outside the checkout; a later run finds it
 # there and does nothing. The amalgamation is made with the source's own tools (tclsh).
 #   scripts/build_sqlite_mingw.sh [PREFIX]   default: $VT350_SQLITE_MINGW or /opt/vt350-sqlite-mingw
-# About half a minute on two cores; 2 MB kept.
+# About a minute on two cores; 2 MB kept.
 set -euo pipefail
 prefix=${1:-${VT350_SQLITE_MINGW:-/opt/vt350-sqlite-mingw}}
 if [ -f "$prefix/lib/libsqlite3.a" ] && [ -f "$prefix/include/sqlite3.h" ]; then
     echo "SQLite for Windows is already in $prefix"
     exit 0
 fi
-sudo=(); [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-packages=(gcc-mingw-w64-x86-64-posix tcl dpkg-dev make)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
-fi
-if ! grep -rqs "deb-src" /etc/apt/sources.list /etc/apt/sources.list.d/; then
-    "${sudo[@]}" sh -c 'sed "s/^Types: deb$/Types: deb-src/" /etc/apt/sources.list.d/debian.sources \
-        > /etc/apt/sources.list.d/debian-src.sources'
-    "${sudo[@]}" apt-get update -qq
-fi
+. "$(dirname "$0")/debian_packages.sh"
+install_missing gcc-mingw-w64-x86-64-posix tcl dpkg-dev make
 work=$(mktemp -d "${TMPDIR:-/tmp}/vt350-sqlite-build.XXXXXX")
 trap 'rm -rf "$work"' EXIT
-(cd "$work" && apt-get source -qq --download-only sqlite3 > /dev/null 2>&1 &&
-    dpkg-source -x --no-check ./*.dsc src > /dev/null)
+unpack_source sqlite3 "$work"
 mkdir "$work/build"
 (cd "$work/build" && ../src/configure --disable-tcl > configure.log 2>&1 &&
     make sqlite3.c > make.log 2>&1) || { tail -40 "$work/build/make.log"; exit 1; }

@@ -13,19 +13,10 @@ cd "$(dirname "$0")/.."
 root=$PWD
 qt=${VT350_QT_MINGW:-/opt/vt350-qt6-mingw}
 sqlite=${VT350_SQLITE_MINGW:-/opt/vt350-sqlite-mingw}
-sudo=(); [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-packages=(g++-mingw-w64-x86-64-posix wine wine64 fonts-wine fonts-liberation xvfb xauth libgtest-dev
-          nlohmann-json3-dev libcli11-dev ninja-build ccache nsis osslsigncode openssl xdotool
-          imagemagick)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}"
-fi
+. scripts/debian_packages.sh
+install_missing g++-mingw-w64-x86-64-posix wine wine64 fonts-wine fonts-liberation xvfb xauth \
+    libgtest-dev nlohmann-json3-dev libcli11-dev ninja-build ccache nsis osslsigncode openssl \
+    xdotool imagemagick
 scripts/build_qt_mingw.sh "$qt"
 scripts/build_sqlite_mingw.sh "$sqlite"
 # ccache where it is installed; warnings as errors in CI.

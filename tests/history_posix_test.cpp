@@ -11,6 +11,7 @@
 #include <random>
 #include <set>
 
+#include "config/config_file.h"
 #include "config/history.h"
 #include "test_support.h"
 
@@ -127,40 +128,35 @@ TEST(HistoryOnDisk, AKillAtAnyMomentLeavesItWholeAndWhatItLeftGoesAtTheNextTrim)
 TEST(HistoryOnDisk, PlantedPipesLinksAndDevicesNeitherHangNorGrow) {
     TempDir tmp("vt350-history-planted");
     const ConfigRecord set = RecordOf({15, 30, 135});
-    auto folderWith = [&](const std::string& name,
-                          const std::function<void(const std::string&)>& plant) {
-        const std::string folder = tmp / name;
+    auto fifo = [](const std::string& path) { ::mkfifo(path.c_str(), 0600); };
+    auto zero = [](const std::string& path) { fs::create_symlink("/dev/zero", path); };
+    // Where the database would be, a pipe or a link: no history, said once. An earlier
+    // index that is a pipe, or a link to an endless device: passed over. Nothing hangs.
+    const struct {
+        const char* name;
+        std::function<void(const std::string&)> plant;
+        bool kept;
+    } cases[] = {{"history.db", fifo, false},
+                 {"history.db-wal", zero, false},
+                 {"history.jsonl", fifo, true},
+                 {"history.jsonl", zero, true}};
+    int n = 0;
+    for (const auto& c : cases) {
+        const std::string folder = tmp / std::to_string(++n);
         fs::create_directories(folder);
-        plant(folder);
-        return folder;
-    };
-    // Where the database would be, a pipe or a link: no history, said once, nothing hangs.
-    for (const std::string& folder :
-         {folderWith("fifo-db",
-                     [](const std::string& f) { ::mkfifo((f + "/history.db").c_str(), 0600); }),
-          folderWith("zero-wal", [](const std::string& f) {
-              fs::create_symlink("/dev/zero", f + "/history.db-wal");
-          })}) {
-        EXPECT_TRUE(InChild(20, [&] {
-            History history(folder, "vt350ctl", Moment);
-            testing::internal::CaptureStderr();
-            const bool kept = history.Record(HistoryEvent::kRead, "x", &set) ||
-                              history.Record(HistoryEvent::kRead, "x", &set);
-            const std::string said = testing::internal::GetCapturedStderr();
-            return !kept && std::count(said.begin(), said.end(), '\n') == 1;
-        })) << folder;
-    }
-    // An earlier index that is a pipe, or a link to an endless device: passed over.
-    for (const std::string& folder :
-         {folderWith("fifo-index",
-                     [](const std::string& f) { ::mkfifo((f + "/history.jsonl").c_str(), 0600); }),
-          folderWith("zero-index", [](const std::string& f) {
-              fs::create_symlink("/dev/zero", f + "/history.jsonl");
-          })}) {
-        EXPECT_TRUE(InChild(20, [&] {
-            History history(folder, "vt350ctl", Moment);
-            return history.Record(HistoryEvent::kRead, "x", &set) && history.Entries().size() == 1;
-        })) << folder;
+        c.plant(folder + "/" + c.name);
+        EXPECT_TRUE(
+            InChild(20,
+                    [&] {
+                        History history(folder, "vt350ctl", Moment);
+                        testing::internal::CaptureStderr();
+                        const bool first = history.Record(HistoryEvent::kRead, "x", &set);
+                        const bool kept = history.Record(HistoryEvent::kRead, "x", &set) && first;
+                        const std::string said = testing::internal::GetCapturedStderr();
+                        return kept == c.kept && history.Entries().size() == (c.kept ? 2u : 0u) &&
+                               std::count(said.begin(), said.end(), '\n') == (c.kept ? 0 : 1);
+                    }))
+            << c.name << " in folder " << n;
     }
 }
 
@@ -178,6 +174,8 @@ TEST(HistoryOnDisk, RootKeepsNoHistoryInAnotherUsersFolderAndCreatesNothingThere
         EXPECT_FALSE(history.Record(HistoryEvent::kRead, "x", &set));
         const std::string said = testing::internal::GetCapturedStderr();
         EXPECT_NE(said.find("another user"), std::string::npos) << said;
+        // Nor does the window's autosave, which falls back to the same data folder.
+        AutosavePath("/usr/bin", home + "/.local/share/vt350-config");
         EXPECT_TRUE(fs::is_empty(home)) << "root made folders in the user's home";
     }
     // The user's own history folder that root left behind: the user is told, once.

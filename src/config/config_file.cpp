@@ -140,19 +140,29 @@ bool IsSharedProgramFolder(const std::string& dir) {
     return false;
 }
 
+namespace {
+
+// The user's data folder, made where it is missing, but never by root in another user's
+// tree (sudo -E keeps the user's HOME): a folder of root's there would lock the user out.
+void MakeOwnFolder(const std::string& dir) {
+    file_system::Folder folder;
+    std::string why;
+    if (file_system::OpenOwnFolder(dir, true, folder, why)) file_system::CloseFolder(folder);
+}
+
+}  // namespace
+
 std::string AutosavePath(const std::string& executableDir, const std::string& userDataDir,
                          const std::string& fileName) {
     // An installed program never writes into its installation folder, root included.
     if (IsSharedProgramFolder(executableDir)) {
-        std::error_code ec;
-        std::filesystem::create_directories(PathFromUtf8(userDataDir), ec);
+        MakeOwnFolder(userDataDir);
         return userDataDir + "/" + fileName;
     }
     const std::string exeCandidate = executableDir + "/" + fileName;
     // A writable autosave file beside the program wins even in a read-only folder.
     if (file_system::FolderWritable(executableDir)) return exeCandidate;
     if (FileExists(exeCandidate) && WritableUtf8(exeCandidate)) return exeCandidate;
-    std::error_code ec;
-    std::filesystem::create_directories(PathFromUtf8(userDataDir), ec);
+    MakeOwnFolder(userDataDir);
     return userDataDir + "/" + fileName;
 }
