@@ -90,6 +90,15 @@ int main(int argc, char* argv[]) {
     }
     std::printf("history_entry_ms mean %.3f over %d entries at the bound of %zu\n",
                 recording.nsecsElapsed() / 1e6 / kRecords, kRecords, History::kDefaultLimit);
+    // What `vt350ctl history` and `history show @ID` cost on a full history.
+    QElapsedTimer listing;
+    listing.start();
+    const auto all = history.Entries();
+    const double listMs = listing.nsecsElapsed() / 1e6;
+    listing.restart();
+    const bool found = all.empty() || history.Find("@" + std::to_string(all.back().id));
+    std::printf("history_list_ms all %zu %.1f  one by id %.3f%s\n", all.size(), listMs,
+                listing.nsecsElapsed() / 1e6, found ? "" : " (not found)");
     std::filesystem::remove_all(folder);
     std::sort(latencies.begin(), latencies.end());
     double sum = 0;

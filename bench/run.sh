@@ -2,7 +2,7 @@
 # Performance figures of the window, printed (not checked): start-up time and peak memory
 # beside a bare Qt window with as many widgets, idle CPU over 30 s with the controller absent
 # and with a silent virtual controller, GetConfig-to-screen latency, and what a history
-# entry costs with 10,000 entries kept.
+# entry and a listing cost with 10,000 entries kept.
 #   bench/run.sh [IDLE_SECONDS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -48,4 +48,3 @@ awk -v a="$tool_kb" -v b="$bare_kb" 'BEGIN {printf "peak_rss_kb     tool %d  bar
 echo "idle_cpu_pct    absent $(idle_cpu "$BUILD/src/vt350-config")  silent $(idle_cpu "$BUILD/src/vt350-config" --demo --demo-behaviour silent)  (target < 0.5, ${IDLE} s each)"
 "$BUILD/bench/vt350-bench-latency" 15 | sed 's/^/latency         /'
 echo "                (target <= 210 ms: one poll interval plus 10 ms)"
-"$BUILD/bench/vt350-bench-history"
