@@ -125,14 +125,13 @@ window_smoke() {
         id=$(timeout 120 xdotool search --sync --name "Cruise Controller Programming")
         [ -n "$id" ] || exit 1
         i=0
-        while ! grep -qs "\"program\":\"vt350-config\"" "$1/demo-history/history.jsonl" &&
-              [ $i -lt 120 ]; do
+        while ! ls "$1"/demo-history/*-read.qkf > /dev/null 2>&1 && [ $i -lt 120 ]; do
             xdotool mousemove --window "$id" 599 283 click 1  # GetConfig
             sleep 0.5; i=$((i + 1))
         done
         import -window root "$2"
         wineserver -k
-        grep -qs "\"program\":\"vt350-config\"" "$1/demo-history/history.jsonl"' \
+        ls "$1"/demo-history/*-read.qkf > /dev/null 2>&1 && [ -s "$1/demo-history/history.db" ]' \
         "$win_installed" "$data" "$out/installed-window.png"
 }
 expect "the installed window's GetConfig, clicked" window_smoke
