@@ -131,7 +131,7 @@ window_smoke() {
         done
         import -window root "$2"
         wineserver -k
-        ls "$1"/demo-history/*-read.qkf > /dev/null 2>&1 && [ -s "$1/demo-history/history.db" ]' \
+        ls "$1"/demo-history/*-read.qkf > /dev/null 2>&1 && [ -e "$1/demo-history/history.db" ]' \
         "$win_installed" "$data" "$out/installed-window.png"
 }
 expect "the installed window's GetConfig, clicked" window_smoke
