@@ -196,3 +196,17 @@ ReplaceResult ReplaceFileHead(const std::string& path, const std::uint8_t* head,
     SyncFolder(target);
     return result;
 }
+
+bool AppendWhole(int fd, const std::string& bytes) {
+    const long before = file_system::SeekToEnd(fd);
+    const ssize_t n = file_system::Write(fd, bytes.data(), bytes.size());
+    if (n == static_cast<ssize_t>(bytes.size())) return true;
+    const int error = n < 0 ? errno : ENOSPC;
+    if (before >= 0 && n > 0 && file_system::Truncate(fd, before) != 0) {
+        // Where even the cut fails, the torn line is at least ended, so that the next
+        // line starts on a line of its own.
+        file_system::Write(fd, "\n", 1);
+    }
+    errno = error;
+    return false;
+}

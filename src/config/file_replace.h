@@ -33,3 +33,9 @@ struct FileReplaceCalls {
     int (*rename)(const char* from, const char* to);
 };
 FileReplaceCalls& ReplaceCalls();
+
+// Appends `bytes` (a log's line) to the end of an O_APPEND descriptor in one write, so that
+// lines of programs sharing the file never mix. When it cannot be written whole (a full
+// disk), the file is cut back to where it ended before, so that the next line starts
+// clean; false with errno set then.
+bool AppendWhole(int fd, const std::string& bytes);

@@ -18,6 +18,7 @@ ssize_t Write(int fd, const void* data, std::size_t size);
 ssize_t Read(int fd, void* data, std::size_t size);
 int Seek(int fd, long offset);    // to `offset` from the start; 0 or -1
 int Truncate(int fd, long size);  // ftruncate(2); 0 or -1
+long SeekToEnd(int fd);           // the new offset, or -1
 int Fsync(int fd);
 int Rename(const char* from, const char* to);
 int Close(int fd);
@@ -105,11 +106,6 @@ struct FolderFile {
     long long ageSeconds = 0;
 };
 std::vector<FolderFile> RegularFilesIn(const Folder& folder);
-
-// Appends `bytes` to the end of an O_APPEND descriptor in one write. When it cannot be
-// written whole (a full disk), the file is cut back to where it ended before, so that the
-// next line starts clean; false with errno set then.
-bool AppendWhole(int fd, const std::string& bytes);
 
 // The folders installed programs share, which a program must never write into: a name
 // that the folder is, or (prefix) that it starts with, compared without regard to case.

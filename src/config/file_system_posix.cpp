@@ -78,6 +78,10 @@ int Truncate(int fd, long size) {
     return ::ftruncate(fd, size);
 }
 
+long SeekToEnd(int fd) {
+    return static_cast<long>(::lseek(fd, 0, SEEK_END));
+}
+
 int OpenForReading(const std::string& path) {
     // Opened without blocking, so that a pipe without a writer does not hold the open;
     // blocking is restored for the reads.
@@ -319,20 +323,6 @@ std::vector<FolderFile> RegularFilesIn(const Folder& folder) {
     }
     ::closedir(dir);
     return out;
-}
-
-bool AppendWhole(int fd, const std::string& bytes) {
-    const off_t before = ::lseek(fd, 0, SEEK_END);
-    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n == static_cast<ssize_t>(bytes.size())) return true;
-    const int error = n < 0 ? errno : ENOSPC;
-    // Where even the cut fails, the torn line is at least ended, so that the next line
-    // starts on a line of its own.
-    if (before >= 0 && n > 0 && ::ftruncate(fd, before) != 0 && ::write(fd, "\n", 1) < 0) {
-        errno = error;
-    }
-    errno = error;
-    return false;
 }
 
 std::vector<SharedFolder> SharedProgramFolders() {

@@ -140,6 +140,10 @@ int Truncate(int fd, long size) {
     return _chsize_s(fd, size) == 0 ? 0 : -1;
 }
 
+long SeekToEnd(int fd) {
+    return _lseek(fd, 0, SEEK_END);
+}
+
 int OpenForReading(const std::string& path) {
     return OpenFdUtf8(path, _O_RDONLY);
 }
@@ -291,16 +295,6 @@ std::vector<FolderFile> RegularFilesIn(const Folder& folder) {
         out.push_back({Utf8FromPath(entry.path().filename()), age.count()});
     }
     return out;
-}
-
-bool AppendWhole(int fd, const std::string& bytes) {
-    const long long before = _lseeki64(fd, 0, SEEK_END);
-    const int n = _write(fd, bytes.data(), static_cast<unsigned>(bytes.size()));
-    if (n == static_cast<int>(bytes.size())) return true;
-    const int error = n < 0 ? errno : ENOSPC;
-    if (before >= 0 && n > 0) _chsize_s(fd, before);
-    errno = error;
-    return false;
 }
 
 int OpenFolderOf(const std::string&) {

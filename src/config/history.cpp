@@ -238,6 +238,12 @@ class History::Store {
     // in one transaction with the mark that says it was done; the old index is renamed
     // only then.
     bool ImportOldIndex(std::size_t limit, std::string& error);
+    // The copy of an entry: a new file named by its moment and event, exclusively.
+    bool CreateCopy(const std::string& stamp, HistoryEvent event, const ConfigRecord* set,
+                    std::string& name, std::string& error);
+    // Removes the `drop` oldest entries with their copies in one transaction, then the
+    // copies no entry names.
+    void Trim(std::size_t drop);
 
     bool Insert(const HistoryEntry& e, std::string& error) {
         Statement insert(db,
@@ -285,16 +291,9 @@ History& History::operator=(History&&) noexcept = default;
 History::Store* History::Open(bool create) const {
     if (store_) return store_.get();
     auto store = std::make_unique<Store>();
-    std::string why;
-    if (!file_system::OpenOwnFolder(folder_, create, store->folder, why)) {
-        why_ = why;
-        return nullptr;
-    }
+    if (!file_system::OpenOwnFolder(folder_, create, store->folder, why_)) return nullptr;
     for (const char* name : kDatabaseFiles) {
-        if (!file_system::AbsentOrOwnRegularFile(store->folder, name, why)) {
-            why_ = why;
-            return nullptr;
-        }
+        if (!file_system::AbsentOrOwnRegularFile(store->folder, name, why_)) return nullptr;
     }
     const std::string path = folder_ + "/" + kDatabaseName;
     const int opened =
@@ -308,10 +307,9 @@ History::Store* History::Open(bool create) const {
     // WAL: readers never wait for a writer, and a commit needs no flush of its own (the
     // log is flushed at checkpoints), so that an entry costs little; a kill leaves every
     // committed entry.
-    if (!store->UseWriteAheadLog(why) ||
-        !store->Transaction(why, [&](std::string& e) { return store->Exec(kSchema, e); }) ||
-        !store->ImportOldIndex(limit_, why)) {
-        why_ = why;
+    if (!store->UseWriteAheadLog(why_) ||
+        !store->Transaction(why_, [&](std::string& e) { return store->Exec(kSchema, e); }) ||
+        !store->ImportOldIndex(limit_, why_)) {
         return nullptr;
     }
     why_.clear();
@@ -357,7 +355,7 @@ bool History::Keep(HistoryEvent event, const HistoryDevice& device, const Config
     if (set != nullptr) entry.set = *set;
     // The copy first: a kill before the entry leaves a copy no entry names, which a later
     // trim removes; never an entry without its copy.
-    if (!CreateCopy(now.stamp, event, set, entry.file, error)) return false;
+    if (!store->CreateCopy(now.stamp, event, set, entry.file, error)) return false;
     std::size_t count = 0;
     const bool kept = store->Transaction(error, [&](std::string& e) {
         if (!store->Insert(entry, e)) return false;
@@ -368,71 +366,10 @@ bool History::Keep(HistoryEvent event, const HistoryDevice& device, const Config
         file_system::RemoveIn(store->folder, entry.file);
         return false;
     }
-    if (count <= limit_) return true;
-    // Down to nine tenths of the bound, so that a trim comes once in many entries.
-    std::vector<std::string> dropped;
-    const std::size_t drop = count - limit_ * 9 / 10;
-    const bool trimmed = store->Transaction(error, [&](std::string& e) {
-        Statement oldest(store->db, "SELECT id, file FROM entries ORDER BY id LIMIT ?");
-        oldest.Bind(1, static_cast<std::int64_t>(drop));
-        std::int64_t last = 0;
-        while (oldest.Step() == SQLITE_ROW) {
-            last = oldest.Int(0);
-            dropped.push_back(oldest.Text(1));
-        }
-        Statement remove(store->db, "DELETE FROM entries WHERE id <= ?");
-        remove.Bind(1, last);
-        if (remove.Step() == SQLITE_DONE) return true;
-        e = store->Error();
-        return false;
-    });
-    if (!trimmed) return true;  // the entry is kept; the next entry trims
-    for (const std::string& name : dropped) {
-        if (IsEntryName(name)) file_system::RemoveIn(store->folder, name);
-    }
-    // Copies that a kill left without their entry, or whose removal a kill interrupted.
-    std::unordered_set<std::string> named;
-    Statement files(store->db, "SELECT file FROM entries");
-    while (files.Step() == SQLITE_ROW) named.insert(files.Text(0));
-    for (const file_system::FolderFile& f : file_system::RegularFilesIn(store->folder)) {
-        if (LooksLikeCopy(f.name) && f.ageSeconds > kOrphanAgeSeconds && !named.count(f.name)) {
-            file_system::RemoveIn(store->folder, f.name);
-        }
-    }
+    // Down to nine tenths of the bound, so that a trim comes once in many entries; a trim
+    // that fails keeps this entry all the same, and the next entry trims.
+    if (count > limit_) store->Trim(count - limit_ * 9 / 10);
     return true;
-}
-
-bool History::CreateCopy(const std::string& stamp, HistoryEvent event, const ConfigRecord* set,
-                         std::string& name, std::string& error) {
-    Store* store = store_.get();
-    const std::string kind = HistoryEventName(event);
-    const std::string ending = set != nullptr ? kind + ".qkf" : kind;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        // A name that is taken (two entries within a millisecond, or something planted
-        // there) is never reused: the next one is tried.
-        name = stamp + "-" + (attempt > 0 ? std::to_string(attempt) + "-" : "") + ending;
-        const int fd = file_system::CreateExclusiveIn(store->folder, name);
-        if (fd < 0 && errno == EEXIST) continue;
-        if (fd < 0) {
-            error = std::strerror(errno);
-            return false;
-        }
-        bool ok = true;
-        if (set != nullptr) {
-            ok = file_system::Write(fd, set->Bytes().data(), ConfigRecord::kSize) ==
-                 static_cast<ssize_t>(ConfigRecord::kSize);
-            if (!ok && errno == 0) errno = ENOSPC;
-        }
-        const int writeError = errno;
-        file_system::Close(fd);
-        if (!ok) {
-            error = std::strerror(writeError);
-            file_system::RemoveIn(store->folder, name);
-        }
-        return ok;
-    }
-    error = "every name for this moment is taken";
-    return false;
 }
 
 std::vector<HistoryEntry> History::Entries(std::size_t most) const {
@@ -530,4 +467,69 @@ bool History::Store::ImportOldIndex(std::size_t limit, std::string& error) {
     file_system::RenameIn(folder, History::kOldIndexName,
                           std::string(History::kOldIndexName) + ".imported");
     return true;
+}
+
+bool History::Store::CreateCopy(const std::string& stamp, HistoryEvent event,
+                                const ConfigRecord* set, std::string& name, std::string& error) {
+    const std::string kind = HistoryEventName(event);
+    const std::string ending = set != nullptr ? kind + ".qkf" : kind;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        // A name that is taken (two entries within a millisecond, or something planted
+        // there) is never reused: the next one is tried.
+        name = stamp + "-" + (attempt > 0 ? std::to_string(attempt) + "-" : "") + ending;
+        const int fd = file_system::CreateExclusiveIn(folder, name);
+        if (fd < 0 && errno == EEXIST) continue;
+        if (fd < 0) {
+            error = std::strerror(errno);
+            return false;
+        }
+        bool ok = true;
+        errno = 0;
+        if (set != nullptr) {
+            ok = file_system::Write(fd, set->Bytes().data(), ConfigRecord::kSize) ==
+                 static_cast<ssize_t>(ConfigRecord::kSize);
+            if (!ok && errno == 0) errno = ENOSPC;
+        }
+        const int writeError = errno;
+        file_system::Close(fd);
+        if (!ok) {
+            error = std::strerror(writeError);
+            file_system::RemoveIn(folder, name);
+        }
+        return ok;
+    }
+    error = "every name for this moment is taken";
+    return false;
+}
+
+void History::Store::Trim(std::size_t drop) {
+    std::vector<std::string> dropped;
+    std::string error;
+    const bool trimmed = Transaction(error, [&](std::string& e) {
+        Statement oldest(db, "SELECT id, file FROM entries ORDER BY id LIMIT ?");
+        oldest.Bind(1, static_cast<std::int64_t>(drop));
+        std::int64_t last = 0;
+        while (oldest.Step() == SQLITE_ROW) {
+            last = oldest.Int(0);
+            dropped.push_back(oldest.Text(1));
+        }
+        Statement remove(db, "DELETE FROM entries WHERE id <= ?");
+        remove.Bind(1, last);
+        if (remove.Step() == SQLITE_DONE) return true;
+        e = Error();
+        return false;
+    });
+    if (!trimmed) return;
+    for (const std::string& name : dropped) {
+        if (IsEntryName(name)) file_system::RemoveIn(folder, name);
+    }
+    // Copies that a kill left without their entry, or whose removal a kill interrupted.
+    std::unordered_set<std::string> named;
+    Statement files(db, "SELECT file FROM entries");
+    while (files.Step() == SQLITE_ROW) named.insert(files.Text(0));
+    for (const file_system::FolderFile& f : file_system::RegularFilesIn(folder)) {
+        if (LooksLikeCopy(f.name) && f.ageSeconds > kOrphanAgeSeconds && !named.count(f.name)) {
+            file_system::RemoveIn(folder, f.name);
+        }
+    }
 }

@@ -95,8 +95,6 @@ class History {
     Store* Open(bool create) const;
     bool Keep(HistoryEvent event, const HistoryDevice& device, const ConfigRecord* set,
               std::string& error);
-    bool CreateCopy(const std::string& stamp, HistoryEvent event, const ConfigRecord* set,
-                    std::string& name, std::string& error);
     void Complain(const std::string& error) const;
 
     std::string folder_;

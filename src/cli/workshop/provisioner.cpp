@@ -8,6 +8,7 @@
 
 #include "cli/ctl_io.h"
 #include "config/config_file.h"
+#include "config/file_replace.h"
 #include "config/file_system.h"
 #include "protocol/controller_session.h"
 
@@ -140,7 +141,7 @@ bool Provisioner::Log(const ProvisionRecord& r) {
     // line the disk had no room for is cut back whole, so that the next line starts clean.
     const int fd = file_system::OpenForAppending(job_.logPath);
     if (fd < 0) return false;
-    const bool written = file_system::AppendWhole(fd, line.dump() + "\n");
+    const bool written = AppendWhole(fd, line.dump() + "\n");
     return file_system::Close(fd) == 0 && written;
 }
 
