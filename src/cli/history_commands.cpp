@@ -29,7 +29,7 @@ std::vector<std::string> ChangesFromBefore(const std::vector<HistoryEntry>& entr
 
 int NoSuchEntry(const std::string& which) {
     return Fail(Exit::kUsage, "the history holds no entry \"" + which +
-                                  "\" (vt350ctl history lists them: 1 the newest, @ID for good)");
+                                  "\" (vt350ctl history lists them: 1 the newest, or @ID)");
 }
 
 int ShowEntry(const CtlOptions& o, const History& history) {
