@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-}
 only=${2:-}
-packages=(clang libclang-rt-14-dev)
+packages=(clang libclang-rt-14-dev libsqlite3-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
