@@ -103,7 +103,8 @@ class ProvisionerTest : public ::testing::Test {
         };
         hooks.now = [] { return std::string("20261207-120000"); };
         hooks.isoTime = [] { return std::string("2026-12-07T12:00:00+0000"); };
-        ProvisionJob job{NewSet(), "shop.qkf", "abc123", backupDir, tmp_ / "log.jsonl", count, 150};
+        ProvisionJob job{NewSet(), "shop.qkf", "abc123", backupDir, tmp_ / "log.jsonl", count, 150,
+                         nullptr, port};
         std::error_code ec;
         std::filesystem::create_directories(job.backupDir, ec);
         Provisioner line(pull, platform, job, out, hooks);
@@ -128,6 +129,7 @@ class ProvisionerTest : public ::testing::Test {
     std::ostringstream out;
     TempDir tmp_{"vt350-provision"};
     std::string backupDir = tmp_ / "backups";
+    std::string port;
 };
 
 }  // namespace
@@ -224,7 +226,7 @@ TEST_F(ProvisionerTest, EventsThatCannotBeReceivedEndTheLineAtOnce) {
         bool Register(Handler) override { return false; }
         void Unregister() override {}
     } deaf;
-    ProvisionJob job{NewSet(), "shop.qkf", "abc123", "", "", 1, 150};
+    ProvisionJob job{NewSet(), "shop.qkf", "abc123", "", "", 1, 150, nullptr, ""};
     ProvisionHooks hooks{[] { return false; }, [](ProvisionPhase) {}, [] { return std::string(); },
                          [] { return std::string(); }};
     Provisioner line(platform, deaf, job, out, hooks);

@@ -13,6 +13,7 @@ struct CtlOptions {
     bool json = false, yes = false, verify = false, force = false, quiet = false;
     bool everyDevice = false;  // watch: every device interface, not only the controller
     double timeoutSeconds = 2;
+    std::string port;  // --port: the controller plugged in there; "" when not chosen
     BackendOptions backend;
     // provision and watch
     std::string backupDir, logFile;

@@ -21,18 +21,21 @@ std::string TrimmedPath(const std::string& path) {
 HidLink::HidLink(HidPlatform& platform, ErrorReporter& reporter)
     : platform_(platform), reporter_(reporter) {}
 
-std::string HidLink::FindHidDevice(std::uint16_t vendorId, std::uint16_t productId,
-                                   std::uint16_t usagePage, std::uint16_t versionNumber) {
+std::vector<FoundController> HidLink::Search(std::uint16_t vendorId, std::uint16_t productId,
+                                             std::uint16_t usagePage,
+                                             std::uint16_t versionNumber, bool all) {
+    std::vector<FoundController> found;
     std::vector<HidInterfaceInfo> interfaces;
     if (!platform_.Enumerate(interfaces)) {
         ShowError(reporter_, "Could not attach to PnP node");
-        return "";
+        return found;
     }
     for (const HidInterfaceInfo& candidate : interfaces) {
         if (candidate.path.empty() || candidate.path.size() > kMaxPathLength) {
             ShowError(reporter_, "Could not get the name of this HID device");
             continue;  // the name is unknown: nothing to open
         }
+        if (!all && !port_.empty() && candidate.port != port_) continue;
         const HidOpenResult query = platform_.OpenQuery(candidate.path);
         if (!query.ok()) {
             ShowError(reporter_, "Could not open HID device", query.error);
@@ -43,14 +46,28 @@ std::string HidLink::FindHidDevice(std::uint16_t vendorId, std::uint16_t product
                              candidate.versionNumber == versionNumber && candidate.usagePageKnown &&
                              candidate.usagePage == usagePage;
         platform_.Close(query.handle);
-        if (matches) return candidate.path;
+        if (!matches) continue;
+        found.push_back(FoundFrom(candidate));
+        if (!all) break;
     }
-    return "";
+    return found;
+}
+
+std::string HidLink::FindHidDevice(std::uint16_t vendorId, std::uint16_t productId,
+                                   std::uint16_t usagePage, std::uint16_t versionNumber) {
+    auto found = Search(vendorId, productId, usagePage, versionNumber, false);
+    found_ = found.empty() ? FoundController{} : std::move(found.front());
+    return found_.path;
 }
 
 std::string HidLink::FindController() {
     return FindHidDevice(ControllerIdentity::kVendorId, ControllerIdentity::kProductId,
                          ControllerIdentity::kUsagePage, ControllerIdentity::kVersionNumber);
+}
+
+std::vector<FoundController> HidLink::FindControllers() {
+    return Search(ControllerIdentity::kVendorId, ControllerIdentity::kProductId,
+                  ControllerIdentity::kUsagePage, ControllerIdentity::kVersionNumber, true);
 }
 
 void HidLink::OpenDeviceHandles(const std::string& path) {
@@ -114,6 +131,15 @@ void HidLink::ConnectAtStart() {
         SetPresence(PresenceFlag::kTrue);
         OpenDeviceHandles(TrimmedPath(devicePath_));
     }
+}
+
+void HidLink::Connect(const FoundController& controller) {
+    CloseDeviceHandles();
+    found_ = controller;
+    devicePath_ = controller.path;
+    SetPresence(PresenceFlag::kTrue);
+    reportOpenFailure_ = true;
+    OpenDeviceHandles(TrimmedPath(devicePath_));
 }
 
 ReadStatus HidLink::ReadInputReport(std::uint8_t* input) {

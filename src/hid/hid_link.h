@@ -7,6 +7,7 @@
 
 #include "hid/controller_identity.h"
 #include "hid/device_change.h"
+#include "hid/found_controller.h"
 #include "hid/hid_platform.h"
 #include "hid/show_error.h"
 
@@ -21,11 +22,19 @@ class HidLink {
     HidLink(HidPlatform& platform, ErrorReporter& reporter);
 
     // First interface, in enumeration order, whose vendor, product and version match and
-    // whose top-level usage page matches; the empty text when none does.
+    // whose top-level usage page matches (and, once a port is chosen, that is plugged into
+    // it); the empty text when none does.
     std::string FindHidDevice(std::uint16_t vendorId, std::uint16_t productId,
                               std::uint16_t usagePage, std::uint16_t versionNumber);
     // The search with the controller's identity, as every caller makes it.
     std::string FindController();
+    // Every controller the search recognises, in enumeration order, whatever the port.
+    std::vector<FoundController> FindControllers();
+    // From now on the search takes only the controller in this port ("" for any).
+    void ChoosePort(std::string port) { port_ = std::move(port); }
+    const std::string& chosenPort() const { return port_; }
+    // The controller the last search returned (empty fields when none matched).
+    const FoundController& controller() const { return found_; }
     // Opens each handle that is closed; an open one is left as it is.
     void OpenDeviceHandles(const std::string& path);
     void CloseDeviceHandles();
@@ -43,6 +52,9 @@ class HidLink {
 
     // Window load: search, and open when found.
     void ConnectAtStart();
+    // Takes a controller a search found as the present one and opens it, without searching
+    // again (the search was just made, and a second could find another one).
+    void Connect(const FoundController& controller);
     // After lost arrival and removal events: the presence flag from what the search finds
     // now, and the handles closed, so that the next tick opens afresh or stays closed.
     void Resynchronise();
@@ -71,10 +83,16 @@ class HidLink {
     int lastWriteError() const { return lastWriteError_; }
 
   private:
+    // The search itself: the matches, in enumeration order; only the first unless `all`.
+    std::vector<FoundController> Search(std::uint16_t vendorId, std::uint16_t productId,
+                                        std::uint16_t usagePage, std::uint16_t versionNumber,
+                                        bool all);
     void SearchAndOpen();
     void SetPresence(std::int16_t flag);
 
     std::string devicePath_;
+    std::string port_;
+    FoundController found_;
     HidHandle readHandle_ = kInvalidHandle;
     HidHandle writeHandle_ = kInvalidHandle;
     std::int16_t deviceDetected_ = PresenceFlag::kFalse;

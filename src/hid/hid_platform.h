@@ -20,6 +20,14 @@ struct HidInterfaceInfo {
     std::uint16_t usagePage = 0;  // of the top-level collection
     bool attributesKnown = true;  // false: the attributes query failed
     bool usagePageKnown = true;   // false: the report descriptor could not be parsed
+    // Where it is plugged in, which tells two controllers of one make apart (they may share a
+    // serial): the USB device's name as the kernel gives it ("1-1.3") on Linux, its
+    // location on Windows. Empty where the system does not say.
+    std::string port;
+    std::string serial;
+    // Differs each time a device is plugged in, even into the same port, so that a
+    // controller pulled and plugged back in is not taken for the one that was there.
+    std::string instance;
 };
 
 // An open's outcome: the handle, or kInvalidHandle with the OS error (errno, or

@@ -71,13 +71,14 @@ int CmdProvision(const CtlOptions& o) {
     if (!o.yes && !Confirm("Write these parameters to every controller plugged in?")) {
         return Fail(Exit::kDiffers, "not confirmed; nothing was written");
     }
-    ProvisionJob job{set,
-                     path,
-                     Sha256Hex(bytes),
-                     o.backupDir,
-                     o.logFile,
-                     o.count,
-                     static_cast<int>(o.timeoutSeconds * 1000)};
+    ProvisionJob job{.set = set,
+                     .setName = path,
+                     .setSha256 = Sha256Hex(bytes),
+                     .backupDir = o.backupDir,
+                     .logPath = o.logFile,
+                     .count = o.count,
+                     .timeoutMs = static_cast<int>(o.timeoutSeconds * 1000),
+                     .port = o.port};
     History history = OpenHistory(o);
     job.history = &history;
     CatchInterrupts();

@@ -1,8 +1,11 @@
 #include "cli/workshop/provisioner.h"
 
+#include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <thread>
 
@@ -10,6 +13,7 @@
 #include "config/config_file.h"
 #include "config/file_replace.h"
 #include "config/file_system.h"
+#include "hid/controller_identity.h"
 #include "protocol/controller_session.h"
 
 namespace {
@@ -18,6 +22,17 @@ class SilentReporter : public ErrorReporter {
   public:
     void ShowErrorBox(const std::string&) override {}
 };
+
+// "-1-1.3" for a backup's name: the characters a file name may hold everywhere.
+std::string BackupNamePart(const std::string& text) {
+    if (text.empty()) return "";
+    std::string out = "-";
+    for (const char c : text) {
+        const bool plain = std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '-';
+        out += plain ? c : '_';
+    }
+    return out;
+}
 
 std::string Failure(ControllerSession::Status status, const char* step) {
     return std::string(step) + ": " + StatusText(status);
@@ -31,7 +46,21 @@ struct Provisioner::Parts {
     DeviceChangeSource& changes;
     SilentReporter reporter;
     ControllerSession session;
+    // The controllers taken, by where they are plugged in, with the plug-in they came with.
+    std::map<std::string, std::string> taken;
+    bool takenPresent = false;  // one of them was there at the last look
+    bool lookNow = true;        // something changed (or may have) since the last look
+    std::chrono::steady_clock::time_point settleUntil{};
+    DeviceChangeCopies copies;
 };
+
+namespace {
+
+std::string PlaceOf(const FoundController& c) {
+    return c.port.empty() ? c.path : c.port;
+}
+
+}  // namespace
 
 Provisioner::Provisioner(HidPlatform& platform, DeviceChangeSource& changes, ProvisionJob job,
                          std::ostream& out, ProvisionHooks hooks)
@@ -44,39 +73,55 @@ Provisioner::~Provisioner() {
     parts_->changes.Unregister();
 }
 
-bool Provisioner::WaitFor(ProvisionPhase phase) {
-    HidLink& link = parts_->session.link();
-    // A removal counts once it happened, even when the next arrival came with it (both
-    // queued while the line was busy): the flag alone would say "present" and the line
-    // would wait for a removal that is over.
-    const auto done = [&] {
-        return phase == ProvisionPhase::kWaitingForArrival ? link.present()
-                                                           : link.removals() > removalsTaken_;
-    };
-    while (!done()) {
-        if (hooks_.stopRequested && hooks_.stopRequested()) return false;
-        if (hooks_.idle) hooks_.idle(phase);
-        parts_->changes.WaitForEvents(kEventWaitMs);
+std::vector<FoundController> Provisioner::Look() {
+    std::vector<FoundController> present;
+    for (FoundController& c : parts_->session.link().FindControllers()) {
+        if (job_.port.empty() || c.port == job_.port) present.push_back(std::move(c));
     }
-    if (phase == ProvisionPhase::kWaitingForRemoval) removalsTaken_ = link.removals();
-    return true;
+    auto& taken = parts_->taken;
+    parts_->takenPresent = false;
+    for (auto it = taken.begin(); it != taken.end();) {
+        const bool there = std::any_of(present.begin(), present.end(), [&](const auto& c) {
+            return PlaceOf(c) == it->first && c.instance == it->second;
+        });
+        parts_->takenPresent = parts_->takenPresent || there;
+        it = there ? std::next(it) : taken.erase(it);
+    }
+    return present;
 }
 
-void Provisioner::Remember(HistoryEvent event, const std::string& device, const ConfigRecord& set) {
-    if (job_.history != nullptr) job_.history->Record(event, device, &set);
+void Provisioner::OnDeviceChange(std::uint32_t event, const std::uint8_t* record,
+                                 std::size_t size) {
+    std::int16_t flag = PresenceFlag::kFalse;
+    if (!HandleDeviceChange(parts_->copies, event, record, size, ControllerIdentity::kMatchKey,
+                            flag)) {
+        return;
+    }
+    parts_->lookNow = true;
+    if (event == kDeviceArrival) {
+        parts_->settleUntil =
+            std::chrono::steady_clock::now() + std::chrono::milliseconds(job_.settleMs);
+    } else {
+        // Forget the removed one now, before a controller plugged into its port at once
+        // could be taken for it (where the system gives no plug-in of its own).
+        Look();
+    }
 }
 
-void Provisioner::Program(ProvisionRecord& r) {
+void Provisioner::Remember(HistoryEvent event, const ProvisionRecord& r, const ConfigRecord& set) {
+    if (job_.history != nullptr) job_.history->Record(event, {r.device, r.port, r.serial}, &set);
+}
+
+void Provisioner::Program(const FoundController& controller, ProvisionRecord& r) {
     ControllerSession& session = parts_->session;
     HidLink& link = session.link();
-    // The arrival said it is there; the search finds and opens it, as a tick would.
-    link.MaintainDeviceLink();
-    r.device = TrimmedPath(link.devicePath());
+    r.device = TrimmedPath(controller.path);
+    r.port = controller.port;
+    r.serial = controller.serial;
+    link.Connect(controller);
     if (!link.isOpen()) {
         r.outcome = "skipped";
-        r.error = link.devicePath().empty() ? "not found after its arrival"
-                                            : std::string("cannot be opened (") +
-                                                  std::strerror(link.lastOpenError()) + ")";
+        r.error = std::string("cannot be opened (") + std::strerror(link.lastOpenError()) + ")";
         return;
     }
     r.outcome = "failed";
@@ -86,10 +131,11 @@ void Provisioner::Program(ProvisionRecord& r) {
         return;
     }
     r.haveBefore = true;
-    Remember(HistoryEvent::kRead, r.device, r.before);
+    Remember(HistoryEvent::kRead, r, r.before);
     if (!job_.backupDir.empty()) {
-        char name[64];
-        std::snprintf(name, sizeof name, "%04d-%s.qkf", r.sequence, hooks_.now().c_str());
+        char head[64];
+        std::snprintf(head, sizeof head, "%04d-%s", r.sequence, hooks_.now().c_str());
+        const std::string name = head + BackupNamePart(r.port) + BackupNamePart(r.serial) + ".qkf";
         // A new file each time: stations that share the folder never overwrite each other's
         // backups, and nothing planted under the name is written through.
         const std::string wanted = job_.backupDir + "/" + name;
@@ -106,14 +152,14 @@ void Provisioner::Program(ProvisionRecord& r) {
         r.error = Failure(status, "storing the set");
         return;
     }
-    Remember(HistoryEvent::kStored, r.device, job_.set);
+    Remember(HistoryEvent::kStored, r, job_.set);
     status = session.GetConfig(r.after, job_.timeoutMs);
     if (status != ControllerSession::Status::kOk) {
         r.error = Failure(status, "reading the set back");
         return;
     }
     r.haveAfter = true;
-    Remember(HistoryEvent::kRead, r.device, r.after);
+    Remember(HistoryEvent::kRead, r, r.after);
     if (const int differs = job_.set.FirstStoredDifference(r.after); differs >= 0) {
         r.error =
             "verify: the controller holds other parameters (byte " + std::to_string(differs) + ")";
@@ -128,6 +174,8 @@ bool Provisioner::Log(const ProvisionRecord& r) {
         {"time", hooks_.isoTime()},
         {"sequence", r.sequence},
         {"device", r.device},
+        {"port", r.port},
+        {"serial", r.serial},
         {"set", job_.setName},
         {"set_sha256", job_.setSha256},
         {"before", r.haveBefore ? nlohmann::ordered_json(r.before.Hex()) : nullptr},
@@ -155,35 +203,52 @@ void Provisioner::Report(ProvisionRecord& r) {
     }
     char seq[16];
     std::snprintf(seq, sizeof seq, "%04d", r.sequence);
-    out_ << seq << "  " << r.outcome << "  " << (r.device.empty() ? "-" : r.device);
+    out_ << seq << "  " << r.outcome << "  port " << (r.port.empty() ? "-" : r.port) << "  serial "
+         << (r.serial.empty() ? "-" : r.serial) << "  " << (r.device.empty() ? "-" : r.device);
     if (!r.backup.empty()) out_ << "  backup " << r.backup;
     if (!r.error.empty()) out_ << "  " << r.error << '\a';  // the bell: look up from the bench
     out_ << std::endl;
 }
 
 ProvisionSummary Provisioner::Run() {
-    HidLink& link = parts_->session.link();
+    Parts& p = *parts_;
     ProvisionSummary summary;
-    if (!link.Follow(parts_->changes)) {
+    p.changes.SetLostEventsHandler([&p] { p.lookNow = true; });
+    if (!p.changes.Register([this](std::uint32_t event, const std::uint8_t* record,
+                                   std::size_t size) { OnDeviceChange(event, record, size); })) {
         summary.eventsUnavailable = true;
         return summary;
     }
     out_ << "Waiting for controllers (Ctrl+C ends the line)..." << std::endl;
-    // A controller already plugged in counts as the first arrival.
-    link.Resynchronise();
-    for (int sequence = 1; job_.count == 0 || sequence <= job_.count; ++sequence) {
-        if (!WaitFor(ProvisionPhase::kWaitingForArrival)) break;
-        removalsTaken_ = link.removals();  // this controller's removal is the next one
-        ProvisionRecord record;
-        record.sequence = sequence;
-        Program(record);
-        Report(record);
-        ++(record.outcome == "programmed" ? summary.programmed
-           : record.outcome == "failed"   ? summary.failed
-                                          : summary.skipped);
-        link.CloseDeviceHandles();
-        if (sequence == job_.count) break;  // the last one need not leave first
-        if (!WaitFor(ProvisionPhase::kWaitingForRemoval)) break;
+    // The controllers already plugged in count as arrivals.
+    int sequence = 0;
+    while (job_.count == 0 || sequence < job_.count) {
+        if (hooks_.stopRequested && hooks_.stopRequested()) break;
+        const bool settling = std::chrono::steady_clock::now() < p.settleUntil;
+        if (std::exchange(p.lookNow, false) || settling) {
+            const auto present = Look();
+            const auto next = std::find_if(present.begin(), present.end(), [&](const auto& c) {
+                return p.taken.count(PlaceOf(c)) == 0;
+            });
+            if (next != present.end()) {
+                p.taken[PlaceOf(*next)] = next->instance;
+                ProvisionRecord record;
+                record.sequence = ++sequence;
+                Program(*next, record);
+                Report(record);
+                ++(record.outcome == "programmed" ? summary.programmed
+                   : record.outcome == "failed"   ? summary.failed
+                                                  : summary.skipped);
+                p.session.link().CloseDeviceHandles();
+                p.lookNow = true;  // more may be waiting, and this one may be gone already
+                continue;
+            }
+        }
+        if (hooks_.idle) {
+            hooks_.idle(p.takenPresent ? ProvisionPhase::kWaitingForRemoval
+                                       : ProvisionPhase::kWaitingForArrival);
+        }
+        p.changes.WaitForEvents(kEventWaitMs);
     }
     return summary;
 }

@@ -8,13 +8,18 @@
 #include "config/config_record.h"
 #include "config/history.h"
 #include "hid/device_change.h"
+#include "hid/found_controller.h"
 #include "hid/hid_platform.h"
 
 // The workshop line: one parameter set for controller after controller as they are plugged
-// in. For each controller that arrives (the same arrival and removal events and decision
-// rules as the window; no loop of searches): read its set and keep it as a numbered backup,
-// store the new set, read it back and compare bytes 0 to 10, say the outcome on one line,
-// append a JSON line to the log, then wait for its removal before taking the next.
+// in, one at a time or several on a hub. Every controller plugged in at the start or
+// arriving later is taken once while it stays plugged in: read its set and keep it as a
+// numbered backup, store the new set, read it back and compare bytes 0 to 10, say the
+// outcome on one line, append a JSON line to the log. The line looks at what is plugged in
+// when the arrival and removal events (the window's decision rules) say something changed,
+// not in a loop of searches; a controller is known by its port and by the plug-in it came
+// with, so the one a line names is always the one it programmed, and one pulled and plugged
+// back in is taken again.
 
 struct ProvisionJob {
     ConfigRecord set;
@@ -25,6 +30,10 @@ struct ProvisionJob {
     int count = 0;               // controllers to take; 0: until stopped
     int timeoutMs = 2000;        // for each answer
     History* history = nullptr;  // where each set read and stored is kept, if anywhere
+    std::string port;            // only the controller in this port; "" for every port
+    // After an arrival, how long to look again for a controller that is not there yet: on
+    // Windows the USB device arrives before its HID interface exists.
+    int settleMs = 5000;
 };
 
 struct ProvisionSummary {
@@ -54,6 +63,7 @@ struct ProvisionHooks {
 struct ProvisionRecord {
     int sequence = 0;
     std::string device;
+    std::string port, serial;
     std::string outcome;  // "programmed", "failed" or "skipped"
     std::string error;    // empty when programmed
     bool haveBefore = false, haveAfter = false;
@@ -69,11 +79,14 @@ class Provisioner {
     ProvisionSummary Run();
 
   private:
-    void Program(ProvisionRecord& record);
+    // What is plugged in now (in the line's port); forgets each taken controller that is
+    // no longer there or was plugged in anew since.
+    std::vector<FoundController> Look();
+    void OnDeviceChange(std::uint32_t event, const std::uint8_t* record, std::size_t size);
+    void Program(const FoundController& controller, ProvisionRecord& record);
     void Report(ProvisionRecord& record);
     bool Log(const ProvisionRecord& record);
-    bool WaitFor(ProvisionPhase phase);
-    void Remember(HistoryEvent event, const std::string& device, const ConfigRecord& set);
+    void Remember(HistoryEvent event, const ProvisionRecord& record, const ConfigRecord& set);
 
     static constexpr int kEventWaitMs = 100;  // between looks at Ctrl+C and the idle hook
 
@@ -82,5 +95,4 @@ class Provisioner {
     ProvisionJob job_;
     std::ostream& out_;
     ProvisionHooks hooks_;
-    int removalsTaken_ = 0;  // the link's removals already waited for
 };

@@ -81,7 +81,16 @@ bool EnumerateHidraw(std::vector<HidInterfaceInfo>& out) {
             } else {
                 info.attributesKnown = false;
             }
+            // "1-1.3": bus 1, root port 1, hub port 3, as lsusb -t and usbip name it.
+            info.port = std::string(UdevText(udev_device_get_sysname(usb)));
+            info.serial = std::string(UdevText(udev_device_get_sysattr_value(usb, "serial")));
+            // The bus numbers each device it enumerates anew, a replug in the same port too.
+            info.instance = std::string(UdevText(udev_device_get_sysattr_value(usb, "devnum")));
         }
+        if (info.serial.empty()) {
+            info.serial = std::string(UdevText(udev_device_get_property_value(hid, "HID_UNIQ")));
+        }
+        info.instance += ":" + info.path;
         const auto page = UsagePageOf(UdevText(udev_device_get_syspath(hid)));
         info.usagePageKnown = page.has_value();
         info.usagePage = page.value_or(0);

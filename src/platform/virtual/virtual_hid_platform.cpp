@@ -5,7 +5,27 @@
 #include "hid/controller_identity.h"
 
 VirtualHidPlatform::VirtualHidPlatform(VirtualController& controller, bool plugged)
-    : controller_(controller), plugged_(plugged) {}
+    : units_{{&controller, plugged}} {}
+
+std::size_t VirtualHidPlatform::AddController(VirtualController& controller, bool plugged) {
+    units_.push_back({&controller, plugged});
+    return units_.size() - 1;
+}
+
+std::string VirtualHidPlatform::PortOf(std::size_t unit) const {
+    return "demo-" + std::to_string(unit + 1);
+}
+
+std::string VirtualHidPlatform::PathOf(std::size_t unit) const {
+    return unit == 0 ? kPath : std::string(kPath) + "/" + std::to_string(unit + 1);
+}
+
+int VirtualHidPlatform::UnitAt(const std::string& path) const {
+    for (std::size_t i = 0; i < units_.size(); ++i) {
+        if (path == PathOf(i)) return static_cast<int>(i);
+    }
+    return -1;
+}
 
 void VirtualHidPlatform::Notify(std::uint32_t event) {
     if (!handler_) return;
@@ -15,16 +35,22 @@ void VirtualHidPlatform::Notify(std::uint32_t event) {
     handler_(event, record.data(), record.size());
 }
 
-void VirtualHidPlatform::Plug(bool notify) {
-    if (plugged_) return;
-    plugged_ = true;
+void VirtualHidPlatform::PlugUnit(std::size_t unit, bool notify) {
+    Unit& u = units_.at(unit);
+    if (u.plugged) return;
+    u.plugged = true;
+    ++u.plugIns;
+    u.hiddenSearches = interfaceLag;
     if (notify) Notify(kDeviceArrival);
 }
 
-void VirtualHidPlatform::Unplug(bool notify) {
-    if (!plugged_) return;
-    plugged_ = false;
-    for (Slot& s : slots_) s.alive = false;
+void VirtualHidPlatform::UnplugUnit(std::size_t unit, bool notify) {
+    Unit& u = units_.at(unit);
+    if (!u.plugged) return;
+    u.plugged = false;
+    for (Slot& s : slots_) {
+        if (s.unit == unit) s.alive = false;
+    }
     if (notify) Notify(kDeviceRemoveComplete);
 }
 
@@ -37,18 +63,35 @@ int VirtualHidPlatform::openHandles() const {
 bool VirtualHidPlatform::Enumerate(std::vector<HidInterfaceInfo>& out) {
     ++enumerateCount;
     out.clear();
-    if (plugged_) {
-        out.push_back({kPath, ControllerIdentity::kVendorId, ControllerIdentity::kProductId,
-                       ControllerIdentity::kVersionNumber, ControllerIdentity::kUsagePage});
+    for (std::size_t i = 0; i < units_.size(); ++i) {
+        Unit& u = units_[i];
+        if (!u.plugged) continue;
+        if (u.hiddenSearches > 0) {
+            --u.hiddenSearches;
+            continue;
+        }
+        HidInterfaceInfo info;
+        info.path = PathOf(i);
+        info.vendorId = ControllerIdentity::kVendorId;
+        info.productId = ControllerIdentity::kProductId;
+        info.versionNumber = ControllerIdentity::kVersionNumber;
+        info.usagePage = ControllerIdentity::kUsagePage;
+        info.port = PortOf(i);
+        info.serial = ControllerIdentity::kSerial;
+        info.instance = info.port + "#" + std::to_string(u.plugIns);
+        out.push_back(std::move(info));
     }
     return true;
 }
 
 HidOpenResult VirtualHidPlatform::Open(const std::string& path) {
-    if (!plugged_ || path != kPath) return {kInvalidHandle, ENOENT};
+    const int unit = UnitAt(path);
+    if (unit < 0 || !units_[static_cast<std::size_t>(unit)].plugged) {
+        return {kInvalidHandle, ENOENT};
+    }
     for (std::size_t i = 0; i < slots_.size(); ++i) {
         if (!slots_[i].open) {
-            slots_[i] = {true, true};
+            slots_[i] = {true, true, static_cast<std::size_t>(unit)};
             return {static_cast<HidHandle>(i), 0};
         }
     }
@@ -60,7 +103,10 @@ HidOpenResult VirtualHidPlatform::OpenQuery(const std::string& path) {
 }
 
 HidOpenResult VirtualHidPlatform::OpenRead(const std::string& path) {
-    if (controller_.behaviour.refuseOpens) return {kInvalidHandle, EACCES};
+    const int unit = UnitAt(path);
+    if (unit >= 0 && units_[static_cast<std::size_t>(unit)].controller->behaviour.refuseOpens) {
+        return {kInvalidHandle, EACCES};
+    }
     return Open(path);
 }
 
@@ -76,13 +122,15 @@ bool VirtualHidPlatform::Live(HidHandle handle) const {
 ReadStatus VirtualHidPlatform::Read(HidHandle handle, std::uint8_t* report, int) {
     if (!Live(handle)) return ReadStatus::kFailed;
     ++readCount;
-    return controller_.NextInput(report) ? ReadStatus::kReceived : ReadStatus::kTimedOut;
+    VirtualController& c = *units_[slots_[handle].unit].controller;
+    return c.NextInput(report) ? ReadStatus::kReceived : ReadStatus::kTimedOut;
 }
 
 int VirtualHidPlatform::Write(HidHandle handle, const std::uint8_t* report) {
     if (!Live(handle)) return ENODEV;
-    if (controller_.behaviour.failWrites) return EIO;
-    controller_.Receive(report);
+    VirtualController& c = *units_[slots_[handle].unit].controller;
+    if (c.behaviour.failWrites) return EIO;
+    c.Receive(report);
     return 0;
 }
 

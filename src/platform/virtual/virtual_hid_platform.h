@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -8,21 +9,34 @@
 #include "hid/hid_platform.h"
 #include "sim/virtual_controller.h"
 
-// The virtual controller behind the HID platform and arrival-and-removal seams, so that
-// the link code drives it unchanged. It can be plugged in and unplugged.
+// Virtual controllers behind the HID platform and arrival-and-removal seams, so that the
+// link code drives them unchanged: one by default, more on a bench of several ports. Each
+// can be plugged in and unplugged.
 class VirtualHidPlatform : public HidPlatform, public DeviceChangeSource {
   public:
     static constexpr const char* kPath = "virtual:vt350/0001";
+    static constexpr const char* kFirstPort = "demo-1";
 
     explicit VirtualHidPlatform(VirtualController& controller, bool plugged = true);
 
+    // Another controller on its own port ("demo-2", ...); returns its unit number. It
+    // shares the first one's serial, as controllers of one make do.
+    std::size_t AddController(VirtualController& controller, bool plugged = true);
+
     // Plugging in and out sends the arrival or removal, unless `notify` is false (an
     // event lost on its way); LoseEvents tells the receiver that events were lost.
-    void Plug(bool notify = true);
-    void Unplug(bool notify = true);
+    void Plug(bool notify = true) { PlugUnit(0, notify); }
+    void Unplug(bool notify = true) { UnplugUnit(0, notify); }
+    void PlugUnit(std::size_t unit, bool notify = true);
+    void UnplugUnit(std::size_t unit, bool notify = true);
     void LoseEvents() { EventsWereLost(); }
-    bool plugged() const { return plugged_; }
+    bool plugged() const { return units_[0].plugged; }
+    std::string PortOf(std::size_t unit) const;
+    std::string PathOf(std::size_t unit) const;
     int openHandles() const;
+    // Only for the first `count` searches after an arrival, the HID interface is not there
+    // yet: on Windows the USB device's arrival comes before its HID interface exists.
+    int interfaceLag = 0;
 
     // HidPlatform
     bool Enumerate(std::vector<HidInterfaceInfo>& out) override;
@@ -41,17 +55,24 @@ class VirtualHidPlatform : public HidPlatform, public DeviceChangeSource {
     int enumerateCount = 0;  // searches made
 
   private:
+    struct Unit {
+        VirtualController* controller;
+        bool plugged;
+        int plugIns = 0;  // makes each plug-in's instance its own
+        int hiddenSearches = 0;
+    };
     HidOpenResult Open(const std::string& path);
+    int UnitAt(const std::string& path) const;
     bool Live(HidHandle handle) const;
     void Notify(std::uint32_t event);
 
-    VirtualController& controller_;
-    bool plugged_;
+    std::vector<Unit> units_;
     // A handle stays valid until closed, but dies with an unplug, as a real one does.
     struct Slot {
         bool open = false;
         bool alive = false;
+        std::size_t unit = 0;
     };
-    std::array<Slot, 8> slots_{};
+    std::array<Slot, 16> slots_{};
     Handler handler_;
 };

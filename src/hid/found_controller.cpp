@@ -1,0 +1,20 @@
+#include "hid/found_controller.h"
+
+FoundController FoundFrom(const HidInterfaceInfo& info) {
+    return {info.path, info.port, info.serial, info.instance};
+}
+
+std::string PortList(const std::vector<FoundController>& controllers) {
+    std::string out;
+    for (const FoundController& c : controllers) {
+        if (!out.empty()) out += ", ";
+        out += c.port.empty() ? c.path : c.port;
+    }
+    return out;
+}
+
+std::string DescribeController(const FoundController& c) {
+    std::string out = c.port.empty() ? c.path : "port " + c.port;
+    if (!c.serial.empty()) out += ", serial " + c.serial;
+    return out;
+}

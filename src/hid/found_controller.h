@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "hid/hid_platform.h"
+
+// One controller the search recognised, named the way a technician tells controllers
+// apart: the port it is plugged into, its serial, and the node or path it is opened by.
+struct FoundController {
+    std::string path;
+    std::string port;
+    std::string serial;
+    std::string instance;  // differs after a replug into the same port
+};
+
+FoundController FoundFrom(const HidInterfaceInfo& info);
+
+// "1-1, 2-1, 3-1": the ports of several controllers, for a sentence.
+std::string PortList(const std::vector<FoundController>& controllers);
+
+// "port 1-1, serial 0001": a controller for a person; the node where the port is unknown.
+std::string DescribeController(const FoundController& controller);
