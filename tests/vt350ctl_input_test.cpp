@@ -126,7 +126,6 @@ TEST_F(Vt350ctlInputTest, StrayArgumentsEmptyNamesAndOddTimeoutsAreUsageErrors) 
         {"--demo", "read", "bike42.qkf"},
         {"--demo", "read", "-o", ""},
         {"--demo", "list", "extra"},
-        {"--demo", "list", "--json"},
         {"show", Path("f.qkf"), "-o", Path("g.qkf")},
         {"show", ""},
         {"show", Path("f.qkf"), "--timeout", "3"},
@@ -198,8 +197,10 @@ TEST_F(Vt350ctlInputTest, ASaveTouchesOnlyItsOwnFileAndWritesWhatIsNoFileAsItIs)
 
 TEST_F(Vt350ctlInputTest, ShellHabits) {
     // --opt=value, and -- before a name that starts with a dash.
-    auto r = Run({"--demo", "--demo-behaviour=silent", "--timeout=0.3", "read"});
-    EXPECT_EQ(r.err, "vt350ctl: the controller did not answer within 0.3 s\n");
+    auto r = Run({"--demo", "--demo-behaviour=silent", "--timeout=0.3", "--port=demo-1", "read"});
+    EXPECT_EQ(r.err,
+              "Controller: port demo-1, serial 0001 (virtual:vt350/0001)\n"
+              "vt350ctl: the controller did not answer within 0.3 s\n");
     Put(Path("-odd.qkf"), kFactory);
     std::error_code ec;
     fs::current_path(tmp_.path(), ec);

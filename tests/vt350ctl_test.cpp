@@ -155,7 +155,9 @@ TEST_F(Vt350ctlTest, ExitCodesForEachFailure) {
     EXPECT_EQ(Run({"--demo", "--demo-behaviour", "errors", "read"}).exitCode, 1);
     auto silent = Run({"--demo", "--demo-behaviour", "silent", "--timeout", "0.3", "read"});
     EXPECT_EQ(silent.exitCode, 4);
-    EXPECT_EQ(silent.err, "vt350ctl: the controller did not answer within 0.3 s\n");
+    EXPECT_EQ(silent.err,
+              "Controller: port demo-1, serial 0001 (virtual:vt350/0001)\n"
+              "vt350ctl: the controller did not answer within 0.3 s\n");
     EXPECT_EQ(Run({"--demo", "--demo-behaviour", "badcheck", "--timeout", "0.3", "read"}).exitCode,
               4);
     Put(Path("short.qkf"), "\x01\x02");
@@ -175,6 +177,48 @@ TEST_F(Vt350ctlTest, HelpAndVersion) {
     EXPECT_NE(writeHelp.out.find("--verify"), std::string::npos);
     auto version = Run({"--version"});
     EXPECT_EQ(version.out.substr(0, 9), "vt350ctl ");
+}
+
+// On a hub a command takes the controller it is told, refuses to guess, and the history
+// keeps each controller apart.
+TEST_F(Vt350ctlTest, OnAHubTheControllerIsChosenByPort) {
+    setenv("XDG_DATA_HOME", Path("hub-home").c_str(), 1);
+    const std::vector<std::string> hub = {"--demo", "--demo-behaviour", "hub=3"};
+    const auto on = [&](std::vector<std::string> args) {
+        args.insert(args.begin(), hub.begin(), hub.end());
+        return Run(args);
+    };
+    auto guessed = on({"read"});
+    EXPECT_EQ(guessed.exitCode, 2);
+    EXPECT_EQ(guessed.err,
+              "vt350ctl: 3 controllers are plugged in (demo-1, demo-2, demo-3): choose one with "
+              "--port\n");
+    EXPECT_EQ(on({"--port", "demo-9", "read"}).exitCode, 3);
+    const auto listed = nlohmann::json::parse(on({"--port", "demo-2", "list", "--json"}).out);
+    ASSERT_EQ(listed.size(), 3u);
+    EXPECT_EQ(listed[1]["port"], "demo-2");
+    EXPECT_EQ(listed[1]["taken"], true);
+    EXPECT_EQ(listed[0]["taken"], false);
+    EXPECT_EQ(listed[0]["controller"], true);
+
+    std::string changed = kFactory;
+    changed[0] = 20;
+    Put(Path("changed.qkf"), changed);
+    EXPECT_EQ(on({"--port", "demo-1", "read"}).exitCode, 0);
+    auto stored = on({"--port", "demo-2", "write", Path("changed.qkf"), "--yes"});
+    EXPECT_EQ(stored.exitCode, 0);
+    EXPECT_NE(stored.err.find("port demo-2"), std::string::npos) << stored.err;
+    EXPECT_EQ(on({"--port", "demo-1", "read"}).exitCode, 0);
+    const auto entries = nlohmann::json::parse(Run({"--demo", "history", "--json"}).out);
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[1]["port"], "demo-2");
+    EXPECT_EQ(entries[1]["serial"], "0001");
+    // Each entry against the one before of its own controller: the second read of demo-1
+    // follows its first, not the store into demo-2.
+    EXPECT_EQ(entries[0]["changes"].size(), 0u) << entries.dump();
+    const auto demo2 = nlohmann::json::parse(Run({"--demo", "history", "--port", "demo-2", "--json"}).out);
+    ASSERT_EQ(demo2.size(), 1u);
+    EXPECT_EQ(demo2[0]["number"], 2);
 }
 
 // Every set read, stored and reset is kept; any of them goes back into the controller.

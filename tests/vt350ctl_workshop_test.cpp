@@ -38,7 +38,8 @@ TEST(Vt350ctlWorkshop, WatchPrintsArrivalsAndRemovals) {
     auto r = RunProcess({VT350CTL_PATH, "--demo", "watch", "--count", "2"});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_NE(r.out.find("removal"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("arrival  virtual:vt350/0001  can be opened"), std::string::npos);
+    EXPECT_NE(r.out.find("arrival  port demo-1, serial 0001 (virtual:vt350/0001)  can be opened"),
+              std::string::npos);
     auto refused = RunProcess(
         {VT350CTL_PATH, "--demo", "--demo-behaviour", "refuse", "watch", "--count", "2", "--json"});
     EXPECT_NE(refused.out.find("\"openable\":false"), std::string::npos) << refused.out;

@@ -2,7 +2,9 @@
 #include "cli/ctl_commands.h"
 
 #include <cstdio>
+#include <algorithm>
 #include <cstring>
+#include <nlohmann/json.hpp>
 #include <iostream>
 
 #include "cli/ctl_device.h"
@@ -25,13 +27,6 @@ int Bare(const CtlOptions& o, std::uint8_t code, const char* done) {
     if (int rc = device.Command(code)) return rc;
     if (!o.quiet) std::cout << done << "\n";
     return Exit::kOk;
-}
-
-bool IsController(const HidInterfaceInfo& i) {
-    return i.vendorId == ControllerIdentity::kVendorId &&
-           i.productId == ControllerIdentity::kProductId &&
-           i.versionNumber == ControllerIdentity::kVersionNumber &&
-           i.usagePage == ControllerIdentity::kUsagePage;
 }
 
 }  // namespace
@@ -58,25 +53,82 @@ int CmdList(const CtlOptions& o) {
     if (!backend.platform().Enumerate(interfaces)) {
         return Fail(Exit::kNoController, "the HID interfaces cannot be listed");
     }
-    std::printf("%-9s  %-7s  %-10s  %s\n", "VID:PID", "version", "usage page", "path");
-    const HidInterfaceInfo* controller = nullptr;
-    for (const auto& i : interfaces) {
-        const bool isController = IsController(i);
-        std::printf("%04x:%04x  %04x     %04x        %s%s\n", i.vendorId, i.productId,
-                    i.versionNumber, i.usagePage, i.path.c_str(),
-                    isController ? "  <- VT-350 controller" : "");
-        if (isController && controller == nullptr) controller = &i;
+    // Recognised as every command recognises them: the search itself.
+    QuietReporter quiet;
+    HidLink link(backend.platform(), quiet);
+    const std::vector<FoundController> controllers = link.FindControllers();
+    const auto isController = [&](const HidInterfaceInfo& i) {
+        return std::any_of(controllers.begin(), controllers.end(),
+                           [&](const FoundController& c) { return c.path == i.path; });
+    };
+    // The one a command would take: the one in --port, or the only one.
+    const FoundController* taken = nullptr;
+    for (const FoundController& c : controllers) {
+        if (o.port.empty() ? controllers.size() == 1 : c.port == o.port) taken = &c;
     }
-    if (controller == nullptr) {
-        std::printf("No controller found.\n");
+    std::string takenError;
+    if (taken != nullptr) {
+        const HidOpenResult probe = backend.platform().OpenRead(taken->path);
+        if (probe.ok()) {
+            backend.platform().Close(probe.handle);
+        } else {
+            takenError = CannotOpenAdvice(probe.error, taken->path);
+        }
+    }
+    if (o.json) {
+        nlohmann::ordered_json rows = nlohmann::ordered_json::array();
+        for (const auto& i : interfaces) {
+            const bool chosen = taken != nullptr && taken->path == i.path;
+            rows.push_back({{"port", i.port},
+                            {"serial", i.serial},
+                            {"path", i.path},
+                            {"vendor_id", i.vendorId},
+                            {"product_id", i.productId},
+                            {"version", i.versionNumber},
+                            {"usage_page", i.usagePage},
+                            {"controller", isController(i)},
+                            {"taken", chosen},
+                            {"error", chosen && !takenError.empty()
+                                          ? nlohmann::ordered_json(takenError)
+                                          : nlohmann::ordered_json(nullptr)}});
+        }
+        std::cout << rows.dump(2) << "\n";
+    } else {
+        std::printf("%-10s  %-8s  %-9s  %-7s  %-10s  %s\n", "port", "serial", "VID:PID", "version",
+                    "usage page", "path");
+        for (const auto& i : interfaces) {
+            const bool chosen = taken != nullptr && taken->path == i.path;
+            std::printf("%-10s  %-8s  %04x:%04x  %04x     %04x        %s%s\n",
+                        i.port.empty() ? "-" : i.port.c_str(),
+                        i.serial.empty() ? "-" : i.serial.c_str(), i.vendorId, i.productId,
+                        i.versionNumber, i.usagePage, i.path.c_str(),
+                        !isController(i) ? ""
+                        : chosen         ? "  <- VT-350 controller, taken"
+                                         : "  <- VT-350 controller");
+        }
+    }
+    if (controllers.empty()) {
+        if (!o.json) std::printf("No controller found.\n");
         return Exit::kNoController;
     }
-    const HidOpenResult probe = backend.platform().OpenRead(controller->path);
-    if (!probe.ok()) {
-        std::printf("The controller is present but %s.\n",
-                    CannotOpenAdvice(probe.error, controller->path).c_str());
-    } else {
-        backend.platform().Close(probe.handle);
+    if (o.json) return Exit::kOk;
+    if (taken == nullptr && !o.port.empty()) {
+        std::printf("No controller is plugged into port %s.\n", o.port.c_str());
+        return Exit::kNoController;
+    }
+    if (taken == nullptr) {
+        std::printf("%zu controllers are plugged in: choose one with --port.\n", controllers.size());
+    } else if (!takenError.empty()) {
+        std::printf("The controller is present but %s.\n", takenError.c_str());
+    }
+    for (const FoundController& c : controllers) {
+        if (c.serial != ControllerIdentity::kSerial) {
+            std::printf(
+                "The controller in %s has serial %s: its arrivals are not recognised (serial %s "
+                "is), so the window and the workshop line see it only when they look.\n",
+                c.port.empty() ? c.path.c_str() : ("port " + c.port).c_str(),
+                c.serial.empty() ? "(none)" : c.serial.c_str(), ControllerIdentity::kSerial);
+        }
     }
     return Exit::kOk;
 }

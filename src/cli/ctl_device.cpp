@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <iostream>
 
 #include "cli/ctl_io.h"
 #include "platform/history_place.h"
@@ -21,10 +22,13 @@ CtlDevice::CtlDevice(const CtlOptions& o)
       history_(OpenHistory(o)),
       session_(backend_.platform(), quiet_),
       timeoutMs_(static_cast<int>(std::lround(o.timeoutSeconds * 1000))),
-      timeoutSeconds_(o.timeoutSeconds) {}
+      timeoutSeconds_(o.timeoutSeconds),
+      port_(o.port),
+      sayWhich_(!o.quiet) {}
 
-std::string CtlDevice::Device() {
-    return TrimmedPath(session_.link().devicePath());
+HistoryDevice CtlDevice::Device() {
+    const FoundController& c = session_.link().controller();
+    return {TrimmedPath(c.path), c.port, c.serial};
 }
 
 int CtlDevice::Read(ConfigRecord& out) {
@@ -48,7 +52,27 @@ int CtlDevice::Command(std::uint8_t code) {
 }
 
 int CtlDevice::Open() {
-    return Check(session_.Open());
+    HidLink& link = session_.link();
+    std::vector<FoundController> found = link.FindControllers();
+    if (!port_.empty()) {
+        const std::string all = PortList(found);
+        std::erase_if(found, [&](const FoundController& c) { return c.port != port_; });
+        if (found.empty() && !all.empty()) {
+            return Fail(Exit::kNoController, "no controller is plugged into port " + port_ +
+                                                 " (controllers are plugged into " + all + ")");
+        }
+    }
+    if (found.empty()) return Check(ControllerSession::Status::kNoController);
+    if (found.size() > 1) {
+        return Fail(Exit::kUsage, std::to_string(found.size()) +
+                                      " controllers are plugged in (" + PortList(found) +
+                                      "): choose one with --port");
+    }
+    // The one found is the one opened: no second search that could find another.
+    link.Connect(found.front());
+    if (sayWhich_) std::cerr << "Controller: " << DescribeController(found.front()) << "\n";
+    return Check(link.isOpen() ? ControllerSession::Status::kOk
+                               : ControllerSession::Status::kCannotOpen);
 }
 
 int CtlDevice::Check(ControllerSession::Status status) {

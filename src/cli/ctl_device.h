@@ -15,6 +15,8 @@ class QuietReporter : public ErrorReporter {
 class CtlDevice {
   public:
     explicit CtlDevice(const CtlOptions& o);
+    // Opens the controller in --port, or the only one plugged in; with several and no
+    // --port it refuses (exit 2) and names their ports.
     int Open();
     int Check(ControllerSession::Status status);
     // The requests, each kept in the history when it succeeded; exit statuses.
@@ -25,13 +27,16 @@ class CtlDevice {
     int timeoutMs() const { return timeoutMs_; }
 
   private:
-    std::string Device();
+    // The controller opened, as the history names it.
+    HistoryDevice Device();
     ControllerBackend backend_;
     History history_;
     QuietReporter quiet_;
     ControllerSession session_;
     int timeoutMs_;
     double timeoutSeconds_;
+    std::string port_;  // --port, or "" to take the only controller plugged in
+    bool sayWhich_;  // name the controller taken (not with --quiet)
 };
 
 // The history vt350ctl keeps: the demo's own with --demo.

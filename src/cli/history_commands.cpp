@@ -12,19 +12,33 @@
 
 namespace {
 
-// What changed from the entry before (the next older one that holds a set).
+// Whether two entries are about one controller: its port and serial, or for entries that
+// name no port (kept before ports were), its node.
+bool SameController(const HistoryEntry& a, const HistoryEntry& b) {
+    if (a.port.empty() && b.port.empty()) return a.device == b.device;
+    return a.port == b.port && a.serial == b.serial;
+}
+
+// What changed from the entry before it of the same controller (the next older one that
+// holds a set).
 std::vector<std::string> ChangesFromBefore(const std::vector<HistoryEntry>& entries,
                                            std::size_t i) {
     std::vector<std::string> out;
     if (!entries[i].set) return out;
     for (std::size_t older = i + 1; older < entries.size(); ++older) {
-        if (!entries[older].set) continue;
+        if (!entries[older].set || !SameController(entries[older], entries[i])) continue;
         for (const ParameterChange& c : ChangedParameters(*entries[older].set, *entries[i].set)) {
             out.push_back(ChangeInWords(c));
         }
         break;
     }
     return out;
+}
+
+// "port 1-1  serial 0001  /dev/hidraw2", or the node alone for an entry without a port.
+std::string ControllerOf(const HistoryEntry& e) {
+    if (e.port.empty()) return e.device;
+    return "port " + e.port + "  serial " + (e.serial.empty() ? "-" : e.serial) + "  " + e.device;
 }
 
 int NoSuchEntry(const std::string& which) {
@@ -42,7 +56,7 @@ int ShowEntry(const CtlOptions& o, const History& history) {
         return Exit::kOk;
     }
     std::cout << "@" << entry->id << "  " << entry->time << "  " << entry->event << "  "
-              << entry->program << "  " << entry->device << "\n";
+              << entry->program << "  " << ControllerOf(*entry) << "\n";
     if (!entry->file.empty()) std::cout << history.folder() << "/" << entry->file << "\n";
     if (!entry->set) {
         std::cout << "Factory settings restored; the set they gave was not read.\n";
@@ -53,9 +67,9 @@ int ShowEntry(const CtlOptions& o, const History& history) {
     return Exit::kOk;
 }
 
-void ListAsJson(const std::vector<HistoryEntry>& entries, std::size_t count) {
+void ListAsJson(const std::vector<HistoryEntry>& entries, const std::vector<std::size_t>& shown) {
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
-    for (std::size_t i = 0; i < count; ++i) {
+    for (const std::size_t i : shown) {
         const HistoryEntry& e = entries[i];
         list.push_back({{"number", i + 1},
                         {"id", e.id},
@@ -89,22 +103,27 @@ int CmdHistory(const CtlOptions& o) {
         std::cerr << "vt350ctl: no history here: " << history.unavailable() << "\n";
     }
     const auto entries = history.Entries();
-    const std::size_t count = std::min(entries.size(), static_cast<std::size_t>(o.last));
+    // Numbered among all entries, so that a number shown is the one restore takes.
+    std::vector<std::size_t> shown;
+    for (std::size_t i = 0; i < entries.size() && shown.size() < static_cast<std::size_t>(o.last);
+         ++i) {
+        if (o.port.empty() || entries[i].port == o.port) shown.push_back(i);
+    }
     if (o.json) {
-        ListAsJson(entries, count);
+        ListAsJson(entries, shown);
         return Exit::kOk;
     }
     if (entries.empty()) {
         std::cout << "The history in " << history.folder() << " is empty.\n";
         return Exit::kOk;
     }
-    for (std::size_t i = 0; i < count; ++i) {
+    for (const std::size_t i : shown) {
         const HistoryEntry& e = entries[i];
         char row[512];
         const std::string id = "@" + std::to_string(e.id);
         std::snprintf(row, sizeof row, "%4zu  %-7s  %s  %-6s  %-12s  ", i + 1, id.c_str(),
                       e.time.c_str(), e.event.c_str(), e.program.c_str());
-        std::cout << row << e.device << "\n";
+        std::cout << row << ControllerOf(e) << "\n";
         for (const auto& change : ChangesFromBefore(entries, i)) {
             std::cout << "        " << change << "\n";
         }
@@ -114,8 +133,9 @@ int CmdHistory(const CtlOptions& o) {
         }
     }
     if (!o.quiet) {
-        std::cerr << count << " of " << entries.size() << " entries, newest first, in "
-                  << history.folder() << "\n";
+        std::cerr << shown.size() << " of " << entries.size() << " entries, newest first"
+                  << (o.port.empty() ? "" : ", of port " + o.port) << ", in " << history.folder()
+                  << "\n";
     }
     return Exit::kOk;
 }
@@ -131,7 +151,7 @@ int CmdRestore(const CtlOptions& o) {
     }
     if (!o.quiet || !o.yes) {
         std::cout << "Entry " << which << " (@" << entry->id << "): " << entry->event << " "
-                  << entry->time << " (" << entry->device << ")\n";
+                  << entry->time << " (" << ControllerOf(*entry) << ")\n";
     }
     return WriteSet(o, "history entry " + which, *entry->set);
 }

@@ -33,7 +33,8 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"list", "the HID interfaces present; the controller is marked", true, CmdList},
+    {"list", "the HID interfaces present, with their ports; controllers are marked", true,
+     CmdList},
     {"read", "read the controller's parameter set: show it, save it or print it as JSON", true,
      CmdRead},
     {"write", "store a .qkf file's parameter set in the controller (asks first)", true, CmdWrite},
@@ -78,7 +79,9 @@ void AddCommandOptions(CLI::App& sub, const std::string& name, CtlOptions& o) {
             ->check(kFileName)
             ->type_name("");
     };
-    if (name == "read") {
+    if (name == "list") {
+        sub.add_flag("--json", o.json, "the interfaces as JSON");
+    } else if (name == "read") {
         sub.add_option("-o,--output", o.output, "save the set to this .qkf file (- for stdout)")
             ->check(kFileName)
             ->type_name("FILE");
@@ -172,6 +175,10 @@ int Vt350ctlMain(int argc, char* argv[]) {
                                    "how long to wait for each answer, 0.05 to 3600 s (default 2)")
                         ->check(kTimeoutRange)
                         ->type_name("SECONDS");
+    auto* port = app.add_option("--port", o.port,
+                                "the controller plugged into this USB port (vt350ctl list shows "
+                                "them; needed when several are plugged in)")
+                     ->type_name("PORT");
     app.add_flag("-q,--quiet", o.quiet, "print only the data asked for and the errors");
     for (const Command& c : kCommands) {
         CLI::App* sub = app.add_subcommand(c.name, c.summary);
@@ -191,7 +198,7 @@ int Vt350ctlMain(int argc, char* argv[]) {
     }
     for (const Command& c : kCommands) {
         if (o.command != c.name) continue;
-        for (const CLI::Option* opt : {demo, misbehave, timeout}) {
+        for (const CLI::Option* opt : {demo, misbehave, timeout, port}) {
             if (!c.usesDevice && opt->count() > 0) {
                 return Usage(
                     opt->get_name() + " does not apply to " + c.name + ", which uses no controller",

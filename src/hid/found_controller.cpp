@@ -14,7 +14,8 @@ std::string PortList(const std::vector<FoundController>& controllers) {
 }
 
 std::string DescribeController(const FoundController& c) {
-    std::string out = c.port.empty() ? c.path : "port " + c.port;
+    if (c.port.empty()) return c.serial.empty() ? c.path : c.path + ", serial " + c.serial;
+    std::string out = "port " + c.port;
     if (!c.serial.empty()) out += ", serial " + c.serial;
-    return out;
+    return out + " (" + c.path + ")";
 }

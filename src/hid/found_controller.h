@@ -19,5 +19,5 @@ FoundController FoundFrom(const HidInterfaceInfo& info);
 // "1-1, 2-1, 3-1": the ports of several controllers, for a sentence.
 std::string PortList(const std::vector<FoundController>& controllers);
 
-// "port 1-1, serial 0001": a controller for a person; the node where the port is unknown.
+// "port 1-1, serial 0001 (/dev/hidraw2)": a controller for a person.
 std::string DescribeController(const FoundController& controller);

@@ -36,6 +36,10 @@ ControllerBackend::ControllerBackend(const BackendOptions& options) {
     if (options.demo) {
         controller_.behaviour = options.behaviour;
         virtual_ = std::make_unique<VirtualHidPlatform>(controller_, !options.behaviour.absent);
+        // The others on the hub behave as well as the first misbehaves.
+        for (int i = 1; i < options.behaviour.controllers; ++i) {
+            virtual_->AddController(hub_.emplace_back(), !options.behaviour.absent);
+        }
         platform_ = virtual_.get();
         changes_ = virtual_.get();
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <deque>
 #include <memory>
 #include <string>
 
@@ -43,6 +44,7 @@ class ControllerBackend {
 
   private:
     VirtualController controller_;
+    std::deque<VirtualController> hub_;  // the other controllers of a demo hub
     std::unique_ptr<VirtualHidPlatform> virtual_;
     std::unique_ptr<HidPlatform> hardware_;        // the operating system's HID services
     std::unique_ptr<DeviceChangeSource> monitor_;  // its arrival and removal events

@@ -17,27 +17,45 @@ constexpr MisbehaviourWord kWords[] = {
     {"refuse", "refuse", "opens of the controller fail"},
     {"failwrites", "failwrites", "every output report is refused"},
     {"absent", "absent", "starts unplugged"},
+    {"hub", "hub[=N]", "N controllers (2 without =N, up to 4) plugged into ports of their own"},
 };
+
+// "N" of "word=N" (`fallback` for the bare word) within [low, high]; false and `error` set
+// for anything else.
+bool NumberOf(std::string_view word, std::size_t nameLength, int fallback, int low, int high,
+              const char* unit, int& out, std::string& error) {
+    int n = fallback;
+    if (word.size() > nameLength) {
+        n = 0;
+        for (char c : word.substr(nameLength + 1)) {
+            if (c < '0' || c > '9' || n > high) {
+                n = -1;
+                break;
+            }
+            n = n * 10 + (c - '0');
+        }
+    }
+    if (n < low || n > high || word.size() == nameLength + 1) {
+        error = std::string(word.substr(0, nameLength)) + "= takes " + unit + ", not \"" +
+                std::string(word) + "\"";
+        return false;
+    }
+    out = n;
+    return true;
+}
 
 // Applies one word; false when it is none of the list's.
 bool ApplyWord(std::string_view word, Misbehaviour& out, std::string& error) {
     if (word == "late" || word.substr(0, 5) == "late=") {
-        int n = 3;
-        if (word.size() > 4) {
-            n = 0;
-            for (char c : word.substr(5)) {
-                if (c < '0' || c > '9' || n > 100000) {
-                    error = "late= takes a number of polls, not \"" + std::string(word) + "\"";
-                    return false;
-                }
-                n = n * 10 + (c - '0');
-            }
-        }
-        out.lateBy = n;
-        return true;
+        return NumberOf(word, 4, 3, 0, 100000, "a number of polls", out.lateBy, error);
+    }
+    if (word == "hub" || word.substr(0, 4) == "hub=") {
+        return NumberOf(word, 3, 2, 1, 4, "a number of controllers from 1 to 4", out.controllers,
+                        error);
     }
     bool* const flags[] = {&out.silent, nullptr,          &out.badCheckBytes, &out.errorReplies,
-                           &out.flood,  &out.refuseOpens, &out.failWrites,    &out.absent};
+                           &out.flood,  &out.refuseOpens, &out.failWrites,    &out.absent,
+                           nullptr};
     static_assert(std::size(flags) == std::size(kWords));
     for (std::size_t i = 0; i < std::size(kWords); ++i) {
         if (flags[i] != nullptr && word == kWords[i].word) {

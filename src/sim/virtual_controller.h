@@ -22,6 +22,7 @@ struct Misbehaviour {
     bool refuseOpens = false;  // read and write opens fail
     bool failWrites = false;   // every output report is refused
     bool absent = false;       // starts unplugged
+    int controllers = 1;       // on a hub: this many, each in a port of its own
 };
 
 // The words that name the misbehaviours, in the order the help texts list them; every help

@@ -1,5 +1,6 @@
 // vt350ctl's workshop commands: provision (one set for controller after controller) and
 // watch (arrivals and removals as they happen).
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <csignal>
@@ -17,6 +18,7 @@
 #include "cli/ctl_io.h"
 #include "cli/workshop/provisioner.h"
 #include "config/parameter_view.h"
+#include "hid/controller_identity.h"
 #include "platform/interrupts.h"
 #include "platform/local_time.h"
 #include "platform/sha256.h"
@@ -98,24 +100,26 @@ int CmdProvision(const CtlOptions& o) {
 namespace {
 
 // One arrival or removal as watch prints it.
-void PrintChange(const CtlOptions& o, bool arrival, HidLink& link, HidPlatform& platform) {
-    std::string device, error;
+void PrintChange(const CtlOptions& o, bool arrival, const FoundController& c,
+                 HidPlatform& platform) {
+    std::string error;
     bool openable = false;
     if (arrival) {
-        device = TrimmedPath(link.FindController());
-        const HidOpenResult probe = platform.OpenRead(device);
+        const HidOpenResult probe = platform.OpenRead(c.path);
         openable = probe.ok();
         if (openable) {
             platform.Close(probe.handle);
         } else {
-            error = device.empty() ? "not found" : CannotOpenAdvice(probe.error, device);
+            error = CannotOpenAdvice(probe.error, c.path);
         }
     }
     if (o.json) {
         nlohmann::ordered_json line{{"time", LocalTimeText("%Y-%m-%dT%H:%M:%S%z")},
-                                    {"event", arrival ? "arrival" : "removal"}};
+                                    {"event", arrival ? "arrival" : "removal"},
+                                    {"port", c.port},
+                                    {"serial", c.serial},
+                                    {"device", TrimmedPath(c.path)}};
         if (arrival) {
-            line["device"] = device;
             line["openable"] = openable;
             line["error"] =
                 error.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(error);
@@ -123,11 +127,9 @@ void PrintChange(const CtlOptions& o, bool arrival, HidLink& link, HidPlatform& 
         std::cout << line.dump() << std::endl;
         return;
     }
-    std::cout << LocalTimeText("%H:%M:%S") << "  " << (arrival ? "arrival" : "removal");
-    if (arrival) {
-        std::cout << "  " << (device.empty() ? "-" : device) << "  "
-                  << (openable ? "can be opened" : error);
-    }
+    std::cout << LocalTimeText("%H:%M:%S") << "  " << (arrival ? "arrival" : "removal") << "  "
+              << DescribeController(c);
+    if (arrival) std::cout << "  " << (openable ? "can be opened" : error);
     std::cout << std::endl;
 }
 
@@ -179,35 +181,71 @@ int CmdWatch(const CtlOptions& o) {
     }
     QuietReporter quiet;
     HidLink link(backend.platform(), quiet);
-    // Each change as it comes, record by record: a removal and an arrival that wait together
-    // (the program was busy, the technician quick) are two lines, not none.
-    bool present = false;
-    std::vector<bool> seen;  // true: an arrival
-    const auto noteChange = [&] {
-        if (link.present() == present) return;
-        present = link.present();
-        seen.push_back(present);
+    link.ChoosePort(o.port);
+    // What is plugged in, compared with the last look after every record: a removal and an
+    // arrival that wait together (the program was busy, the technician quick) are two
+    // lines, since a controller plugged in anew is another plug-in than the one that left.
+    const auto look = [&] {
+        std::vector<FoundController> now = link.FindControllers();
+        std::erase_if(now, [&](const FoundController& c) {
+            return !o.port.empty() && c.port != o.port;
+        });
+        return now;
     };
-    if (!link.Follow(*changes, noteChange)) return Fail(Exit::kNoController, kNoEvents);
+    std::vector<FoundController> present;
+    std::vector<std::pair<bool, FoundController>> seen;  // true: an arrival
+    using Clock = std::chrono::steady_clock;
+    constexpr auto kSettle = std::chrono::seconds(5);
+    Clock::time_point settleUntil{};
+    const auto noteChanges = [&] {
+        std::vector<FoundController> now = look();
+        const auto in = [](const std::vector<FoundController>& list, const FoundController& c) {
+            return std::any_of(list.begin(), list.end(), [&](const FoundController& other) {
+                return other.path == c.path && other.instance == c.instance;
+            });
+        };
+        for (const FoundController& c : present) {
+            if (!in(now, c)) seen.emplace_back(false, c);
+        }
+        for (const FoundController& c : now) {
+            if (!in(present, c)) seen.emplace_back(true, c);
+        }
+        present = std::move(now);
+    };
+    changes->SetLostEventsHandler(noteChanges);
+    if (!changes->Register([&](std::uint32_t event, const std::uint8_t* record, std::size_t size) {
+            DeviceChangeCopies copies;
+            std::int16_t flag = PresenceFlag::kFalse;
+            if (HandleDeviceChange(copies, event, record, size, ControllerIdentity::kMatchKey,
+                                   flag)) {
+                noteChanges();
+                // On Windows the USB device arrives before its HID interface exists.
+                if (event == kDeviceArrival) settleUntil = Clock::now() + kSettle;
+            }
+        })) {
+        return Fail(Exit::kNoController, kNoEvents);
+    }
     CatchInterrupts();
-    link.Resynchronise();
-    present = link.present();
+    present = look();
     if (!o.quiet && !o.json) {
-        std::cout << (present ? "A controller is plugged in." : "No controller is plugged in.")
-                  << " Waiting for arrivals and removals (Ctrl+C ends)." << std::endl;
+        if (present.empty()) std::cout << "No controller is plugged in.";
+        for (const FoundController& c : present) {
+            std::cout << "Plugged in: " << DescribeController(c) << ". ";
+        }
+        std::cout << (present.empty() ? " " : "") << "Waiting for arrivals and removals (Ctrl+C ends)."
+                  << std::endl;
     }
     auto technician = DemoTechnician(backend);
     int events = 0;
     while (!Interrupted() && (o.count == 0 || events < o.count)) {
-        technician(present ? ProvisionPhase::kWaitingForRemoval
-                           : ProvisionPhase::kWaitingForArrival);
+        technician(present.empty() ? ProvisionPhase::kWaitingForArrival
+                                   : ProvisionPhase::kWaitingForRemoval);
         changes->WaitForEvents(100);
-        noteChange();  // what a look after lost events found
-        for (const bool arrival : std::exchange(seen, {})) {
+        if (Clock::now() < settleUntil) noteChanges();
+        for (const auto& [arrival, controller] : std::exchange(seen, {})) {
             if (o.count != 0 && events == o.count) break;
-            link.CloseDeviceHandles();
             ++events;
-            PrintChange(o, arrival, link, backend.platform());
+            PrintChange(o, arrival, controller, backend.platform());
         }
     }
     changes->Unregister();
