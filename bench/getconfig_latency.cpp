@@ -52,7 +52,7 @@ int main(int argc, char* argv[]) {
     for (std::size_t i = 0; i < History::kDefaultLimit; ++i) {
         history.Record(HistoryEvent::kRead, VirtualHidPlatform::kPath, &factory);
     }
-    Form1 form({dialogs, platform, platform, tone, autosave.string(), &history});
+    Form1 form({dialogs, platform, platform, tone, autosave.string(), &history, ""});
     form.Load();
     form.show();
 

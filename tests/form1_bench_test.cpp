@@ -130,8 +130,9 @@ TEST_F(Form1BenchTest, TheStoreQuestionSaysWhatChangesOnTheController) {
     f.RefreshControls();
     dialogs.answers = {false};
     Press(f.Command1);
+    const std::string controller = "Controller: port demo-1, serial 0001 (virtual:vt350/0001)\n";
     EXPECT_EQ(dialogs.questionDetails.back(),
-              "Nothing has been read from this controller since it was plugged in.");
+              controller + "Nothing has been read from this controller since it was plugged in.");
     Press(f.Command5);
     f.PollTick();
     Type(f.Text1, "20");
@@ -140,13 +141,15 @@ TEST_F(Form1BenchTest, TheStoreQuestionSaysWhatChangesOnTheController) {
     Press(f.Command1);
     EXPECT_EQ(dialogs.questions.back(), "Would you decide to store or save?");
     EXPECT_EQ(dialogs.questionDetails.back(),
-              "Changes to the set last read from the controller:\n"
-              "Continuous current 15 A \u2192 20 A\n"
-              "Motor voltage 36 V \u2192 48 V");
+              controller +
+                  "Changes to the set last read from the controller:\n"
+                  "Continuous current 15 A \u2192 20 A\n"
+                  "Motor voltage 36 V \u2192 48 V");
     f.PollTick();  // "Load Success": the controller now holds the stored set
     dialogs.answers = {false};
     Press(f.Command1);
-    EXPECT_EQ(dialogs.questionDetails.back(), "The set is the one last read from the controller.");
+    EXPECT_EQ(dialogs.questionDetails.back(),
+              controller + "The set is the one last read from the controller.");
 }
 
 TEST_F(Form1BenchTest, TheWheelTurnsOnlyAFocusedScrollBar) {
@@ -188,7 +191,7 @@ TEST_F(Form1BenchTest, TheHistoryKeepsWhatWasReadAndStoredAndNeverStandsInTheWay
     });
     platform = std::make_unique<VirtualHidPlatform>(controller, true);
     form = std::make_unique<Form1>(
-        Form1Services{dialogs, *platform, *platform, tone, autosave, &history});
+        Form1Services{dialogs, *platform, *platform, tone, autosave, &history, ""});
     Form1& f = *form;
     f.Load();
     f.show();
@@ -215,7 +218,7 @@ TEST_F(Form1BenchTest, TheHistoryKeepsWhatWasReadAndStoredAndNeverStandsInTheWay
     });
     form.reset();
     form = std::make_unique<Form1>(
-        Form1Services{dialogs, *platform, *platform, tone, autosave, &blocked});
+        Form1Services{dialogs, *platform, *platform, tone, autosave, &blocked, ""});
     form->Load();
     dialogs.answers = {true};
     testing::internal::CaptureStderr();

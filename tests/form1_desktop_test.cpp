@@ -113,7 +113,8 @@ TEST_F(Form1Test, ArrivalsAndRemovalsReachTheWindowThroughItsEventLoop) {
         Handler handler;
     } changes;
     platform = std::make_unique<VirtualHidPlatform>(controller, false);
-    form = std::make_unique<Form1>(Form1Services{dialogs, *platform, changes, tone, autosave});
+    form = std::make_unique<Form1>(
+        Form1Services{dialogs, *platform, changes, tone, autosave, nullptr, ""});
     form->Load();
     form->show();
     ASSERT_FALSE(form->link().present());

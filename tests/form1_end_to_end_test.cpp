@@ -282,7 +282,8 @@ TEST_F(Form1Test, FailedNotificationRegistrationIsReported) {
     NoDeviceChanges refusing;
     refusing.registers = false;
     platform = std::make_unique<VirtualHidPlatform>(controller, true);
-    form = std::make_unique<Form1>(Form1Services{dialogs, *platform, refusing, tone, autosave});
+    form = std::make_unique<Form1>(
+        Form1Services{dialogs, *platform, refusing, tone, autosave, nullptr, ""});
     form->Load();
     EXPECT_EQ(dialogs.errors, std::vector<std::string>{"RegisterDeviceNotification failed"});
     EXPECT_NE(form->link().readHandle(), -1) << "the load goes on";
@@ -398,4 +399,50 @@ TEST_F(Form1Test, LostDeviceEventsAreMadeGoodByLookingAgain) {
     EXPECT_FALSE(f.link().present());
     f.PollTick();
     EXPECT_EQ(f.link().readHandle(), -1);
+}
+
+// A bench of three controllers: the window says once which one it works with, the store
+// question names it, and a port chosen at start takes another.
+TEST_F(Form1Test, OnABenchOfSeveralTheWindowSaysWhichControllerItWorksWith) {
+    VirtualController second, third;
+    second.stored.Set(0, 21);
+    third.stored.Set(0, 22);
+    const auto start = [&](const std::string& port) -> Form1& {
+        form.reset();
+        platform = std::make_unique<VirtualHidPlatform>(controller, true);
+        platform->AddController(second);
+        platform->AddController(third);
+        form = std::make_unique<Form1>(
+            Form1Services{dialogs, *platform, *platform, tone, autosave, nullptr, port});
+        form->Load();
+        form->show();
+        form->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        Press(form->Command5);
+        form->PollTick();
+        return *form;
+    };
+    Form1& f = start("");
+    EXPECT_EQ(f.record().Get(0), 15);
+    ASSERT_EQ(dialogs.notes.size(), 1u);
+    EXPECT_EQ(dialogs.notes[0],
+              "3 controllers are plugged in (demo-1, demo-2, demo-3). This window works with the "
+              "one in port demo-1, serial 0001 (virtual:vt350/0001); to work with another, start "
+              "it with --port PORT.");
+    platform->UnplugUnit(2);
+    platform->PlugUnit(2);
+    f.PollTick();
+    EXPECT_EQ(dialogs.notes.size(), 1u) << "said once";
+    dialogs.answers = {false};
+    Press(f.Command1);
+    ASSERT_EQ(dialogs.questionDetails.size(), 1u);
+    EXPECT_EQ(dialogs.questionDetails[0].rfind(
+                  "Controller: port demo-1, serial 0001 (virtual:vt350/0001)\n", 0),
+              0u)
+        << dialogs.questionDetails[0];
+
+    Form1& chosen = start("demo-3");
+    EXPECT_EQ(chosen.record().Get(0), 22);
+    ASSERT_EQ(dialogs.notes.size(), 2u);
+    EXPECT_NE(dialogs.notes[1].find("works with the one in port demo-3"), std::string::npos);
 }

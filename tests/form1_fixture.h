@@ -20,8 +20,8 @@ class Form1Test : public ::testing::Test {
     void TearDown() override { form.reset(); }
     Form1& Make(bool plugged = true) {
         platform = std::make_unique<VirtualHidPlatform>(controller, plugged);
-        form =
-            std::make_unique<Form1>(Form1Services{dialogs, *platform, *platform, tone, autosave});
+        form = std::make_unique<Form1>(
+            Form1Services{dialogs, *platform, *platform, tone, autosave, nullptr, ""});
         return *form;
     }
     Form1& MakeLoaded(bool plugged = true) {

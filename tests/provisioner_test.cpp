@@ -103,8 +103,8 @@ class ProvisionerTest : public ::testing::Test {
         };
         hooks.now = [] { return std::string("20261207-120000"); };
         hooks.isoTime = [] { return std::string("2026-12-07T12:00:00+0000"); };
-        ProvisionJob job{NewSet(), "shop.qkf", "abc123", backupDir, tmp_ / "log.jsonl", count, 150,
-                         nullptr, port};
+        ProvisionJob job{NewSet(), "shop.qkf", "abc123", backupDir, tmp_ / "log.jsonl",
+                         count,    150,        nullptr,  port};
         std::error_code ec;
         std::filesystem::create_directories(job.backupDir, ec);
         Provisioner line(pull, platform, job, out, hooks);

@@ -36,7 +36,7 @@ int main(int argc, char* argv[]) {
     RecordingTone tone;
     const auto autosave = std::filesystem::temp_directory_path() / "vt350-render-autosave.qkf";
     std::filesystem::remove(autosave);
-    Form1 form({dialogs, platform, platform, tone, autosave.string()});
+    Form1 form({dialogs, platform, platform, tone, autosave.string(), nullptr, ""});
     form.Load();
     form.Command5->click();  // GetConfig
     form.PollTick();

@@ -25,6 +25,7 @@ class ScriptedDialogs : public UserDialogs {
         answers.pop_front();
         return ok;
     }
+    void Inform(const std::string& text) override { notes.push_back(text); }
     std::optional<std::string> OpenFileName(const std::string& title) override {
         titles.push_back(title);
         return Next();
@@ -39,6 +40,7 @@ class ScriptedDialogs : public UserDialogs {
     std::vector<std::string> questions;
     std::vector<std::string> questionDetails;  // the informative text below each question
     std::vector<std::string> titles;
+    std::vector<std::string> notes;  // the information boxes
     std::deque<bool> answers;
     std::deque<std::optional<std::string>> fileNames;
     std::function<void()> onError;

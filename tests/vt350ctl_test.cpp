@@ -216,7 +216,8 @@ TEST_F(Vt350ctlTest, OnAHubTheControllerIsChosenByPort) {
     // Each entry against the one before of its own controller: the second read of demo-1
     // follows its first, not the store into demo-2.
     EXPECT_EQ(entries[0]["changes"].size(), 0u) << entries.dump();
-    const auto demo2 = nlohmann::json::parse(Run({"--demo", "history", "--port", "demo-2", "--json"}).out);
+    const auto demo2 =
+        nlohmann::json::parse(Run({"--demo", "history", "--port", "demo-2", "--json"}).out);
     ASSERT_EQ(demo2.size(), 1u);
     EXPECT_EQ(demo2[0]["number"], 2);
 }

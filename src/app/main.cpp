@@ -56,11 +56,16 @@ class DeferredDeviceChanges : public DeviceChangeSource {
 struct Arguments {
     BackendOptions backend;
     std::optional<std::string> file;  // a parameter file to open at start
+    std::string port;                 // --port: the controller in this USB port
 };
 
 void PrintHelp(std::ostream& out) {
-    out << "usage: vt350-config [--demo [--demo-behaviour LIST]] [FILE.qkf]\n"
+    out << "usage: vt350-config [--port PORT] [--demo [--demo-behaviour LIST]] [FILE.qkf]\n"
            "  FILE.qkf                open this parameter file at start, as Open would\n"
+           "  --port PORT             work with the controller plugged into this USB port\n"
+           "                          (vt350ctl list shows them); without it, the first\n"
+           "                          one found, and the window says so when there are\n"
+           "                          several\n"
            "  --demo                  use a virtual controller instead of the USB\n"
            "                          device; Ctrl+U unplugs it and plugs it back in\n"
            "  --demo-behaviour LIST   make the virtual controller misbehave:\n"
@@ -116,6 +121,14 @@ std::optional<int> ParseArguments(int argc, char* argv[], Arguments& out, std::s
             if (error.empty()) continue;
             text << "vt350-config: " << error << "\n";
             return endWith(2);
+        }
+        if (a == "--port" || a.rfind("--port=", 0) == 0) {
+            if (a == "--port" && i + 1 >= argc) {
+                text << "vt350-config: --port needs a port (try --help)\n";
+                return endWith(2);
+            }
+            out.port = a == "--port" ? argv[++i] : a.substr(7);
+            continue;
         }
         if (a == "--help" || a == "-h") {
             PrintHelp(text);
@@ -177,7 +190,7 @@ int main(int argc, char* argv[]) {
     // Every set read, stored or reset is kept; the demo keeps its own history.
     History history(HistoryFolder(backend.demo()), "vt350-config", HistoryNow);
     history.Prepare();  // the folder exists for the Open dialog's side bar
-    Form1 form({dialogs, backend.platform(), changes, tone, autosave, &history});
+    Form1 form({dialogs, backend.platform(), changes, tone, autosave, &history, args.port});
     dialogs.setParent(&form);
     dialogs.setHistoryFolder(history.folder());
 #ifdef _WIN32

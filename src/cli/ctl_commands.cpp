@@ -1,11 +1,11 @@
 // vt350ctl's commands: each returns the program's exit status.
 #include "cli/ctl_commands.h"
 
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
-#include <nlohmann/json.hpp>
 #include <iostream>
+#include <nlohmann/json.hpp>
 
 #include "cli/ctl_device.h"
 #include "cli/ctl_io.h"
@@ -79,18 +79,18 @@ int CmdList(const CtlOptions& o) {
         nlohmann::ordered_json rows = nlohmann::ordered_json::array();
         for (const auto& i : interfaces) {
             const bool chosen = taken != nullptr && taken->path == i.path;
-            rows.push_back({{"port", i.port},
-                            {"serial", i.serial},
-                            {"path", i.path},
-                            {"vendor_id", i.vendorId},
-                            {"product_id", i.productId},
-                            {"version", i.versionNumber},
-                            {"usage_page", i.usagePage},
-                            {"controller", isController(i)},
-                            {"taken", chosen},
-                            {"error", chosen && !takenError.empty()
-                                          ? nlohmann::ordered_json(takenError)
-                                          : nlohmann::ordered_json(nullptr)}});
+            rows.push_back(
+                {{"port", i.port},
+                 {"serial", i.serial},
+                 {"path", i.path},
+                 {"vendor_id", i.vendorId},
+                 {"product_id", i.productId},
+                 {"version", i.versionNumber},
+                 {"usage_page", i.usagePage},
+                 {"controller", isController(i)},
+                 {"taken", chosen},
+                 {"error", chosen && !takenError.empty() ? nlohmann::ordered_json(takenError)
+                                                         : nlohmann::ordered_json(nullptr)}});
         }
         std::cout << rows.dump(2) << "\n";
     } else {
@@ -117,7 +117,8 @@ int CmdList(const CtlOptions& o) {
         return Exit::kNoController;
     }
     if (taken == nullptr) {
-        std::printf("%zu controllers are plugged in: choose one with --port.\n", controllers.size());
+        std::printf("%zu controllers are plugged in: choose one with --port.\n",
+                    controllers.size());
     } else if (!takenError.empty()) {
         std::printf("The controller is present but %s.\n", takenError.c_str());
     }

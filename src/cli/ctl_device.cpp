@@ -64,9 +64,8 @@ int CtlDevice::Open() {
     }
     if (found.empty()) return Check(ControllerSession::Status::kNoController);
     if (found.size() > 1) {
-        return Fail(Exit::kUsage, std::to_string(found.size()) +
-                                      " controllers are plugged in (" + PortList(found) +
-                                      "): choose one with --port");
+        return Fail(Exit::kUsage, std::to_string(found.size()) + " controllers are plugged in (" +
+                                      PortList(found) + "): choose one with --port");
     }
     // The one found is the one opened: no second search that could find another.
     link.Connect(found.front());

@@ -36,7 +36,7 @@ class CtlDevice {
     int timeoutMs_;
     double timeoutSeconds_;
     std::string port_;  // --port, or "" to take the only controller plugged in
-    bool sayWhich_;  // name the controller taken (not with --quiet)
+    bool sayWhich_;     // name the controller taken (not with --quiet)
 };
 
 // The history vt350ctl keeps: the demo's own with --demo.

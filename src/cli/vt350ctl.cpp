@@ -33,8 +33,7 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"list", "the HID interfaces present, with their ports; controllers are marked", true,
-     CmdList},
+    {"list", "the HID interfaces present, with their ports; controllers are marked", true, CmdList},
     {"read", "read the controller's parameter set: show it, save it or print it as JSON", true,
      CmdRead},
     {"write", "store a .qkf file's parameter set in the controller (asks first)", true, CmdWrite},

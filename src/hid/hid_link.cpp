@@ -22,8 +22,8 @@ HidLink::HidLink(HidPlatform& platform, ErrorReporter& reporter)
     : platform_(platform), reporter_(reporter) {}
 
 std::vector<FoundController> HidLink::Search(std::uint16_t vendorId, std::uint16_t productId,
-                                             std::uint16_t usagePage,
-                                             std::uint16_t versionNumber, bool all) {
+                                             std::uint16_t usagePage, std::uint16_t versionNumber,
+                                             bool all) {
     std::vector<FoundController> found;
     std::vector<HidInterfaceInfo> interfaces;
     if (!platform_.Enumerate(interfaces)) {

@@ -69,6 +69,7 @@ void Form1::Load() {
     // Handles closed, then the search and, when found, the open. (Reads here wait
     // by themselves, so there is no read event to create.)
     link_.CloseDeviceHandles();
+    link_.ChoosePort(services_.port);
     link_.ConnectAtStart();
     // The window's own colour.
     QPalette p = palette();
@@ -78,6 +79,7 @@ void Form1::Load() {
     const bool registered = link_.Follow(services_.deviceChanges, [this] {
         // Whatever comes next may be another controller.
         if (!link_.present()) controllerSet_.reset();
+        if (link_.present() && !told_) lookForOthers_ = true;
     });
     if (!registered) {
         ShowError(services_.dialogs, "RegisterDeviceNotification failed");
@@ -138,9 +140,11 @@ void Form1::PollTick() {
     if (answerForHistory_ && services_.history != nullptr) {
         // After the answer is on the screen: the history costs the person nothing.
         const bool reset = *answerForHistory_ == HistoryEvent::kReset;
-        services_.history->Record(*answerForHistory_, TrimmedPath(link_.devicePath()),
+        const FoundController& c = link_.controller();
+        services_.history->Record(*answerForHistory_, {TrimmedPath(c.path), c.port, c.serial},
                                   reset ? nullptr : &answerSet_);
     }
+    if (lookForOthers_ && link_.isOpen()) TellOfOtherControllers();
     if (!link_.isOpen()) controllerSet_.reset();
     if (answerForHistory_ == HistoryEvent::kRead) ReportUnshownValues();  // a reply came
     inTick_ = false;
@@ -259,10 +263,23 @@ void Form1::OnStoreSave() {
     Command1->setFocus();
 }
 
+void Form1::TellOfOtherControllers() {
+    lookForOthers_ = false;
+    const std::vector<FoundController> all = link_.FindControllers();
+    if (all.size() < 2) return;
+    const FoundController& mine = link_.controller();
+    services_.dialogs.Inform(std::to_string(all.size()) + " controllers are plugged in (" +
+                             PortList(all) + "). This window works with the one in " +
+                             DescribeController(mine) +
+                             "; to work with another, start it with --port PORT.");
+    told_ = true;
+}
+
 std::string Form1::StoreDetails() const {
     std::string out;
+    if (link_.isOpen()) out = "Controller: " + DescribeController(link_.controller()) + "\n";
     if (!controllerSet_) {
-        out = "Nothing has been read from this controller since it was plugged in.";
+        out += "Nothing has been read from this controller since it was plugged in.";
     } else {
         std::string changes;
         for (const ParameterChange& c : ChangedParameters(*controllerSet_, record_)) {
@@ -270,8 +287,8 @@ std::string Form1::StoreDetails() const {
             if (c.param->id == ParameterId::kReserved) continue;
             changes += "\n" + ChangeInWords(c);
         }
-        out = changes.empty() ? "The set is the one last read from the controller."
-                              : "Changes to the set last read from the controller:" + changes;
+        out += changes.empty() ? "The set is the one last read from the controller."
+                               : "Changes to the set last read from the controller:" + changes;
     }
     for (const std::string& warning : SafetyWarnings(record_)) out += "\nWarning: " + warning;
     return out;

@@ -39,6 +39,7 @@ struct Form1Services {
     Tone& tone;
     std::string autosavePath;
     History* history = nullptr;  // where each set read, stored or reset is kept, if anywhere
+    std::string port;            // work only with the controller in this USB port ("": any)
 };
 
 // The tool's one window. Controls keep their classic names (Command1, Text1, Option1...),
@@ -159,8 +160,10 @@ class Form1 : public QWidget, private OutcomeTarget {
     void ShowOwnStatus(const char* text);  // a status of the window's own, steady, no tone
     // The values of the record that no editor can show, named in one message.
     void ReportUnshownValues();
-    // Below the store question: what the store changes on the controller.
+    // Below the store question: which controller, and what the store changes on it.
     std::string StoreDetails() const;
+    // Once a session: with several controllers plugged in, which one the window works with.
+    void TellOfOtherControllers();
     void OpenParameterFile(const std::string& path);
     void ReportFileProblem(const FileResult& result, const std::string& path);
 
@@ -185,6 +188,10 @@ class Form1 : public QWidget, private OutcomeTarget {
     // The autosave file could not be read at start: the set the window then held.
     std::optional<ConfigRecord> unreadAutosave_;
     bool noQuestions_ = false;
+    // With several controllers plugged in the window says once which one it works with:
+    // it looks after the start and after each arrival until it has said so.
+    bool lookForOthers_ = true;
+    bool told_ = false;
     QTimer* answerTimer_ = nullptr;
     // The set the controller holds as far as the window knows: the last one read from it
     // or stored into it since it was plugged in; nothing after a removal or a factory reset.

@@ -33,6 +33,13 @@ bool QtUserDialogs::AskOkCancel(const std::string& text, const std::string& deta
     return box.exec() == QMessageBox::Ok;
 }
 
+void QtUserDialogs::Inform(const std::string& text) {
+    QMessageBox box(QMessageBox::Information, kTitle, QString::fromStdString(text), QMessageBox::Ok,
+                    parent_);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
 std::optional<std::string> QtUserDialogs::OpenFileName(const std::string& title) {
     QFileDialog dialog(parent_, QString::fromStdString(title), QString(), kOpenFilter);
     dialog.setFileMode(QFileDialog::ExistingFile);

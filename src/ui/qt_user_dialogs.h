@@ -14,6 +14,7 @@ class QtUserDialogs : public UserDialogs {
 
     void ShowErrorBox(const std::string& text) override;
     bool AskOkCancel(const std::string& text, const std::string& details) override;
+    void Inform(const std::string& text) override;
     std::optional<std::string> OpenFileName(const std::string& title) override;
     std::optional<std::string> SaveFileName(const std::string& title) override;
 

@@ -13,6 +13,9 @@ class UserDialogs : public ErrorReporter {
     // `details`, when not empty, stands below the question in smaller type (what OK will
     // do). True for OK; closing the box counts as Cancel.
     virtual bool AskOkCancel(const std::string& text, const std::string& details) = 0;
+    // A box titled "Message" with the information icon and OK: something worth knowing,
+    // nothing to decide.
+    virtual void Inform(const std::string& text) = 0;
     // The file dialogs, with the title and the single filter "QKFile(*.qkf)". Nothing when
     // the user cancelled.
     virtual std::optional<std::string> OpenFileName(const std::string& title) = 0;

@@ -187,9 +187,8 @@ int CmdWatch(const CtlOptions& o) {
     // lines, since a controller plugged in anew is another plug-in than the one that left.
     const auto look = [&] {
         std::vector<FoundController> now = link.FindControllers();
-        std::erase_if(now, [&](const FoundController& c) {
-            return !o.port.empty() && c.port != o.port;
-        });
+        std::erase_if(
+            now, [&](const FoundController& c) { return !o.port.empty() && c.port != o.port; });
         return now;
     };
     std::vector<FoundController> present;
@@ -232,8 +231,8 @@ int CmdWatch(const CtlOptions& o) {
         for (const FoundController& c : present) {
             std::cout << "Plugged in: " << DescribeController(c) << ". ";
         }
-        std::cout << (present.empty() ? " " : "") << "Waiting for arrivals and removals (Ctrl+C ends)."
-                  << std::endl;
+        std::cout << (present.empty() ? " " : "")
+                  << "Waiting for arrivals and removals (Ctrl+C ends)." << std::endl;
     }
     auto technician = DemoTechnician(backend);
     int events = 0;
