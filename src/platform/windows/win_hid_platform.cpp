@@ -3,6 +3,7 @@
 // clang-format off
 #include <windows.h>
 #include <setupapi.h>
+#include <cfgmgr32.h>
 // MinGW's HID headers declare the functions without C linkage.
 extern "C" {
 #include <hidsdi.h>
@@ -39,6 +40,56 @@ void Identify(HANDLE query, HidInterfaceInfo& info) {
     }
 }
 
+// One string property of a device node ("" when it has none); a list property gives its
+// first string.
+std::string NodeText(DEVINST node, ULONG property) {
+    char buffer[512] = {};
+    ULONG size = sizeof buffer - 2;
+    if (CM_Get_DevNode_Registry_PropertyA(node, property, nullptr, buffer, &size, 0) !=
+        CR_SUCCESS) {
+        return "";
+    }
+    return std::string(buffer);
+}
+
+// Where the interface's USB device is plugged in, and its serial: the HID device's parent
+// is the USB device (or, on a composite device, its interface, whose parent is the device).
+// The location path names the port from the root hub down ("PCIROOT(0)#PCI(1400)#USBROOT(0)
+// #USB(3)#USB(2)"); where it is missing, the hub and port ("Port_#0002.Hub_#0003"), then
+// the device's instance ID.
+void Locate(DEVINST hidNode, HidInterfaceInfo& info) {
+    DEVINST usb = 0;
+    if (CM_Get_Parent(&usb, hidNode, 0) != CR_SUCCESS) return;
+    char id[MAX_DEVICE_ID_LEN + 1] = {};
+    if (CM_Get_Device_IDA(usb, id, sizeof id - 1, 0) != CR_SUCCESS) return;
+    std::string instance = id;
+    if (instance.find("&MI_") != std::string::npos) {
+        DEVINST composite = 0;
+        if (CM_Get_Parent(&composite, usb, 0) == CR_SUCCESS &&
+            CM_Get_Device_IDA(composite, id, sizeof id - 1, 0) == CR_SUCCESS) {
+            usb = composite;
+            instance = id;
+        }
+    }
+    info.port = NodeText(usb, CM_DRP_LOCATION_PATHS);
+    if (info.port.empty()) info.port = NodeText(usb, CM_DRP_LOCATION_INFORMATION);
+    if (info.port.empty()) info.port = instance;
+    // USB\VID_0001&PID_0001\0001: the last part is the serial, unless Windows made one up
+    // (it then holds '&') for a device without one or with one another device has.
+    const auto slash = instance.rfind('\\');
+    const std::string last = slash == std::string::npos ? "" : instance.substr(slash + 1);
+    if (last.find('&') == std::string::npos) info.serial = last;
+}
+
+// The serial the device reports, through a query handle: wide characters, ASCII in practice.
+std::string SerialOf(HANDLE query) {
+    wchar_t serial[128] = {};
+    if (!HidD_GetSerialNumberString(query, serial, sizeof serial - sizeof(wchar_t))) return "";
+    std::string out;
+    for (const wchar_t* c = serial; *c != 0; ++c) out += *c < 0x80 ? static_cast<char>(*c) : '?';
+    return out;
+}
+
 }  // namespace
 
 WinHidPlatform::WinHidPlatform() = default;
@@ -64,20 +115,27 @@ bool WinHidPlatform::Enumerate(std::vector<HidInterfaceInfo>& out) {
         std::vector<char> buffer(required + sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_A), 0);
         auto* detail = reinterpret_cast<SP_DEVICE_INTERFACE_DETAIL_DATA_A*>(buffer.data());
         detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_A);
+        SP_DEVINFO_DATA node{};
+        node.cbSize = sizeof node;
         if (SetupDiGetDeviceInterfaceDetailA(set, &entry, detail, static_cast<DWORD>(buffer.size()),
-                                             nullptr, nullptr)) {
+                                             nullptr, &node)) {
             info.path = detail->DevicePath;  // empty: the link reports the unreadable name
+            Locate(node.DevInst, info);
         }
         if (!info.path.empty()) {
             HANDLE query = CreateFileA(info.path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                        nullptr, OPEN_EXISTING, 0, nullptr);
             if (query != INVALID_HANDLE_VALUE) {
                 Identify(query, info);
+                if (info.serial.empty()) info.serial = SerialOf(query);
                 CloseHandle(query);
             } else {
                 info.attributesKnown = info.usagePageKnown = false;
             }
         }
+        // The path stays while the device is plugged into the same port; Windows gives no
+        // plug-in of its own, so a replug is told by its removal.
+        info.instance = info.path;
         out.push_back(std::move(info));
     }
     SetupDiDestroyDeviceInfoList(set);
