@@ -8,7 +8,7 @@ check() {  # check DESCRIPTION EXPECTED-STATUS COMMAND...
         echo "FAIL $what (exit $got, wanted $want)"; cat /tmp/out; fail=$((fail + 1)); fi
 }
 check "list" 0 /bin/vt350ctl list
-grep -q "0001:0001  0200     0001        /dev/hidraw0  <- VT-350 controller" /tmp/out ||
+grep -q "0001      0001:0001  0200     0001        /dev/hidraw0  <- VT-350 controller, taken" /tmp/out ||
     { echo "FAIL list marks /dev/hidraw0"; cat /tmp/out; fail=$((fail + 1)); }
 check "read --json" 0 /bin/vt350ctl read --json
 cp /tmp/out /tmp/set.json

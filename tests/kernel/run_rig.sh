@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs one kernel test in the emulated machine of the shared USB gadget rig.
-#   run_rig.sh RIG BUILD_DIR link|cli|wine|udev-rule|udev-norule|udev-flood|udev-provision|udev-swap|udev-search
+#   run_rig.sh RIG BUILD_DIR link|cli|hub|wine|udev-rule|udev-norule|udev-flood|udev-provision|udev-swap|udev-search
 # Exit 77 (skipped) where the rig cannot run: not root, or no rig beside the project.
 set -u
 rig=$1 build=$2 what=$3
@@ -37,6 +37,12 @@ case "$what" in
             --add "$(dirname "$0")/wine_in_guest.sh" \
             --device "/bin/vt350-sim --hidg /dev/hidg0" \
             --run "/bin/wine_in_guest.sh $windows $prefix" --timeout 1200
+        ;;
+    hub)
+        exec bash "$rig" --gadgets 4 --add "$build/src/vt350-sim" --add "$build/src/vt350ctl" \
+            --add "$(dirname "$0")/hub_in_guest.sh" \
+            --device 'for k in 0 1 2 3; do /bin/vt350-sim --hidg /dev/hidg$k & done; wait' \
+            --run "/bin/hub_in_guest.sh" --timeout 150
         ;;
     cli)
         exec bash "$rig" --add "$build/src/vt350-sim" --add "$build/src/vt350ctl" \
