@@ -24,7 +24,7 @@ CtlDevice::CtlDevice(const CtlOptions& o)
       timeoutMs_(static_cast<int>(std::lround(o.timeoutSeconds * 1000))),
       timeoutSeconds_(o.timeoutSeconds),
       port_(o.port),
-      sayWhich_(!o.quiet) {}
+      sayWhich_(!o.quiet && !o.json && o.output != "-") {}
 
 HistoryDevice CtlDevice::Device() {
     const FoundController& c = session_.link().controller();

@@ -36,7 +36,9 @@ class CtlDevice {
     int timeoutMs_;
     double timeoutSeconds_;
     std::string port_;  // --port, or "" to take the only controller plugged in
-    bool sayWhich_;     // name the controller taken (not with --quiet)
+    // Names the controller taken; not where the output is data for a program (-q, --json,
+    // -o -).
+    bool sayWhich_;
 };
 
 // The history vt350ctl keeps: the demo's own with --demo.
