@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(build-essential cmake pkg-config qt6-base-dev libhidapi-dev libudev-dev
-          libasound2-dev libsqlite3-dev libgtest-dev nlohmann-json3-dev libcli11-dev libssl-dev fonts-liberation xvfb xauth dpkg-dev file
+          libasound2-dev libsqlite3-dev libgtest-dev nlohmann-json3-dev libcli11-dev nettle-dev fonts-liberation xvfb xauth dpkg-dev file
           ccache)
 
 # What every build of the project shares: ccache, where it is installed, so that a second

@@ -5,8 +5,10 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <iostream>
+#include <string_view>
 
 #include "cli/ctl_commands.h"
 #include "cli/ctl_io.h"
@@ -181,7 +183,12 @@ int Vt350ctlMain(int argc, char* argv[]) {
     app.add_flag("-q,--quiet", o.quiet, "print only the data asked for and the errors");
     for (const Command& c : kCommands) {
         CLI::App* sub = app.add_subcommand(c.name, c.summary);
-        AddCommandOptions(*sub, c.name, o);
+        // Only a command named on the line gets its options: building every command's
+        // would cost each run more than the rest of the parse.
+        if (std::any_of(argv + 1, argv + argc,
+                        [&](const char* a) { return c.name == std::string_view(a); })) {
+            AddCommandOptions(*sub, c.name, o);
+        }
         sub->callback([&o, &c] { o.command = c.name; });
     }
     try {

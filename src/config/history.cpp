@@ -46,7 +46,11 @@ CREATE TABLE IF NOT EXISTS entries(
     file TEXT NOT NULL DEFAULT '');
 CREATE INDEX IF NOT EXISTS entries_by_controller ON entries(port, serial, id);
 CREATE TABLE IF NOT EXISTS settings(key TEXT PRIMARY KEY, value TEXT NOT NULL);
+PRAGMA user_version = 1;
 )sql";
+// The schema's version, kept in the database's header: a program that finds it there
+// parses and runs no schema statements, which would cost every command that keeps an entry.
+constexpr int kSchemaVersion = 1;
 
 std::optional<ConfigRecord> FromHex(const std::string& hex) {
     if (hex.size() != 2 * ConfigRecord::kSize) return std::nullopt;
@@ -260,6 +264,18 @@ class History::Store {
         Statement count(db, "SELECT count(*) FROM entries");
         return count.Step() == SQLITE_ROW ? static_cast<std::size_t>(count.Int(0)) : 0;
     }
+    // At least the number of entries, from the ends of the id range alone: only trims
+    // remove entries, the oldest first, so the range holds few gaps, and it costs two
+    // lookups where a count reads the whole table.
+    std::size_t CountAtMost() {
+        Statement span(db,
+                       "SELECT (SELECT max(id) FROM entries) - (SELECT min(id) FROM entries) + 1");
+        return span.Step() == SQLITE_ROW ? static_cast<std::size_t>(span.Int(0)) : 0;
+    }
+    int SchemaVersion() {
+        Statement version(db, "PRAGMA user_version");
+        return version.Step() == SQLITE_ROW ? static_cast<int>(version.Int(0)) : 0;
+    }
 
     file_system::Folder folder;
     sqlite3* db = nullptr;
@@ -304,11 +320,16 @@ History::Store* History::Open(bool create) const {
         return nullptr;
     }
     sqlite3_busy_timeout(store->db, kBusyTimeoutMs);
+    // The log is copied into the database when it has grown (SQLite's automatic checkpoint
+    // at a commit), not at every close: a command that keeps one entry and ends would
+    // otherwise copy and flush the database each time.
+    sqlite3_db_config(store->db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
     // WAL: readers never wait for a writer, and a commit needs no flush of its own (the
     // log is flushed at checkpoints), so that an entry costs little; a kill leaves every
     // committed entry.
     if (!store->UseWriteAheadLog(why_) ||
-        !store->Transaction(why_, [&](std::string& e) { return store->Exec(kSchema, e); }) ||
+        (store->SchemaVersion() != kSchemaVersion &&
+         !store->Transaction(why_, [&](std::string& e) { return store->Exec(kSchema, e); })) ||
         !store->ImportOldIndex(limit_, why_)) {
         return nullptr;
     }
@@ -359,7 +380,8 @@ bool History::Keep(HistoryEvent event, const HistoryDevice& device, const Config
     std::size_t count = 0;
     const bool kept = store->Transaction(error, [&](std::string& e) {
         if (!store->Insert(entry, e)) return false;
-        count = store->Count();
+        count = store->CountAtMost();
+        if (count > limit_) count = store->Count();
         return true;
     });
     if (!kept) {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-// The SHA-256 digest of `bytes`, as 64 lowercase hexadecimal digits: libcrypto on Linux,
+// The SHA-256 digest of `bytes`, as 64 lowercase hexadecimal digits: nettle on Linux,
 // the system's CNG (bcrypt) on Windows.
 std::string Sha256Hex(const std::string& bytes);
 

@@ -1,10 +1,14 @@
-#include <openssl/evp.h>
+#include <nettle/sha2.h>
 
 #include "platform/sha256.h"
 
+// Nettle rather than libcrypto: the same digest from a library a small fraction of the
+// size, whose symbols every program that links it binds at start.
 std::string Sha256Hex(const std::string& bytes) {
-    unsigned char digest[EVP_MAX_MD_SIZE];
-    unsigned int length = 0;
-    EVP_Digest(bytes.data(), bytes.size(), digest, &length, EVP_sha256(), nullptr);
-    return HexDigest(digest, length);
+    sha256_ctx context;
+    sha256_init(&context);
+    sha256_update(&context, bytes.size(), reinterpret_cast<const std::uint8_t*>(bytes.data()));
+    std::uint8_t digest[SHA256_DIGEST_SIZE];
+    sha256_digest(&context, sizeof digest, digest);
+    return HexDigest(digest, sizeof digest);
 }
