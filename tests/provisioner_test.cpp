@@ -241,10 +241,14 @@ TEST_F(ProvisionerTest, BackupsInASharedFolderAreNeverOverwrittenOrWrittenThroug
     PutFileBytes(tmp_ / "victim", "precious");
     RunLine({Kind::kGood}, 1);
     platform.Unplug();
-    std::filesystem::create_symlink(tmp_ / "victim", backupDir + "/0001-20261207-120000-2.qkf");
+    std::filesystem::create_symlink(tmp_ / "victim",
+                                    backupDir + "/0001-20261207-120000-demo-1-0001-2.qkf");
     RunLine({Kind::kGood}, 1);
     const auto log = Log();
     ASSERT_EQ(log.size(), 2u) << out.str();
+    // Named by sequence, time, port and serial.
+    EXPECT_EQ(log[0]["backup"], backupDir + "/0001-20261207-120000-demo-1-0001.qkf");
+    EXPECT_EQ(log[0]["port"], "demo-1");
     EXPECT_NE(log[0]["backup"], log[1]["backup"]);
     const ConfigRecord previous = Previous(0);
     for (const auto& line : log) {
