@@ -211,6 +211,20 @@ TEST_F(Form1BenchTest, TheHistoryKeepsWhatWasReadAndStoredAndNeverStandsInTheWay
     ASSERT_EQ(history.Entries().size(), 2u);
     EXPECT_EQ(history.Entries()[0].event, "stored");
     EXPECT_EQ(history.Entries()[0].set->Get(ConfigRecord::kVoltageCode), 176);
+    // Another program on the same controller (every program holding it open sees every
+    // answer): its store and its read are shown, never kept as the window's own.
+    const HidHandle shell = platform->OpenWrite(VirtualHidPlatform::kPath).handle;
+    CommandReport theirs;
+    theirs.BuildStoreReport(RecordOf({25, 45, 135, 100, 30, 1, 0, 0, 1, 0, 128}));
+    platform->Write(shell, theirs.data());
+    f.PollTick();
+    EXPECT_EQ(f.Label16->text(), "Load Success");
+    theirs.BuildBareCommand(CommandReport::kGetConfig);
+    platform->Write(shell, theirs.data());
+    f.PollTick();
+    EXPECT_EQ(f.record().Get(0), 25) << "their answer is on the screen";
+    platform->Close(shell);
+    EXPECT_EQ(history.Entries().size(), 2u) << "but not in the window's history";
     // A history that cannot be written: the store goes on as before.
     PutFileBytes(Path("blocked"), "x");
     History blocked(Path("blocked") + "/history", "vt350-config", [] {

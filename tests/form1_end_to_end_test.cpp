@@ -446,3 +446,98 @@ TEST_F(Form1Test, OnABenchOfSeveralTheWindowSaysWhichControllerItWorksWith) {
     ASSERT_EQ(dialogs.notes.size(), 2u);
     EXPECT_NE(dialogs.notes[1].find("works with the one in port demo-3"), std::string::npos);
 }
+
+namespace {
+
+// The store reports a controller received, by their parameters (bytes 2 to 12).
+std::vector<ConfigRecord> StoresReceived(const VirtualController& c) {
+    std::vector<ConfigRecord> stores;
+    for (const auto& report : c.received) {
+        if (report[1] != 1) continue;
+        std::uint8_t bytes[ConfigRecord::kSize] = {};
+        std::copy(report.begin() + 2, report.begin() + 13, bytes);
+        ConfigRecord r;
+        r.ReplaceAll(bytes);
+        stores.push_back(r);
+    }
+    return stores;
+}
+
+}  // namespace
+
+// What the store question shows is what goes out, to the controller it names: a reply or
+// another controller that comes while it is open stops the store, and says why.
+TEST_F(Form1Test, TheStoreSendsTheSetItsQuestionShowedToTheControllerItNamed) {
+    controller.behaviour.lateBy = 15;  // the answer comes while the person is being asked
+    Form1& f = Make();
+    VirtualController other;
+    other.stored = RecordOf({25, 45, 176, 100, 30, 1, 0, 0, 1, 0, 128});
+    platform->AddController(other, false);
+    f.Load();
+    f.record() = VirtualController::FactoryRecord();  // as a kept set would have it
+    f.RefreshControls();
+    f.show();
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    Press(f.Command5);                                // GetConfig, answered late
+    QTest::mouseClick(f.Option1[2], Qt::LeftButton);  // 48 V
+    dialogs.onQuestion = [&] {
+        for (int i = 0; i < 20; ++i) f.PollTick();
+    };
+    dialogs.answers = {true};
+    Press(f.Command1);
+    EXPECT_EQ(f.record().Get(ConfigRecord::kVoltageCode), 135) << "the reply's 36 V on screen";
+    EXPECT_TRUE(StoresReceived(controller).empty()) << "nothing sent";
+    ASSERT_EQ(dialogs.notes.size(), 1u);
+    EXPECT_EQ(dialogs.notes[0],
+              "The controller's set changed while you were asked; nothing was sent.");
+    // Pressed again, the set on screen goes out, as the question listed it.
+    controller.behaviour.lateBy = 0;
+    dialogs.onQuestion = nullptr;
+    QTest::mouseClick(f.Option1[2], Qt::LeftButton);
+    dialogs.answers = {true};
+    Press(f.Command1);
+    EXPECT_NE(dialogs.questionDetails.back().find("Motor voltage 36 V \u2192 48 V"),
+              std::string::npos)
+        << dialogs.questionDetails.back();
+    ASSERT_EQ(StoresReceived(controller).size(), 1u);
+    EXPECT_EQ(StoresReceived(controller)[0].Get(ConfigRecord::kVoltageCode), 176);
+
+    // The controller is swapped for another while the question is open.
+    dialogs.onQuestion = [&] {
+        platform->UnplugUnit(0);
+        platform->PlugUnit(1);
+        f.PollTick();
+    };
+    dialogs.answers = {true};
+    QTest::mouseClick(f.Option1[0], Qt::LeftButton);  // 24 V
+    Press(f.Command1);
+    EXPECT_TRUE(StoresReceived(other).empty());
+    EXPECT_EQ(other.stored.Get(ConfigRecord::kVoltageCode), 176);
+    EXPECT_EQ(dialogs.notes.back(),
+              "Another controller was plugged in while you were asked; nothing was sent.");
+}
+
+// A removal and an arrival that both fall while a tick's own message box is open: the
+// window works with the controller that came, not with the handles of the one that left.
+TEST_F(Form1Test, AControllerPluggedInAgainWhileATickShowsAMessageIsReachedAfterIt) {
+    controller.stored.Set(ConfigRecord::kBrake, 250);  // no editor shows it: a box in the tick
+    Form1& f = MakeLoaded();
+    f.show();
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    dialogs.onError = [&] {
+        platform->Unplug();
+        platform->Plug();
+    };
+    Press(f.Command5);
+    f.PollTick();
+    ASSERT_EQ(dialogs.errors.size(), 1u);
+    dialogs.onError = nullptr;
+    controller.stored = VirtualController::FactoryRecord();
+    f.PollTick();  // the next tick, as the timer gives it
+    Press(f.Command5);
+    f.PollTick();
+    EXPECT_EQ(dialogs.errors.size(), 1u) << dialogs.errors.back();
+    EXPECT_EQ(f.Label16->text(), "GetConfig Success");
+}

@@ -20,6 +20,7 @@ class ScriptedDialogs : public UserDialogs {
     bool AskOkCancel(const std::string& text, const std::string& details) override {
         questions.push_back(text);
         questionDetails.push_back(details);
+        if (onQuestion) onQuestion();  // while the question is open
         if (answers.empty()) return false;
         const bool ok = answers.front();
         answers.pop_front();
@@ -44,6 +45,7 @@ class ScriptedDialogs : public UserDialogs {
     std::deque<bool> answers;
     std::deque<std::optional<std::string>> fileNames;
     std::function<void()> onError;
+    std::function<void()> onQuestion;
 
   private:
     std::optional<std::string> Next() {

@@ -7,6 +7,7 @@
 #include <QSocketNotifier>
 
 #include <filesystem>
+#include <utility>
 
 #include "config/parameter_rules.h"
 #include "config/parameter_view.h"
@@ -136,6 +137,8 @@ void Form1::PollTick() {
     inTick_ = true;
     Timer1->setInterval(200);
     answerForHistory_.reset();
+    replyCame_ = false;
+    RenewLinkAfterRemovals();
     PollOnce(link_, input_, *this);
     if (answerForHistory_ && services_.history != nullptr) {
         // After the answer is on the screen: the history costs the person nothing.
@@ -146,7 +149,7 @@ void Form1::PollTick() {
     }
     if (lookForOthers_ && link_.isOpen()) TellOfOtherControllers();
     if (!link_.isOpen()) controllerSet_.reset();
-    if (answerForHistory_ == HistoryEvent::kRead) ReportUnshownValues();  // a reply came
+    if (replyCame_) ReportUnshownValues();
     inTick_ = false;
 }
 
@@ -157,8 +160,13 @@ void Form1::BlinkTick() {
 void Form1::ReplaceRecord(const std::uint8_t* recordBytes) {
     record_.ReplaceAll(recordBytes);
     controllerSet_ = record_;
-    answerForHistory_ = HistoryEvent::kRead;
-    answerSet_ = record_;
+    replyCame_ = true;
+    // Every input report reaches every program that holds the controller open: a reply to
+    // another program's request is shown, but it is the window's read only when it asked.
+    if (std::exchange(asked_, std::nullopt) == HistoryEvent::kRead) {
+        answerForHistory_ = HistoryEvent::kRead;
+        answerSet_ = record_;
+    }
 }
 
 void Form1::SetStatusText(const char* text) {
@@ -166,13 +174,19 @@ void Form1::SetStatusText(const char* text) {
     answerTimer_->stop();
     const std::string_view said = text;
     if (said == "Load Success") {
-        controllerSet_ = lastStoreSent_;
-        answerForHistory_ = HistoryEvent::kStored;
-        answerSet_ = lastStoreSent_;
+        if (std::exchange(asked_, std::nullopt) == HistoryEvent::kStored) {
+            controllerSet_ = lastStoreSent_;
+            answerForHistory_ = HistoryEvent::kStored;
+            answerSet_ = lastStoreSent_;
+        } else {
+            controllerSet_.reset();  // another program stored a set the window never saw
+        }
     }
     if (said == "Restore Success") {
         controllerSet_.reset();
-        answerForHistory_ = HistoryEvent::kReset;
+        if (std::exchange(asked_, std::nullopt) == HistoryEvent::kReset) {
+            answerForHistory_ = HistoryEvent::kReset;
+        }
     }
     SetCaption(Label16, QString::fromLatin1(text));
 }
@@ -202,8 +216,20 @@ void Form1::ShowStatusLine() {
     Label16->setVisible(true);
 }
 
+void Form1::RenewLinkAfterRemovals() {
+    if (link_.removals() == removalsSeen_) return;
+    removalsSeen_ = link_.removals();
+    // A removal came, even if an arrival followed before anyone looked (both while a box
+    // was open): the handles belong to the controller that left, and the set the window
+    // knew of it is no one's now. The link opens afresh.
+    link_.CloseDeviceHandles();
+    controllerSet_.reset();
+    if (link_.present()) link_.MaintainDeviceLink();
+}
+
 bool Form1::SendToController(std::string_view failureMessage) {
     answerTimer_->stop();
+    RenewLinkAfterRemovals();
     // The send needs the presence flag and an open write handle, as the write itself does.
     if (!link_.present() || link_.writeHandle() == kInvalidHandle) {
         ShowOwnStatus("No controller");
@@ -222,7 +248,11 @@ void Form1::SendBareCommand(std::uint8_t code, QPushButton* pressed, bool disabl
     output_.BuildBareCommand(code);
     activateWindow();
     if (disablesItself) pressed->setEnabled(false);
-    SendToController("Send Command Error");
+    asked_.reset();
+    if (SendToController("Send Command Error")) {
+        if (code == CommandReport::kGetConfig) asked_ = HistoryEvent::kRead;
+        if (code == CommandReport::kFactoryReset) asked_ = HistoryEvent::kReset;
+    }
     if (disablesItself) pressed->setEnabled(true);
     // Disabling the button passed the focus on to the next command; Enter pressed again
     // must repeat this command, never send the next one.
@@ -255,9 +285,34 @@ void Form1::OnStoreSave() {
             "cannot set.";
         for (const EditorProblem& p : problems) message += "\n" + p.text;
         ShowError(services_.dialogs, message, 0);
-    } else if (services_.dialogs.AskOkCancel("Would you decide to store or save?",
-                                             StoreDetails())) {
-        if (SendToController("Send Data Error")) lastStoreSent_ = record_;
+    } else {
+        // What the question shows is what goes out, and to the controller it names: the
+        // poll goes on behind the box, and a reply or another controller may come meanwhile.
+        const ConfigRecord asked = record_;
+        const FoundController controller = link_.controller();
+        const int removals = link_.removals();
+        if (services_.dialogs.AskOkCancel("Would you decide to store or save?", StoreDetails())) {
+            if (link_.removals() != removals ||
+                link_.controller().instance != controller.instance) {
+                if (link_.present()) {
+                    services_.dialogs.Inform(
+                        "Another controller was plugged in while you were asked; nothing was "
+                        "sent.");
+                } else {
+                    ShowOwnStatus("No controller");
+                }
+            } else if (record_ != asked) {
+                services_.dialogs.Inform(
+                    "The controller's set changed while you were asked; nothing was sent.");
+            } else {
+                output_.BuildStoreReport(asked);
+                asked_.reset();
+                if (SendToController("Send Data Error")) {
+                    lastStoreSent_ = asked;
+                    asked_ = HistoryEvent::kStored;
+                }
+            }
+        }
     }
     Command1->setEnabled(true);
     Command1->setFocus();

@@ -157,6 +157,9 @@ class Form1 : public QWidget, private OutcomeTarget {
     // leaves the status line; what became of this send takes its place ("No controller",
     // "Not sent", or later the answer or "No answer"). True when the report went out.
     bool SendToController(std::string_view failureMessage);
+    // Reopens the link when a removal came since the last look, whatever the presence flag
+    // says now.
+    void RenewLinkAfterRemovals();
     void ShowOwnStatus(const char* text);  // a status of the window's own, steady, no tone
     // The values of the record that no editor can show, named in one message.
     void ReportUnshownValues();
@@ -192,6 +195,7 @@ class Form1 : public QWidget, private OutcomeTarget {
     // it looks after the start and after each arrival until it has said so.
     bool lookForOthers_ = true;
     bool told_ = false;
+    int removalsSeen_ = 0;  // the link's removals when the window last looked
     QTimer* answerTimer_ = nullptr;
     // The set the controller holds as far as the window knows: the last one read from it
     // or stored into it since it was plugged in; nothing after a removal or a factory reset.
@@ -201,6 +205,10 @@ class Form1 : public QWidget, private OutcomeTarget {
     // history once the window shows it.
     std::optional<HistoryEvent> answerForHistory_;
     ConfigRecord answerSet_;
+    bool replyCame_ = false;  // a configuration reply in this tick, asked for or not
+    // What the window's own request still waiting for its answer will be in the history: a
+    // read, a store, a reset; nothing when none of its requests waits.
+    std::optional<HistoryEvent> asked_;
 };
 
 // The caption of a percent label: ratio x 100 rounded, "###%" (no digits for 0),
