@@ -150,6 +150,15 @@ TEST_F(Form1BenchTest, TheStoreQuestionSaysWhatChangesOnTheController) {
     Press(f.Command1);
     EXPECT_EQ(dialogs.questionDetails.back(),
               controller + "The set is the one last read from the controller.");
+    EXPECT_EQ(f.Label16->text(), "") << "the cancelled store leaves no older outcome";
+    // After a factory reset the editors still show the set from before: the question says so.
+    Press(f.Command6);
+    f.PollTick();
+    dialogs.answers = {false};
+    Press(f.Command1);
+    EXPECT_NE(dialogs.questionDetails.back().find("reset to its factory settings"),
+              std::string::npos)
+        << dialogs.questionDetails.back();
 }
 
 TEST_F(Form1BenchTest, TheWheelTurnsOnlyAFocusedScrollBar) {
@@ -196,6 +205,8 @@ TEST_F(Form1BenchTest, TheHistoryKeepsWhatWasReadAndStoredAndNeverStandsInTheWay
     f.Load();
     f.show();
     Press(f.Command5);
+    f.PollTick();
+    Press(f.Command5);  // the same set again: one entry
     f.PollTick();
     ASSERT_EQ(history.Entries().size(), 1u);
     EXPECT_EQ(history.Entries()[0].event, "read");

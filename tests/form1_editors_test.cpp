@@ -195,6 +195,21 @@ TEST_F(Form1Test, RefreshKeepsValuesThatNoControlCanShow) {
     EXPECT_EQ(f.HScroll3->value(), 0);
 }
 
+// After a set with a value no option stands for, the option that still looks selected
+// takes effect when clicked, as any other would.
+TEST_F(Form1Test, TheOptionThatLooksSelectedTakesEffectWhenClicked) {
+    Form1& f = Make();
+    f.show();
+    f.record() = VirtualController::FactoryRecord();
+    f.RefreshControls();
+    ASSERT_TRUE(f.Option1[1]->isChecked());  // 36 V
+    f.record().Set(ConfigRecord::kVoltageCode, 100);
+    f.RefreshControls();
+    ASSERT_TRUE(f.Option1[1]->isChecked()) << "the editor keeps its earlier setting";
+    QTest::mouseClick(f.Option1[1], Qt::LeftButton);
+    EXPECT_EQ(f.record().Get(ConfigRecord::kVoltageCode), 135);
+}
+
 TEST_F(Form1Test, NoEditTouchesTheReservedBytes) {
     Form1& f = Make();
     f.record() = RecordOf({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xDE, 0xAD, 0xBE, 0xEF});

@@ -140,10 +140,18 @@ void Form1::PollTick() {
     replyCame_ = false;
     RenewLinkAfterRemovals();
     PollOnce(link_, input_, *this);
+    const FoundController& c = link_.controller();
+    if (answerForHistory_ == HistoryEvent::kRead && lastKeptRead_ == answerSet_ &&
+        lastKeptFrom_ == c.instance) {
+        // GetConfig pressed again and again on one controller: one entry, not one a press.
+        answerForHistory_.reset();
+    }
     if (answerForHistory_ && services_.history != nullptr) {
         // After the answer is on the screen: the history costs the person nothing.
         const bool reset = *answerForHistory_ == HistoryEvent::kReset;
-        const FoundController& c = link_.controller();
+        lastKeptRead_.reset();
+        if (*answerForHistory_ == HistoryEvent::kRead) lastKeptRead_ = answerSet_;
+        lastKeptFrom_ = c.instance;
         services_.history->Record(*answerForHistory_, {TrimmedPath(c.path), c.port, c.serial},
                                   reset ? nullptr : &answerSet_);
     }
@@ -160,6 +168,7 @@ void Form1::BlinkTick() {
 void Form1::ReplaceRecord(const std::uint8_t* recordBytes) {
     record_.ReplaceAll(recordBytes);
     controllerSet_ = record_;
+    resetSinceRead_ = false;
     replyCame_ = true;
     // Every input report reaches every program that holds the controller open: a reply to
     // another program's request is shown, but it is the window's read only when it asked.
@@ -184,6 +193,7 @@ void Form1::SetStatusText(const char* text) {
     }
     if (said == "Restore Success") {
         controllerSet_.reset();
+        resetSinceRead_ = true;
         if (std::exchange(asked_, std::nullopt) == HistoryEvent::kReset) {
             answerForHistory_ = HistoryEvent::kReset;
         }
@@ -224,6 +234,7 @@ void Form1::RenewLinkAfterRemovals() {
     // knew of it is no one's now. The link opens afresh.
     link_.CloseDeviceHandles();
     controllerSet_.reset();
+    resetSinceRead_ = false;
     if (link_.present()) link_.MaintainDeviceLink();
 }
 
@@ -284,6 +295,7 @@ void Form1::OnStoreSave() {
             "Nothing was sent: the parameter set holds values the editors "
             "cannot set.";
         for (const EditorProblem& p : problems) message += "\n" + p.text;
+        ShowOwnStatus("");  // an older outcome is not this press's
         ShowError(services_.dialogs, message, 0);
     } else {
         // What the question shows is what goes out, and to the controller it names: the
@@ -291,6 +303,7 @@ void Form1::OnStoreSave() {
         const ConfigRecord asked = record_;
         const FoundController controller = link_.controller();
         const int removals = link_.removals();
+        ShowOwnStatus("");  // an older outcome is not this press's
         if (services_.dialogs.AskOkCancel("Would you decide to store or save?", StoreDetails())) {
             if (link_.removals() != removals ||
                 link_.controller().instance != controller.instance) {
@@ -333,7 +346,12 @@ void Form1::TellOfOtherControllers() {
 std::string Form1::StoreDetails() const {
     std::string out;
     if (link_.isOpen()) out = "Controller: " + DescribeController(link_.controller()) + "\n";
-    if (!controllerSet_) {
+    if (!controllerSet_ && resetSinceRead_) {
+        out +=
+            "The controller was reset to its factory settings since it was last read; the "
+            "editors still show the set from before, and OK stores that set. GetConfig shows "
+            "what it holds now.";
+    } else if (!controllerSet_) {
         out += "Nothing has been read from this controller since it was plugged in.";
     } else {
         std::string changes;

@@ -206,6 +206,13 @@ class Form1 : public QWidget, private OutcomeTarget {
     std::optional<HistoryEvent> answerForHistory_;
     ConfigRecord answerSet_;
     bool replyCame_ = false;  // a configuration reply in this tick, asked for or not
+    // A factory reset's answer came after the last read: the controller holds a set the
+    // editors do not show.
+    bool resetSinceRead_ = false;
+    // The window's last kept read and the plug-in it came from, so that identical reads of
+    // one controller keep one entry.
+    std::optional<ConfigRecord> lastKeptRead_;
+    std::string lastKeptFrom_;
     // What the window's own request still waiting for its answer will be in the history: a
     // read, a store, a reset; nothing when none of its requests waits.
     std::optional<HistoryEvent> asked_;

@@ -58,6 +58,10 @@ void Form1::ConnectEditors() {
             connect(editor.options[i], &QRadioButton::toggled, this, [this, e, i](bool on) {
                 if (on) ApplyChoice(*e, static_cast<int>(i));
             });
+            // A click on the element that is selected already: after a set with a value no
+            // element stands for, it looks chosen but is not in the record yet.
+            connect(editor.options[i], &QRadioButton::clicked, this,
+                    [this, e, i] { ApplyChoice(*e, static_cast<int>(i)); });
         }
         if (editor.bar != nullptr) {
             connect(editor.bar, &QScrollBar::valueChanged, this, [this, e] { ApplyBar(*e); });

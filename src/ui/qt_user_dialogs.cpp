@@ -43,6 +43,9 @@ void QtUserDialogs::Inform(const std::string& text) {
 std::optional<std::string> QtUserDialogs::OpenFileName(const std::string& title) {
     QFileDialog dialog(parent_, QString::fromStdString(title), QString(), kOpenFilter);
     dialog.setFileMode(QFileDialog::ExistingFile);
+    // Qt's own dialog on every desktop: a platform theme's native one (GTK's) has no place
+    // for the history in its side bar.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     const QString history = QString::fromStdString(historyFolder_);
     if (!history.isEmpty() && QDir(history).exists()) {
