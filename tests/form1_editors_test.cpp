@@ -1,4 +1,5 @@
 // The parameter editors: what each writes into the record, and RefreshControls.
+#include <QApplication>
 #include <QTest>
 
 #include "form1_fixture.h"
@@ -224,4 +225,21 @@ TEST_F(Form1Test, NoEditTouchesTheReservedBytes) {
     EXPECT_EQ(f.record().Get(12), 0xAD);
     EXPECT_EQ(f.record().Get(13), 0xBE);
     EXPECT_EQ(f.record().Get(14), 0xEF);
+}
+
+// Right to left (-reverse): the bars still run from their Min caption to their Max caption.
+TEST_F(Form1Test, ScrollBarsRunFromMinToMaxRightToLeftToo) {
+    QApplication::setLayoutDirection(Qt::RightToLeft);
+    Form1& f = Make();
+    f.show();
+    f.HScroll1->setValue(f.HScroll1->minimum());
+    // A click at the bar's left end, beside the Min caption, never raises it.
+    QTest::mouseClick(f.HScroll1, Qt::LeftButton, {}, QPoint(3, f.HScroll1->height() / 2));
+    const int afterLeft = f.HScroll1->value();
+    QTest::mouseClick(f.HScroll1, Qt::LeftButton, {},
+                      QPoint(f.HScroll1->width() - 3, f.HScroll1->height() / 2));
+    const int afterRight = f.HScroll1->value();
+    QApplication::setLayoutDirection(Qt::LeftToRight);
+    EXPECT_EQ(afterLeft, f.HScroll1->minimum());
+    EXPECT_GT(afterRight, afterLeft);
 }

@@ -101,6 +101,9 @@ QWidget* NewScroll(QWidget* parent) {
     scroll->setTracking(false);
     scroll->setSingleStep(1);
     scroll->setPageStep(1);
+    // Min and Max are captions at fixed places to the left and right; a right-to-left
+    // session (-reverse, an RTL language) must not run the bar against them.
+    scroll->setLayoutDirection(Qt::LeftToRight);
     return scroll;
 }
 
