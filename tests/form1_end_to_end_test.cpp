@@ -217,6 +217,23 @@ TEST_F(Form1Test, AShortOrUnreadableAutosaveDoesNotStopTheStart) {
     EXPECT_EQ(dialogs.errors.size(), 1u);
 }
 
+// A kept set with values no editor shows: one message naming each of them, once the window
+// is on the screen (not the current box's own check, alone, before the window).
+TEST_F(Form1Test, AnOddKeptSetIsNamedWholeOnceTheWindowShows) {
+    const std::uint8_t kept[15] = {45, 30, 100, 110, 25, 1, 0, 0, 1, 0, 128};
+    std::ofstream(autosave, std::ios::binary).write(reinterpret_cast<const char*>(kept), 15);
+    Form1& f = MakeLoaded();
+    bool shownFirst = false;
+    dialogs.onError = [&] { shownFirst = f.isVisible(); };
+    EXPECT_TRUE(dialogs.errors.empty()) << "nothing before the window shows";
+    f.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialogs.errors.empty(); }, 20000));
+    ASSERT_EQ(dialogs.errors.size(), 1u);
+    EXPECT_TRUE(shownFirst);
+    EXPECT_NE(dialogs.errors[0].find("Continuous current"), std::string::npos) << dialogs.errors[0];
+    EXPECT_NE(dialogs.errors[0].find("Motor voltage"), std::string::npos) << dialogs.errors[0];
+}
+
 TEST_F(Form1Test, SaveAsThenOpenRoundTripsAll15Bytes) {
     Form1& f = MakeLoaded(false);
     std::uint8_t bytes[15] = {11, 22, 85, 33, 20, 1, 1, 0, 0x80, 5, 6, 7, 8, 9, 10};

@@ -63,7 +63,14 @@ void Form1::Load() {
     const FileResult autosave = LoadRecord(services_.autosavePath, record_, LoadMode::kAutosave);
     const bool unread = !autosave.ok() && autosave.status != FileStatus::kMissing;
     if (unread) ReportFileProblem(autosave, services_.autosavePath);
+    // A kept set with values the editors cannot show is named in one message once the
+    // window is on the screen, not by the current boxes' own check before it is.
+    quietChecks_ = true;
     RefreshControls();
+    quietChecks_ = false;
+    if (autosave.ok() && !EditorProblems(record_).empty()) {
+        QTimer::singleShot(0, this, [this] { ReportUnshownValues(true); });
+    }
     // A kept set that could not be read (an I/O error on a network home) is not replaced
     // by a blank one at the end.
     if (unread) unreadAutosave_ = record_;
@@ -367,7 +374,7 @@ std::string Form1::StoreDetails() const {
     return out;
 }
 
-void Form1::ReportUnshownValues() {
+void Form1::ReportUnshownValues(bool withBoxes) {
     // The current boxes show any number (and their own check names a wrong one); every
     // other editor keeps its earlier setting for a value it has no place for.
     std::string message;
@@ -375,7 +382,7 @@ void Form1::ReportUnshownValues() {
         const auto shownInABox = std::find_if(editors_.begin(), editors_.end(), [&](auto& e) {
             return e.id == p.param->id && e.box != nullptr;
         });
-        if (shownInABox == editors_.end()) message += "\n" + p.text;
+        if (withBoxes || shownInABox == editors_.end()) message += "\n" + p.text;
     }
     if (message.empty()) return;
     ShowError(services_.dialogs,

@@ -162,7 +162,8 @@ class Form1 : public QWidget, private OutcomeTarget {
     void RenewLinkAfterRemovals();
     void ShowOwnStatus(const char* text);  // a status of the window's own, steady, no tone
     // The values of the record that no editor can show, named in one message.
-    void ReportUnshownValues();
+    // `withBoxes`: the current boxes' values too (their own check has not said them).
+    void ReportUnshownValues(bool withBoxes = false);
     // Below the store question: which controller, and what the store changes on it.
     std::string StoreDetails() const;
     // Once a session: with several controllers plugged in, which one the window works with.
@@ -205,7 +206,8 @@ class Form1 : public QWidget, private OutcomeTarget {
     // history once the window shows it.
     std::optional<HistoryEvent> answerForHistory_;
     ConfigRecord answerSet_;
-    bool replyCame_ = false;  // a configuration reply in this tick, asked for or not
+    bool quietChecks_ = false;  // the current boxes' check says nothing (the start's refresh)
+    bool replyCame_ = false;    // a configuration reply in this tick, asked for or not
     // A factory reset's answer came after the last read: the controller holds a set the
     // editors do not show.
     bool resetSinceRead_ = false;

@@ -133,7 +133,7 @@ void Form1::ApplyCurrent(const EditorBinding& editor) {
     long value = 0;
     for (const QChar c : text) {
         if (c < '0' || c > '9') {
-            ShowError(services_.dialogs, "Please enter valid numerical data");
+            if (!quietChecks_) ShowError(services_.dialogs, "Please enter valid numerical data");
             return;
         }
         // Saturates: any digit string longer than a current is simply too large.
@@ -144,7 +144,7 @@ void Form1::ApplyCurrent(const EditorBinding& editor) {
     } else if (value <= param.high) {
         StoreBits(param, record_, static_cast<std::uint8_t>(value));
     } else {
-        ShowError(services_.dialogs, "Please enter valid  numerical data");
+        if (!quietChecks_) ShowError(services_.dialogs, "Please enter valid  numerical data");
     }
 }
 
