@@ -12,7 +12,7 @@ now_cs() { cut -d' ' -f1 /proc/uptime | tr -d .; }  # centiseconds since boot
 port_of() { basename "$(ls -d /sys/devices/platform/dummy_hcd.$(($1 - 1))/usb*/*-1)"; }
 unplug() { echo > /sys/kernel/config/usb_gadget/g$1/UDC; }
 plug() { echo "dummy_udc.$(($1 - 1))" > /sys/kernel/config/usb_gadget/g$1/UDC; }
-lines() { grep -c '"outcome"' "$1" 2> /dev/null || echo 0; }
+lines() { n=$(grep -c '"outcome"' "$1" 2> /dev/null); echo "${n:-0}"; }
 wait_lines() {  # wait_lines FILE N: at most 60 s
     i=0; while [ "$(lines "$1")" -lt "$2" ] && [ $i -lt 600 ]; do sleep 0.1; i=$((i + 1)); done
 }
@@ -60,6 +60,9 @@ unplug 3
 i=0; while [ "$(ls /dev/hidraw* | wc -l)" -gt 2 ] && [ $i -lt 100 ]; do sleep 0.1; i=$((i + 1)); done
 plug 3
 wait_lines /tmp/line.jsonl 5
+# A line that missed the controller would wait for ever: end it.
+i=0; while kill -0 $line 2> /dev/null && [ $i -lt 100 ]; do sleep 0.1; i=$((i + 1)); done
+kill $line 2> /dev/null
 wait $line; got=$?
 fifth=$(sed -n 5p /tmp/line.jsonl | grep -o '"port":"[^"]*"')
 if [ $got -eq 0 ] && [ "$fifth" = "\"port\":\"$P3\"" ]; then
@@ -71,10 +74,14 @@ sleep 0.5
 
 # Side by side: a line for each port, all at once.
 start=$(now_cs)
+pids=""
 for p in $P1 $P2 $P3 $P4; do
     /bin/vt350ctl --port "$p" provision /tmp/20a.qkf --yes --count 1 --log /tmp/side.jsonl \
         > /dev/null 2>&1 &
+    pids="$pids $!"
 done
+wait_lines /tmp/side.jsonl 4
+kill $pids 2> /dev/null
 wait
 side_cs=$(($(now_cs) - start))
 if [ "$(grep -c '"outcome":"programmed"' /tmp/side.jsonl)" -eq 4 ]; then
