@@ -123,6 +123,17 @@ TEST_F(Vt350ctlTest, WriteAsksUnlessYes) {
     auto accepted = Run({"--demo", "write", Path("f.qkf")}, "y\n");
     EXPECT_EQ(accepted.exitCode, 0) << accepted.err;
     EXPECT_NE(accepted.out.find("Parameters stored."), std::string::npos);
+    // A controller that acknowledges the store but keeps something else: only --verify
+    // tells, naming what differs.
+    const std::vector<std::string> wrong = {"--demo", "--demo-behaviour", "storeswrong",
+                                            "write",  Path("f.qkf"),      "--yes"};
+    EXPECT_EQ(Run(wrong).exitCode, 0);
+    auto verified = Run(
+        {"--demo", "--demo-behaviour", "storeswrong", "write", Path("f.qkf"), "--yes", "--verify"});
+    EXPECT_EQ(verified.exitCode, 1);
+    EXPECT_NE(verified.err.find("Continuous current: 15 A -> 14 A"), std::string::npos)
+        << verified.err;
+    EXPECT_NE(verified.err.find("verification failed"), std::string::npos);
 }
 
 TEST_F(Vt350ctlTest, BareCommandsWaitForTheirAcknowledgements) {

@@ -32,6 +32,13 @@ TEST(Vt350ctlWorkshop, ProvisionProgramsControllerAfterControllerAndLogsEach) {
                               set, "--yes", "--count", "2"});
     EXPECT_EQ(errors.exitCode, 1);
     EXPECT_NE(errors.out.find("Programmed 0, failed 2, skipped 0."), std::string::npos);
+    // One that keeps another set than it acknowledged fails its read-back.
+    auto keepsOther = RunProcess({VT350CTL_PATH, "--demo", "--demo-behaviour", "storeswrong",
+                                  "provision", set, "--yes", "--count", "1"});
+    EXPECT_EQ(keepsOther.exitCode, 1);
+    EXPECT_NE(keepsOther.out.find("verify: the controller holds other parameters (byte 0)"),
+              std::string::npos)
+        << keepsOther.out;
 }
 
 TEST(Vt350ctlWorkshop, WatchPrintsArrivalsAndRemovals) {

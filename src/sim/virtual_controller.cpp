@@ -18,6 +18,8 @@ constexpr MisbehaviourWord kWords[] = {
     {"failwrites", "failwrites", "every output report is refused"},
     {"absent", "absent", "starts unplugged"},
     {"hub", "hub[=N]", "N controllers (2 without =N, up to 4) plugged into ports of their own"},
+    {"storeswrong", "storeswrong",
+     "acknowledges a store but keeps a continuous current 1 A off the one it was sent"},
 };
 
 // "N" of "word=N" (`fallback` for the bare word) within [low, high]; false and `error` set
@@ -53,9 +55,9 @@ bool ApplyWord(std::string_view word, Misbehaviour& out, std::string& error) {
         return NumberOf(word, 3, 2, 1, 4, "a number of controllers from 1 to 4", out.controllers,
                         error);
     }
-    bool* const flags[] = {&out.silent,       nullptr,     &out.badCheckBytes,
-                           &out.errorReplies, &out.flood,  &out.refuseOpens,
-                           &out.failWrites,   &out.absent, nullptr};
+    bool* const flags[] = {&out.silent, nullptr,          &out.badCheckBytes, &out.errorReplies,
+                           &out.flood,  &out.refuseOpens, &out.failWrites,    &out.absent,
+                           nullptr,     &out.storesWrong};
     static_assert(std::size(flags) == std::size(kWords));
     for (std::size_t i = 0; i < std::size(kWords); ++i) {
         if (flags[i] != nullptr && word == kWords[i].word) {
@@ -151,6 +153,12 @@ void VirtualController::Receive(const std::uint8_t* report) {
         }
         for (std::size_t i = 0; i < ConfigRecord::kParameterCount; ++i) {
             stored.Set(i, report[2 + i]);
+        }
+        if (behaviour.storesWrong) {
+            // Something the editors could have sent, so that only a read-back tells.
+            const std::uint8_t amps = stored.Get(ConfigRecord::kContinuousCurrent);
+            stored.Set(ConfigRecord::kContinuousCurrent,
+                       static_cast<std::uint8_t>(amps > 1 ? amps - 1 : amps + 1));
         }
         QueueCode(ResponseReport::kAcknowledgement, kParametersLoaded);
         return;

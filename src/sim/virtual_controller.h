@@ -23,6 +23,7 @@ struct Misbehaviour {
     bool failWrites = false;   // every output report is refused
     bool absent = false;       // starts unplugged
     int controllers = 1;       // on a hub: this many, each in a port of its own
+    bool storesWrong = false;  // a store is acknowledged, but another set is kept
 };
 
 // The words that name the misbehaviours, in the order the help texts list them; every help
