@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "config/parameter_rules.h"
 #include "test_support.h"
 
 TEST(ParameterView, JsonRoundTripForEveryEditableValue) {
@@ -51,4 +52,36 @@ TEST(ParameterView, DiffNamesEachChangedParameter) {
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0], "Motor voltage: 24 V -> 48 V");
     EXPECT_EQ(lines[1], "Motor type: BLDC (brushless) -> DC (brushed)");
+}
+
+// The rule table at its edges, parameter by parameter from the table itself: each editor's
+// lowest and highest value pass, the value just outside each is refused by name; the peak
+// rule warns below the continuous current only.
+TEST(ParameterRules, EveryEditorsEdgesAndThePeakRule) {
+    for (const ParameterRow& param : Parameters()) {
+        if (param.kind != ValueKind::kWhole) continue;
+        const auto refused = [&](int value) {
+            ConfigRecord r = RecordOf({15, 30, 135, 110, 25, 1, 0, 0, 1, 0, 128});
+            StoreBits(param, r, static_cast<std::uint8_t>(value));
+            for (const EditorProblem& p : EditorProblems(r)) {
+                if (p.param == &param) return true;
+            }
+            return false;
+        };
+        EXPECT_FALSE(refused(param.low)) << param.label << " " << param.low;
+        EXPECT_FALSE(refused(param.high)) << param.label << " " << param.high;
+        if (param.low > 0) {
+            EXPECT_TRUE(refused(param.low - 1)) << param.label;
+        }
+        if (param.high < 255) {
+            EXPECT_TRUE(refused(param.high + 1)) << param.label;
+        }
+    }
+    const auto warnings = [](std::uint8_t continuous, std::uint8_t peak) {
+        return SafetyWarnings(RecordOf({continuous, peak, 135, 110, 25, 1, 0, 0, 1, 0, 128}));
+    };
+    EXPECT_EQ(warnings(20, 19),
+              std::vector<std::string>{"Peak current 19 A is below the continuous current 20 A"});
+    EXPECT_TRUE(warnings(20, 20).empty());
+    EXPECT_TRUE(warnings(20, 21).empty());
 }
