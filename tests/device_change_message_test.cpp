@@ -115,6 +115,34 @@ TEST(WinDeviceChange, WhatAnotherProgramSendsIsNotRead) {
     EXPECT_FALSE(w.link.present());
 }
 
+// The record checks at their edges: the size a header may give, and the room a Unicode
+// interface record needs for its name; other kinds are passed on as they are.
+TEST(WinDeviceChange, SizeAndKindBoundsAtTheirEdges) {
+    std::vector<std::uint8_t> record(kLargestBroadcastRecord + 8, 0);
+    // The size the handler is given, or -1 when the message is not taken.
+    const auto delivered = [&](std::uint32_t size, std::uint32_t type, bool wide) {
+        std::memcpy(&record[0], &size, 4);
+        std::memcpy(&record[4], &type, 4);
+        long seen = -1;
+        const DeviceChangeSource::Handler handler =
+            [&](std::uint32_t, const std::uint8_t*, std::size_t n) { seen = static_cast<long>(n); };
+        DeliverDeviceChange(kWmDeviceChange, kDeviceArrival,
+                            reinterpret_cast<std::intptr_t>(record.data()), wide, handler);
+        return seen;
+    };
+    const long header = kBroadcastHeaderSize, largest = kLargestBroadcastRecord;
+    EXPECT_EQ(delivered(header - 1, kVolume, false), -1);
+    EXPECT_EQ(delivered(header, kVolume, false), header);
+    EXPECT_EQ(delivered(largest, kVolume, false), largest);
+    EXPECT_EQ(delivered(largest + 1, kVolume, false), -1);
+    const long nameAt = kBroadcastNameOffset;
+    EXPECT_EQ(delivered(nameAt - 1, kDeviceTypeInterface, true), -1);
+    EXPECT_EQ(delivered(nameAt, kDeviceTypeInterface, true), long{kBroadcastInterfaceSize});
+    EXPECT_EQ(delivered(largest, kDeviceTypeInterface, true), long{kBroadcastInterfaceSize});
+    EXPECT_EQ(delivered(largest + 1, kDeviceTypeInterface, true), -1);
+    EXPECT_EQ(delivered(nameAt - 1, kVolume, true), nameAt - 1);
+}
+
 #ifdef _WIN32
 // clang-format off
 #include <windows.h>
