@@ -47,4 +47,14 @@ TEST(HidapiPlatform, TopLevelUsagePageOfReportDescriptors) {
     EXPECT_EQ(page({0x05, 0x01, 0xFE}), std::nullopt);
     EXPECT_EQ(page({0x05, 0x01, 0x09, 0x00}), std::nullopt);
     EXPECT_EQ(page({}), std::nullopt);
+    // Four-byte items (size code 3): a page given in four bytes, and a four-byte item read
+    // past whole, not as three.
+    EXPECT_EQ(page({0x07, 0x0C, 0x00, 0x00, 0x00, 0xA1, 0x01}), 0x000C);
+    EXPECT_EQ(page({0x05, 0x01, 0x27, 0x00, 0x00, 0x00, 0x05, 0xA1, 0x01}), 0x0001);
+    EXPECT_EQ(page({0x07, 0x0C, 0x00, 0x00}), std::nullopt);
+    // Whatever follows the first collection is not read; a collection with no page before
+    // it names none; a long item whose length runs past the end is broken off.
+    EXPECT_EQ(page({0x05, 0x01, 0xA1, 0x01, 0xFF, 0xFE, 0xFF}), 0x0001);
+    EXPECT_EQ(page({0x09, 0x01, 0xA1, 0x01}), std::nullopt);
+    EXPECT_EQ(page({0x05, 0x01, 0xFE, 0x40, 0x10, 0x00, 0xA1, 0x01}), std::nullopt);
 }
