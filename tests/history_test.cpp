@@ -88,6 +88,13 @@ TEST(History, AnEarlierIndexIsTakenInOnceWithItsFiles) {
                  R"({"time":"2026-12-01T08:00:00+0100","event":"read","program":"vt350ctl",)"
                  R"("device":"/dev/hidraw0","set":"0f0f0f0f0f0f0f0f0f0f0f0f0f0f0f",)"
                  R"("file":"20261201-080000-000-read.qkf"})"
+                 // Lines whose fields are damaged: a number for a text, a set too short,
+                 // a set that is no hex, an array for the whole line.
+                 "\n{\"time\":7,\"event\":\"read\",\"program\":\"x\",\"device\":\"d\"}"
+                 "\n{\"time\":\"t\",\"event\":\"read\",\"program\":\"x\",\"set\":\"0f0f\"}"
+                 "\n{\"time\":\"t\",\"event\":\"stored\",\"program\":\"x\",\"set\":"
+                 "\"zz0f0f0f0f0f0f0f0f0f0f0f0f0f0f\",\"file\":{}}"
+                 "\n[1,2,3]"
                  // A line a full disk tore, with the next one glued to it.
                  "\n{\"time\":\"2026-12-01T08:30\",\"eve"
                  R"({"time":"2026-12-01T09:00:00+0100","event":"reset","program":"vt350-config",)"

@@ -85,3 +85,20 @@ TEST(ParameterRules, EveryEditorsEdgesAndThePeakRule) {
     EXPECT_TRUE(warnings(20, 20).empty());
     EXPECT_TRUE(warnings(20, 21).empty());
 }
+
+// A choice given by its index where the JSON form names it: refused, naming the names (the
+// motor type alone takes its index too, as earlier versions wrote it).
+TEST(ParameterView, AChoiceIndexWhereANameIsExpectedIsRefused) {
+    const ConfigRecord factory = RecordOf({15, 30, 135, 110, 25, 1, 0, 0, 1, 0, 128});
+    std::string text = RecordToJson(factory);
+    const auto replace = [&](const std::string& from, const std::string& to) {
+        text.replace(text.find(from), from.size(), to);
+    };
+    replace("\"pas_level\": \"Mid\"", "\"pas_level\": 1");
+    replace("\"motor_type\": \"BLDC\"", "\"motor_type\": 1");
+    ConfigRecord back = RecordOf({9});
+    std::vector<std::string> errors;
+    EXPECT_FALSE(RecordFromJson(text, back, errors));
+    EXPECT_EQ(errors, std::vector<std::string>{"pas_level: must be \"Low\", \"Mid\" or \"High\""});
+    EXPECT_EQ(back, RecordOf({9}));
+}
