@@ -103,6 +103,31 @@ TEST_F(FileReplaceTest, AFailedFlushOrRenameLeavesTheOldFile) {
     }
 }
 
+// What a save flushes, in order: the new file before it takes the name, then the folder,
+// so that the rename itself outlives a power cut.
+std::vector<std::string> flushes;
+int RecordingFsync(int fd) {
+    struct stat st {};
+    ::fstat(fd, &st);
+    flushes.push_back(S_ISDIR(st.st_mode) ? "folder" : "file");
+    return ::fsync(fd);
+}
+int RecordingRename(const char* from, const char* to) {
+    flushes.push_back("rename");
+    return ::rename(from, to);
+}
+
+TEST_F(FileReplaceTest, TheFileIsFlushedBeforeItsRenameAndTheFolderAfterIt) {
+    const std::string path = tmp_ / "set.qkf";
+    Write(path, old_);
+    flushes.clear();
+    ReplaceCalls().fsync = RecordingFsync;
+    ReplaceCalls().rename = RecordingRename;
+    ASSERT_TRUE(SaveRecord(path, NewSet()).ok());
+    ReplaceCalls() = saved_;
+    EXPECT_EQ(flushes, (std::vector<std::string>{"file", "rename", "folder"}));
+}
+
 TEST_F(FileReplaceTest, ANewFileThatCannotBeWrittenLeavesNoFileAtAll) {
     const std::string path = tmp_ / "new.qkf";
     ReplaceCalls().write = LimitedWrite;
