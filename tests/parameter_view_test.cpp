@@ -84,6 +84,13 @@ TEST(ParameterRules, EveryEditorsEdgesAndThePeakRule) {
               std::vector<std::string>{"Peak current 19 A is below the continuous current 20 A"});
     EXPECT_TRUE(warnings(20, 20).empty());
     EXPECT_TRUE(warnings(20, 21).empty());
+    // What a rule compares is what the editors show: a speed scale's stored 0 is 256.
+    const ConfigRecord full = RecordOf({15, 30, 135, 110, 25, 1, 0, 0, 1, 0, 128});
+    EXPECT_EQ(ShownValue(ParameterId::kSpeedScale, full), 256);
+    EXPECT_EQ(ShownValue(ParameterId::kReversionSpeedScale, full), 128);
+    EXPECT_TRUE(HoldsChoice(ParameterId::kMotorType, full, "BLDC (brushless)"));
+    EXPECT_TRUE(HoldsChoice(ParameterId::kPasLevel, full, "Mid"));
+    EXPECT_FALSE(HoldsChoice(ParameterId::kPasLevel, RecordOf({15, 30, 135, 110, 26}), "Mid"));
 }
 
 // A choice given by its index where the JSON form names it: refused, naming the names (the

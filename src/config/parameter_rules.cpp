@@ -18,8 +18,8 @@ const CrossRule kCrossRules[] = {
     // The peak limit is what the controller allows for a moment above the continuous one;
     // below it, the motor never gets the continuous current it was set for.
     {[](const ConfigRecord& r) {
-         return StoredBits(Parameter(ParameterId::kPeakCurrent), r) <
-                StoredBits(Parameter(ParameterId::kContinuousCurrent), r);
+         return ShownValue(ParameterId::kPeakCurrent, r) <
+                ShownValue(ParameterId::kContinuousCurrent, r);
      },
      [](const ConfigRecord& r) {
          return "Peak current " + Value(ParameterId::kPeakCurrent, r) +

@@ -115,6 +115,24 @@ void StoreChoice(const ParameterRow& param, ConfigRecord& record, int index) {
     StoreBits(param, record, param.choices[static_cast<std::size_t>(index)].stored);
 }
 
+int ShownValue(ParameterId id, const ConfigRecord& record) {
+    const ParameterRow& param = Parameter(id);
+    switch (param.kind) {
+        case ValueKind::kScale:
+            return ScaleFromStored(StoredBits(param, record));
+        case ValueKind::kChoice:
+            return ChoiceIndex(param, record);
+        default:
+            return StoredBits(param, record);
+    }
+}
+
+bool HoldsChoice(ParameterId id, const ConfigRecord& record, std::string_view text) {
+    const ParameterRow& param = Parameter(id);
+    const int index = ChoiceIndex(param, record);
+    return index >= 0 && param.choices[static_cast<std::size_t>(index)].text == text;
+}
+
 int ScaleFromStored(std::uint8_t stored) {
     return stored == 0 ? 256 : stored;
 }

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 #include "config/config_record.h"
 
@@ -75,6 +76,13 @@ void StoreBits(const ParameterRow& param, ConfigRecord& record, std::uint8_t val
 int ChoiceIndex(const ParameterRow& param, const ConfigRecord& record);
 // Selects choice `index`; an index without a choice changes nothing.
 void StoreChoice(const ParameterRow& param, ConfigRecord& record, int index);
+
+// The value the setting's editor shows for `record`: the number in a current box, a bar's
+// position (256 for a speed scale's stored 0), the choice's index; -1 for a choice the
+// record holds none of. Rules across parameters compare these, as a person reads them.
+int ShownValue(ParameterId id, const ConfigRecord& record);
+// Whether the record holds the choice named `text` ("BLDC (brushless)", "High").
+bool HoldsChoice(ParameterId id, const ConfigRecord& record, std::string_view text);
 
 // A speed scale's position on its bar (1 to 256) from its byte, and back.
 int ScaleFromStored(std::uint8_t stored);
