@@ -11,7 +11,7 @@
 #include <thread>
 #include <vector>
 
-#include "../forwarding_hid_platform.h"
+#include "../support/forwarding_hid_platform.h"
 #include "hid/hid_link.h"
 #include "platform/linux/hidapi_platform.h"
 #include "platform/linux/udev_monitor.h"
