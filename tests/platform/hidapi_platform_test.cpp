@@ -1,11 +1,16 @@
 #include "platform/linux/hidapi_platform.h"
 
 #include "hid/report_descriptor.h"
+#include "platform/linux/udev_hid_enumeration.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <filesystem>
+#include <string>
 #include <vector>
+
+#include "test_support.h"
 
 // The real platform on this machine, which has no controller.
 TEST(HidapiPlatform, EnumeratesWithoutError) {
@@ -57,4 +62,20 @@ TEST(HidapiPlatform, TopLevelUsagePageOfReportDescriptors) {
     EXPECT_EQ(page({0x05, 0x01, 0xA1, 0x01, 0xFF, 0xFE, 0xFF}), 0x0001);
     EXPECT_EQ(page({0x09, 0x01, 0xA1, 0x01}), std::nullopt);
     EXPECT_EQ(page({0x05, 0x01, 0xFE, 0x40, 0x10, 0x00, 0xA1, 0x01}), std::nullopt);
+}
+
+// The descriptor as the search reads it from sysfs: what cannot be read, or holds no
+// collection within the kernel's 4096 bytes, names no page.
+TEST(HidapiPlatform, TheDescriptorFileIsReadWithinItsBound) {
+    TempDir tmp("vt350-descriptor");
+    const std::string file = tmp / "report_descriptor";
+    EXPECT_EQ(UsagePageFromFile(file), std::nullopt) << "missing";
+    EXPECT_EQ(UsagePageFromFile(tmp.path().string()), std::nullopt) << "a folder";
+    const std::string controller("\x05\x01\x09\x00\xA1\x01\xC0", 7);
+    PutFileBytes(file, controller + std::string(5000, '\xFF'));
+    EXPECT_EQ(UsagePageFromFile(file), 0x0001) << "trailing bytes are not read";
+    PutFileBytes(file, std::string(4100, '\x00') + controller);
+    EXPECT_EQ(UsagePageFromFile(file), std::nullopt) << "the collection lies past 4096 bytes";
+    PutFileBytes(file, "");
+    EXPECT_EQ(UsagePageFromFile(file), std::nullopt) << "empty";
 }

@@ -27,7 +27,12 @@ using UdevPtr = std::unique_ptr<T, UdevUnref>;
 // as nothing.
 std::optional<std::uint16_t> UsagePageOf(std::string_view hidSyspath) {
     if (hidSyspath.empty()) return std::nullopt;
-    const std::string path = std::string(hidSyspath) + "/report_descriptor";
+    return UsagePageFromFile(std::string(hidSyspath) + "/report_descriptor");
+}
+
+}  // namespace
+
+std::optional<std::uint16_t> UsagePageFromFile(const std::string& path) {
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
     std::uint8_t buffer[4096];  // HID_MAX_DESCRIPTOR_SIZE
@@ -40,10 +45,9 @@ std::optional<std::uint16_t> UsagePageOf(std::string_view hidSyspath) {
         if (size == sizeof buffer) break;
     }
     close(fd);
+    if (size == 0) return std::nullopt;  // unreadable (a folder, a device gone): no guess
     return TopLevelUsagePage(std::span<const std::uint8_t>(buffer, size));
 }
-
-}  // namespace
 
 bool EnumerateHidraw(std::vector<HidInterfaceInfo>& out) {
     out.clear();

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "hid/hid_platform.h"
@@ -10,3 +13,7 @@
 // A device that goes away while it is being looked at is left out; nothing read from the
 // database is assumed to be there. False when the list cannot be built at all (errno set).
 bool EnumerateHidraw(std::vector<HidInterfaceInfo>& out);
+
+// The top-level usage page of the report descriptor in `file` (sysfs's report_descriptor),
+// read to at most the kernel's 4096 bytes; nothing when it cannot be read or parsed.
+std::optional<std::uint16_t> UsagePageFromFile(const std::string& file);
