@@ -53,14 +53,12 @@ int CtlDevice::Command(std::uint8_t code) {
 
 int CtlDevice::Open() {
     HidLink& link = session_.link();
-    std::vector<FoundController> found = link.FindControllers();
-    if (!port_.empty()) {
-        const std::string all = PortList(found);
-        std::erase_if(found, [&](const FoundController& c) { return c.port != port_; });
-        if (found.empty() && !all.empty()) {
-            return Fail(Exit::kNoController, "no controller is plugged into port " + port_ +
-                                                 " (controllers are plugged into " + all + ")");
-        }
+    const std::vector<FoundController> all = link.FindControllers();
+    const std::vector<FoundController> found = InPort(all, port_);
+    if (found.empty() && !all.empty()) {
+        return Fail(Exit::kNoController, "no controller is plugged into port " + port_ +
+                                             " (controllers are plugged into " + PortList(all) +
+                                             ")");
     }
     if (found.empty()) return Check(ControllerSession::Status::kNoController);
     if (found.size() > 1) {

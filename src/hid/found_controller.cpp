@@ -4,6 +4,14 @@ FoundController FoundFrom(const HidInterfaceInfo& info) {
     return {info.path, info.port, info.serial, info.instance};
 }
 
+std::vector<FoundController> InPort(std::vector<FoundController> controllers,
+                                    const std::string& port) {
+    if (!port.empty()) {
+        std::erase_if(controllers, [&](const FoundController& c) { return c.port != port; });
+    }
+    return controllers;
+}
+
 std::string PortList(const std::vector<FoundController>& controllers) {
     std::string out;
     for (const FoundController& c : controllers) {

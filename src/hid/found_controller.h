@@ -16,6 +16,10 @@ struct FoundController {
 
 FoundController FoundFrom(const HidInterfaceInfo& info);
 
+// The controllers plugged into `port`; all of them for "".
+std::vector<FoundController> InPort(std::vector<FoundController> controllers,
+                                    const std::string& port);
+
 // "1-1, 2-1, 3-1": the ports of several controllers, for a sentence.
 std::string PortList(const std::vector<FoundController>& controllers);
 

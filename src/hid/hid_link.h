@@ -32,7 +32,6 @@ class HidLink {
     std::vector<FoundController> FindControllers();
     // From now on the search takes only the controller in this port ("" for any).
     void ChoosePort(std::string port) { port_ = std::move(port); }
-    const std::string& chosenPort() const { return port_; }
     // The controller the last search returned (empty fields when none matched).
     const FoundController& controller() const { return found_; }
     // Opens each handle that is closed; an open one is left as it is.

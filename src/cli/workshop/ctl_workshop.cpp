@@ -181,16 +181,10 @@ int CmdWatch(const CtlOptions& o) {
     }
     QuietReporter quiet;
     HidLink link(backend.platform(), quiet);
-    link.ChoosePort(o.port);
     // What is plugged in, compared with the last look after every record: a removal and an
     // arrival that wait together (the program was busy, the technician quick) are two
     // lines, since a controller plugged in anew is another plug-in than the one that left.
-    const auto look = [&] {
-        std::vector<FoundController> now = link.FindControllers();
-        std::erase_if(
-            now, [&](const FoundController& c) { return !o.port.empty() && c.port != o.port; });
-        return now;
-    };
+    const auto look = [&] { return InPort(link.FindControllers(), o.port); };
     std::vector<FoundController> present;
     std::vector<std::pair<bool, FoundController>> seen;  // true: an arrival
     using Clock = std::chrono::steady_clock;

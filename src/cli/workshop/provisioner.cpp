@@ -7,7 +7,6 @@
 #include <cstring>
 #include <map>
 #include <nlohmann/json.hpp>
-#include <thread>
 
 #include "cli/ctl_io.h"
 #include "config/config_file.h"
@@ -74,10 +73,8 @@ Provisioner::~Provisioner() {
 }
 
 std::vector<FoundController> Provisioner::Look() {
-    std::vector<FoundController> present;
-    for (FoundController& c : parts_->session.link().FindControllers()) {
-        if (job_.port.empty() || c.port == job_.port) present.push_back(std::move(c));
-    }
+    const std::vector<FoundController> present =
+        InPort(parts_->session.link().FindControllers(), job_.port);
     auto& taken = parts_->taken;
     parts_->takenPresent = false;
     for (auto it = taken.begin(); it != taken.end();) {
