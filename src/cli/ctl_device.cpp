@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "cli/ctl_io.h"
+#include "config/os_error.h"
 #include "platform/history_place.h"
 #include "platform/permission_advice.h"
 #include "protocol/command_report.h"
@@ -86,7 +87,7 @@ int CtlDevice::Check(ControllerSession::Status status) {
                                              TrimmedPath(session_.link().devicePath())));
         case S::kWriteFailed:
             return Fail(Exit::kNoController, std::string("the controller refused the report (") +
-                                                 std::strerror(session_.link().lastWriteError()) +
+                                                 SystemErrorText(session_.link().lastWriteError()) +
                                                  ")");
         case S::kTimedOut:
             return Fail(Exit::kTimeout,

@@ -16,6 +16,10 @@
 
 namespace {
 
+bool IsSeparator(char c) {
+    return c == '/' || c == '\\';
+}
+
 struct FileCloser {
     void operator()(std::FILE* f) const {
         if (f != nullptr) std::fclose(f);
@@ -127,12 +131,16 @@ bool FileExists(const std::string& path) {
 }
 
 bool IsSharedProgramFolder(const std::string& dir) {
-    auto startsWith = [&](const std::string& prefix) {
+    // The folder itself or one inside it: "C:\Program Files Portable" is neither.
+    auto startsWith = [&](std::string prefix) {
+        while (!prefix.empty() && IsSeparator(prefix.back())) prefix.pop_back();
         return dir.size() >= prefix.size() &&
-               std::equal(prefix.begin(), prefix.end(), dir.begin(), [](char a, char b) {
-                   return std::tolower(static_cast<unsigned char>(a)) ==
-                          std::tolower(static_cast<unsigned char>(b));
-               });
+               std::equal(prefix.begin(), prefix.end(), dir.begin(),
+                          [](char a, char b) {
+                              return std::tolower(static_cast<unsigned char>(a)) ==
+                                     std::tolower(static_cast<unsigned char>(b));
+                          }) &&
+               (dir.size() == prefix.size() || IsSeparator(dir[prefix.size()]));
     };
     for (const file_system::SharedFolder& shared : file_system::SharedProgramFolders()) {
         if (shared.prefix ? startsWith(shared.name) : dir == shared.name) return true;
@@ -152,17 +160,23 @@ void MakeOwnFolder(const std::string& dir) {
 
 }  // namespace
 
+bool IsPortableCopy(const std::string& executableDir) {
+    return FileExists(JoinPath(executableDir, kPortableMarker));
+}
+
 std::string AutosavePath(const std::string& executableDir, const std::string& userDataDir,
                          const std::string& fileName) {
+    const std::string inUserData = JoinPath(userDataDir, fileName);
     // An installed program never writes into its installation folder, root included.
-    if (IsSharedProgramFolder(executableDir)) {
+    if (IsSharedProgramFolder(executableDir) ||
+        (!IsPortableCopy(executableDir) && !file_system::UnmarkedProgramFolderKeepsData())) {
         MakeOwnFolder(userDataDir);
-        return userDataDir + "/" + fileName;
+        return inUserData;
     }
-    const std::string exeCandidate = executableDir + "/" + fileName;
+    const std::string exeCandidate = JoinPath(executableDir, fileName);
     // A writable autosave file beside the program wins even in a read-only folder.
     if (file_system::FolderWritable(executableDir)) return exeCandidate;
     if (FileExists(exeCandidate) && WritableUtf8(exeCandidate)) return exeCandidate;
     MakeOwnFolder(userDataDir);
-    return userDataDir + "/" + fileName;
+    return inUserData;
 }

@@ -55,9 +55,17 @@ bool FileExists(const std::string& path);
 // Windows), which a program must never write into.
 bool IsSharedProgramFolder(const std::string& dir);
 
+// The file that marks a portable copy (the Windows zip carries it): with it beside the
+// programs they keep the autosave file and the history in their own folder, so that a
+// copy on a stick takes both along.
+inline constexpr char kPortableMarker[] = "vt350-portable.txt";
+bool IsPortableCopy(const std::string& executableDir);
+
 // The autosave file "Data.qkf": beside the executable where the program runs from a folder
-// of its own that it may write (a build tree, an unpacked copy), else in the user's data
-// folder for this application; never in a shared program folder, root included.
+// of its own that it may write (a build tree, an unpacked copy; on Windows only a portable
+// copy, since an installed program's folder belongs to its uninstaller wherever it is),
+// else in the user's data folder for this application; never in a shared program folder,
+// root included.
 std::string AutosavePath(const std::string& executableDir, const std::string& userDataDir,
                          const std::string& fileName = "Data.qkf");
 // Folder of the running executable, without a trailing separator.

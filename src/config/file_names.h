@@ -10,6 +10,9 @@
 
 std::filesystem::path PathFromUtf8(const std::string& utf8);
 std::string Utf8FromPath(const std::filesystem::path& path);
+// A name in a folder, joined with the system's own separator (a backslash on Windows), so
+// that a path shown to the user does not mix two kinds.
+std::string JoinPath(const std::string& folder, const std::string& name);
 
 std::FILE* OpenFileUtf8(const std::string& path, const char* mode);
 // open(2) with the same flags, by the file's wide name on Windows.

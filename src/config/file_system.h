@@ -115,4 +115,9 @@ struct SharedFolder {
 };
 std::vector<SharedFolder> SharedProgramFolders();
 
+// Whether a program in a writable folder of its own keeps its autosave file there without
+// being marked portable: yes on POSIX (a build tree, an unpacked copy); no on Windows,
+// where such a folder is one the installer chose and the uninstaller removes.
+bool UnmarkedProgramFolderKeepsData();
+
 }  // namespace file_system

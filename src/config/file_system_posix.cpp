@@ -26,6 +26,15 @@ std::int32_t SystemErrorCode(int errnoValue) {
     return errnoValue;
 }
 
+std::string SystemErrorText(std::int32_t code) {
+    return std::strerror(code);
+}
+
+std::string JoinPath(const std::string& folder, const std::string& name) {
+    if (folder.empty() || folder.back() == '/') return folder + name;
+    return folder + "/" + name;
+}
+
 fs::path PathFromUtf8(const std::string& utf8) {
     return fs::path(utf8);
 }
@@ -323,6 +332,10 @@ std::vector<FolderFile> RegularFilesIn(const Folder& folder) {
     }
     ::closedir(dir);
     return out;
+}
+
+bool UnmarkedProgramFolderKeepsData() {
+    return true;
 }
 
 std::vector<SharedFolder> SharedProgramFolders() {

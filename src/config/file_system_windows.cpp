@@ -28,6 +28,23 @@ std::int32_t LastOsError() {
     return static_cast<std::int32_t>(GetLastError());
 }
 
+std::string SystemErrorText(std::int32_t code) {
+    PWSTR buffer = nullptr;
+    const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                       FORMAT_MESSAGE_IGNORE_INSERTS,
+                                   nullptr, static_cast<DWORD>(code), 0,
+                                   reinterpret_cast<PWSTR>(&buffer), 0, nullptr);
+    std::wstring text(buffer != nullptr ? buffer : L"", n);
+    LocalFree(buffer);
+    // Windows ends its messages with a full stop and a line break.
+    while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' ||
+                             text.back() == L' ' || text.back() == L'.')) {
+        text.pop_back();
+    }
+    const std::string number = "Windows error " + std::to_string(code);
+    return text.empty() ? number : Utf8FromWide(text) + ", " + number;
+}
+
 std::int32_t SystemErrorCode(int errnoValue) {
     // The C runtime's mapping, backwards, for the errors a file operation meets.
     switch (errnoValue) {
@@ -88,6 +105,11 @@ fs::path PathFromUtf8(const std::string& utf8) {
     return fs::path(WideFromUtf8(utf8));
 }
 
+std::string JoinPath(const std::string& folder, const std::string& name) {
+    if (folder.empty() || folder.back() == '\\' || folder.back() == '/') return folder + name;
+    return folder + "\\" + name;
+}
+
 std::string Utf8FromPath(const fs::path& path) {
     return Utf8FromWide(path.wstring());
 }
@@ -119,7 +141,7 @@ std::string UserDataDirectory() {
         base = Utf8FromWide(folder);
     }
     CoTaskMemFree(folder);
-    return base + "\\vt350-config";
+    return JoinPath(base, "vt350-config");
 }
 
 namespace file_system {
@@ -256,14 +278,14 @@ void CloseFolder(Folder&) {}
 
 bool AbsentOrOwnRegularFile(const Folder& folder, const std::string& name, std::string& why) {
     std::error_code ec;
-    const fs::file_status st = fs::symlink_status(PathFromUtf8(folder.path + "/" + name), ec);
+    const fs::file_status st = fs::symlink_status(PathFromUtf8(JoinPath(folder.path, name)), ec);
     if (!fs::exists(st) || fs::is_regular_file(st)) return true;
-    why = "\"" + folder.path + "/" + name + "\" is not a regular file";
+    why = "\"" + JoinPath(folder.path, name) + "\" is not a regular file";
     return false;
 }
 
 int CreateExclusiveIn(const Folder& folder, const std::string& name) {
-    return CreateExclusive(folder.path + "/" + name);
+    return CreateExclusive(JoinPath(folder.path, name));
 }
 
 int OpenRegularFileIn(const Folder& folder, const std::string& name) {
@@ -272,15 +294,15 @@ int OpenRegularFileIn(const Folder& folder, const std::string& name) {
         errno = EINVAL;
         return -1;
     }
-    return _wopen(WideFromUtf8(folder.path + "/" + name).c_str(), _O_RDONLY | _O_BINARY);
+    return _wopen(WideFromUtf8(JoinPath(folder.path, name)).c_str(), _O_RDONLY | _O_BINARY);
 }
 
 int RemoveIn(const Folder& folder, const std::string& name) {
-    return _wunlink(WideFromUtf8(folder.path + "/" + name).c_str());
+    return _wunlink(WideFromUtf8(JoinPath(folder.path, name)).c_str());
 }
 
 int RenameIn(const Folder& folder, const std::string& from, const std::string& to) {
-    return Rename((folder.path + "/" + from).c_str(), (folder.path + "/" + to).c_str());
+    return Rename(JoinPath(folder.path, from).c_str(), JoinPath(folder.path, to).c_str());
 }
 
 std::vector<FolderFile> RegularFilesIn(const Folder& folder) {
@@ -320,12 +342,24 @@ std::vector<SharedFolder> SharedProgramFolders() {
     // The per-user programs folder (%LOCALAPPDATA%\Programs), where the installer puts the
     // programs without administrator rights: writable, but the uninstaller removes it, so
     // the sets must live elsewhere.
+    // Some systems (wine among them) do not know that folder: it is then where Windows
+    // puts it, under the local application data.
     PWSTR programs = nullptr;
     if (SHGetKnownFolderPath(FOLDERID_UserProgramFiles, 0, nullptr, &programs) == S_OK) {
         out.push_back({Utf8FromWide(programs), true});
+    } else {
+        CoTaskMemFree(programs);
+        programs = nullptr;
+        if (SHGetKnownFolderPath(FOLDERID_LocalAppData, 0, nullptr, &programs) == S_OK) {
+            out.push_back({JoinPath(Utf8FromWide(programs), "Programs"), true});
+        }
     }
     CoTaskMemFree(programs);
     return out;
+}
+
+bool UnmarkedProgramFolderKeepsData() {
+    return false;
 }
 
 }  // namespace file_system

@@ -311,7 +311,7 @@ History::Store* History::Open(bool create) const {
     for (const char* name : kDatabaseFiles) {
         if (!file_system::AbsentOrOwnRegularFile(store->folder, name, why_)) return nullptr;
     }
-    const std::string path = folder_ + "/" + kDatabaseName;
+    const std::string path = JoinPath(folder_, kDatabaseName);
     const int opened =
         sqlite3_open_v2(path.c_str(), &store->db,
                         SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOFOLLOW, nullptr);

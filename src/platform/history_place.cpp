@@ -4,10 +4,14 @@
 #include <cstdio>
 
 #include "config/config_file.h"
+#include "config/file_names.h"
 #include "platform/local_time.h"
 
 std::string HistoryFolder(bool demo) {
-    return UserDataDirectory() + (demo ? "/demo-history" : "/history");
+    // A portable copy keeps its history beside itself, as it keeps its autosave file.
+    const std::string programs = ExecutableDirectory();
+    return JoinPath(IsPortableCopy(programs) ? programs : UserDataDirectory(),
+                    demo ? "demo-history" : "history");
 }
 
 HistoryTime HistoryNow() {

@@ -1,4 +1,5 @@
 #include "config/config_file.h"
+#include "config/file_names.h"
 #include "config/os_error.h"
 
 #include <gtest/gtest.h>
@@ -145,6 +146,17 @@ TEST_F(ConfigFileTest, AReadOnlyFileIsRefusedWithTheSystemsOwnCode) {
 #endif
 }
 
+#ifdef _WIN32
+TEST(SystemErrorText, IsWindowsOwnMessageForAWindowsCode) {
+    // 31 is ERROR_GEN_FAILURE, a replugged controller's answer; read as an errno it would
+    // say "Too many links".
+    const std::string text = SystemErrorText(31);
+    EXPECT_NE(text.find(", Windows error 31"), std::string::npos) << text;
+    EXPECT_EQ(text.find("links"), std::string::npos) << text;
+    EXPECT_NE(text.back(), '\n');
+}
+#endif
+
 TEST_F(ConfigFileTest, FullDiskIsAWriteError) {
     if (!fs::exists("/dev/full")) GTEST_SKIP();
     FileResult result = SaveRecord("/dev/full", Sample());
@@ -152,9 +164,19 @@ TEST_F(ConfigFileTest, FullDiskIsAWriteError) {
     EXPECT_EQ(result.osError, ENOSPC);
 }
 
-TEST_F(ConfigFileTest, AutosaveLivesBesideTheProgramWhenThatFolderIsWritable) {
-    EXPECT_EQ(fs::path(AutosavePath(dir_.string(), Path("user"))).lexically_normal(),
-              fs::path(Path("Data.qkf")).lexically_normal());
+TEST_F(ConfigFileTest, AutosaveLivesBesideAPortableCopyOrABuildTree) {
+    auto normal = [](const std::string& p) { return fs::path(p).lexically_normal(); };
+    // Unmarked: beside a build tree on POSIX; on Windows a folder of one's own is where an
+    // installer may have put the program, so the user's data folder.
+#ifdef _WIN32
+    EXPECT_EQ(AutosavePath(dir_.string(), Path("user")), JoinPath(Path("user"), "Data.qkf"));
+#else
+    EXPECT_EQ(normal(AutosavePath(dir_.string(), Path("user"))), normal(Path("Data.qkf")));
+#endif
+    // Marked portable: beside the programs everywhere, with one kind of separator.
+    std::ofstream(Path(kPortableMarker)) << "portable\n";
+    EXPECT_TRUE(IsPortableCopy(dir_.string()));
+    EXPECT_EQ(AutosavePath(dir_.string(), Path("user")), JoinPath(dir_.string(), "Data.qkf"));
 }
 
 TEST_F(ConfigFileTest, AutosaveMovesToTheUserFolderWhenTheProgramFolderIsNotWritable) {
@@ -170,16 +192,18 @@ TEST_F(ConfigFileTest, AnInstalledProgramNeverWritesBesideItself) {
     const char* programs = std::getenv("ProgramFiles");
     ASSERT_NE(programs, nullptr);
     const std::vector<std::string> installed = {std::string(programs) + "\\vt350-config"};
-    const std::vector<std::string> own = {"C:\\Tools\\vt350-config", dir_.string()};
+    const std::vector<std::string> own = {"C:\\Tools\\vt350-config", dir_.string(),
+                                          std::string(programs) + " Portable\\vt350"};
 #else
     // /usr/bin is writable for root, and still not used.
     const std::vector<std::string> installed = {"/usr/bin", "/usr/local/bin", "/bin",
                                                 "/usr/lib/vt350"};
-    const std::vector<std::string> own = {"/opt/vt350-config", "/home/tech/vt350", dir_.string()};
+    const std::vector<std::string> own = {"/opt/vt350-config", "/home/tech/vt350", dir_.string(),
+                                          "/usrlocal/bin", "/binaries"};
 #endif
     for (const std::string& folder : installed) {
         EXPECT_TRUE(IsSharedProgramFolder(folder)) << folder;
-        EXPECT_EQ(AutosavePath(folder, Path("user")), Path("user") + "/Data.qkf");
+        EXPECT_EQ(AutosavePath(folder, Path("user")), JoinPath(Path("user"), "Data.qkf"));
     }
     for (const std::string& folder : own) EXPECT_FALSE(IsSharedProgramFolder(folder)) << folder;
 }

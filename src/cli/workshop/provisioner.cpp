@@ -12,6 +12,7 @@
 #include "config/config_file.h"
 #include "config/file_replace.h"
 #include "config/file_system.h"
+#include "config/os_error.h"
 #include "hid/controller_identity.h"
 #include "protocol/controller_session.h"
 
@@ -118,7 +119,7 @@ void Provisioner::Program(const FoundController& controller, ProvisionRecord& r)
     link.Connect(controller);
     if (!link.isOpen()) {
         r.outcome = "skipped";
-        r.error = std::string("cannot be opened (") + std::strerror(link.lastOpenError()) + ")";
+        r.error = std::string("cannot be opened (") + SystemErrorText(link.lastOpenError()) + ")";
         return;
     }
     r.outcome = "failed";

@@ -11,8 +11,11 @@ Utf8Console::Utf8Console() {
     previous_ = GetConsoleOutputCP();  // 0 without a console
     if (previous_ == 0 || previous_ == CP_UTF8) return;
     SetConsoleOutputCP(CP_UTF8);
-    // Whole lines to the console, so that no character's bytes are split between writes.
-    std::setvbuf(stdout, nullptr, _IOLBF, 4096);
+    // A character's bytes must reach the console in one write. Windows' C runtime has no
+    // line buffering (_IOLBF is full buffering there), so a full buffer large enough for any
+    // one output: it goes out when the program flushes (the live commands do at each line)
+    // or ends.
+    std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
 }
 
 Utf8Console::~Utf8Console() {
