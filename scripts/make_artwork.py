@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Draws the tool's own artwork: the 658 x 90 banner (24-bit BMP, rows bottom-up) and its
-1316 x 180 twin for a scale factor of 2 (PNG), the 167 x 167 window icon (ICO, 24-bit with
+1316 x 180 twin for a scale factor of 2 (PNG), the installer's 164 x 314 side picture
+(BMP, on its finish page), the 167 x 167 window icon (ICO, 24-bit with
 its 1-bit mask), and the desktop icon as SVG and as PNGs at the icon theme's sizes (16 to
 256). The PNGs are drawn smoothly: every pixel is the average of 4 x 4 samples, and the
 icon's rounded corners get partial transparency. Run from the repository root; the files
@@ -50,6 +51,25 @@ def banner_pixel(x, y, shape):
     # Speed lines to the right of the motor.
     for i, yy in enumerate((30, 45, 60)):
         if abs(y - yy) < 1.5 and 100 + i * 12 < x < 200 + i * 30:
+            c = lerp(c, AMBER, 0.8)
+    return c
+
+
+def side_pixel(x, y, shape):
+    """The installer's side picture: the banner's colours running downwards, the motor
+    above a speed trace."""
+    w, h = 164, 314
+    c = lerp(NAVY, TEAL, y / (h - 1))
+    wave = 200 + 16 * math.sin(x / 20.0)
+    if abs(y - wave) < 1.6:
+        c = lerp(c, WHITE, 0.7)
+    d = math.hypot(x - w / 2, y - 100)
+    if 48 <= d <= 56:
+        c = WHITE
+    if inside(shape, x, y):
+        c = AMBER
+    for i, yy in enumerate((240, 255, 270)):
+        if abs(y - yy) < 1.5 and 30 + i * 10 < x < 134 - i * 10:
             c = lerp(c, AMBER, 0.8)
     return c
 
@@ -171,6 +191,8 @@ if __name__ == '__main__':
     os.makedirs('resources/icons', exist_ok=True)
     shape = bolt(52, 45, 44)
     write_bmp('resources/banner.bmp', 658, 90, lambda x, y: banner_pixel(x, y, shape))
+    side = bolt(82, 100, 70)
+    write_bmp('resources/installer-side.bmp', 164, 314, lambda x, y: side_pixel(x, y, side))
     write_png('resources/banner@2x.png', 1316, 180,
               smooth(lambda x, y: banner_pixel(x / 2, y / 2, shape)))
     n = 167

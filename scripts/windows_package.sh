@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
 # The Windows release, from the MinGW build with the static Qt (scripts/windows.sh sets up
 # both): stripped programs without test hooks, signed when a key is given, in an installer
-# (NSIS) and a portable zip, with SHA256SUMS. Then, under wine, the installer is tried as a
+# (NSIS) and a portable zip, with SHA256SUMS. Then, under wine, the release is tried as a
 # user would: silent install, the files, the Start-menu entry and the .qkf association,
-# the installed programs run, silent uninstall, nothing left but the user's data.
+# the installed programs run and keep their data where the README says; an upgrade to a
+# newer build while the window runs (refused, nothing replaced) and after it was closed
+# (done, data kept); an uninstall while vt350ctl runs (refused) and after (nothing left
+# but the user's data); an old Windows refused; the portable zip keeping its history
+# beside itself.
 #   scripts/windows_package.sh            build, sign, package and try
 #   scripts/windows_package.sh build      build, sign and package only
 # Signing: VT350_SIGN_CERT (PEM certificate chain) and VT350_SIGN_KEY (PEM private key,
-# VT350_SIGN_PASS its password if any) sign both programs and the installer with
-# osslsigncode; VT350_SIGN_TIMESTAMP names a time-stamping server. Without them the
-# release is unsigned. VT350_SIGN_SELFTEST=1 (CI) makes a throwaway certificate first, so
+# VT350_SIGN_PASS its password if any) sign both programs, the uninstaller and the
+# installer with osslsigncode (scripts/sign_windows.sh); VT350_SIGN_TIMESTAMP names a
+# time-stamping server. Without them the release is unsigned. VT350_SIGN_SELFTEST=1 (CI) makes a throwaway certificate first, so
 # that the signing step is exercised and verified on every run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -37,7 +41,7 @@ cp build-windows-release/src/vt350-config.exe build-windows-release/src/vt350ctl
 # Text files as Notepad shows them.
 sed 's/$/\r/' README.md > "$stage/README.txt"
 sed 's/$/\r/' LICENSE > "$stage/LICENSE.txt"
-cp resources/vt350-config.ico "$stage/"
+cp resources/vt350-config.ico resources/installer-side.bmp "$stage/"
 
 if [ "${VT350_SIGN_SELFTEST:-}" = 1 ] && [ -z "${VT350_SIGN_KEY:-}" ]; then
     # A throwaway code-signing certificate, made now and never kept.
@@ -46,18 +50,7 @@ if [ "${VT350_SIGN_SELFTEST:-}" = 1 ] && [ -z "${VT350_SIGN_KEY:-}" ]; then
         -out "$out/test-cert.pem" 2> /dev/null
     export VT350_SIGN_KEY=$out/test-key.pem VT350_SIGN_CERT=$out/test-cert.pem
 fi
-sign() {  # sign FILE: signs it in place when a key is given
-    [ -n "${VT350_SIGN_KEY:-}" ] && [ -n "${VT350_SIGN_CERT:-}" ] || return 0
-    local extra=()
-    [ -n "${VT350_SIGN_PASS:-}" ] && extra+=(-pass "$VT350_SIGN_PASS")
-    [ -n "${VT350_SIGN_TIMESTAMP:-}" ] && extra+=(-ts "$VT350_SIGN_TIMESTAMP")
-    osslsigncode sign -certs "$VT350_SIGN_CERT" -key "$VT350_SIGN_KEY" "${extra[@]}" \
-        -n "VT-350 configuration" -h sha256 -in "$1" -out "$1.signed" > /dev/null
-    mv "$1.signed" "$1"
-    osslsigncode verify -CAfile "$VT350_SIGN_CERT" -in "$1" > "$out/verify.log" 2>&1 ||
-        { cat "$out/verify.log"; echo "the signature of $1 does not verify"; exit 1; }
-    echo "signed and verified: $(basename "$1")"
-}
+sign() { scripts/sign_windows.sh "$1"; }
 sign "$stage/vt350-config.exe"
 sign "$stage/vt350ctl.exe"
 
@@ -65,22 +58,34 @@ setup=$out/vt350-config-$version-setup.exe
 zip=$out/vt350-config-$version-windows-x64.zip
 rm -f "$setup" "$zip" "$out/SHA256SUMS"
 makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DOUTFILE="$setup" \
-    packaging/windows/vt350-config.nsi
+    -DSIGN="$root/scripts/sign_windows.sh" packaging/windows/vt350-config.nsi
 sign "$setup"
 folder=vt350-config-$version-windows-x64
 rm -rf "${out:?}/$folder"
 mkdir -p "$out/$folder"
 cp "$stage"/vt350-config.exe "$stage"/vt350ctl.exe "$stage"/README.txt "$stage"/LICENSE.txt \
     "$out/$folder/"
+# The mark of a portable copy: the programs keep their last set and history beside it.
+sed 's/$/\r/' > "$out/$folder/vt350-portable.txt" << 'TEXT'
+This file makes the programs in this folder portable: they keep the last set (Data.qkf)
+and the history (the folder "history") here, beside themselves, so that a copy on a USB
+stick takes both along. Delete it to keep them in %APPDATA%\vt350-config instead.
+TEXT
 (cd "$out" && cmake -E tar cf "$zip" --format=zip "$folder")
 (cd "$out" && sha256sum "$(basename "$setup")" "$(basename "$zip")" > SHA256SUMS)
 ls -l "$setup" "$zip" "$stage"/*.exe | awk '{print $5, $9}'
 cat "$out/SHA256SUMS"
 [ "${1:-}" = build ] && exit 0
 
-# The installer under wine, in a prefix of its own.
+# The release under wine, in a prefix of its own, with one X display for its windows.
 export WINEPREFIX=$out/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 rm -rf "$WINEPREFIX"
+display=70
+while [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 &
+xvfb=$!
+trap 'timeout 30 wineserver -k > /dev/null 2>&1 || true; kill $xvfb 2> /dev/null || true' EXIT
+export DISPLAY=:$display
 timeout 300 wineboot --init > /dev/null 2>&1 || true
 passed=0 failed=0
 expect() {  # expect DESCRIPTION COMMAND...: the command's success is the expectation
@@ -91,6 +96,14 @@ expect() {  # expect DESCRIPTION COMMAND...: the command's success is the expect
         echo "FAIL $what"; tail -20 "$out/last.log"; failed=$((failed + 1))
     fi
 }
+# until_true SECONDS COMMAND...: waits for the condition, at most that long.
+until_true() {
+    local end=$(($(date +%s) + $1)); shift
+    until "$@" > /dev/null 2>&1; do
+        [ "$(date +%s)" -lt $end ] || return 1
+        sleep 0.5
+    done
+}
 user=$(ls "$WINEPREFIX/drive_c/users" | grep -v Public | head -1)
 home="$WINEPREFIX/drive_c/users/$user"
 local_app="$home/AppData/Local"
@@ -98,7 +111,33 @@ local_app="$home/AppData/Local"
 installed="$local_app/Programs/vt350-config"
 data="$home/AppData/Roaming/vt350-config"
 start_menu="$home/AppData/Roaming/Microsoft/Windows/Start Menu/Programs"
+temp=$(wine cmd /c echo %TEMP% 2> /dev/null | tr -d '\r')
+setup_log="$(winepath -u "$temp" 2> /dev/null)/vt350-config-setup.log"
+export key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\vt350-config'
 reg_has() { wine reg query "$1" /ve 2>/dev/null | tr -d '\r' | grep -qF "$2"; }
+entry_has() { wine reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | grep -qE "$2"; }
+same_file() { [ "$(sha256sum < "$1")" = "$(sha256sum < "$2")" ]; }
+export -f entry_has same_file
+
+# A newer build to upgrade to: the next version, a changed README, and a window program
+# that differs (data after its image, which Windows ignores).
+next_version=$(echo "$version" | awk -F. '{ print $1 "." $2 "." $3 + 1 }')
+trial=$out/trial
+rm -rf "$trial"
+mkdir -p "$trial"
+cp -r "$stage" "$trial/stage"
+printf 'newer build\r\n' >> "$trial/stage/README.txt"
+printf 'newer build' >> "$trial/stage/vt350-config.exe"
+next=$trial/vt350-config-$next_version-setup.exe
+makensis -V2 -DVERSION="$next_version" -DSTAGE="$trial/stage" -DOUTFILE="$next" \
+    packaging/windows/vt350-config.nsi
+
+wine winecfg -v win7 > /dev/null 2>&1
+expect "Windows 7 is refused, with a reason in the log" sh -c \
+    "! timeout 120 wine '$setup' /S && grep -q 'needs Windows 10 version 1809' '$setup_log' &&
+     [ ! -e '$installed' ]"
+wine winecfg -v win10 > /dev/null 2>&1
+timeout 60 wineserver -w || true
 
 expect "silent install without administrator rights" timeout 120 wine "$setup" /S
 timeout 60 wineserver -w || true
@@ -109,34 +148,72 @@ expect ".qkf opens in the window" \
     reg_has 'HKCU\Software\Classes\vt350config.qkf\shell\open\command' 'vt350-config.exe" "%1"'
 expect ".qkf carries the window's icon" \
     reg_has 'HKCU\Software\Classes\vt350config.qkf\DefaultIcon' 'vt350-config.exe,0'
-expect "the uninstall entry" sh -c "wine reg query \
-    'HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\vt350-config' /v QuietUninstallString | grep -q '/S'"
-win_installed='C:\users\'"$user"'\AppData\Local\Programs\vt350-config'
+expect "the uninstall entry, with its size" bash -c \
+    "entry_has QuietUninstallString '/S' && entry_has EstimatedSize '0x[0-9a-f]{3,}'"
+if [ -n "${VT350_SIGN_CERT:-}" ]; then
+    expect "the installed uninstaller's signature verifies" \
+        osslsigncode verify -CAfile "$VT350_SIGN_CERT" -in "$installed/uninstall.exe"
+fi
+win_user='C:\users\'"$user"
 expect "the installed vt350ctl reads the demo controller" \
-    timeout 120 wine "$win_installed\\vt350ctl.exe" --demo read -o 'C:\users\'"$user"'\bike.qkf'
-# The installed window, as a person uses it: start it and click GetConfig until the read
-# lands in the demo's history in the user's data (never beside the programs). A fresh
-# wineserver: one that served a program under another display keeps the new window from
-# ending.
-window_smoke() {
-    timeout 30 wineserver -k || true
-    xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
-        wine "$0\\vt350-config.exe" --demo &
-        id=$(timeout 120 xdotool search --sync --name "Cruise Controller Programming")
-        [ -n "$id" ] || exit 1
-        i=0
-        while ! ls "$1"/demo-history/*-read.qkf > /dev/null 2>&1 && [ $i -lt 120 ]; do
-            xdotool mousemove --window "$id" 599 283 click 1  # GetConfig
-            sleep 0.5; i=$((i + 1))
-        done
-        import -window root "$2"
-        wineserver -k
-        ls "$1"/demo-history/*-read.qkf > /dev/null 2>&1 && [ -e "$1/demo-history/history.db" ]' \
-        "$win_installed" "$data" "$out/installed-window.png"
+    timeout 120 wine "$installed/vt350ctl.exe" --demo read -o "$win_user\\bike.qkf"
+
+# The installed window, as a person uses it: started, GetConfig clicked until the read
+# lands in the demo's history, closed (WM_CLOSE, as its close button sends).
+window_up() { xdotool search --name "Cruise Controller Programming"; }
+start_window() {
+    wine "$installed/vt350-config.exe" --demo > "$out/window.log" 2>&1 &
+    window=$!
+    until_true 120 window_up
 }
-expect "the installed window's GetConfig, clicked" window_smoke
-expect "its sets are kept in the user's data, not beside the programs" \
-    sh -c "[ -d '$data' ] && [ ! -e '$installed/Demo.qkf' ] && [ ! -e '$installed/Data.qkf' ]"
+get_config() {
+    local id
+    id=$(window_up | head -1)
+    until_true 60 sh -c "ls '$data'/demo-history/*-read.qkf ||
+        { xdotool mousemove --window $id 599 283 click 1; false; }"  # GetConfig
+}
+close_window() {
+    wine taskkill /im vt350-config.exe
+    until_true 60 sh -c "! kill -0 $window"
+}
+expect "the installed window starts" start_window
+expect "its GetConfig, clicked, reads into the history in the user's data" get_config
+import -window root "$out/installed-window.png"
+expect "closed as a person closes it" close_window
+expect "its last set is kept in the user's data, not beside the programs" \
+    sh -c "[ -s '$data/Demo.qkf' ] && [ ! -e '$installed/Demo.qkf' ] && [ ! -e '$installed/Data.qkf' ]"
+
+expect "the window starts again" start_window
+rm -f "$setup_log"
+expect "a silent upgrade while it runs fails, saying why" bash -c \
+    "! timeout 120 wine '$next' /S && grep -q 'is running' '$setup_log'"
+timeout 60 sh -c "while pgrep -f 'setup.exe' > /dev/null; do sleep 0.5; done" || true
+expect "... and replaces nothing" bash -c \
+    "same_file '$installed/vt350-config.exe' '$stage/vt350-config.exe' &&
+     same_file '$installed/README.txt' '$stage/README.txt' && entry_has DisplayVersion '$version\$'"
+expect "the window closes" close_window
+expect "after it was closed, the upgrade succeeds" timeout 120 wine "$next" /S
+timeout 60 wineserver -w || true
+expect "... replaces the programs" bash -c \
+    "same_file '$installed/vt350-config.exe' '$trial/stage/vt350-config.exe' &&
+     entry_has DisplayVersion '$next_version\$'"
+expect "... and keeps the sets, the history and the association" sh -c \
+    "[ -s '$data/Demo.qkf' ] && [ -f '$data/demo-history/history.db' ] &&
+     wine reg query 'HKCU\\Software\\Classes\\.qkf' /ve | grep -q vt350config.qkf"
+
+# vt350ctl running (watching for controllers) holds the uninstall off. Run in place
+# (_?=), the uninstaller's own status tells.
+wine "$installed/vt350ctl.exe" --demo watch > "$out/watch.log" 2>&1 &
+watch=$!
+expect "vt350ctl watches" until_true 120 grep -q "Waiting for" "$out/watch.log"
+win_installed='C:\users\'"$user"'\AppData\Local\Programs\vt350-config'
+expect "an uninstall while it runs fails" sh -c \
+    "! timeout 120 wine '$installed/uninstall.exe' /S '_?=$win_installed'"
+expect "... and removes nothing" bash -c \
+    "[ -f '$installed/vt350-config.exe' ] && entry_has DisplayVersion ."
+kill "$watch" 2> /dev/null || true
+wine taskkill /f /im vt350ctl.exe > /dev/null 2>&1 || true
+timeout 60 sh -c "while kill -0 $watch 2> /dev/null; do sleep 0.5; done" || true
 echo precious > "$data/shop.qkf"
 expect "silent uninstall" timeout 120 wine "$installed/uninstall.exe" /S
 timeout 60 wineserver -w || true
@@ -144,6 +221,14 @@ expect "the programs are gone" test ! -e "$installed"
 expect "the Start-menu entry is gone" test ! -e "$start_menu/VT-350 configuration.lnk"
 expect "the association is gone" sh -c "! wine reg query 'HKCU\\Software\\Classes\\vt350config.qkf' > /dev/null 2>&1"
 expect "the user's sets and history are kept" test -f "$data/shop.qkf" -a -d "$data/demo-history"
-timeout 30 wineserver -k || true
+
+# The portable zip, unpacked on a "stick": its history stays beside it.
+stick="$WINEPREFIX/drive_c/Stick"
+rm -rf "$stick"
+mkdir -p "$stick"
+(cd "$stick" && cmake -E tar xf "$zip")
+expect "the portable copy keeps its history beside itself" sh -c \
+    "timeout 120 wine '$stick/$folder/vt350ctl.exe' --demo read > /dev/null &&
+     [ -f '$stick/$folder/demo-history/history.db' ]"
 echo "windows package: $passed passed, $failed failed"
 [ $failed -eq 0 ]

@@ -1,8 +1,12 @@
 ; The Windows installer: per user, without administrator rights, into the user's own
 ; programs folder. A Start-menu entry, .qkf files opened by the window (with its icon), an
 ; entry in "Installed apps", and an uninstaller that takes the programs and the association
-; away and leaves the user's sets and history (%APPDATA%\vt350-config) alone.
-; makensis -DVERSION=1.0.0 -DSTAGE=<folder with the files> -DOUTFILE=<setup.exe> vt350-config.nsi
+; away and leaves the user's sets and history (%APPDATA%\vt350-config) alone. Neither
+; the installer nor the uninstaller replaces or removes programs that are running; both
+; refuse Windows older than 10 version 1809, which Qt 6 needs. A silent run (/S) that
+; cannot go on says why in %TEMP%\vt350-config-setup.log and exits with a non-zero status.
+; makensis -DVERSION=1.0.0 -DSTAGE=<folder with the files> -DOUTFILE=<setup.exe>
+;          [-DSIGN=<command that signs the file named after it>] vt350-config.nsi
 ; A 64-bit installer for 64-bit programs: it runs where they run.
 Target amd64-unicode
 SetCompressor /SOLID lzma
@@ -24,11 +28,22 @@ VIAddVersionKey "FileDescription" "${NAME} setup"
 VIAddVersionKey "FileVersion" "${VERSION}"
 VIAddVersionKey "ProductVersion" "${VERSION}"
 VIAddVersionKey "LegalCopyright" "MIT licence"
+; A file in use is an error, never skipped: the upgrade must not leave old and new mixed.
+AllowSkipFiles off
+!ifdef SIGN
+; The uninstaller is signed before it is packed, as the programs and the installer are.
+!uninstfinalize '"${SIGN}" "%1"'
+!endif
+
+!include "LogicLib.nsh"
+!include "WinVer.nsh"
+!include "FileFunc.nsh"
 
 !include "MUI2.nsh"
 !define MUI_ICON "${STAGE}\vt350-config.ico"
 !define MUI_UNICON "${STAGE}\vt350-config.ico"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\vt350-config.exe"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${STAGE}\installer-side.bmp"
 !insertmacro MUI_PAGE_LICENSE "${STAGE}\LICENSE.txt"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
@@ -36,6 +51,60 @@ VIAddVersionKey "LegalCopyright" "MIT licence"
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
+
+;   ${Say} TEXT: one line for the person at a silent run's log, or a box for the one at
+;   the screen.
+!macro SayMacro TEXT
+    IfSilent 0 +6
+    FileOpen $9 "$TEMP\vt350-config-setup.log" a
+    FileSeek $9 0 END
+    FileWrite $9 "${TEXT}$\r$\n"
+    FileClose $9
+    Goto +2
+    MessageBox MB_OK|MB_ICONSTOP "${TEXT}"
+!macroend
+!define Say "!insertmacro SayMacro"
+
+; Qt 6 runs on Windows 10 version 1809 (build 17763) and later.
+!macro RefuseOldWindows
+    ${IfNot} ${AtLeastWin10}
+    ${OrIfNot} ${AtLeastBuild} 17763
+        ${Say} "${NAME} needs Windows 10 version 1809 or later."
+        SetErrorLevel 1150 ; ERROR_OLD_WIN_VERSION
+        Quit
+    ${EndIf}
+!macroend
+
+; The programs hold a named mutex while they run. Asked to close them, a person may try
+; again; a silent run stops with status 5 (ERROR_ACCESS_DENIED), nothing changed.
+!macro RefuseWhileRunning WHAT
+    ${Do}
+        System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "Local\vt350-config-running") p .r0'
+        ${If} $0 == 0
+            ${Break}
+        ${EndIf}
+        System::Call 'kernel32::CloseHandle(p r0)'
+        ${If} ${Silent}
+            ${Say} "${NAME} is running (the window or vt350ctl); close it, then ${WHAT} again."
+            SetErrorLevel 5
+            Quit
+        ${EndIf}
+        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
+            "${NAME} is running (the window or vt350ctl).$\r$\nClose it, then choose Retry." \
+            IDRETRY +3
+        SetErrorLevel 5
+        Quit
+    ${Loop}
+!macroend
+
+Function .onInit
+    !insertmacro RefuseOldWindows
+    !insertmacro RefuseWhileRunning "install"
+FunctionEnd
+
+Function un.onInit
+    !insertmacro RefuseWhileRunning "uninstall"
+FunctionEnd
 
 Section "Install"
     SetShellVarContext current
@@ -61,6 +130,8 @@ Section "Install"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
     WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+    ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd

@@ -16,6 +16,7 @@
 #include "app/smoke_run.h"
 #include "platform/console_text.h"
 #include "platform/controller_backend.h"
+#include "platform/running_mark.h"
 #include "platform/system_tone.h"
 #include "platform/utf8_arguments.h"
 #ifndef _WIN32
@@ -75,10 +76,18 @@ void PrintHelp(std::ostream& out) {
            "  -h, --help              this text\n"
            "  --version               the program's version\n"
            "Qt's own options (-session, -style, -platform, -display, ...) go to Qt.\n"
+#ifdef _WIN32
+           "The last set is kept in Data.qkf (Demo.qkf for the demo), and every set read,\n"
+           "stored or reset in the history, both in %APPDATA%\\vt350-config wherever the\n"
+           "program is installed; a portable copy (vt350-portable.txt beside the program)\n"
+           "keeps both beside itself.\n";
+#else
            "The last set is kept in Data.qkf (Demo.qkf for the demo): beside the program\n"
            "when it runs from a folder of its own (a build tree, an unpacked copy), else,\n"
            "as for an installed program, in $XDG_DATA_HOME/vt350-config\n"
-           "(~/.local/share/vt350-config).\n";
+           "(~/.local/share/vt350-config), where the history is kept too; a portable copy\n"
+           "(vt350-portable.txt beside the program) keeps both beside itself.\n";
+#endif
 }
 
 // The options Qt itself takes (QGuiApplication, QApplication, the X11 platform): a
@@ -169,6 +178,7 @@ void AddDemoPlugKey(Form1& form, VirtualHidPlatform& controller) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    RunningMark running;
     Arguments args;
     Utf8Arguments utf8(argc, argv);
     std::string said;
