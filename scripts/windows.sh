@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The tool for Windows: cross-built with MinGW-w64 against a static Qt (built once by
-# scripts/build_qt_mingw.sh), then tried under wine: the unit tests, a vt350ctl round trip
+# scripts/build_qt_mingw.sh), then tried under wine: the unit tests, the window's tests
+# (real windows on a virtual X display, driven by key and mouse events), a vt350ctl round trip
 # through a folder with a non-ASCII name, vt350ctl list through the real SetupAPI code, and
 # a smoke run of the window that performs GetConfig against the virtual controller and
 # saves a screenshot (build-windows/window-windows.png).
@@ -50,7 +51,7 @@ passed=0 failed=0
 check() {  # check DESCRIPTION EXPECTED-STATUS COMMAND...
     local what=$1 want=$2; shift 2
     local got=0
-    timeout 120 "$@" > build-windows/last.log 2>&1 || got=$?
+    timeout "${limit:-120}" "$@" > build-windows/last.log 2>&1 || got=$?
     if [ "$got" -eq "$want" ]; then
         echo "ok   $what"; passed=$((passed + 1))
     else
@@ -82,6 +83,11 @@ check "a set holding 0x0A to standard output" 0 sh -c \
 check "the window's --help where output is redirected" 0 sh -c \
     "wine $bin/vt350-config.exe --help | grep -q 'usage: vt350-config'"
 check "list through SetupAPI: no controller" 3 wine $bin/vt350ctl.exe list
+# The window's tests: about a minute on a quiet machine.
+timeout 30 wineserver -k || true
+limit=900 check "the window's tests" 0 xvfb-run -a -s "-screen 0 1024x768x24" \
+    wine build-windows/tests/ui_tests.exe
+grep -E "^\[  (PASSED|FAILED|SKIPPED) " build-windows/last.log || true
 rm -f build-windows/window-windows.png
 # The HID enumeration above leaves wine's device services running, and a window started
 # next under a new X display then never finishes exiting: a fresh wineserver for it.

@@ -74,7 +74,7 @@ const ControlRow kLayout[] = {
      kHighlight, D, "Reversion Speed Scale", 65},
     {"Frame14", Kind::kLabel, "Label23", -1, 120, 960, 375, 255, "Min", Font::kWindow, kRed, D,
      nullptr, 64},
-    {"Frame14", Kind::kLabel, "Label24", -1, 2640, 960, 375, 255, "Max", Font::kWindow, kRed, D,
+    {"Frame14", Kind::kLabel, "Label24", -1, 2640, 960, 435, 255, "Max", Font::kWindow, kRed, D,
      nullptr, 63},
     {"Frame14", Kind::kAutoLabel, "Label25", -1, 1680, 600, 60, 240, "", Font::kWindow, D, D,
      nullptr, 62},

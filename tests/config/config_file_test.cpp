@@ -165,13 +165,13 @@ TEST_F(ConfigFileTest, FullDiskIsAWriteError) {
 }
 
 TEST_F(ConfigFileTest, AutosaveLivesBesideAPortableCopyOrABuildTree) {
-    auto normal = [](const std::string& p) { return fs::path(p).lexically_normal(); };
     // Unmarked: beside a build tree on POSIX; on Windows a folder of one's own is where an
     // installer may have put the program, so the user's data folder.
 #ifdef _WIN32
     EXPECT_EQ(AutosavePath(dir_.string(), Path("user")), JoinPath(Path("user"), "Data.qkf"));
 #else
-    EXPECT_EQ(normal(AutosavePath(dir_.string(), Path("user"))), normal(Path("Data.qkf")));
+    EXPECT_EQ(fs::path(AutosavePath(dir_.string(), Path("user"))).lexically_normal(),
+              fs::path(Path("Data.qkf")).lexically_normal());
 #endif
     // Marked portable: beside the programs everywhere, with one kind of separator.
     std::ofstream(Path(kPortableMarker)) << "portable\n";
