@@ -30,15 +30,14 @@ std::int32_t LastOsError() {
 
 std::string SystemErrorText(std::int32_t code) {
     PWSTR buffer = nullptr;
-    const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                       FORMAT_MESSAGE_IGNORE_INSERTS,
-                                   nullptr, static_cast<DWORD>(code), 0,
-                                   reinterpret_cast<PWSTR>(&buffer), 0, nullptr);
+    const DWORD n = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, static_cast<DWORD>(code), 0, reinterpret_cast<PWSTR>(&buffer), 0, nullptr);
     std::wstring text(buffer != nullptr ? buffer : L"", n);
     LocalFree(buffer);
     // Windows ends its messages with a full stop and a line break.
-    while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' ||
-                             text.back() == L' ' || text.back() == L'.')) {
+    while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ' ||
+                             text.back() == L'.')) {
         text.pop_back();
     }
     const std::string number = "Windows error " + std::to_string(code);

@@ -234,6 +234,6 @@ TEST_F(Form1Test, EveryCaptionFitsItsControl) {
         if (text.isEmpty()) continue;
         const int needed = QFontMetrics(w->font()).horizontalAdvance(text);
         EXPECT_LE(needed, room) << w->objectName().toStdString() << " \"" << text.toStdString()
-                                    << "\" needs " << needed << " px, has " << room;
+                                << "\" needs " << needed << " px, has " << room;
     }
 }
