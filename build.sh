@@ -8,7 +8,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(build-essential cmake pkg-config qt6-base-dev libhidapi-dev libudev-dev
+PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-l10n-tools qt6-translations-l10n
+          libhidapi-dev libudev-dev
           libasound2-dev libsqlite3-dev libgtest-dev nlohmann-json3-dev libcli11-dev nettle-dev fonts-liberation xvfb xauth dpkg-dev file
           ccache)
 

@@ -17,7 +17,7 @@ sqlite=${VT350_SQLITE_MINGW:-/opt/vt350-sqlite-mingw}
 . scripts/debian_packages.sh
 install_missing g++-mingw-w64-x86-64-posix wine wine64 fonts-wine fonts-liberation xvfb xauth \
     libgtest-dev nlohmann-json3-dev libcli11-dev ninja-build ccache nsis osslsigncode openssl \
-    xdotool imagemagick
+    xdotool imagemagick qt6-l10n-tools qt6-translations-l10n
 scripts/build_qt_mingw.sh "$qt"
 scripts/build_sqlite_mingw.sh "$sqlite"
 # ccache where it is installed; warnings as errors in CI.

@@ -28,6 +28,7 @@
 #include "ui/demo_plug_key.h"
 #include "ui/form1.h"
 #include "ui/qt_user_dialogs.h"
+#include "ui/translations.h"
 
 #ifdef _WIN32
 #include "platform/windows/window_device_notifier.h"
@@ -58,6 +59,7 @@ struct Arguments {
     BackendOptions backend;
     std::optional<std::string> file;  // a parameter file to open at start
     std::string port;                 // --port: the controller in this USB port
+    std::string language;             // --lang: the window's language instead of the system's
 };
 
 void PrintHelp(std::ostream& out) {
@@ -67,6 +69,10 @@ void PrintHelp(std::ostream& out) {
            "                          (vt350ctl list shows them); without it, the first\n"
            "                          one found, and the window says so when there are\n"
            "                          several\n"
+           "  --lang CODE             the window in this language instead of the system's:\n"
+           "                          "
+        << ShippedLanguages().join(QStringLiteral(", ")).toStdString()
+        << "\n"
            "  --demo                  use a virtual controller instead of the USB\n"
            "                          device; Ctrl+U unplugs it and plugs it back in\n"
            "  --demo-behaviour LIST   make the virtual controller misbehave:\n"
@@ -131,12 +137,30 @@ std::optional<int> ParseArguments(int argc, char* argv[], Arguments& out, std::s
             text << "vt350-config: " << error << "\n";
             return endWith(2);
         }
-        if (a == "--port" || a.rfind("--port=", 0) == 0) {
-            if (a == "--port" && i + 1 >= argc) {
+        // "--name VALUE" or "--name=VALUE".
+        const auto valueOf = [&](const std::string& name, std::string& value) {
+            if (a != name && a.rfind(name + "=", 0) != 0) return false;
+            if (a == name && i + 1 >= argc) {
+                value.clear();
+            } else {
+                value = a == name ? argv[++i] : a.substr(name.size() + 1);
+            }
+            return true;
+        };
+        if (valueOf("--port", out.port)) {
+            if (out.port.empty()) {
                 text << "vt350-config: --port needs a port (try --help)\n";
                 return endWith(2);
             }
-            out.port = a == "--port" ? argv[++i] : a.substr(7);
+            continue;
+        }
+        if (valueOf("--lang", out.language)) {
+            if (!ShippedLanguages().contains(QString::fromStdString(out.language))) {
+                text << "vt350-config: --lang takes one of "
+                     << ShippedLanguages().join(QStringLiteral(", ")).toStdString()
+                     << " (try --help)\n";
+                return endWith(2);
+            }
             continue;
         }
         if (a == "--help" || a == "-h") {
@@ -189,6 +213,7 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    InstallTranslations(app, QString::fromStdString(args.language));
     ControllerBackend backend(args.backend);
     QtUserDialogs dialogs;
     SystemTone tone;

@@ -3,6 +3,7 @@
 #include "config/file_names.h"
 #include "config/file_replace.h"
 #include "config/file_system.h"
+#include "config/ui_text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -110,17 +111,25 @@ std::string DescribeFileResult(const FileResult& result, const std::string& path
         case FileStatus::kOk:
             return "";
         case FileStatus::kMissing:
-            return "The file \"" + path + "\" does not exist.";
+            return FillText(UiText("Messages", "The file \"%1\" does not exist."), {path});
         case FileStatus::kShort:
-            return "The file \"" + path + "\" holds " + std::to_string(result.bytesRead) +
-                   " bytes, but a parameter file holds 15; nothing was loaded.";
+            return FillText(UiText("Messages",
+                                   "The file \"%1\" holds %2 bytes, but a parameter "
+                                   "file holds 15; nothing was loaded."),
+                            {path, std::to_string(result.bytesRead)});
         case FileStatus::kOpenFailed:
-            return "Could not open the file \"" + path + "\": " + reason + ".";
+            return FillText(UiText("Messages", "Could not open the file \"%1\": %2."),
+                            {path, reason});
         case FileStatus::kReadFailed:
-            return "Could not read the file \"" + path + "\": " + reason + ".";
+            return FillText(UiText("Messages", "Could not read the file \"%1\": %2."),
+                            {path, reason});
         case FileStatus::kWriteFailed:
-            return "Could not write the file \"" + path + "\": " + reason + "." +
-                   (result.mixed ? " It may now hold parts of the old and the new set." : "");
+            return FillText(UiText("Messages", "Could not write the file \"%1\": %2."),
+                            {path, reason}) +
+                   (result.mixed ? " " + UiText("Messages",
+                                                "It may now hold parts of the old "
+                                                "and the new set.")
+                                 : "");
     }
     return "";
 }

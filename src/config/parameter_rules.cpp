@@ -1,11 +1,12 @@
 #include "config/parameter_rules.h"
 
 #include "config/parameter_view.h"
+#include "config/ui_text.h"
 
 namespace {
 
 std::string Value(ParameterId id, const ConfigRecord& r) {
-    return ValueInWords(Parameter(id), r);
+    return UiText("Parameters", ValueInWords(Parameter(id), r));
 }
 
 // The rules across parameters: each says, for a set that breaks it, what is wrong.
@@ -22,8 +23,9 @@ const CrossRule kCrossRules[] = {
                 ShownValue(ParameterId::kContinuousCurrent, r);
      },
      [](const ConfigRecord& r) {
-         return "Peak current " + Value(ParameterId::kPeakCurrent, r) +
-                " is below the continuous current " + Value(ParameterId::kContinuousCurrent, r);
+         return FillText(
+             UiText("Messages", "Peak current %1 is below the continuous current %2"),
+             {Value(ParameterId::kPeakCurrent, r), Value(ParameterId::kContinuousCurrent, r)});
      }},
 };
 
@@ -34,17 +36,21 @@ std::vector<EditorProblem> EditorProblems(const ConfigRecord& record) {
     for (const ParameterRow& param : Parameters()) {
         const int bits = StoredBits(param, record);
         if (param.kind == ValueKind::kWhole && (bits < param.low || bits > param.high)) {
-            out.push_back({&param, std::string(param.label) + ": " + ValueInWords(param, record) +
-                                       " is outside " + std::to_string(param.low) + " to " +
-                                       std::to_string(param.high) + param.unit});
+            out.push_back({&param, FillText(UiText("Messages", "%1: %2 is outside %3 to %4"),
+                                            {UiText("Parameters", param.label),
+                                             ValueInWords(param, record), std::to_string(param.low),
+                                             std::to_string(param.high) + param.unit})});
         } else if (param.kind == ValueKind::kChoice && ChoiceIndex(param, record) < 0) {
             std::string offered;
             for (std::size_t i = 0; i < param.choices.size(); ++i) {
-                if (i > 0) offered += i + 1 == param.choices.size() ? " or " : ", ";
-                offered += param.choices[i].text;
+                if (i > 0) {
+                    offered += i + 1 == param.choices.size() ? UiText("Messages", " or ") : ", ";
+                }
+                offered += UiText("Parameters", param.choices[i].text);
             }
-            out.push_back({&param, std::string(param.label) + ": " + ValueInWords(param, record) +
-                                       "; the editor offers " + offered});
+            out.push_back({&param, FillText(UiText("Messages", "%1: %2; the editor offers %3"),
+                                            {UiText("Parameters", param.label),
+                                             ValueInWords(param, record), offered})});
         }
     }
     return out;

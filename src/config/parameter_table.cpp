@@ -1,5 +1,7 @@
 #include "config/parameter_table.h"
 
+#include "config/ui_text.h"
+
 #include <array>
 #include <cmath>
 
@@ -7,17 +9,22 @@ namespace {
 
 constexpr ParameterChoice kVoltages[] = {
     {85, nullptr, 24, "24 V"}, {135, nullptr, 36, "36 V"}, {176, nullptr, 48, "48 V"}};
-constexpr ParameterChoice kMotorTypes[] = {{0x00, "BLDC", 0, "BLDC (brushless)"},
-                                           {0x80, "DC", 0, "DC (brushed)"}};
+constexpr ParameterChoice kMotorTypes[] = {
+    {0x00, "BLDC", 0, UI_TEXT_NOOP("Parameters", "BLDC (brushless)")},
+    {0x80, "DC", 0, UI_TEXT_NOOP("Parameters", "DC (brushed)")}};
 constexpr ParameterChoice kPhaseAngles[] = {{0, nullptr, 60, "60\u00b0"},
                                             {1, nullptr, 120, "120\u00b0"}};
-constexpr ParameterChoice kLevels[] = {
-    {20, "Low", 0, "Low"}, {25, "Mid", 0, "Mid"}, {30, "High", 0, "High"}};
-constexpr ParameterChoice kDirections[] = {{0, "REV", 0, "REV"}, {1, "FWD", 0, "FWD"}};
-constexpr ParameterChoice kReversions[] = {{0, "Disable", 0, "disabled"},
-                                           {1, "Enable", 0, "enabled"}};
-constexpr ParameterChoice kReversionModes[] = {{0, "Unimm", 0, "Unimm (at zero speed)"},
-                                               {1, "Immed", 0, "Immed (immediately)"}};
+constexpr ParameterChoice kLevels[] = {{20, "Low", 0, UI_TEXT_NOOP("Parameters", "Low")},
+                                       {25, "Mid", 0, UI_TEXT_NOOP("Parameters", "Mid")},
+                                       {30, "High", 0, UI_TEXT_NOOP("Parameters", "High")}};
+constexpr ParameterChoice kDirections[] = {{0, "REV", 0, UI_TEXT_NOOP("Parameters", "REV")},
+                                           {1, "FWD", 0, UI_TEXT_NOOP("Parameters", "FWD")}};
+constexpr ParameterChoice kReversions[] = {
+    {0, "Disable", 0, UI_TEXT_NOOP("Parameters", "disabled")},
+    {1, "Enable", 0, UI_TEXT_NOOP("Parameters", "enabled")}};
+constexpr ParameterChoice kReversionModes[] = {
+    {0, "Unimm", 0, UI_TEXT_NOOP("Parameters", "Unimm (at zero speed)")},
+    {1, "Immed", 0, UI_TEXT_NOOP("Parameters", "Immed (immediately)")}};
 
 using Id = ParameterId;
 using K = ValueKind;
@@ -44,36 +51,44 @@ ParameterRow Scale(Id id, const char* label, const char* key, std::size_t byte) 
 }
 
 std::array<ParameterRow, 14> MakeTable() {
-    ParameterRow brake =
-        Whole(Id::kRegenBrake, "Regenerative brake", "regen_brake", R::kBrake, 0, 220, "", -1);
+    ParameterRow brake = Whole(Id::kRegenBrake, UI_TEXT_NOOP("Parameters", "Regenerative brake"),
+                               "regen_brake", R::kBrake, 0, 220, "", -1);
     brake.percentOf = 220;
-    ParameterRow otherBits{
-        Id::kMotorFlagsOther, "Motor flag bits 1-6", "motor_flags_other_bits", R::kMotorFlags, 0x7E,
-        K::kBitField};
+    ParameterRow otherBits{Id::kMotorFlagsOther,
+                           UI_TEXT_NOOP("Parameters", "Motor flag bits 1-6"),
+                           "motor_flags_other_bits",
+                           R::kMotorFlags,
+                           0x7E,
+                           K::kBitField};
     otherBits.low = 0, otherBits.high = 0x7E;
-    ParameterRow reserved{Id::kReserved, "Reserved bytes", "reserved", R::kReservedFirst,
+    ParameterRow reserved{Id::kReserved, UI_TEXT_NOOP("Parameters", "Reserved bytes"),
+                          "reserved",    R::kReservedFirst,
                           0xFF,          K::kBytes};
     reserved.byteCount = R::kSize - R::kReservedFirst;
     return {
-        Whole(Id::kContinuousCurrent, "Continuous current", "continuous_current_a",
-              R::kContinuousCurrent, 1, 30, " A", 1),
-        Whole(Id::kPeakCurrent, "Peak current", "peak_current_a", R::kPeakCurrent, 1, 50, " A", 1),
-        Choice(Id::kMotorVoltage, "Motor voltage", "motor_voltage_v", R::kVoltageCode, 0xFF,
-               kVoltages, false),
-        Choice(Id::kMotorType, "Motor type", "motor_type", R::kMotorFlags, 0x80, kMotorTypes, true),
-        Choice(Id::kPhaseAngle, "Phase angle", "phase_angle_deg", R::kMotorFlags, 0x01,
-               kPhaseAngles, false),
+        Whole(Id::kContinuousCurrent, UI_TEXT_NOOP("Parameters", "Continuous current"),
+              "continuous_current_a", R::kContinuousCurrent, 1, 30, " A", 1),
+        Whole(Id::kPeakCurrent, UI_TEXT_NOOP("Parameters", "Peak current"), "peak_current_a",
+              R::kPeakCurrent, 1, 50, " A", 1),
+        Choice(Id::kMotorVoltage, UI_TEXT_NOOP("Parameters", "Motor voltage"), "motor_voltage_v",
+               R::kVoltageCode, 0xFF, kVoltages, false),
+        Choice(Id::kMotorType, UI_TEXT_NOOP("Parameters", "Motor type"), "motor_type",
+               R::kMotorFlags, 0x80, kMotorTypes, true),
+        Choice(Id::kPhaseAngle, UI_TEXT_NOOP("Parameters", "Phase angle"), "phase_angle_deg",
+               R::kMotorFlags, 0x01, kPhaseAngles, false),
         otherBits,
-        Choice(Id::kPasLevel, "PAS level", "pas_level", R::kLevelCode, 0xFF, kLevels, false),
-        Choice(Id::kPasDirection, "PAS direction", "pas_direction", R::kDirection, 0xFF,
-               kDirections, true),
-        Scale(Id::kSpeedScale, "Forward speed scale", "speed_scale", R::kSpeedScale),
-        Choice(Id::kReversion, "Reversion", "reversion", R::kReversionEnable, 0xFF, kReversions,
-               true),
-        Choice(Id::kReversionMode, "Reversion mode", "reversion_mode", R::kReversionMode, 0xFF,
-               kReversionModes, true),
-        Scale(Id::kReversionSpeedScale, "Reversion speed scale", "reversion_speed_scale",
-              R::kReversionSpeedScale),
+        Choice(Id::kPasLevel, UI_TEXT_NOOP("Parameters", "PAS level"), "pas_level", R::kLevelCode,
+               0xFF, kLevels, false),
+        Choice(Id::kPasDirection, UI_TEXT_NOOP("Parameters", "PAS direction"), "pas_direction",
+               R::kDirection, 0xFF, kDirections, true),
+        Scale(Id::kSpeedScale, UI_TEXT_NOOP("Parameters", "Forward speed scale"), "speed_scale",
+              R::kSpeedScale),
+        Choice(Id::kReversion, UI_TEXT_NOOP("Parameters", "Reversion"), "reversion",
+               R::kReversionEnable, 0xFF, kReversions, true),
+        Choice(Id::kReversionMode, UI_TEXT_NOOP("Parameters", "Reversion mode"), "reversion_mode",
+               R::kReversionMode, 0xFF, kReversionModes, true),
+        Scale(Id::kReversionSpeedScale, UI_TEXT_NOOP("Parameters", "Reversion speed scale"),
+              "reversion_speed_scale", R::kReversionSpeedScale),
         brake,
         reserved,
     };

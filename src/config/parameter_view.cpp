@@ -1,5 +1,7 @@
 #include "config/parameter_view.h"
 
+#include "config/ui_text.h"
+
 #include <cmath>
 #include <cstdio>
 #include <nlohmann/json.hpp>
@@ -252,7 +254,8 @@ std::vector<ParameterChange> ChangedParameters(const ConfigRecord& before,
 }
 
 std::string ChangeInWords(const ParameterChange& change) {
-    return std::string(change.param->label) + " " + change.before + " \u2192 " + change.after;
+    return UiText("Parameters", change.param->label) + " " + UiText("Parameters", change.before) +
+           " \u2192 " + UiText("Parameters", change.after);
 }
 
 std::vector<std::string> DiffRecords(const ConfigRecord& a, const ConfigRecord& b) {

@@ -1,5 +1,7 @@
 #include "hid/found_controller.h"
 
+#include "config/ui_text.h"
+
 FoundController FoundFrom(const HidInterfaceInfo& info) {
     return {info.path, info.port, info.serial, info.instance};
 }
@@ -22,8 +24,8 @@ std::string PortList(const std::vector<FoundController>& controllers) {
 }
 
 std::string DescribeController(const FoundController& c) {
-    if (c.port.empty()) return c.serial.empty() ? c.path : c.path + ", serial " + c.serial;
-    std::string out = "port " + c.port;
-    if (!c.serial.empty()) out += ", serial " + c.serial;
-    return out + " (" + c.path + ")";
+    const std::string serial =
+        c.serial.empty() ? "" : ", " + FillText(UiText("Messages", "serial %1"), {c.serial});
+    if (c.port.empty()) return c.path + serial;
+    return FillText(UiText("Messages", "port %1"), {c.port}) + serial + " (" + c.path + ")";
 }

@@ -1,5 +1,7 @@
 #include "hid/hid_link.h"
 
+#include "config/ui_text.h"
+
 #include <vector>
 
 namespace {
@@ -27,18 +29,20 @@ std::vector<FoundController> HidLink::Search(std::uint16_t vendorId, std::uint16
     std::vector<FoundController> found;
     std::vector<HidInterfaceInfo> interfaces;
     if (!platform_.Enumerate(interfaces)) {
-        ShowError(reporter_, "Could not attach to PnP node");
+        ShowError(reporter_, UI_TEXT_NOOP("Messages", "Could not attach to PnP node"));
         return found;
     }
     for (const HidInterfaceInfo& candidate : interfaces) {
         if (candidate.path.empty() || candidate.path.size() > kMaxPathLength) {
-            ShowError(reporter_, "Could not get the name of this HID device");
+            ShowError(reporter_,
+                      UI_TEXT_NOOP("Messages", "Could not get the name of this HID device"));
             continue;  // the name is unknown: nothing to open
         }
         if (!all && !port_.empty() && candidate.port != port_) continue;
         const HidOpenResult query = platform_.OpenQuery(candidate.path);
         if (!query.ok()) {
-            ShowError(reporter_, "Could not open HID device", query.error);
+            ShowError(reporter_, UI_TEXT_NOOP("Messages", "Could not open HID device"),
+                      query.error);
             continue;
         }
         const bool matches = candidate.attributesKnown && candidate.vendorId == vendorId &&
@@ -90,7 +94,7 @@ void HidLink::OpenDeviceHandles(const std::string& path) {
     }
     if (reportOpenFailure_) {
         reportOpenFailure_ = false;
-        ShowError(reporter_, "Could not open HID device", readError);
+        ShowError(reporter_, UI_TEXT_NOOP("Messages", "Could not open HID device"), readError);
     }
 }
 

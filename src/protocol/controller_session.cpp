@@ -1,5 +1,7 @@
 #include "protocol/controller_session.h"
 
+#include "config/ui_text.h"
+
 #include <chrono>
 #include <cstring>
 #include <thread>
@@ -78,17 +80,20 @@ ControllerSession::Status ControllerSession::Command(std::uint8_t code, int time
     const std::uint8_t ack = code == CommandReport::kConnect      ? kConnected
                              : code == CommandReport::kDisconnect ? kDisconnected
                                                                   : kFactoryRestored;
-    return Exchange("Send Command Error", {false, ack, 0}, timeoutMs, nullptr);
+    return Exchange(UI_TEXT_NOOP("Messages", "Send Command Error"), {false, ack, 0}, timeoutMs,
+                    nullptr);
 }
 
 ControllerSession::Status ControllerSession::GetConfig(ConfigRecord& out, int timeoutMs) {
     output_.BuildBareCommand(CommandReport::kGetConfig);
-    return Exchange("Send Command Error", {true, 0, kGetConfigFailed}, timeoutMs, &out);
+    return Exchange(UI_TEXT_NOOP("Messages", "Send Command Error"), {true, 0, kGetConfigFailed},
+                    timeoutMs, &out);
 }
 
 ControllerSession::Status ControllerSession::Store(const ConfigRecord& record, int timeoutMs) {
     output_.BuildStoreReport(record);
-    return Exchange("Send Data Error", {false, kParametersLoaded, kLoadFailed}, timeoutMs, nullptr);
+    return Exchange(UI_TEXT_NOOP("Messages", "Send Data Error"),
+                    {false, kParametersLoaded, kLoadFailed}, timeoutMs, nullptr);
 }
 
 const char* StatusText(ControllerSession::Status status) {

@@ -1,5 +1,7 @@
 #include "protocol/response_report.h"
 
+#include "config/ui_text.h"
+
 namespace {
 
 class OutcomeBuilder {
@@ -30,7 +32,7 @@ Outcome DecodeConfigReply(ResponseReport& r) {
     return OutcomeBuilder()
         .Add({StepKind::kReplaceRecord})
         .Add({StepKind::kRefreshEditors})
-        .Text("GetConfig Success")
+        .Text(UI_TEXT_NOOP("Status", "GetConfig Success"))
         .Beep(3900, 150)
         .StopBlinking()
         .ShowStatusLine()
@@ -48,16 +50,16 @@ Outcome DecodeAcknowledgement(std::uint8_t code) {
     OutcomeBuilder b;
     switch (code) {
         case kConnected:
-            b.Beep(2000, 250).Text("Connect Success");
+            b.Beep(2000, 250).Text(UI_TEXT_NOOP("Status", "Connect Success"));
             break;
         case kDisconnected:
-            b.Text("Disconnect Success").Beep(3900, 150);
+            b.Text(UI_TEXT_NOOP("Status", "Disconnect Success")).Beep(3900, 150);
             break;
         case kFactoryRestored:
-            b.Text("Restore Success").Beep(3900, 150);
+            b.Text(UI_TEXT_NOOP("Status", "Restore Success")).Beep(3900, 150);
             break;
         case kParametersLoaded:
-            b.Text("Load Success").Beep(3900, 150);
+            b.Text(UI_TEXT_NOOP("Status", "Load Success")).Beep(3900, 150);
             break;
         default:
             break;
@@ -69,10 +71,10 @@ Outcome DecodeError(std::uint8_t code) {
     OutcomeBuilder b;
     switch (code) {
         case kLoadFailed:
-            b.Beep(3000, 200).Text("Load Error");
+            b.Beep(3000, 200).Text(UI_TEXT_NOOP("Status", "Load Error"));
             break;
         case kGetConfigFailed:
-            b.Text("GetConfig Error").Beep(3000, 200);
+            b.Text(UI_TEXT_NOOP("Status", "GetConfig Error")).Beep(3000, 200);
             break;
         default:
             break;

@@ -1,5 +1,7 @@
 #include "ui/accessible_controls.h"
 
+#include <QCoreApplication>
+
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
@@ -59,7 +61,8 @@ class StatusLine : public QAccessibleWidget {
     explicit StatusLine(QLabel* label) : QAccessibleWidget(label, QAccessible::StatusBar) {}
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) return static_cast<QLabel*>(widget())->text().trimmed();
-        if (t == QAccessible::Description) return QStringLiteral("Status line");
+        if (t == QAccessible::Description)
+            return QCoreApplication::translate("Form1", "Status line");
         return QAccessibleWidget::text(t);
     }
 };

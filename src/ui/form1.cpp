@@ -1,6 +1,8 @@
 // The window's life: load, the poll, the buttons, unload.
 #include "ui/form1.h"
 
+#include "config/ui_text.h"
+
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QScrollBar>
@@ -38,7 +40,8 @@ Form1::Form1(Form1Services services, QWidget* parent)
     answerTimer_ = new QTimer(this);
     answerTimer_->setSingleShot(true);
     answerTimer_->setInterval(kAnswerWaitMs);
-    connect(answerTimer_, &QTimer::timeout, this, [this] { ShowOwnStatus("No answer"); });
+    connect(answerTimer_, &QTimer::timeout, this,
+            [this] { ShowOwnStatus(UI_TEXT_NOOP("Status", "No answer")); });
     for (const EditorBinding& editor : editors_) {
         for (QRadioButton* option : editor.options) option->installEventFilter(this);
         if (editor.box != nullptr) editor.box->installEventFilter(this);
@@ -90,7 +93,7 @@ void Form1::Load() {
         if (link_.present() && !told_) lookForOthers_ = true;
     });
     if (!registered) {
-        ShowError(services_.dialogs, "RegisterDeviceNotification failed");
+        ShowError(services_.dialogs, UI_TEXT_NOOP("Messages", "RegisterDeviceNotification failed"));
     } else if (services_.deviceChanges.NotificationFd() >= 0) {
         deviceNotifier_ = new QSocketNotifier(services_.deviceChanges.NotificationFd(),
                                               QSocketNotifier::Read, this);
@@ -120,9 +123,11 @@ void Form1::SaveAutosave(bool mayAsk) {
     if (unreadAutosave_) {
         if (record_ == *unreadAutosave_ || !mayAsk) return;
         if (!services_.dialogs.AskOkCancel(
-                "The parameter set kept in \"" + services_.autosavePath +
-                    "\" could not be read at start. Replace it with the present set?",
-                "Cancel keeps the file as it is.")) {
+                FillText(UiText("Form1",
+                                "The parameter set kept in \"%1\" could not be read "
+                                "at start. Replace it with the present set?"),
+                         {services_.autosavePath}),
+                UiText("Form1", "Cancel keeps the file as it is."))) {
             return;
         }
         unreadAutosave_.reset();
@@ -205,12 +210,12 @@ void Form1::SetStatusText(const char* text) {
             answerForHistory_ = HistoryEvent::kReset;
         }
     }
-    SetCaption(Label16, QString::fromLatin1(text));
+    SetCaption(Label16, QString::fromStdString(UiText("Status", text)));
 }
 
 void Form1::ShowOwnStatus(const char* text) {
     SetBlinking(false);
-    SetCaption(Label16, QString::fromLatin1(text));
+    SetCaption(Label16, QString::fromStdString(UiText("Status", text)));
     ShowStatusLine();
 }
 
@@ -250,12 +255,12 @@ bool Form1::SendToController(std::string_view failureMessage) {
     RenewLinkAfterRemovals();
     // The send needs the presence flag and an open write handle, as the write itself does.
     if (!link_.present() || link_.writeHandle() == kInvalidHandle) {
-        ShowOwnStatus("No controller");
+        ShowOwnStatus(UI_TEXT_NOOP("Status", "No controller"));
         return false;
     }
     ShowOwnStatus("");
     if (!link_.WriteOutputReport(output_.data(), failureMessage)) {
-        ShowOwnStatus("Not sent");
+        ShowOwnStatus(UI_TEXT_NOOP("Status", "Not sent"));
         return false;
     }
     answerTimer_->start();
@@ -267,7 +272,7 @@ void Form1::SendBareCommand(std::uint8_t code, QPushButton* pressed, bool disabl
     activateWindow();
     if (disablesItself) pressed->setEnabled(false);
     asked_.reset();
-    if (SendToController("Send Command Error")) {
+    if (SendToController(UI_TEXT_NOOP("Messages", "Send Command Error"))) {
         if (code == CommandReport::kGetConfig) asked_ = HistoryEvent::kRead;
         if (code == CommandReport::kFactoryReset) asked_ = HistoryEvent::kReset;
     }
@@ -298,9 +303,9 @@ void Form1::OnStoreSave() {
     const auto problems = EditorProblems(record_);
     if (!problems.empty()) {
         // A set from a file or a reply that the editors cannot show is never sent blind.
-        std::string message =
-            "Nothing was sent: the parameter set holds values the editors "
-            "cannot set.";
+        std::string message = UiText("Form1",
+                                     "Nothing was sent: the parameter set holds values the "
+                                     "editors cannot set.");
         for (const EditorProblem& p : problems) message += "\n" + p.text;
         ShowOwnStatus("");  // an older outcome is not this press's
         ShowError(services_.dialogs, message, 0);
@@ -311,23 +316,25 @@ void Form1::OnStoreSave() {
         const FoundController controller = link_.controller();
         const int removals = link_.removals();
         ShowOwnStatus("");  // an older outcome is not this press's
-        if (services_.dialogs.AskOkCancel("Would you decide to store or save?", StoreDetails())) {
+        if (services_.dialogs.AskOkCancel(UiText("Form1", "Would you decide to store or save?"),
+                                          StoreDetails())) {
             if (link_.removals() != removals ||
                 link_.controller().instance != controller.instance) {
                 if (link_.present()) {
-                    services_.dialogs.Inform(
-                        "Another controller was plugged in while you were asked; nothing was "
-                        "sent.");
+                    services_.dialogs.Inform(UiText("Form1",
+                                                    "Another controller was plugged in while "
+                                                    "you were asked; nothing was sent."));
                 } else {
-                    ShowOwnStatus("No controller");
+                    ShowOwnStatus(UI_TEXT_NOOP("Status", "No controller"));
                 }
             } else if (record_ != asked) {
                 services_.dialogs.Inform(
-                    "The controller's set changed while you were asked; nothing was sent.");
+                    UiText("Form1",
+                           "The controller's set changed while you were asked; nothing was sent."));
             } else {
                 output_.BuildStoreReport(asked);
                 asked_.reset();
-                if (SendToController("Send Data Error")) {
+                if (SendToController(UI_TEXT_NOOP("Messages", "Send Data Error"))) {
                     lastStoreSent_ = asked;
                     asked_ = HistoryEvent::kStored;
                 }
@@ -343,23 +350,30 @@ void Form1::TellOfOtherControllers() {
     const std::vector<FoundController> all = link_.FindControllers();
     if (all.size() < 2) return;
     const FoundController& mine = link_.controller();
-    services_.dialogs.Inform(std::to_string(all.size()) + " controllers are plugged in (" +
-                             PortList(all) + "). This window works with the one in " +
-                             DescribeController(mine) +
-                             "; to work with another, start it with --port PORT.");
+    services_.dialogs.Inform(
+        FillText(UiText("Form1",
+                        "%1 controllers are plugged in (%2). This window works with "
+                        "the one in %3; to work with another, start it with --port "
+                        "PORT."),
+                 {std::to_string(all.size()), PortList(all), DescribeController(mine)}));
     told_ = true;
 }
 
 std::string Form1::StoreDetails() const {
     std::string out;
-    if (link_.isOpen()) out = "Controller: " + DescribeController(link_.controller()) + "\n";
+    if (link_.isOpen()) {
+        out =
+            FillText(UiText("Form1", "Controller: %1"), {DescribeController(link_.controller())}) +
+            "\n";
+    }
     if (!controllerSet_ && resetSinceRead_) {
-        out +=
-            "The controller was reset to its factory settings since it was last read; the "
-            "editors still show the set from before, and OK stores that set. GetConfig shows "
-            "what it holds now.";
+        out += UiText("Form1",
+                      "The controller was reset to its factory settings since it was last read; "
+                      "the editors still show the set from before, and OK stores that set. "
+                      "GetConfig shows what it holds now.");
     } else if (!controllerSet_) {
-        out += "Nothing has been read from this controller since it was plugged in.";
+        out +=
+            UiText("Form1", "Nothing has been read from this controller since it was plugged in.");
     } else {
         std::string changes;
         for (const ParameterChange& c : ChangedParameters(*controllerSet_, record_)) {
@@ -367,10 +381,13 @@ std::string Form1::StoreDetails() const {
             if (c.param->id == ParameterId::kReserved) continue;
             changes += "\n" + ChangeInWords(c);
         }
-        out += changes.empty() ? "The set is the one last read from the controller."
-                               : "Changes to the set last read from the controller:" + changes;
+        out += changes.empty()
+                   ? UiText("Form1", "The set is the one last read from the controller.")
+                   : UiText("Form1", "Changes to the set last read from the controller:") + changes;
     }
-    for (const std::string& warning : SafetyWarnings(record_)) out += "\nWarning: " + warning;
+    for (const std::string& warning : SafetyWarnings(record_)) {
+        out += "\n" + FillText(UiText("Form1", "Warning: %1"), {warning});
+    }
     return out;
 }
 
@@ -386,8 +403,10 @@ void Form1::ReportUnshownValues(bool withBoxes) {
     }
     if (message.empty()) return;
     ShowError(services_.dialogs,
-              "The window cannot show these values of the parameter set; their editors still "
-              "show earlier settings, and Store/Save will not send the set as it is:" +
+              UiText("Form1",
+                     "The window cannot show these values of the parameter set; their editors "
+                     "still show earlier settings, and Store/Save will not send the set as it "
+                     "is:") +
                   message,
               0);
 }
@@ -436,7 +455,7 @@ void Form1::OnExit() {
 }
 
 void Form1::OnOpen() {
-    const auto name = services_.dialogs.OpenFileName("Open");
+    const auto name = services_.dialogs.OpenFileName(UiText("Form1", "Open"));
     if (!name || !FileExists(*name)) return;
     OpenParameterFile(*name);
 }
@@ -459,13 +478,14 @@ void Form1::OpenParameterFile(const std::string& path) {
 }
 
 void Form1::OnSaveAs() {
-    auto name = services_.dialogs.SaveFileName("Save As");
+    auto name = services_.dialogs.SaveFileName(UiText("Form1", "Save As"));
     if (!name) return;
     // A name without an extension gets ".qkf", so that Open lists it; the overwrite
     // question then asks about the file that is really written.
     if (std::filesystem::path(*name).extension().empty()) *name += ".qkf";
     if (FileExists(*name) &&
-        !services_.dialogs.AskOkCancel("The file already exists. Would you overwrite it?", "")) {
+        !services_.dialogs.AskOkCancel(
+            UiText("Form1", "The file already exists. Would you overwrite it?"), "")) {
         return;
     }
     const FileResult result = SaveRecord(*name, record_);

@@ -2,6 +2,8 @@
 // editors and frames, the scroll bars' percent and the status line for assistive
 // technology, and a tool tip on every editor with the parameter's name, range, unit and
 // the byte it writes. All of it is read off the parameter table.
+#include <QCoreApplication>
+
 #include "ui/accessible_controls.h"
 #include "ui/form1.h"
 
@@ -12,7 +14,7 @@ QString Hex(unsigned value) {
 }
 
 QString Label(const ParameterRow& param) {
-    return QString::fromUtf8(param.label);
+    return QCoreApplication::translate("Parameters", param.label);
 }
 
 // "Motor voltage: 36 V; writes 135 into byte 2".
@@ -20,28 +22,32 @@ QString ChoiceTip(const ParameterRow& param, std::size_t index) {
     const ParameterChoice& choice = param.choices[index];
     const QString where =
         param.mask == 0xFF
-            ? QStringLiteral("writes %1 into byte %2").arg(choice.stored).arg(param.byte)
-            : QStringLiteral("writes %1 into the bits %2 of byte %3")
+            ? QCoreApplication::translate("Form1", "writes %1 into byte %2")
+                  .arg(choice.stored)
+                  .arg(param.byte)
+            : QCoreApplication::translate("Form1", "writes %1 into the bits %2 of byte %3")
                   .arg(Hex(choice.stored), Hex(param.mask))
                   .arg(param.byte);
-    return QStringLiteral("%1: %2; %3").arg(Label(param), QString::fromUtf8(choice.text), where);
+    return QStringLiteral("%1: %2; %3")
+        .arg(Label(param), QCoreApplication::translate("Parameters", choice.text), where);
 }
 
 // "Continuous current: 1 to 30 A; writes the number into byte 0".
 QString RangeTip(const ParameterRow& param) {
-    QString range = QStringLiteral("%1 to %2").arg(param.low).arg(param.high);
+    QString range = QCoreApplication::translate("Form1", "%1 to %2").arg(param.low).arg(param.high);
     range += QString::fromUtf8(param.unit);
     if (param.percentOf > 0) {
-        range += QStringLiteral(" (%1% to %2%)")
+        range += QCoreApplication::translate("Form1", " (%1% to %2%)")
                      .arg(PercentOf(param.low, param.percentOf))
                      .arg(PercentOf(param.high, param.percentOf));
     }
-    const QString what =
-        param.percentOf > 0 ? QStringLiteral("the position") : QStringLiteral("the number");
-    QString tip = QStringLiteral("%1: %2; writes %3 into byte %4")
+    const QString what = param.percentOf > 0 ? QCoreApplication::translate("Form1", "the position")
+                                             : QCoreApplication::translate("Form1", "the number");
+    QString tip = QCoreApplication::translate("Form1", "%1: %2; writes %3 into byte %4")
                       .arg(Label(param), range, what)
                       .arg(param.byte);
-    if (param.kind == ValueKind::kScale) tip += QStringLiteral(", %1 as 0").arg(param.high);
+    if (param.kind == ValueKind::kScale)
+        tip += QCoreApplication::translate("Form1", ", %1 as 0").arg(param.high);
     return tip;
 }
 
@@ -76,11 +82,12 @@ void Form1::DescribeControls() {
     // they hold.
     for (QGroupBox* frame :
          {Frame1, Frame2, Frame3, Frame4, Frame6, Frame8, Frame9, Frame12, Frame15, Frame16}) {
-        frame->setAccessibleName(frame->title());
+        if (frame->accessibleName().isEmpty()) frame->setAccessibleName(frame->title());
     }
     Frame5->setAccessibleName(Label(Parameter(ParameterId::kPasLevel)));
     Frame7->setAccessibleName(Label(Parameter(ParameterId::kPasDirection)));
     Frame10->setAccessibleName(Label(Parameter(ParameterId::kPhaseAngle)));
     Frame13->setAccessibleName(Label(Parameter(ParameterId::kReversion)));
-    Frame14->setAccessibleName(QStringLiteral("Reversion mode and speed scale"));
+    Frame14->setAccessibleName(
+        QCoreApplication::translate("Form1", "Reversion mode and speed scale"));
 }

@@ -6,6 +6,8 @@
 #include "ui/classic_colour.h"
 #include "ui/form1.h"
 
+#include "config/ui_text.h"
+
 namespace {
 
 void SetForeColour(QWidget* w, std::uint32_t colour) {
@@ -133,7 +135,9 @@ void Form1::ApplyCurrent(const EditorBinding& editor) {
     long value = 0;
     for (const QChar c : text) {
         if (c < '0' || c > '9') {
-            if (!quietChecks_) ShowError(services_.dialogs, "Please enter valid numerical data");
+            if (!quietChecks_)
+                ShowError(services_.dialogs,
+                          UI_TEXT_NOOP("Messages", "Please enter valid numerical data"));
             return;
         }
         // Saturates: any digit string longer than a current is simply too large.
@@ -144,7 +148,9 @@ void Form1::ApplyCurrent(const EditorBinding& editor) {
     } else if (value <= param.high) {
         StoreBits(param, record_, static_cast<std::uint8_t>(value));
     } else {
-        if (!quietChecks_) ShowError(services_.dialogs, "Please enter valid  numerical data");
+        if (!quietChecks_)
+            ShowError(services_.dialogs,
+                      UI_TEXT_NOOP("Messages", "Please enter valid  numerical data"));
     }
 }
 

@@ -1,6 +1,7 @@
 // Builds the window's controls from the layout table: positions and sizes in twips
 // (15 twips are a pixel at 96 dpi), relative to each control's container.
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFont>
 #include <QScreen>
 
@@ -86,8 +87,13 @@ std::uint32_t Or(std::uint32_t colour, std::uint32_t fallback) {
     return colour == kDefault ? fallback : colour;
 }
 
+// A row's caption in the window's language.
+QString Caption(const char* text) {
+    return text == nullptr ? QString() : QCoreApplication::translate("Form1", text);
+}
+
 QWidget* NewButton(const ControlRow& row, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromUtf8(row.text), parent);
+    auto* button = new QPushButton(Caption(row.text), parent);
     // The face is painted in the button's own colour, not the theme's.
     SetColour(button, QPalette::Button, row.back);
     SetColour(button, QPalette::ButtonText, kButtonText);
@@ -112,7 +118,7 @@ QWidget* NewControl(const ControlRow& row, QWidget* parent) {
     QWidget* w = nullptr;
     switch (row.kind) {
         case Kind::kFrame: {
-            auto* frame = new QGroupBox(QString::fromUtf8(row.text), parent);
+            auto* frame = new QGroupBox(Caption(row.text), parent);
             SetOpaque(frame, kButtonFace);
             SetColour(frame, QPalette::WindowText, Or(row.fore, kButtonText));
             frame->setFocusPolicy(Qt::NoFocus);
@@ -125,7 +131,7 @@ QWidget* NewControl(const ControlRow& row, QWidget* parent) {
             break;
         case Kind::kLabel:
         case Kind::kAutoLabel: {
-            auto* label = new QLabel(QString::fromUtf8(row.text), parent);
+            auto* label = new QLabel(Caption(row.text), parent);
             SetOpaque(label, Or(row.back, kButtonFace));
             SetColour(label, QPalette::WindowText, Or(row.fore, kButtonText));
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -139,7 +145,7 @@ QWidget* NewControl(const ControlRow& row, QWidget* parent) {
             break;
         }
         case Kind::kOption: {
-            auto* option = new QRadioButton(QString::fromUtf8(row.text), parent);
+            auto* option = new QRadioButton(Caption(row.text), parent);
             SetOpaque(option, Or(row.back, kInactiveBorder));
             SetColour(option, QPalette::WindowText, Or(row.fore, kButtonText));
             SetColour(option, QPalette::ButtonText, Or(row.fore, kButtonText));
@@ -170,7 +176,17 @@ QWidget* Create(const ControlRow& row, QWidget* parent) {
     w->setObjectName(QString::fromLatin1(row.name));
     w->setFont(MakeFont(row.font));
     w->setGeometry(Px(row.left), Px(row.top), Px(row.width), Px(row.height));
-    if (row.toolTip != nullptr) w->setToolTip(QString::fromUtf8(row.toolTip));
+    QString tip = Caption(row.toolTip);
+    // A caption shortened to fit (in some languages) is said in full by the tool tip and to
+    // assistive technology.
+    if (row.text != nullptr && HasFullWording(row.text)) {
+        const QString full = QCoreApplication::translate("Form1", row.text, "full wording");
+        if (full != Caption(row.text) && full != QString::fromUtf8(row.text)) {
+            tip = tip.isEmpty() ? full : full + '\n' + tip;
+            w->setAccessibleName(full);
+        }
+    }
+    if (!tip.isEmpty()) w->setToolTip(tip);
     w->setProperty("tabIndex", row.tab);
     if (row.kind == Kind::kLabel || row.kind == Kind::kAutoLabel || row.kind == Kind::kImage ||
         row.kind == Kind::kFrame || row.kind == Kind::kPlainFrame) {
@@ -202,7 +218,8 @@ void Form1::BuildControls() {
 
 void Form1::SetUpWindow() {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Cruise Controller Programming User Interface Ver_1.0"));
+    setWindowTitle(QCoreApplication::translate(
+        "Form1", "Cruise Controller Programming User Interface Ver_1.0"));
     setFont(MakeFont(Font::kWindow));
     // The same classic light colours under every desktop theme; the controls inherit them.
     setPalette(ClassicColour::ClassicPalette());

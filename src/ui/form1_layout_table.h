@@ -40,4 +40,8 @@ struct ControlRow {
 // the controls inside them.
 std::span<const ControlRow> Rows();
 
+// Whether a caption has a full wording for translation, which a language whose caption is
+// an abbreviation gives (translated with the comment "full wording").
+bool HasFullWording(const char* caption);
+
 }  // namespace form1_layout

@@ -1,5 +1,6 @@
 #include "ui/qt_user_dialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -8,21 +9,28 @@
 
 namespace {
 
-const QString kTitle = QStringLiteral("Message");
-const QString kFilter = QStringLiteral("QKFile(*.qkf)");
-const QString kOpenFilter = QStringLiteral("QKFile(*.qkf);;All files (*)");
+// Read when a dialog opens, so that they follow the window's language.
+QString Title() {
+    return QCoreApplication::translate("Form1", "Message");
+}
+QString Filter() {
+    return QStringLiteral("QKFile(*.qkf)");
+}
+QString OpenFilter() {
+    return Filter() + QStringLiteral(";;") + QCoreApplication::translate("Form1", "All files (*)");
+}
 
 }  // namespace
 
 void QtUserDialogs::ShowErrorBox(const std::string& text) {
-    QMessageBox box(QMessageBox::Critical, kTitle, QString::fromStdString(text), QMessageBox::Ok,
+    QMessageBox box(QMessageBox::Critical, Title(), QString::fromStdString(text), QMessageBox::Ok,
                     parent_);
     box.setTextFormat(Qt::PlainText);  // a file name is never markup
     box.exec();
 }
 
 bool QtUserDialogs::AskOkCancel(const std::string& text, const std::string& details) {
-    QMessageBox box(QMessageBox::Information, kTitle, QString::fromStdString(text),
+    QMessageBox box(QMessageBox::Information, Title(), QString::fromStdString(text),
                     QMessageBox::Ok | QMessageBox::Cancel, parent_);
     box.setTextFormat(Qt::PlainText);
     // Parameter names and values: no markup in them, so Qt shows them as plain text.
@@ -34,14 +42,14 @@ bool QtUserDialogs::AskOkCancel(const std::string& text, const std::string& deta
 }
 
 void QtUserDialogs::Inform(const std::string& text) {
-    QMessageBox box(QMessageBox::Information, kTitle, QString::fromStdString(text), QMessageBox::Ok,
-                    parent_);
+    QMessageBox box(QMessageBox::Information, Title(), QString::fromStdString(text),
+                    QMessageBox::Ok, parent_);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
 std::optional<std::string> QtUserDialogs::OpenFileName(const std::string& title) {
-    QFileDialog dialog(parent_, QString::fromStdString(title), QString(), kOpenFilter);
+    QFileDialog dialog(parent_, QString::fromStdString(title), QString(), OpenFilter());
     dialog.setFileMode(QFileDialog::ExistingFile);
     // Qt's own dialog on every desktop: a platform theme's native one (GTK's) has no place
     // for the history in its side bar.
@@ -72,7 +80,7 @@ std::optional<std::string> QtUserDialogs::SaveFileName(const std::string& title)
     // The file name starts empty each time. The window asks its own overwrite question,
     // so the dialog must not ask a second one.
     const QString name =
-        QFileDialog::getSaveFileName(parent_, QString::fromStdString(title), QString(), kFilter,
+        QFileDialog::getSaveFileName(parent_, QString::fromStdString(title), QString(), Filter(),
                                      nullptr, QFileDialog::DontConfirmOverwrite);
     if (name.isEmpty()) return std::nullopt;
     return name.toStdString();

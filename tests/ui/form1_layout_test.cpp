@@ -2,10 +2,13 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QStyle>
+#include <QTranslator>
 
 #include <cmath>
 
+#include "config/ui_text.h"
 #include "form1_fixture.h"
+#include "ui/translations.h"
 
 namespace {
 
@@ -210,14 +213,11 @@ TEST_F(Form1Test, FontsAreArialOrItsMetricTwin) {
     EXPECT_TRUE(family == "Arial" || family == "Liberation Sans") << family.toStdString();
 }
 
-// With the font the package depends on (Liberation Sans, metric-compatible with Arial),
-// every caption fits its control; a fallback face with other metrics clips some.
-TEST_F(Form1Test, EveryCaptionFitsItsControl) {
-    Form1& f = Make();
-    f.show();
-    const QString family = QFontInfo(f.Text1->font()).family();
-    ASSERT_TRUE(family == "Arial" || family == "Liberation Sans") << family.toStdString();
-    for (QWidget* w : f.findChildren<QWidget*>()) {
+// The captions, options and buttons whose text needs more width than their control, in
+// the control's own font.
+std::vector<std::string> CaptionsThatDoNotFit(QWidget& window) {
+    std::vector<std::string> out;
+    for (QWidget* w : window.findChildren<QWidget*>()) {
         QString text;
         int room = w->width();
         if (auto* l = qobject_cast<QLabel*>(w)) {
@@ -230,10 +230,93 @@ TEST_F(Form1Test, EveryCaptionFitsItsControl) {
         } else if (auto* b = qobject_cast<QPushButton*>(w)) {
             text = b->text();
             room -= 6;  // the raised edges and the focus mark
+        } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
+            text = g->title();
+            room -= 16;  // the frame's line and the gaps beside the title
         }
-        if (text.isEmpty()) continue;
+        // The status line and the value captions grow with their text.
+        if (text.isEmpty() || w->objectName() == "Label16") continue;
         const int needed = QFontMetrics(w->font()).horizontalAdvance(text);
-        EXPECT_LE(needed, room) << w->objectName().toStdString() << " \"" << text.toStdString()
-                                << "\" needs " << needed << " px, has " << room;
+        if (needed > room) {
+            out.push_back(w->objectName().toStdString() + " \"" + text.toStdString() + "\" needs " +
+                          std::to_string(needed) + " px, has " + std::to_string(room));
+        }
     }
+    return out;
+}
+
+// With the font the package depends on (Liberation Sans, metric-compatible with Arial),
+// every caption fits its control in every language the window speaks; a fallback face
+// with other metrics clips some.
+TEST_F(Form1Test, EveryCaptionFitsItsControlInEveryLanguage) {
+    const QStringList languages = ShippedLanguages();
+    ASSERT_GE(languages.size(), 7) << languages.join(',').toStdString();
+    for (const QString& language : languages) {
+        QTranslator translator;
+        if (language != "en") {
+            ASSERT_TRUE(translator.load(":/i18n/vt350-config_" + language + ".qm"));
+            QCoreApplication::installTranslator(&translator);
+        }
+        Form1& f = Make();
+        f.show();
+        const QString family = QFontInfo(f.Text1->font()).family();
+        ASSERT_TRUE(family == "Arial" || family == "Liberation Sans") << family.toStdString();
+        EXPECT_NE(f.Command5->text() == "GetConfig", language != "en") << language.toStdString();
+        for (const std::string& misfit : CaptionsThatDoNotFit(f)) {
+            ADD_FAILURE() << language.toStdString() << ": " << misfit;
+        }
+        // A caption shortened to fit says its full wording in the tool tip and its name.
+        if (f.Command6->text() !=
+            QCoreApplication::translate("Form1", "Factory Setting", "full wording")) {
+            EXPECT_TRUE(f.Command6->toolTip().startsWith(
+                QCoreApplication::translate("Form1", "Factory Setting", "full wording")))
+                << language.toStdString();
+            EXPECT_EQ(f.Command6->accessibleName(),
+                      QCoreApplication::translate("Form1", "Factory Setting", "full wording"));
+        }
+        form.reset();
+        QCoreApplication::removeTranslator(&translator);
+    }
+}
+
+// The messages are built below the window in English and reach the person in the
+// window's language: the store question, a file error from the file layer, the status.
+TEST_F(Form1Test, TheWindowSpeaksItsLanguageInMessagesToo) {
+    QTranslator german;
+    ASSERT_TRUE(german.load(":/i18n/vt350-config_de.qm"));
+    QCoreApplication::installTranslator(&german);
+    SetTextTranslator([](const char* context, const char* text) {
+        return QCoreApplication::translate(context, text).toStdString();
+    });
+    Form1& f = ShownAfterGetConfig();
+    EXPECT_EQ(f.Label16->text(), "Auslesen erfolgreich");
+    Press(f.Command1);
+    ASSERT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_EQ(dialogs.questions[0], "Soll der Satz im Regler gespeichert werden?");
+    EXPECT_EQ(dialogs.questionDetails[0].rfind("Regler: Port demo-1, Seriennummer 0001", 0), 0u)
+        << dialogs.questionDetails[0];
+    PutFileBytes(Path("short.qkf"), "abc");
+    dialogs.fileNames.push_back(Path("short.qkf"));
+    Press(f.Command7);
+    EXPECT_EQ(dialogs.titles.back(), "Öffnen");
+    ASSERT_EQ(dialogs.errors.size(), 1u);
+    EXPECT_EQ(dialogs.errors[0], "Die Datei „" + Path("short.qkf") +
+                                     "“ enthält 3 Bytes, eine Parameterdatei aber 15; nichts "
+                                     "wurde geladen.");
+    EXPECT_NE(dialogs.fullErrors[0].find("Fehlercode = [0]"), std::string::npos);
+    SetTextTranslator(nullptr);
+    form.reset();
+    QCoreApplication::removeTranslator(&german);
+}
+
+TEST_F(Form1Test, ACaptionTooLongForItsControlIsFound) {
+    Form1& f = Make();
+    f.show();
+    EXPECT_TRUE(CaptionsThatDoNotFit(f).empty());
+    f.Command1->setText("Store in the controller");
+    f.Option3[0]->setText("Reverse pedalling");
+    const auto misfits = CaptionsThatDoNotFit(f);
+    ASSERT_EQ(misfits.size(), 2u);
+    EXPECT_TRUE(misfits[0].find("Store in the controller") != std::string::npos ||
+                misfits[1].find("Store in the controller") != std::string::npos);
 }

@@ -1,0 +1,709 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Status line</source>
+        <translation>Statuszeile</translation>
+    </message>
+    <message>
+        <source>The parameter set kept in &quot;%1&quot; could not be read at start. Replace it with the present set?</source>
+        <translation>Der in „%1“ gespeicherte Parametersatz konnte beim Start nicht gelesen werden. Durch den aktuellen Satz ersetzen?</translation>
+    </message>
+    <message>
+        <source>Cancel keeps the file as it is.</source>
+        <translation>Abbrechen lässt die Datei unverändert.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: the parameter set holds values the editors cannot set.</source>
+        <translation>Nichts wurde gesendet: Der Parametersatz enthält Werte, die die Eingabefelder nicht einstellen können.</translation>
+    </message>
+    <message>
+        <source>Would you decide to store or save?</source>
+        <translation>Soll der Satz im Regler gespeichert werden?</translation>
+    </message>
+    <message>
+        <source>Another controller was plugged in while you were asked; nothing was sent.</source>
+        <translation>Während der Rückfrage wurde ein anderer Regler angesteckt; nichts wurde gesendet.</translation>
+    </message>
+    <message>
+        <source>The controller&apos;s set changed while you were asked; nothing was sent.</source>
+        <translation>Der Satz des Reglers hat sich während der Rückfrage geändert; nichts wurde gesendet.</translation>
+    </message>
+    <message>
+        <source>%1 controllers are plugged in (%2). This window works with the one in %3; to work with another, start it with --port PORT.</source>
+        <translation>%1 Regler sind angesteckt (%2). Dieses Fenster arbeitet mit dem an %3; für einen anderen starten Sie es mit --port PORT.</translation>
+    </message>
+    <message>
+        <source>Controller: %1</source>
+        <translation>Regler: %1</translation>
+    </message>
+    <message>
+        <source>The controller was reset to its factory settings since it was last read; the editors still show the set from before, and OK stores that set. GetConfig shows what it holds now.</source>
+        <translation>Der Regler wurde seit dem letzten Auslesen auf die Werkseinstellung zurückgesetzt; die Eingabefelder zeigen noch den Satz von vorher, und OK speichert diesen Satz. „Auslesen“ zeigt, was er jetzt enthält.</translation>
+    </message>
+    <message>
+        <source>Nothing has been read from this controller since it was plugged in.</source>
+        <translation>Seit dem Anstecken wurde aus diesem Regler nichts ausgelesen.</translation>
+    </message>
+    <message>
+        <source>The set is the one last read from the controller.</source>
+        <translation>Der Satz ist der zuletzt aus dem Regler gelesene.</translation>
+    </message>
+    <message>
+        <source>Changes to the set last read from the controller:</source>
+        <translation>Änderungen gegenüber dem zuletzt aus dem Regler gelesenen Satz:</translation>
+    </message>
+    <message>
+        <source>Warning: %1</source>
+        <translation>Warnung: %1</translation>
+    </message>
+    <message>
+        <source>The window cannot show these values of the parameter set; their editors still show earlier settings, and Store/Save will not send the set as it is:</source>
+        <translation>Das Fenster kann diese Werte des Parametersatzes nicht anzeigen; ihre Eingabefelder zeigen noch frühere Einstellungen, und „Speichern“ sendet den Satz so nicht:</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speich. unter</translation>
+    </message>
+    <message>
+        <source>The file already exists. Would you overwrite it?</source>
+        <translation>Die Datei existiert bereits. Soll sie überschrieben werden?</translation>
+    </message>
+    <message>
+        <source>Cruise Controller Programming User Interface Ver_1.0</source>
+        <translation>Fahrtregler-Programmierung Benutzeroberfläche Ver_1.0</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Store/Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Configurable Parameter</source>
+        <translation>Einstellbare Parameter</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Befehle</translation>
+    </message>
+    <message>
+        <source>Brake</source>
+        <translation>Bremse</translation>
+    </message>
+    <message>
+        <source>REV</source>
+        <translation>Rück</translation>
+    </message>
+    <message>
+        <source>FWD</source>
+        <translation>Vor</translation>
+    </message>
+    <message>
+        <source>Motor Type</source>
+        <translation>Motortyp</translation>
+    </message>
+    <message>
+        <source>PAS</source>
+        <translation>PAS (Tretunterstützung)</translation>
+    </message>
+    <message>
+        <source>Motor Voltage</source>
+        <translation>Motorspannung</translation>
+    </message>
+    <message>
+        <source>Max Current</source>
+        <translation>Max. Strom</translation>
+    </message>
+    <message>
+        <source>Regen Brake:</source>
+        <translation>Rekuperation:</translation>
+    </message>
+    <message>
+        <source>Unimm</source>
+        <translation>Verz.</translation>
+    </message>
+    <message>
+        <source>Reversion when motor&apos;s speed is &quot;zero&quot;</source>
+        <translation>Umkehr bei Motordrehzahl „null“</translation>
+    </message>
+    <message>
+        <source>Immed</source>
+        <translation>Sofort</translation>
+    </message>
+    <message>
+        <source>Reversion immediately</source>
+        <translation>Sofortige Umkehr</translation>
+    </message>
+    <message>
+        <source>Speed Scale:</source>
+        <translation>Geschw.:</translation>
+    </message>
+    <message>
+        <source>Reversion Speed Scale</source>
+        <translation>Geschwindigkeitsskala der Umkehr</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Modus:</translation>
+    </message>
+    <message>
+        <source>Reversion Mode</source>
+        <translation>Umkehrmodus</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>BLDC (brushless)</source>
+        <translation>BLDC (bürstenlos)</translation>
+    </message>
+    <message>
+        <source>DC (brushed)</source>
+        <translation>DC (Bürsten)</translation>
+    </message>
+    <message>
+        <source>Phase ..</source>
+        <translation>Phase ..</translation>
+    </message>
+    <message>
+        <source>Phase Angle:</source>
+        <translation>Phasenwinkel:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Richtung:</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Stufe:</translation>
+    </message>
+    <message>
+        <source>Peak:</source>
+        <translation>Spitze:</translation>
+    </message>
+    <message>
+        <source>Continuous:</source>
+        <translation>Dauer:</translation>
+    </message>
+    <message>
+        <source>Factory Setting</source>
+        <translation>Werkseinst.</translation>
+    </message>
+    <message>
+        <source>Factory_Setting</source>
+        <translation>Werkseinstellung</translation>
+    </message>
+    <message>
+        <source>GetConfig</source>
+        <translation>Auslesen</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Trennen</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <comment>full wording</comment>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Store/Save</source>
+        <comment>full wording</comment>
+        <translation>Im Regler speichern</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <comment>full wording</comment>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Configurable Parameter</source>
+        <comment>full wording</comment>
+        <translation>Einstellbare Parameter</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <comment>full wording</comment>
+        <translation>Befehle</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <comment>full wording</comment>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>full wording</comment>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Brake</source>
+        <comment>full wording</comment>
+        <translation>Bremse</translation>
+    </message>
+    <message>
+        <source>REV</source>
+        <comment>full wording</comment>
+        <translation>Rückwärts</translation>
+    </message>
+    <message>
+        <source>FWD</source>
+        <comment>full wording</comment>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Motor Type</source>
+        <comment>full wording</comment>
+        <translation>Motortyp</translation>
+    </message>
+    <message>
+        <source>PAS</source>
+        <comment>full wording</comment>
+        <translation>PAS (Tretunterstützung)</translation>
+    </message>
+    <message>
+        <source>Motor Voltage</source>
+        <comment>full wording</comment>
+        <translation>Motorspannung</translation>
+    </message>
+    <message>
+        <source>Max Current</source>
+        <comment>full wording</comment>
+        <translation>Maximaler Strom</translation>
+    </message>
+    <message>
+        <source>Regen Brake:</source>
+        <comment>full wording</comment>
+        <translation>Rekuperationsbremse:</translation>
+    </message>
+    <message>
+        <source>Unimm</source>
+        <comment>full wording</comment>
+        <translation>Verzögert</translation>
+    </message>
+    <message>
+        <source>Immed</source>
+        <comment>full wording</comment>
+        <translation>Sofort</translation>
+    </message>
+    <message>
+        <source>Speed Scale:</source>
+        <comment>full wording</comment>
+        <translation>Geschwindigkeitsskala:</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <comment>full wording</comment>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <comment>full wording</comment>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <comment>full wording</comment>
+        <translation>Modus:</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <comment>full wording</comment>
+        <translation>Ausschalten</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <comment>full wording</comment>
+        <translation>Einschalten</translation>
+    </message>
+    <message>
+        <source>BLDC (brushless)</source>
+        <comment>full wording</comment>
+        <translation>BLDC (bürstenlos)</translation>
+    </message>
+    <message>
+        <source>DC (brushed)</source>
+        <comment>full wording</comment>
+        <translation>DC (mit Bürsten)</translation>
+    </message>
+    <message>
+        <source>Phase ..</source>
+        <comment>full wording</comment>
+        <translation>Phasenwinkel</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <comment>full wording</comment>
+        <translation>Richtung:</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <comment>full wording</comment>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <comment>full wording</comment>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <comment>full wording</comment>
+        <translation>Niedrig</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <comment>full wording</comment>
+        <translation>Stufe:</translation>
+    </message>
+    <message>
+        <source>Peak:</source>
+        <comment>full wording</comment>
+        <translation>Spitzenstrom:</translation>
+    </message>
+    <message>
+        <source>Continuous:</source>
+        <comment>full wording</comment>
+        <translation>Dauerstrom:</translation>
+    </message>
+    <message>
+        <source>Factory Setting</source>
+        <comment>full wording</comment>
+        <translation>Werkseinstellung</translation>
+    </message>
+    <message>
+        <source>GetConfig</source>
+        <comment>full wording</comment>
+        <translation>Auslesen</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <comment>full wording</comment>
+        <translation>Trennen</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <comment>full wording</comment>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>writes %1 into byte %2</source>
+        <translation>schreibt %1 in Byte %2</translation>
+    </message>
+    <message>
+        <source>writes %1 into the bits %2 of byte %3</source>
+        <translation>schreibt %1 in die Bits %2 von Byte %3</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source> (%1% to %2%)</source>
+        <translation> (%1 % bis %2 %)</translation>
+    </message>
+    <message>
+        <source>the position</source>
+        <translation>die Stellung</translation>
+    </message>
+    <message>
+        <source>the number</source>
+        <translation>die Zahl</translation>
+    </message>
+    <message>
+        <source>%1: %2; writes %3 into byte %4</source>
+        <translation>%1: %2; schreibt %3 in Byte %4</translation>
+    </message>
+    <message>
+        <source>, %1 as 0</source>
+        <translation>, %1 als 0</translation>
+    </message>
+    <message>
+        <source>Reversion mode and speed scale</source>
+        <translation>Umkehrmodus und Geschwindigkeitsskala</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>Die Datei „%1“ existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; holds %2 bytes, but a parameter file holds 15; nothing was loaded.</source>
+        <translation>Die Datei „%1“ enthält %2 Bytes, eine Parameterdatei aber 15; nichts wurde geladen.</translation>
+    </message>
+    <message>
+        <source>Could not open the file &quot;%1&quot;: %2.</source>
+        <translation>Die Datei „%1“ konnte nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>Could not read the file &quot;%1&quot;: %2.</source>
+        <translation>Die Datei „%1“ konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>Could not write the file &quot;%1&quot;: %2.</source>
+        <translation>Die Datei „%1“ konnte nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>It may now hold parts of the old and the new set.</source>
+        <translation>Sie kann jetzt Teile des alten und des neuen Satzes enthalten.</translation>
+    </message>
+    <message>
+        <source>Peak current %1 is below the continuous current %2</source>
+        <translation>Der Spitzenstrom %1 liegt unter dem Dauerstrom %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside %3 to %4</source>
+        <translation>%1: %2 liegt außerhalb von %3 bis %4</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
+    </message>
+    <message>
+        <source>%1: %2; the editor offers %3</source>
+        <translation>%1: %2; das Eingabefeld bietet %3</translation>
+    </message>
+    <message>
+        <source>Could not attach to PnP node</source>
+        <translation>Keine Verbindung zum PnP-Knoten</translation>
+    </message>
+    <message>
+        <source>Could not get the name of this HID device</source>
+        <translation>Der Name dieses HID-Geräts war nicht zu ermitteln</translation>
+    </message>
+    <message>
+        <source>Could not open HID device</source>
+        <translation>Das HID-Gerät konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Errorcode = [%1]</source>
+        <translation>Fehlercode = [%1]</translation>
+    </message>
+    <message>
+        <source>Send Command Error</source>
+        <translation>Fehler beim Senden des Befehls</translation>
+    </message>
+    <message>
+        <source>Send Data Error</source>
+        <translation>Fehler beim Senden der Daten</translation>
+    </message>
+    <message>
+        <source>RegisterDeviceNotification failed</source>
+        <translation>RegisterDeviceNotification ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Please enter valid numerical data</source>
+        <translation>Bitte gültige Zahlen eingeben</translation>
+    </message>
+    <message>
+        <source>Please enter valid  numerical data</source>
+        <translation>Bitte gültige Zahlen eingeben</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>Seriennummer %1</translation>
+    </message>
+    <message>
+        <source>port %1</source>
+        <translation>Port %1</translation>
+    </message>
+</context>
+<context>
+    <name>Parameters</name>
+    <message>
+        <source>BLDC (brushless)</source>
+        <translation>BLDC (bürstenlos)</translation>
+    </message>
+    <message>
+        <source>DC (brushed)</source>
+        <translation>DC (mit Bürsten)</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Niedrig</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>REV</source>
+        <translation>Rückwärts</translation>
+    </message>
+    <message>
+        <source>FWD</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>disabled</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>enabled</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>Unimm (at zero speed)</source>
+        <translation>Verzögert (im Stillstand)</translation>
+    </message>
+    <message>
+        <source>Immed (immediately)</source>
+        <translation>Sofort</translation>
+    </message>
+    <message>
+        <source>Regenerative brake</source>
+        <translation>Rekuperationsbremse</translation>
+    </message>
+    <message>
+        <source>Motor flag bits 1-6</source>
+        <translation>Motor-Flagbits 1–6</translation>
+    </message>
+    <message>
+        <source>Reserved bytes</source>
+        <translation>Reservierte Bytes</translation>
+    </message>
+    <message>
+        <source>Continuous current</source>
+        <translation>Dauerstrom</translation>
+    </message>
+    <message>
+        <source>Peak current</source>
+        <translation>Spitzenstrom</translation>
+    </message>
+    <message>
+        <source>Motor voltage</source>
+        <translation>Motorspannung</translation>
+    </message>
+    <message>
+        <source>Motor type</source>
+        <translation>Motortyp</translation>
+    </message>
+    <message>
+        <source>Phase angle</source>
+        <translation>Phasenwinkel</translation>
+    </message>
+    <message>
+        <source>PAS level</source>
+        <translation>PAS-Stufe</translation>
+    </message>
+    <message>
+        <source>PAS direction</source>
+        <translation>PAS-Richtung</translation>
+    </message>
+    <message>
+        <source>Forward speed scale</source>
+        <translation>Geschwindigkeitsskala vorwärts</translation>
+    </message>
+    <message>
+        <source>Reversion</source>
+        <translation>Umkehr</translation>
+    </message>
+    <message>
+        <source>Reversion mode</source>
+        <translation>Umkehrmodus</translation>
+    </message>
+    <message>
+        <source>Reversion speed scale</source>
+        <translation>Geschwindigkeitsskala der Umkehr</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>GetConfig Success</source>
+        <translation>Auslesen erfolgreich</translation>
+    </message>
+    <message>
+        <source>Connect Success</source>
+        <translation>Verbinden erfolgreich</translation>
+    </message>
+    <message>
+        <source>Disconnect Success</source>
+        <translation>Trennen erfolgreich</translation>
+    </message>
+    <message>
+        <source>Restore Success</source>
+        <translation>Werkseinstellung erfolgreich</translation>
+    </message>
+    <message>
+        <source>Load Success</source>
+        <translation>Speichern erfolgreich</translation>
+    </message>
+    <message>
+        <source>Load Error</source>
+        <translation>Fehler beim Speichern</translation>
+    </message>
+    <message>
+        <source>GetConfig Error</source>
+        <translation>Fehler beim Auslesen</translation>
+    </message>
+    <message>
+        <source>No answer</source>
+        <translation>Keine Antwort</translation>
+    </message>
+    <message>
+        <source>No controller</source>
+        <translation>Kein Regler</translation>
+    </message>
+    <message>
+        <source>Not sent</source>
+        <translation>Nicht gesendet</translation>
+    </message>
+</context>
+</TS>

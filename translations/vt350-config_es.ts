@@ -1,0 +1,709 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Status line</source>
+        <translation>Línea de estado</translation>
+    </message>
+    <message>
+        <source>The parameter set kept in &quot;%1&quot; could not be read at start. Replace it with the present set?</source>
+        <translation>El juego de parámetros guardado en «%1» no se pudo leer al iniciar. ¿Reemplazarlo por el juego actual?</translation>
+    </message>
+    <message>
+        <source>Cancel keeps the file as it is.</source>
+        <translation>Cancelar deja el archivo como está.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: the parameter set holds values the editors cannot set.</source>
+        <translation>No se envió nada: el juego de parámetros contiene valores que los campos no pueden ajustar.</translation>
+    </message>
+    <message>
+        <source>Would you decide to store or save?</source>
+        <translation>¿Desea guardar el juego en el controlador?</translation>
+    </message>
+    <message>
+        <source>Another controller was plugged in while you were asked; nothing was sent.</source>
+        <translation>Se conectó otro controlador mientras se le preguntaba; no se envió nada.</translation>
+    </message>
+    <message>
+        <source>The controller&apos;s set changed while you were asked; nothing was sent.</source>
+        <translation>El juego del controlador cambió mientras se le preguntaba; no se envió nada.</translation>
+    </message>
+    <message>
+        <source>%1 controllers are plugged in (%2). This window works with the one in %3; to work with another, start it with --port PORT.</source>
+        <translation>Hay %1 controladores conectados (%2). Esta ventana trabaja con el del %3; para otro, iníciela con --port PUERTO.</translation>
+    </message>
+    <message>
+        <source>Controller: %1</source>
+        <translation>Controlador: %1</translation>
+    </message>
+    <message>
+        <source>The controller was reset to its factory settings since it was last read; the editors still show the set from before, and OK stores that set. GetConfig shows what it holds now.</source>
+        <translation>El controlador volvió a los valores de fábrica desde la última lectura; los campos aún muestran el juego anterior, y Aceptar guarda ese juego. «Leer» muestra lo que contiene ahora.</translation>
+    </message>
+    <message>
+        <source>Nothing has been read from this controller since it was plugged in.</source>
+        <translation>No se ha leído nada de este controlador desde que se conectó.</translation>
+    </message>
+    <message>
+        <source>The set is the one last read from the controller.</source>
+        <translation>El juego es el último leído del controlador.</translation>
+    </message>
+    <message>
+        <source>Changes to the set last read from the controller:</source>
+        <translation>Cambios respecto al último juego leído del controlador:</translation>
+    </message>
+    <message>
+        <source>Warning: %1</source>
+        <translation>Atención: %1</translation>
+    </message>
+    <message>
+        <source>The window cannot show these values of the parameter set; their editors still show earlier settings, and Store/Save will not send the set as it is:</source>
+        <translation>La ventana no puede mostrar estos valores del juego de parámetros; sus campos aún muestran ajustes anteriores, y «Guardar» no enviará el juego así:</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>The file already exists. Would you overwrite it?</source>
+        <translation>El archivo ya existe. ¿Desea sobrescribirlo?</translation>
+    </message>
+    <message>
+        <source>Cruise Controller Programming User Interface Ver_1.0</source>
+        <translation>Programación del controlador – Interfaz de usuario Ver_1.0</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Store/Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Configurable Parameter</source>
+        <translation>Parámetros ajustables</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Órdenes</translation>
+    </message>
+    <message>
+        <source>Brake</source>
+        <translation>Freno</translation>
+    </message>
+    <message>
+        <source>REV</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>FWD</source>
+        <translation>Adel.</translation>
+    </message>
+    <message>
+        <source>Motor Type</source>
+        <translation>Tipo de motor</translation>
+    </message>
+    <message>
+        <source>PAS</source>
+        <translation>PAS (asistencia al pedaleo)</translation>
+    </message>
+    <message>
+        <source>Motor Voltage</source>
+        <translation>Tensión del motor</translation>
+    </message>
+    <message>
+        <source>Max Current</source>
+        <translation>Corriente máx.</translation>
+    </message>
+    <message>
+        <source>Regen Brake:</source>
+        <translation>Freno regen.:</translation>
+    </message>
+    <message>
+        <source>Unimm</source>
+        <translation>Difer.</translation>
+    </message>
+    <message>
+        <source>Reversion when motor&apos;s speed is &quot;zero&quot;</source>
+        <translation>Inversión cuando la velocidad del motor es «cero»</translation>
+    </message>
+    <message>
+        <source>Immed</source>
+        <translation>Inmed.</translation>
+    </message>
+    <message>
+        <source>Reversion immediately</source>
+        <translation>Inversión inmediata</translation>
+    </message>
+    <message>
+        <source>Speed Scale:</source>
+        <translation>Escala vel.:</translation>
+    </message>
+    <message>
+        <source>Reversion Speed Scale</source>
+        <translation>Escala de velocidad de la inversión</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Mín</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Máx</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Modo:</translation>
+    </message>
+    <message>
+        <source>Reversion Mode</source>
+        <translation>Modo de inversión</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Desact.</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Activar</translation>
+    </message>
+    <message>
+        <source>BLDC (brushless)</source>
+        <translation>BLDC (sin escob.)</translation>
+    </message>
+    <message>
+        <source>DC (brushed)</source>
+        <translation>CC (escob.)</translation>
+    </message>
+    <message>
+        <source>Phase ..</source>
+        <translation>Fase ..</translation>
+    </message>
+    <message>
+        <source>Phase Angle:</source>
+        <translation>Ángulo de fase:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Sentido:</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>Med</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Bajo</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Nivel:</translation>
+    </message>
+    <message>
+        <source>Peak:</source>
+        <translation>Pico:</translation>
+    </message>
+    <message>
+        <source>Continuous:</source>
+        <translation>Continua:</translation>
+    </message>
+    <message>
+        <source>Factory Setting</source>
+        <translation>Val. fábrica</translation>
+    </message>
+    <message>
+        <source>Factory_Setting</source>
+        <translation>Valores de fábrica</translation>
+    </message>
+    <message>
+        <source>GetConfig</source>
+        <translation>Leer</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Desconectar</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Conectar</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <comment>full wording</comment>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Store/Save</source>
+        <comment>full wording</comment>
+        <translation>Guardar en el controlador</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <comment>full wording</comment>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Configurable Parameter</source>
+        <comment>full wording</comment>
+        <translation>Parámetros ajustables</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <comment>full wording</comment>
+        <translation>Órdenes</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <comment>full wording</comment>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>full wording</comment>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Brake</source>
+        <comment>full wording</comment>
+        <translation>Freno</translation>
+    </message>
+    <message>
+        <source>REV</source>
+        <comment>full wording</comment>
+        <translation>Marcha atrás</translation>
+    </message>
+    <message>
+        <source>FWD</source>
+        <comment>full wording</comment>
+        <translation>Adelante</translation>
+    </message>
+    <message>
+        <source>Motor Type</source>
+        <comment>full wording</comment>
+        <translation>Tipo de motor</translation>
+    </message>
+    <message>
+        <source>PAS</source>
+        <comment>full wording</comment>
+        <translation>PAS (asistencia al pedaleo)</translation>
+    </message>
+    <message>
+        <source>Motor Voltage</source>
+        <comment>full wording</comment>
+        <translation>Tensión del motor</translation>
+    </message>
+    <message>
+        <source>Max Current</source>
+        <comment>full wording</comment>
+        <translation>Corriente máxima</translation>
+    </message>
+    <message>
+        <source>Regen Brake:</source>
+        <comment>full wording</comment>
+        <translation>Freno regenerativo:</translation>
+    </message>
+    <message>
+        <source>Unimm</source>
+        <comment>full wording</comment>
+        <translation>Diferida</translation>
+    </message>
+    <message>
+        <source>Immed</source>
+        <comment>full wording</comment>
+        <translation>Inmediata</translation>
+    </message>
+    <message>
+        <source>Speed Scale:</source>
+        <comment>full wording</comment>
+        <translation>Escala de velocidad:</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <comment>full wording</comment>
+        <translation>Mín</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <comment>full wording</comment>
+        <translation>Máx</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <comment>full wording</comment>
+        <translation>Modo:</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <comment>full wording</comment>
+        <translation>Desactivar</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <comment>full wording</comment>
+        <translation>Activar</translation>
+    </message>
+    <message>
+        <source>BLDC (brushless)</source>
+        <comment>full wording</comment>
+        <translation>BLDC (sin escobillas)</translation>
+    </message>
+    <message>
+        <source>DC (brushed)</source>
+        <comment>full wording</comment>
+        <translation>CC (con escobillas)</translation>
+    </message>
+    <message>
+        <source>Phase ..</source>
+        <comment>full wording</comment>
+        <translation>Ángulo de fase</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <comment>full wording</comment>
+        <translation>Sentido:</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <comment>full wording</comment>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <comment>full wording</comment>
+        <translation>Medio</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <comment>full wording</comment>
+        <translation>Bajo</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <comment>full wording</comment>
+        <translation>Nivel:</translation>
+    </message>
+    <message>
+        <source>Peak:</source>
+        <comment>full wording</comment>
+        <translation>Corriente de pico:</translation>
+    </message>
+    <message>
+        <source>Continuous:</source>
+        <comment>full wording</comment>
+        <translation>Corriente continua:</translation>
+    </message>
+    <message>
+        <source>Factory Setting</source>
+        <comment>full wording</comment>
+        <translation>Valores de fábrica</translation>
+    </message>
+    <message>
+        <source>GetConfig</source>
+        <comment>full wording</comment>
+        <translation>Leer la configuración</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <comment>full wording</comment>
+        <translation>Desconectar</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <comment>full wording</comment>
+        <translation>Conectar</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>writes %1 into byte %2</source>
+        <translation>escribe %1 en el byte %2</translation>
+    </message>
+    <message>
+        <source>writes %1 into the bits %2 of byte %3</source>
+        <translation>escribe %1 en los bits %2 del byte %3</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source> (%1% to %2%)</source>
+        <translation> (%1 % a %2 %)</translation>
+    </message>
+    <message>
+        <source>the position</source>
+        <translation>la posición</translation>
+    </message>
+    <message>
+        <source>the number</source>
+        <translation>el número</translation>
+    </message>
+    <message>
+        <source>%1: %2; writes %3 into byte %4</source>
+        <translation>%1: %2; escribe %3 en el byte %4</translation>
+    </message>
+    <message>
+        <source>, %1 as 0</source>
+        <translation>, %1 como 0</translation>
+    </message>
+    <message>
+        <source>Reversion mode and speed scale</source>
+        <translation>Modo y escala de velocidad de la inversión</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>El archivo «%1» no existe.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; holds %2 bytes, but a parameter file holds 15; nothing was loaded.</source>
+        <translation>El archivo «%1» contiene %2 bytes, pero un archivo de parámetros contiene 15; no se cargó nada.</translation>
+    </message>
+    <message>
+        <source>Could not open the file &quot;%1&quot;: %2.</source>
+        <translation>No se pudo abrir el archivo «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Could not read the file &quot;%1&quot;: %2.</source>
+        <translation>No se pudo leer el archivo «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Could not write the file &quot;%1&quot;: %2.</source>
+        <translation>No se pudo escribir el archivo «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>It may now hold parts of the old and the new set.</source>
+        <translation>Ahora puede contener partes del juego anterior y del nuevo.</translation>
+    </message>
+    <message>
+        <source>Peak current %1 is below the continuous current %2</source>
+        <translation>La corriente de pico %1 es menor que la corriente continua %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside %3 to %4</source>
+        <translation>%1: %2 está fuera de %3 a %4</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> o </translation>
+    </message>
+    <message>
+        <source>%1: %2; the editor offers %3</source>
+        <translation>%1: %2; el campo ofrece %3</translation>
+    </message>
+    <message>
+        <source>Could not attach to PnP node</source>
+        <translation>No se pudo acceder al nodo PnP</translation>
+    </message>
+    <message>
+        <source>Could not get the name of this HID device</source>
+        <translation>No se pudo obtener el nombre de este dispositivo HID</translation>
+    </message>
+    <message>
+        <source>Could not open HID device</source>
+        <translation>No se pudo abrir el dispositivo HID</translation>
+    </message>
+    <message>
+        <source>Errorcode = [%1]</source>
+        <translation>Código de error = [%1]</translation>
+    </message>
+    <message>
+        <source>Send Command Error</source>
+        <translation>Error al enviar la orden</translation>
+    </message>
+    <message>
+        <source>Send Data Error</source>
+        <translation>Error al enviar los datos</translation>
+    </message>
+    <message>
+        <source>RegisterDeviceNotification failed</source>
+        <translation>RegisterDeviceNotification falló</translation>
+    </message>
+    <message>
+        <source>Please enter valid numerical data</source>
+        <translation>Introduzca números válidos</translation>
+    </message>
+    <message>
+        <source>Please enter valid  numerical data</source>
+        <translation>Introduzca números válidos</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>número de serie %1</translation>
+    </message>
+    <message>
+        <source>port %1</source>
+        <translation>puerto %1</translation>
+    </message>
+</context>
+<context>
+    <name>Parameters</name>
+    <message>
+        <source>BLDC (brushless)</source>
+        <translation>BLDC (sin escobillas)</translation>
+    </message>
+    <message>
+        <source>DC (brushed)</source>
+        <translation>CC (con escobillas)</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Bajo</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>Medio</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>REV</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>FWD</source>
+        <translation>Adelante</translation>
+    </message>
+    <message>
+        <source>disabled</source>
+        <translation>desactivada</translation>
+    </message>
+    <message>
+        <source>enabled</source>
+        <translation>activada</translation>
+    </message>
+    <message>
+        <source>Unimm (at zero speed)</source>
+        <translation>Diferida (con velocidad cero)</translation>
+    </message>
+    <message>
+        <source>Immed (immediately)</source>
+        <translation>Inmediata</translation>
+    </message>
+    <message>
+        <source>Regenerative brake</source>
+        <translation>Freno regenerativo</translation>
+    </message>
+    <message>
+        <source>Motor flag bits 1-6</source>
+        <translation>Bits de opción del motor 1–6</translation>
+    </message>
+    <message>
+        <source>Reserved bytes</source>
+        <translation>Bytes reservados</translation>
+    </message>
+    <message>
+        <source>Continuous current</source>
+        <translation>Corriente continua</translation>
+    </message>
+    <message>
+        <source>Peak current</source>
+        <translation>Corriente de pico</translation>
+    </message>
+    <message>
+        <source>Motor voltage</source>
+        <translation>Tensión del motor</translation>
+    </message>
+    <message>
+        <source>Motor type</source>
+        <translation>Tipo de motor</translation>
+    </message>
+    <message>
+        <source>Phase angle</source>
+        <translation>Ángulo de fase</translation>
+    </message>
+    <message>
+        <source>PAS level</source>
+        <translation>Nivel PAS</translation>
+    </message>
+    <message>
+        <source>PAS direction</source>
+        <translation>Sentido PAS</translation>
+    </message>
+    <message>
+        <source>Forward speed scale</source>
+        <translation>Escala de velocidad adelante</translation>
+    </message>
+    <message>
+        <source>Reversion</source>
+        <translation>Inversión</translation>
+    </message>
+    <message>
+        <source>Reversion mode</source>
+        <translation>Modo de inversión</translation>
+    </message>
+    <message>
+        <source>Reversion speed scale</source>
+        <translation>Escala de velocidad de la inversión</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>GetConfig Success</source>
+        <translation>Lectura correcta</translation>
+    </message>
+    <message>
+        <source>Connect Success</source>
+        <translation>Conexión correcta</translation>
+    </message>
+    <message>
+        <source>Disconnect Success</source>
+        <translation>Desconexión correcta</translation>
+    </message>
+    <message>
+        <source>Restore Success</source>
+        <translation>Valores de fábrica restaurados</translation>
+    </message>
+    <message>
+        <source>Load Success</source>
+        <translation>Guardado correcto</translation>
+    </message>
+    <message>
+        <source>Load Error</source>
+        <translation>Error al guardar</translation>
+    </message>
+    <message>
+        <source>GetConfig Error</source>
+        <translation>Error de lectura</translation>
+    </message>
+    <message>
+        <source>No answer</source>
+        <translation>Sin respuesta</translation>
+    </message>
+    <message>
+        <source>No controller</source>
+        <translation>Sin controlador</translation>
+    </message>
+    <message>
+        <source>Not sent</source>
+        <translation>No enviado</translation>
+    </message>
+</context>
+</TS>

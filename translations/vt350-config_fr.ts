@@ -1,0 +1,709 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Status line</source>
+        <translation>Ligne d’état</translation>
+    </message>
+    <message>
+        <source>The parameter set kept in &quot;%1&quot; could not be read at start. Replace it with the present set?</source>
+        <translation>Le jeu de paramètres conservé dans « %1 » n’a pas pu être lu au démarrage. Le remplacer par le jeu actuel ?</translation>
+    </message>
+    <message>
+        <source>Cancel keeps the file as it is.</source>
+        <translation>Annuler laisse le fichier tel quel.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: the parameter set holds values the editors cannot set.</source>
+        <translation>Rien n’a été envoyé : le jeu de paramètres contient des valeurs que les champs ne peuvent pas régler.</translation>
+    </message>
+    <message>
+        <source>Would you decide to store or save?</source>
+        <translation>Voulez-vous enregistrer le jeu dans le contrôleur ?</translation>
+    </message>
+    <message>
+        <source>Another controller was plugged in while you were asked; nothing was sent.</source>
+        <translation>Un autre contrôleur a été branché pendant la question ; rien n’a été envoyé.</translation>
+    </message>
+    <message>
+        <source>The controller&apos;s set changed while you were asked; nothing was sent.</source>
+        <translation>Le jeu du contrôleur a changé pendant la question ; rien n’a été envoyé.</translation>
+    </message>
+    <message>
+        <source>%1 controllers are plugged in (%2). This window works with the one in %3; to work with another, start it with --port PORT.</source>
+        <translation>%1 contrôleurs sont branchés (%2). Cette fenêtre travaille avec celui du %3 ; pour un autre, lancez-la avec --port PORT.</translation>
+    </message>
+    <message>
+        <source>Controller: %1</source>
+        <translation>Contrôleur : %1</translation>
+    </message>
+    <message>
+        <source>The controller was reset to its factory settings since it was last read; the editors still show the set from before, and OK stores that set. GetConfig shows what it holds now.</source>
+        <translation>Le contrôleur a été remis aux réglages d’usine depuis sa dernière lecture ; les champs montrent encore le jeu d’avant, et OK enregistre ce jeu. « Lire » montre ce qu’il contient maintenant.</translation>
+    </message>
+    <message>
+        <source>Nothing has been read from this controller since it was plugged in.</source>
+        <translation>Rien n’a été lu de ce contrôleur depuis son branchement.</translation>
+    </message>
+    <message>
+        <source>The set is the one last read from the controller.</source>
+        <translation>Le jeu est celui lu en dernier dans le contrôleur.</translation>
+    </message>
+    <message>
+        <source>Changes to the set last read from the controller:</source>
+        <translation>Modifications par rapport au jeu lu en dernier dans le contrôleur :</translation>
+    </message>
+    <message>
+        <source>Warning: %1</source>
+        <translation>Attention : %1</translation>
+    </message>
+    <message>
+        <source>The window cannot show these values of the parameter set; their editors still show earlier settings, and Store/Save will not send the set as it is:</source>
+        <translation>La fenêtre ne peut pas afficher ces valeurs du jeu de paramètres ; leurs champs montrent encore les réglages précédents, et « Enregistrer » n’enverra pas le jeu tel quel :</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enreg. sous</translation>
+    </message>
+    <message>
+        <source>The file already exists. Would you overwrite it?</source>
+        <translation>Le fichier existe déjà. Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>Cruise Controller Programming User Interface Ver_1.0</source>
+        <translation>Programmation du contrôleur – Interface utilisateur Ver_1.0</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Store/Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Configurable Parameter</source>
+        <translation>Paramètres réglables</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Commandes</translation>
+    </message>
+    <message>
+        <source>Brake</source>
+        <translation>Frein</translation>
+    </message>
+    <message>
+        <source>REV</source>
+        <translation>AR</translation>
+    </message>
+    <message>
+        <source>FWD</source>
+        <translation>AV</translation>
+    </message>
+    <message>
+        <source>Motor Type</source>
+        <translation>Type de moteur</translation>
+    </message>
+    <message>
+        <source>PAS</source>
+        <translation>PAS (assistance au pédalage)</translation>
+    </message>
+    <message>
+        <source>Motor Voltage</source>
+        <translation>Tension du moteur</translation>
+    </message>
+    <message>
+        <source>Max Current</source>
+        <translation>Courant max.</translation>
+    </message>
+    <message>
+        <source>Regen Brake:</source>
+        <translation>Frein régén. :</translation>
+    </message>
+    <message>
+        <source>Unimm</source>
+        <translation>Différé</translation>
+    </message>
+    <message>
+        <source>Reversion when motor&apos;s speed is &quot;zero&quot;</source>
+        <translation>Inversion quand la vitesse du moteur est « nulle »</translation>
+    </message>
+    <message>
+        <source>Immed</source>
+        <translation>Imm.</translation>
+    </message>
+    <message>
+        <source>Reversion immediately</source>
+        <translation>Inversion immédiate</translation>
+    </message>
+    <message>
+        <source>Speed Scale:</source>
+        <translation>Échelle vit. :</translation>
+    </message>
+    <message>
+        <source>Reversion Speed Scale</source>
+        <translation>Échelle de vitesse de l’inversion</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Mode :</translation>
+    </message>
+    <message>
+        <source>Reversion Mode</source>
+        <translation>Mode d’inversion</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Désact.</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Activer</translation>
+    </message>
+    <message>
+        <source>BLDC (brushless)</source>
+        <translation>BLDC sans balais</translation>
+    </message>
+    <message>
+        <source>DC (brushed)</source>
+        <translation>CC (à balais)</translation>
+    </message>
+    <message>
+        <source>Phase ..</source>
+        <translation>Phase ..</translation>
+    </message>
+    <message>
+        <source>Phase Angle:</source>
+        <translation>Angle de phase :</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Sens :</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Fort</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>Moy</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Fbl</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Niv. :</translation>
+    </message>
+    <message>
+        <source>Peak:</source>
+        <translation>Crête :</translation>
+    </message>
+    <message>
+        <source>Continuous:</source>
+        <translation>Continu :</translation>
+    </message>
+    <message>
+        <source>Factory Setting</source>
+        <translation>Régl. usine</translation>
+    </message>
+    <message>
+        <source>Factory_Setting</source>
+        <translation>Réglages d’usine</translation>
+    </message>
+    <message>
+        <source>GetConfig</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Déconnecter</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connecter</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <comment>full wording</comment>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Store/Save</source>
+        <comment>full wording</comment>
+        <translation>Enregistrer dans le contrôleur</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <comment>full wording</comment>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Configurable Parameter</source>
+        <comment>full wording</comment>
+        <translation>Paramètres réglables</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <comment>full wording</comment>
+        <translation>Commandes</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <comment>full wording</comment>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>full wording</comment>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Brake</source>
+        <comment>full wording</comment>
+        <translation>Frein</translation>
+    </message>
+    <message>
+        <source>REV</source>
+        <comment>full wording</comment>
+        <translation>Marche arrière</translation>
+    </message>
+    <message>
+        <source>FWD</source>
+        <comment>full wording</comment>
+        <translation>Marche avant</translation>
+    </message>
+    <message>
+        <source>Motor Type</source>
+        <comment>full wording</comment>
+        <translation>Type de moteur</translation>
+    </message>
+    <message>
+        <source>PAS</source>
+        <comment>full wording</comment>
+        <translation>PAS (assistance au pédalage)</translation>
+    </message>
+    <message>
+        <source>Motor Voltage</source>
+        <comment>full wording</comment>
+        <translation>Tension du moteur</translation>
+    </message>
+    <message>
+        <source>Max Current</source>
+        <comment>full wording</comment>
+        <translation>Courant maximal</translation>
+    </message>
+    <message>
+        <source>Regen Brake:</source>
+        <comment>full wording</comment>
+        <translation>Frein régénératif :</translation>
+    </message>
+    <message>
+        <source>Unimm</source>
+        <comment>full wording</comment>
+        <translation>Différé</translation>
+    </message>
+    <message>
+        <source>Immed</source>
+        <comment>full wording</comment>
+        <translation>Immédiat</translation>
+    </message>
+    <message>
+        <source>Speed Scale:</source>
+        <comment>full wording</comment>
+        <translation>Échelle de vitesse :</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <comment>full wording</comment>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <comment>full wording</comment>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <comment>full wording</comment>
+        <translation>Mode :</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <comment>full wording</comment>
+        <translation>Désactiver</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <comment>full wording</comment>
+        <translation>Activer</translation>
+    </message>
+    <message>
+        <source>BLDC (brushless)</source>
+        <comment>full wording</comment>
+        <translation>BLDC (sans balais)</translation>
+    </message>
+    <message>
+        <source>DC (brushed)</source>
+        <comment>full wording</comment>
+        <translation>CC (moteur à balais)</translation>
+    </message>
+    <message>
+        <source>Phase ..</source>
+        <comment>full wording</comment>
+        <translation>Angle de phase</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <comment>full wording</comment>
+        <translation>Sens :</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <comment>full wording</comment>
+        <translation>Fort</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <comment>full wording</comment>
+        <translation>Moyen</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <comment>full wording</comment>
+        <translation>Faible</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <comment>full wording</comment>
+        <translation>Niveau :</translation>
+    </message>
+    <message>
+        <source>Peak:</source>
+        <comment>full wording</comment>
+        <translation>Courant de crête :</translation>
+    </message>
+    <message>
+        <source>Continuous:</source>
+        <comment>full wording</comment>
+        <translation>Courant continu :</translation>
+    </message>
+    <message>
+        <source>Factory Setting</source>
+        <comment>full wording</comment>
+        <translation>Réglages d’usine</translation>
+    </message>
+    <message>
+        <source>GetConfig</source>
+        <comment>full wording</comment>
+        <translation>Lire la configuration</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <comment>full wording</comment>
+        <translation>Déconnecter</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <comment>full wording</comment>
+        <translation>Connecter</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>writes %1 into byte %2</source>
+        <translation>écrit %1 dans l’octet %2</translation>
+    </message>
+    <message>
+        <source>writes %1 into the bits %2 of byte %3</source>
+        <translation>écrit %1 dans les bits %2 de l’octet %3</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source> (%1% to %2%)</source>
+        <translation> (%1 % à %2 %)</translation>
+    </message>
+    <message>
+        <source>the position</source>
+        <translation>la position</translation>
+    </message>
+    <message>
+        <source>the number</source>
+        <translation>le nombre</translation>
+    </message>
+    <message>
+        <source>%1: %2; writes %3 into byte %4</source>
+        <translation>%1 : %2 ; écrit %3 dans l’octet %4</translation>
+    </message>
+    <message>
+        <source>, %1 as 0</source>
+        <translation>, %1 pour 0</translation>
+    </message>
+    <message>
+        <source>Reversion mode and speed scale</source>
+        <translation>Mode et échelle de vitesse de l’inversion</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>Le fichier « %1 » n’existe pas.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; holds %2 bytes, but a parameter file holds 15; nothing was loaded.</source>
+        <translation>Le fichier « %1 » contient %2 octets, mais un fichier de paramètres en contient 15 ; rien n’a été chargé.</translation>
+    </message>
+    <message>
+        <source>Could not open the file &quot;%1&quot;: %2.</source>
+        <translation>Impossible d’ouvrir le fichier « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>Could not read the file &quot;%1&quot;: %2.</source>
+        <translation>Impossible de lire le fichier « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>Could not write the file &quot;%1&quot;: %2.</source>
+        <translation>Impossible d’écrire le fichier « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>It may now hold parts of the old and the new set.</source>
+        <translation>Il peut maintenant contenir des parties de l’ancien et du nouveau jeu.</translation>
+    </message>
+    <message>
+        <source>Peak current %1 is below the continuous current %2</source>
+        <translation>Le courant de crête %1 est inférieur au courant continu %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside %3 to %4</source>
+        <translation>%1 : %2 est hors de %3 à %4</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> ou </translation>
+    </message>
+    <message>
+        <source>%1: %2; the editor offers %3</source>
+        <translation>%1 : %2 ; le champ propose %3</translation>
+    </message>
+    <message>
+        <source>Could not attach to PnP node</source>
+        <translation>Impossible de se rattacher au nœud PnP</translation>
+    </message>
+    <message>
+        <source>Could not get the name of this HID device</source>
+        <translation>Impossible d’obtenir le nom de ce périphérique HID</translation>
+    </message>
+    <message>
+        <source>Could not open HID device</source>
+        <translation>Impossible d’ouvrir le périphérique HID</translation>
+    </message>
+    <message>
+        <source>Errorcode = [%1]</source>
+        <translation>Code d’erreur = [%1]</translation>
+    </message>
+    <message>
+        <source>Send Command Error</source>
+        <translation>Erreur d’envoi de la commande</translation>
+    </message>
+    <message>
+        <source>Send Data Error</source>
+        <translation>Erreur d’envoi des données</translation>
+    </message>
+    <message>
+        <source>RegisterDeviceNotification failed</source>
+        <translation>RegisterDeviceNotification a échoué</translation>
+    </message>
+    <message>
+        <source>Please enter valid numerical data</source>
+        <translation>Veuillez saisir des nombres valides</translation>
+    </message>
+    <message>
+        <source>Please enter valid  numerical data</source>
+        <translation>Veuillez saisir des nombres valides</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>numéro de série %1</translation>
+    </message>
+    <message>
+        <source>port %1</source>
+        <translation>port %1</translation>
+    </message>
+</context>
+<context>
+    <name>Parameters</name>
+    <message>
+        <source>BLDC (brushless)</source>
+        <translation>BLDC (sans balais)</translation>
+    </message>
+    <message>
+        <source>DC (brushed)</source>
+        <translation>CC (à balais)</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Faible</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>Moyen</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Fort</translation>
+    </message>
+    <message>
+        <source>REV</source>
+        <translation>Arrière</translation>
+    </message>
+    <message>
+        <source>FWD</source>
+        <translation>Avant</translation>
+    </message>
+    <message>
+        <source>disabled</source>
+        <translation>désactivée</translation>
+    </message>
+    <message>
+        <source>enabled</source>
+        <translation>activée</translation>
+    </message>
+    <message>
+        <source>Unimm (at zero speed)</source>
+        <translation>Différée (à vitesse nulle)</translation>
+    </message>
+    <message>
+        <source>Immed (immediately)</source>
+        <translation>Immédiate</translation>
+    </message>
+    <message>
+        <source>Regenerative brake</source>
+        <translation>Frein régénératif</translation>
+    </message>
+    <message>
+        <source>Motor flag bits 1-6</source>
+        <translation>Bits d’option moteur 1–6</translation>
+    </message>
+    <message>
+        <source>Reserved bytes</source>
+        <translation>Octets réservés</translation>
+    </message>
+    <message>
+        <source>Continuous current</source>
+        <translation>Courant continu</translation>
+    </message>
+    <message>
+        <source>Peak current</source>
+        <translation>Courant de crête</translation>
+    </message>
+    <message>
+        <source>Motor voltage</source>
+        <translation>Tension du moteur</translation>
+    </message>
+    <message>
+        <source>Motor type</source>
+        <translation>Type de moteur</translation>
+    </message>
+    <message>
+        <source>Phase angle</source>
+        <translation>Angle de phase</translation>
+    </message>
+    <message>
+        <source>PAS level</source>
+        <translation>Niveau PAS</translation>
+    </message>
+    <message>
+        <source>PAS direction</source>
+        <translation>Sens PAS</translation>
+    </message>
+    <message>
+        <source>Forward speed scale</source>
+        <translation>Échelle de vitesse avant</translation>
+    </message>
+    <message>
+        <source>Reversion</source>
+        <translation>Inversion</translation>
+    </message>
+    <message>
+        <source>Reversion mode</source>
+        <translation>Mode d’inversion</translation>
+    </message>
+    <message>
+        <source>Reversion speed scale</source>
+        <translation>Échelle de vitesse de l’inversion</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>GetConfig Success</source>
+        <translation>Lecture réussie</translation>
+    </message>
+    <message>
+        <source>Connect Success</source>
+        <translation>Connexion réussie</translation>
+    </message>
+    <message>
+        <source>Disconnect Success</source>
+        <translation>Déconnexion réussie</translation>
+    </message>
+    <message>
+        <source>Restore Success</source>
+        <translation>Réglages d’usine rétablis</translation>
+    </message>
+    <message>
+        <source>Load Success</source>
+        <translation>Enregistrement réussi</translation>
+    </message>
+    <message>
+        <source>Load Error</source>
+        <translation>Erreur d’enregistrement</translation>
+    </message>
+    <message>
+        <source>GetConfig Error</source>
+        <translation>Erreur de lecture</translation>
+    </message>
+    <message>
+        <source>No answer</source>
+        <translation>Pas de réponse</translation>
+    </message>
+    <message>
+        <source>No controller</source>
+        <translation>Pas de contrôleur</translation>
+    </message>
+    <message>
+        <source>Not sent</source>
+        <translation>Non envoyé</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,709 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Status line</source>
+        <translation>Riga di stato</translation>
+    </message>
+    <message>
+        <source>The parameter set kept in &quot;%1&quot; could not be read at start. Replace it with the present set?</source>
+        <translation>Il set di parametri conservato in «%1» non è stato letto all’avvio. Sostituirlo con il set attuale?</translation>
+    </message>
+    <message>
+        <source>Cancel keeps the file as it is.</source>
+        <translation>Annulla lascia il file com’è.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: the parameter set holds values the editors cannot set.</source>
+        <translation>Non è stato inviato nulla: il set di parametri contiene valori che i campi non possono impostare.</translation>
+    </message>
+    <message>
+        <source>Would you decide to store or save?</source>
+        <translation>Salvare il set nel controller?</translation>
+    </message>
+    <message>
+        <source>Another controller was plugged in while you were asked; nothing was sent.</source>
+        <translation>Durante la domanda è stato collegato un altro controller; non è stato inviato nulla.</translation>
+    </message>
+    <message>
+        <source>The controller&apos;s set changed while you were asked; nothing was sent.</source>
+        <translation>Il set del controller è cambiato durante la domanda; non è stato inviato nulla.</translation>
+    </message>
+    <message>
+        <source>%1 controllers are plugged in (%2). This window works with the one in %3; to work with another, start it with --port PORT.</source>
+        <translation>Sono collegati %1 controller (%2). Questa finestra lavora con quello sulla %3; per un altro, avviarla con --port PORTA.</translation>
+    </message>
+    <message>
+        <source>Controller: %1</source>
+        <translation>Controller: %1</translation>
+    </message>
+    <message>
+        <source>The controller was reset to its factory settings since it was last read; the editors still show the set from before, and OK stores that set. GetConfig shows what it holds now.</source>
+        <translation>Dall’ultima lettura il controller è stato riportato alle impostazioni di fabbrica; i campi mostrano ancora il set precedente, e OK salva quel set. «Leggi» mostra cosa contiene ora.</translation>
+    </message>
+    <message>
+        <source>Nothing has been read from this controller since it was plugged in.</source>
+        <translation>Da quando è stato collegato, da questo controller non è stato letto nulla.</translation>
+    </message>
+    <message>
+        <source>The set is the one last read from the controller.</source>
+        <translation>Il set è l’ultimo letto dal controller.</translation>
+    </message>
+    <message>
+        <source>Changes to the set last read from the controller:</source>
+        <translation>Modifiche rispetto all’ultimo set letto dal controller:</translation>
+    </message>
+    <message>
+        <source>Warning: %1</source>
+        <translation>Attenzione: %1</translation>
+    </message>
+    <message>
+        <source>The window cannot show these values of the parameter set; their editors still show earlier settings, and Store/Save will not send the set as it is:</source>
+        <translation>La finestra non può mostrare questi valori del set di parametri; i loro campi mostrano ancora le impostazioni precedenti, e «Salva» non invierà il set così com’è:</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Salva come</translation>
+    </message>
+    <message>
+        <source>The file already exists. Would you overwrite it?</source>
+        <translation>Il file esiste già. Sovrascriverlo?</translation>
+    </message>
+    <message>
+        <source>Cruise Controller Programming User Interface Ver_1.0</source>
+        <translation>Programmazione del controller – Interfaccia utente Ver_1.0</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Store/Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Configurable Parameter</source>
+        <translation>Parametri configurabili</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Comandi</translation>
+    </message>
+    <message>
+        <source>Brake</source>
+        <translation>Freno</translation>
+    </message>
+    <message>
+        <source>REV</source>
+        <translation>Indiet.</translation>
+    </message>
+    <message>
+        <source>FWD</source>
+        <translation>Avanti</translation>
+    </message>
+    <message>
+        <source>Motor Type</source>
+        <translation>Tipo di motore</translation>
+    </message>
+    <message>
+        <source>PAS</source>
+        <translation>PAS (assistenza alla pedalata)</translation>
+    </message>
+    <message>
+        <source>Motor Voltage</source>
+        <translation>Tensione del motore</translation>
+    </message>
+    <message>
+        <source>Max Current</source>
+        <translation>Corrente max</translation>
+    </message>
+    <message>
+        <source>Regen Brake:</source>
+        <translation>Freno rigen.:</translation>
+    </message>
+    <message>
+        <source>Unimm</source>
+        <translation>Ritard.</translation>
+    </message>
+    <message>
+        <source>Reversion when motor&apos;s speed is &quot;zero&quot;</source>
+        <translation>Inversione quando la velocità del motore è «zero»</translation>
+    </message>
+    <message>
+        <source>Immed</source>
+        <translation>Imm.</translation>
+    </message>
+    <message>
+        <source>Reversion immediately</source>
+        <translation>Inversione immediata</translation>
+    </message>
+    <message>
+        <source>Speed Scale:</source>
+        <translation>Scala vel.:</translation>
+    </message>
+    <message>
+        <source>Reversion Speed Scale</source>
+        <translation>Scala di velocità dell’inversione</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Modo:</translation>
+    </message>
+    <message>
+        <source>Reversion Mode</source>
+        <translation>Modo di inversione</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Disatt.</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Attiva</translation>
+    </message>
+    <message>
+        <source>BLDC (brushless)</source>
+        <translation>BLDC (senza sp.)</translation>
+    </message>
+    <message>
+        <source>DC (brushed)</source>
+        <translation>CC (spazzole)</translation>
+    </message>
+    <message>
+        <source>Phase ..</source>
+        <translation>Fase ..</translation>
+    </message>
+    <message>
+        <source>Phase Angle:</source>
+        <translation>Angolo di fase:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Verso:</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>Med</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Liv.:</translation>
+    </message>
+    <message>
+        <source>Peak:</source>
+        <translation>Picco:</translation>
+    </message>
+    <message>
+        <source>Continuous:</source>
+        <translation>Continua:</translation>
+    </message>
+    <message>
+        <source>Factory Setting</source>
+        <translation>Imp. fabbrica</translation>
+    </message>
+    <message>
+        <source>Factory_Setting</source>
+        <translation>Impostazioni di fabbrica</translation>
+    </message>
+    <message>
+        <source>GetConfig</source>
+        <translation>Leggi</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Disconnetti</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connetti</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <comment>full wording</comment>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Store/Save</source>
+        <comment>full wording</comment>
+        <translation>Salva nel controller</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <comment>full wording</comment>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Configurable Parameter</source>
+        <comment>full wording</comment>
+        <translation>Parametri configurabili</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <comment>full wording</comment>
+        <translation>Comandi</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <comment>full wording</comment>
+        <translation>Salva con nome</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>full wording</comment>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Brake</source>
+        <comment>full wording</comment>
+        <translation>Freno</translation>
+    </message>
+    <message>
+        <source>REV</source>
+        <comment>full wording</comment>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>FWD</source>
+        <comment>full wording</comment>
+        <translation>Avanti</translation>
+    </message>
+    <message>
+        <source>Motor Type</source>
+        <comment>full wording</comment>
+        <translation>Tipo di motore</translation>
+    </message>
+    <message>
+        <source>PAS</source>
+        <comment>full wording</comment>
+        <translation>PAS (assistenza alla pedalata)</translation>
+    </message>
+    <message>
+        <source>Motor Voltage</source>
+        <comment>full wording</comment>
+        <translation>Tensione del motore</translation>
+    </message>
+    <message>
+        <source>Max Current</source>
+        <comment>full wording</comment>
+        <translation>Corrente massima</translation>
+    </message>
+    <message>
+        <source>Regen Brake:</source>
+        <comment>full wording</comment>
+        <translation>Freno rigenerativo:</translation>
+    </message>
+    <message>
+        <source>Unimm</source>
+        <comment>full wording</comment>
+        <translation>Ritardata</translation>
+    </message>
+    <message>
+        <source>Immed</source>
+        <comment>full wording</comment>
+        <translation>Immediata</translation>
+    </message>
+    <message>
+        <source>Speed Scale:</source>
+        <comment>full wording</comment>
+        <translation>Scala di velocità:</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <comment>full wording</comment>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <comment>full wording</comment>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <comment>full wording</comment>
+        <translation>Modo:</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <comment>full wording</comment>
+        <translation>Disattiva</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <comment>full wording</comment>
+        <translation>Attiva</translation>
+    </message>
+    <message>
+        <source>BLDC (brushless)</source>
+        <comment>full wording</comment>
+        <translation>BLDC (senza spazzole)</translation>
+    </message>
+    <message>
+        <source>DC (brushed)</source>
+        <comment>full wording</comment>
+        <translation>CC (con spazzole)</translation>
+    </message>
+    <message>
+        <source>Phase ..</source>
+        <comment>full wording</comment>
+        <translation>Angolo di fase</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <comment>full wording</comment>
+        <translation>Verso:</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <comment>full wording</comment>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <comment>full wording</comment>
+        <translation>Medio</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <comment>full wording</comment>
+        <translation>Basso</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <comment>full wording</comment>
+        <translation>Livello:</translation>
+    </message>
+    <message>
+        <source>Peak:</source>
+        <comment>full wording</comment>
+        <translation>Corrente di picco:</translation>
+    </message>
+    <message>
+        <source>Continuous:</source>
+        <comment>full wording</comment>
+        <translation>Corrente continua:</translation>
+    </message>
+    <message>
+        <source>Factory Setting</source>
+        <comment>full wording</comment>
+        <translation>Impostazioni di fabbrica</translation>
+    </message>
+    <message>
+        <source>GetConfig</source>
+        <comment>full wording</comment>
+        <translation>Leggi la configurazione</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <comment>full wording</comment>
+        <translation>Disconnetti</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <comment>full wording</comment>
+        <translation>Connetti</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Messaggio</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>writes %1 into byte %2</source>
+        <translation>scrive %1 nel byte %2</translation>
+    </message>
+    <message>
+        <source>writes %1 into the bits %2 of byte %3</source>
+        <translation>scrive %1 nei bit %2 del byte %3</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>da %1 a %2</translation>
+    </message>
+    <message>
+        <source> (%1% to %2%)</source>
+        <translation> (dal %1% al %2%)</translation>
+    </message>
+    <message>
+        <source>the position</source>
+        <translation>la posizione</translation>
+    </message>
+    <message>
+        <source>the number</source>
+        <translation>il numero</translation>
+    </message>
+    <message>
+        <source>%1: %2; writes %3 into byte %4</source>
+        <translation>%1: %2; scrive %3 nel byte %4</translation>
+    </message>
+    <message>
+        <source>, %1 as 0</source>
+        <translation>, %1 come 0</translation>
+    </message>
+    <message>
+        <source>Reversion mode and speed scale</source>
+        <translation>Modo e scala di velocità dell’inversione</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>Il file «%1» non esiste.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; holds %2 bytes, but a parameter file holds 15; nothing was loaded.</source>
+        <translation>Il file «%1» contiene %2 byte, ma un file di parametri ne contiene 15; non è stato caricato nulla.</translation>
+    </message>
+    <message>
+        <source>Could not open the file &quot;%1&quot;: %2.</source>
+        <translation>Impossibile aprire il file «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Could not read the file &quot;%1&quot;: %2.</source>
+        <translation>Impossibile leggere il file «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Could not write the file &quot;%1&quot;: %2.</source>
+        <translation>Impossibile scrivere il file «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>It may now hold parts of the old and the new set.</source>
+        <translation>Ora può contenere parti del set vecchio e di quello nuovo.</translation>
+    </message>
+    <message>
+        <source>Peak current %1 is below the continuous current %2</source>
+        <translation>La corrente di picco %1 è inferiore alla corrente continua %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside %3 to %4</source>
+        <translation>%1: %2 è fuori da %3 a %4</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> o </translation>
+    </message>
+    <message>
+        <source>%1: %2; the editor offers %3</source>
+        <translation>%1: %2; il campo offre %3</translation>
+    </message>
+    <message>
+        <source>Could not attach to PnP node</source>
+        <translation>Impossibile collegarsi al nodo PnP</translation>
+    </message>
+    <message>
+        <source>Could not get the name of this HID device</source>
+        <translation>Impossibile ottenere il nome di questo dispositivo HID</translation>
+    </message>
+    <message>
+        <source>Could not open HID device</source>
+        <translation>Impossibile aprire il dispositivo HID</translation>
+    </message>
+    <message>
+        <source>Errorcode = [%1]</source>
+        <translation>Codice di errore = [%1]</translation>
+    </message>
+    <message>
+        <source>Send Command Error</source>
+        <translation>Errore nell’invio del comando</translation>
+    </message>
+    <message>
+        <source>Send Data Error</source>
+        <translation>Errore nell’invio dei dati</translation>
+    </message>
+    <message>
+        <source>RegisterDeviceNotification failed</source>
+        <translation>RegisterDeviceNotification non riuscita</translation>
+    </message>
+    <message>
+        <source>Please enter valid numerical data</source>
+        <translation>Inserire numeri validi</translation>
+    </message>
+    <message>
+        <source>Please enter valid  numerical data</source>
+        <translation>Inserire numeri validi</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>numero di serie %1</translation>
+    </message>
+    <message>
+        <source>port %1</source>
+        <translation>porta %1</translation>
+    </message>
+</context>
+<context>
+    <name>Parameters</name>
+    <message>
+        <source>BLDC (brushless)</source>
+        <translation>BLDC (senza spazzole)</translation>
+    </message>
+    <message>
+        <source>DC (brushed)</source>
+        <translation>CC (con spazzole)</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Basso</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>Medio</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>REV</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>FWD</source>
+        <translation>Avanti</translation>
+    </message>
+    <message>
+        <source>disabled</source>
+        <translation>disattivata</translation>
+    </message>
+    <message>
+        <source>enabled</source>
+        <translation>attivata</translation>
+    </message>
+    <message>
+        <source>Unimm (at zero speed)</source>
+        <translation>Ritardata (a velocità zero)</translation>
+    </message>
+    <message>
+        <source>Immed (immediately)</source>
+        <translation>Immediata</translation>
+    </message>
+    <message>
+        <source>Regenerative brake</source>
+        <translation>Freno rigenerativo</translation>
+    </message>
+    <message>
+        <source>Motor flag bits 1-6</source>
+        <translation>Bit di opzione del motore 1–6</translation>
+    </message>
+    <message>
+        <source>Reserved bytes</source>
+        <translation>Byte riservati</translation>
+    </message>
+    <message>
+        <source>Continuous current</source>
+        <translation>Corrente continua</translation>
+    </message>
+    <message>
+        <source>Peak current</source>
+        <translation>Corrente di picco</translation>
+    </message>
+    <message>
+        <source>Motor voltage</source>
+        <translation>Tensione del motore</translation>
+    </message>
+    <message>
+        <source>Motor type</source>
+        <translation>Tipo di motore</translation>
+    </message>
+    <message>
+        <source>Phase angle</source>
+        <translation>Angolo di fase</translation>
+    </message>
+    <message>
+        <source>PAS level</source>
+        <translation>Livello PAS</translation>
+    </message>
+    <message>
+        <source>PAS direction</source>
+        <translation>Verso PAS</translation>
+    </message>
+    <message>
+        <source>Forward speed scale</source>
+        <translation>Scala di velocità in avanti</translation>
+    </message>
+    <message>
+        <source>Reversion</source>
+        <translation>Inversione</translation>
+    </message>
+    <message>
+        <source>Reversion mode</source>
+        <translation>Modo di inversione</translation>
+    </message>
+    <message>
+        <source>Reversion speed scale</source>
+        <translation>Scala di velocità dell’inversione</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>GetConfig Success</source>
+        <translation>Lettura riuscita</translation>
+    </message>
+    <message>
+        <source>Connect Success</source>
+        <translation>Connessione riuscita</translation>
+    </message>
+    <message>
+        <source>Disconnect Success</source>
+        <translation>Disconnessione riuscita</translation>
+    </message>
+    <message>
+        <source>Restore Success</source>
+        <translation>Impostazioni di fabbrica ripristinate</translation>
+    </message>
+    <message>
+        <source>Load Success</source>
+        <translation>Salvataggio riuscito</translation>
+    </message>
+    <message>
+        <source>Load Error</source>
+        <translation>Errore di salvataggio</translation>
+    </message>
+    <message>
+        <source>GetConfig Error</source>
+        <translation>Errore di lettura</translation>
+    </message>
+    <message>
+        <source>No answer</source>
+        <translation>Nessuna risposta</translation>
+    </message>
+    <message>
+        <source>No controller</source>
+        <translation>Nessun controller</translation>
+    </message>
+    <message>
+        <source>Not sent</source>
+        <translation>Non inviato</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,709 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL">
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Status line</source>
+        <translation>Statusregel</translation>
+    </message>
+    <message>
+        <source>The parameter set kept in &quot;%1&quot; could not be read at start. Replace it with the present set?</source>
+        <translation>De parameterset in &quot;%1&quot; kon bij het starten niet worden gelezen. Vervangen door de huidige set?</translation>
+    </message>
+    <message>
+        <source>Cancel keeps the file as it is.</source>
+        <translation>Annuleren laat het bestand zoals het is.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: the parameter set holds values the editors cannot set.</source>
+        <translation>Er is niets verzonden: de parameterset bevat waarden die de velden niet kunnen instellen.</translation>
+    </message>
+    <message>
+        <source>Would you decide to store or save?</source>
+        <translation>De set in de controller opslaan?</translation>
+    </message>
+    <message>
+        <source>Another controller was plugged in while you were asked; nothing was sent.</source>
+        <translation>Tijdens de vraag is een andere controller aangesloten; er is niets verzonden.</translation>
+    </message>
+    <message>
+        <source>The controller&apos;s set changed while you were asked; nothing was sent.</source>
+        <translation>De set van de controller is tijdens de vraag veranderd; er is niets verzonden.</translation>
+    </message>
+    <message>
+        <source>%1 controllers are plugged in (%2). This window works with the one in %3; to work with another, start it with --port PORT.</source>
+        <translation>Er zijn %1 controllers aangesloten (%2). Dit venster werkt met die op %3; start het voor een andere met --port POORT.</translation>
+    </message>
+    <message>
+        <source>Controller: %1</source>
+        <translation>Controller: %1</translation>
+    </message>
+    <message>
+        <source>The controller was reset to its factory settings since it was last read; the editors still show the set from before, and OK stores that set. GetConfig shows what it holds now.</source>
+        <translation>De controller is sinds het laatste uitlezen teruggezet naar de fabrieksinstellingen; de velden tonen nog de set van daarvoor, en OK slaat die set op. &quot;Uitlezen&quot; toont wat hij nu bevat.</translation>
+    </message>
+    <message>
+        <source>Nothing has been read from this controller since it was plugged in.</source>
+        <translation>Sinds het aansluiten is uit deze controller niets uitgelezen.</translation>
+    </message>
+    <message>
+        <source>The set is the one last read from the controller.</source>
+        <translation>De set is de laatst uit de controller gelezen set.</translation>
+    </message>
+    <message>
+        <source>Changes to the set last read from the controller:</source>
+        <translation>Wijzigingen ten opzichte van de laatst uit de controller gelezen set:</translation>
+    </message>
+    <message>
+        <source>Warning: %1</source>
+        <translation>Waarschuwing: %1</translation>
+    </message>
+    <message>
+        <source>The window cannot show these values of the parameter set; their editors still show earlier settings, and Store/Save will not send the set as it is:</source>
+        <translation>Het venster kan deze waarden van de parameterset niet tonen; hun velden tonen nog eerdere instellingen, en &quot;Opslaan&quot; verzendt de set niet zo:</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Openen</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Opslaan als</translation>
+    </message>
+    <message>
+        <source>The file already exists. Would you overwrite it?</source>
+        <translation>Het bestand bestaat al. Overschrijven?</translation>
+    </message>
+    <message>
+        <source>Cruise Controller Programming User Interface Ver_1.0</source>
+        <translation>Controller programmeren – Gebruikersinterface Ver_1.0</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Bestand</translation>
+    </message>
+    <message>
+        <source>Store/Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>Configurable Parameter</source>
+        <translation>Instelbare parameters</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Opdrachten</translation>
+    </message>
+    <message>
+        <source>Brake</source>
+        <translation>Rem</translation>
+    </message>
+    <message>
+        <source>REV</source>
+        <translation>Achter</translation>
+    </message>
+    <message>
+        <source>FWD</source>
+        <translation>Voor</translation>
+    </message>
+    <message>
+        <source>Motor Type</source>
+        <translation>Motortype</translation>
+    </message>
+    <message>
+        <source>PAS</source>
+        <translation>PAS (trapondersteuning)</translation>
+    </message>
+    <message>
+        <source>Motor Voltage</source>
+        <translation>Motorspanning</translation>
+    </message>
+    <message>
+        <source>Max Current</source>
+        <translation>Max. stroom</translation>
+    </message>
+    <message>
+        <source>Regen Brake:</source>
+        <translation>Regen. rem:</translation>
+    </message>
+    <message>
+        <source>Unimm</source>
+        <translation>Uitg.</translation>
+    </message>
+    <message>
+        <source>Reversion when motor&apos;s speed is &quot;zero&quot;</source>
+        <translation>Omkeren als het toerental van de motor &quot;nul&quot; is</translation>
+    </message>
+    <message>
+        <source>Immed</source>
+        <translation>Direct</translation>
+    </message>
+    <message>
+        <source>Reversion immediately</source>
+        <translation>Direct omkeren</translation>
+    </message>
+    <message>
+        <source>Speed Scale:</source>
+        <translation>Snelh.schaal:</translation>
+    </message>
+    <message>
+        <source>Reversion Speed Scale</source>
+        <translation>Snelheidsschaal bij omkeren</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Modus:</translation>
+    </message>
+    <message>
+        <source>Reversion Mode</source>
+        <translation>Omkeermodus</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Uit</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Aan</translation>
+    </message>
+    <message>
+        <source>BLDC (brushless)</source>
+        <translation>BLDC borstelloos</translation>
+    </message>
+    <message>
+        <source>DC (brushed)</source>
+        <translation>DC (borstels)</translation>
+    </message>
+    <message>
+        <source>Phase ..</source>
+        <translation>Fase ..</translation>
+    </message>
+    <message>
+        <source>Phase Angle:</source>
+        <translation>Fasehoek:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Richting:</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Niv.:</translation>
+    </message>
+    <message>
+        <source>Peak:</source>
+        <translation>Piek:</translation>
+    </message>
+    <message>
+        <source>Continuous:</source>
+        <translation>Continu:</translation>
+    </message>
+    <message>
+        <source>Factory Setting</source>
+        <translation>Fabrieksinst.</translation>
+    </message>
+    <message>
+        <source>Factory_Setting</source>
+        <translation>Fabrieksinstellingen</translation>
+    </message>
+    <message>
+        <source>GetConfig</source>
+        <translation>Uitlezen</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Verbreken</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <comment>full wording</comment>
+        <translation>Bestand</translation>
+    </message>
+    <message>
+        <source>Store/Save</source>
+        <comment>full wording</comment>
+        <translation>Opslaan in de controller</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <comment>full wording</comment>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>Configurable Parameter</source>
+        <comment>full wording</comment>
+        <translation>Instelbare parameters</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <comment>full wording</comment>
+        <translation>Opdrachten</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <comment>full wording</comment>
+        <translation>Opslaan als</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>full wording</comment>
+        <translation>Openen</translation>
+    </message>
+    <message>
+        <source>Brake</source>
+        <comment>full wording</comment>
+        <translation>Rem</translation>
+    </message>
+    <message>
+        <source>REV</source>
+        <comment>full wording</comment>
+        <translation>Achteruit</translation>
+    </message>
+    <message>
+        <source>FWD</source>
+        <comment>full wording</comment>
+        <translation>Vooruit</translation>
+    </message>
+    <message>
+        <source>Motor Type</source>
+        <comment>full wording</comment>
+        <translation>Motortype</translation>
+    </message>
+    <message>
+        <source>PAS</source>
+        <comment>full wording</comment>
+        <translation>PAS (trapondersteuning)</translation>
+    </message>
+    <message>
+        <source>Motor Voltage</source>
+        <comment>full wording</comment>
+        <translation>Motorspanning</translation>
+    </message>
+    <message>
+        <source>Max Current</source>
+        <comment>full wording</comment>
+        <translation>Maximale stroom</translation>
+    </message>
+    <message>
+        <source>Regen Brake:</source>
+        <comment>full wording</comment>
+        <translation>Regeneratieve rem:</translation>
+    </message>
+    <message>
+        <source>Unimm</source>
+        <comment>full wording</comment>
+        <translation>Uitgesteld</translation>
+    </message>
+    <message>
+        <source>Immed</source>
+        <comment>full wording</comment>
+        <translation>Direct</translation>
+    </message>
+    <message>
+        <source>Speed Scale:</source>
+        <comment>full wording</comment>
+        <translation>Snelheidsschaal:</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <comment>full wording</comment>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <comment>full wording</comment>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <comment>full wording</comment>
+        <translation>Modus:</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <comment>full wording</comment>
+        <translation>Uitschakelen</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <comment>full wording</comment>
+        <translation>Inschakelen</translation>
+    </message>
+    <message>
+        <source>BLDC (brushless)</source>
+        <comment>full wording</comment>
+        <translation>BLDC (borstelloos)</translation>
+    </message>
+    <message>
+        <source>DC (brushed)</source>
+        <comment>full wording</comment>
+        <translation>DC (met borstels)</translation>
+    </message>
+    <message>
+        <source>Phase ..</source>
+        <comment>full wording</comment>
+        <translation>Fasehoek</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <comment>full wording</comment>
+        <translation>Richting:</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <comment>full wording</comment>
+        <translation>Hoog</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <comment>full wording</comment>
+        <translation>Midden</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <comment>full wording</comment>
+        <translation>Laag</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <comment>full wording</comment>
+        <translation>Niveau:</translation>
+    </message>
+    <message>
+        <source>Peak:</source>
+        <comment>full wording</comment>
+        <translation>Piekstroom:</translation>
+    </message>
+    <message>
+        <source>Continuous:</source>
+        <comment>full wording</comment>
+        <translation>Continue stroom:</translation>
+    </message>
+    <message>
+        <source>Factory Setting</source>
+        <comment>full wording</comment>
+        <translation>Fabrieksinstellingen</translation>
+    </message>
+    <message>
+        <source>GetConfig</source>
+        <comment>full wording</comment>
+        <translation>Uitlezen</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <comment>full wording</comment>
+        <translation>Verbreken</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <comment>full wording</comment>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Melding</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>writes %1 into byte %2</source>
+        <translation>schrijft %1 in byte %2</translation>
+    </message>
+    <message>
+        <source>writes %1 into the bits %2 of byte %3</source>
+        <translation>schrijft %1 in de bits %2 van byte %3</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 tot %2</translation>
+    </message>
+    <message>
+        <source> (%1% to %2%)</source>
+        <translation> (%1% tot %2%)</translation>
+    </message>
+    <message>
+        <source>the position</source>
+        <translation>de stand</translation>
+    </message>
+    <message>
+        <source>the number</source>
+        <translation>het getal</translation>
+    </message>
+    <message>
+        <source>%1: %2; writes %3 into byte %4</source>
+        <translation>%1: %2; schrijft %3 in byte %4</translation>
+    </message>
+    <message>
+        <source>, %1 as 0</source>
+        <translation>, %1 als 0</translation>
+    </message>
+    <message>
+        <source>Reversion mode and speed scale</source>
+        <translation>Omkeermodus en snelheidsschaal</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>Het bestand &quot;%1&quot; bestaat niet.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; holds %2 bytes, but a parameter file holds 15; nothing was loaded.</source>
+        <translation>Het bestand &quot;%1&quot; bevat %2 bytes, maar een parameterbestand bevat er 15; er is niets geladen.</translation>
+    </message>
+    <message>
+        <source>Could not open the file &quot;%1&quot;: %2.</source>
+        <translation>Kan het bestand &quot;%1&quot; niet openen: %2.</translation>
+    </message>
+    <message>
+        <source>Could not read the file &quot;%1&quot;: %2.</source>
+        <translation>Kan het bestand &quot;%1&quot; niet lezen: %2.</translation>
+    </message>
+    <message>
+        <source>Could not write the file &quot;%1&quot;: %2.</source>
+        <translation>Kan het bestand &quot;%1&quot; niet schrijven: %2.</translation>
+    </message>
+    <message>
+        <source>It may now hold parts of the old and the new set.</source>
+        <translation>Het kan nu delen van de oude en de nieuwe set bevatten.</translation>
+    </message>
+    <message>
+        <source>Peak current %1 is below the continuous current %2</source>
+        <translation>De piekstroom %1 ligt onder de continue stroom %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside %3 to %4</source>
+        <translation>%1: %2 ligt buiten %3 tot %4</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> of </translation>
+    </message>
+    <message>
+        <source>%1: %2; the editor offers %3</source>
+        <translation>%1: %2; het veld biedt %3</translation>
+    </message>
+    <message>
+        <source>Could not attach to PnP node</source>
+        <translation>Kan niet aan het PnP-knooppunt koppelen</translation>
+    </message>
+    <message>
+        <source>Could not get the name of this HID device</source>
+        <translation>Kan de naam van dit HID-apparaat niet ophalen</translation>
+    </message>
+    <message>
+        <source>Could not open HID device</source>
+        <translation>Kan het HID-apparaat niet openen</translation>
+    </message>
+    <message>
+        <source>Errorcode = [%1]</source>
+        <translation>Foutcode = [%1]</translation>
+    </message>
+    <message>
+        <source>Send Command Error</source>
+        <translation>Fout bij het verzenden van de opdracht</translation>
+    </message>
+    <message>
+        <source>Send Data Error</source>
+        <translation>Fout bij het verzenden van de gegevens</translation>
+    </message>
+    <message>
+        <source>RegisterDeviceNotification failed</source>
+        <translation>RegisterDeviceNotification is mislukt</translation>
+    </message>
+    <message>
+        <source>Please enter valid numerical data</source>
+        <translation>Voer geldige getallen in</translation>
+    </message>
+    <message>
+        <source>Please enter valid  numerical data</source>
+        <translation>Voer geldige getallen in</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>serienummer %1</translation>
+    </message>
+    <message>
+        <source>port %1</source>
+        <translation>poort %1</translation>
+    </message>
+</context>
+<context>
+    <name>Parameters</name>
+    <message>
+        <source>BLDC (brushless)</source>
+        <translation>BLDC (borstelloos)</translation>
+    </message>
+    <message>
+        <source>DC (brushed)</source>
+        <translation>DC (met borstels)</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Laag</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>Midden</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Hoog</translation>
+    </message>
+    <message>
+        <source>REV</source>
+        <translation>Achteruit</translation>
+    </message>
+    <message>
+        <source>FWD</source>
+        <translation>Vooruit</translation>
+    </message>
+    <message>
+        <source>disabled</source>
+        <translation>uit</translation>
+    </message>
+    <message>
+        <source>enabled</source>
+        <translation>aan</translation>
+    </message>
+    <message>
+        <source>Unimm (at zero speed)</source>
+        <translation>Uitgesteld (bij stilstand)</translation>
+    </message>
+    <message>
+        <source>Immed (immediately)</source>
+        <translation>Direct</translation>
+    </message>
+    <message>
+        <source>Regenerative brake</source>
+        <translation>Regeneratieve rem</translation>
+    </message>
+    <message>
+        <source>Motor flag bits 1-6</source>
+        <translation>Motorvlagbits 1–6</translation>
+    </message>
+    <message>
+        <source>Reserved bytes</source>
+        <translation>Gereserveerde bytes</translation>
+    </message>
+    <message>
+        <source>Continuous current</source>
+        <translation>Continue stroom</translation>
+    </message>
+    <message>
+        <source>Peak current</source>
+        <translation>Piekstroom</translation>
+    </message>
+    <message>
+        <source>Motor voltage</source>
+        <translation>Motorspanning</translation>
+    </message>
+    <message>
+        <source>Motor type</source>
+        <translation>Motortype</translation>
+    </message>
+    <message>
+        <source>Phase angle</source>
+        <translation>Fasehoek</translation>
+    </message>
+    <message>
+        <source>PAS level</source>
+        <translation>PAS-niveau</translation>
+    </message>
+    <message>
+        <source>PAS direction</source>
+        <translation>PAS-richting</translation>
+    </message>
+    <message>
+        <source>Forward speed scale</source>
+        <translation>Snelheidsschaal vooruit</translation>
+    </message>
+    <message>
+        <source>Reversion</source>
+        <translation>Omkeren</translation>
+    </message>
+    <message>
+        <source>Reversion mode</source>
+        <translation>Omkeermodus</translation>
+    </message>
+    <message>
+        <source>Reversion speed scale</source>
+        <translation>Snelheidsschaal bij omkeren</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>GetConfig Success</source>
+        <translation>Uitlezen gelukt</translation>
+    </message>
+    <message>
+        <source>Connect Success</source>
+        <translation>Verbinden gelukt</translation>
+    </message>
+    <message>
+        <source>Disconnect Success</source>
+        <translation>Verbreken gelukt</translation>
+    </message>
+    <message>
+        <source>Restore Success</source>
+        <translation>Fabrieksinstellingen hersteld</translation>
+    </message>
+    <message>
+        <source>Load Success</source>
+        <translation>Opslaan gelukt</translation>
+    </message>
+    <message>
+        <source>Load Error</source>
+        <translation>Fout bij opslaan</translation>
+    </message>
+    <message>
+        <source>GetConfig Error</source>
+        <translation>Fout bij uitlezen</translation>
+    </message>
+    <message>
+        <source>No answer</source>
+        <translation>Geen antwoord</translation>
+    </message>
+    <message>
+        <source>No controller</source>
+        <translation>Geen controller</translation>
+    </message>
+    <message>
+        <source>Not sent</source>
+        <translation>Niet verzonden</translation>
+    </message>
+</context>
+</TS>

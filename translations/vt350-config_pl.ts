@@ -1,0 +1,709 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl_PL">
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Status line</source>
+        <translation>Wiersz stanu</translation>
+    </message>
+    <message>
+        <source>The parameter set kept in &quot;%1&quot; could not be read at start. Replace it with the present set?</source>
+        <translation>Nie udało się odczytać przy starcie zestawu parametrów zapisanego w „%1”. Zastąpić go bieżącym zestawem?</translation>
+    </message>
+    <message>
+        <source>Cancel keeps the file as it is.</source>
+        <translation>Anuluj pozostawia plik bez zmian.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: the parameter set holds values the editors cannot set.</source>
+        <translation>Nic nie wysłano: zestaw parametrów zawiera wartości, których pola nie mogą ustawić.</translation>
+    </message>
+    <message>
+        <source>Would you decide to store or save?</source>
+        <translation>Zapisać zestaw w sterowniku?</translation>
+    </message>
+    <message>
+        <source>Another controller was plugged in while you were asked; nothing was sent.</source>
+        <translation>W trakcie pytania podłączono inny sterownik; nic nie wysłano.</translation>
+    </message>
+    <message>
+        <source>The controller&apos;s set changed while you were asked; nothing was sent.</source>
+        <translation>W trakcie pytania zestaw sterownika się zmienił; nic nie wysłano.</translation>
+    </message>
+    <message>
+        <source>%1 controllers are plugged in (%2). This window works with the one in %3; to work with another, start it with --port PORT.</source>
+        <translation>Podłączono sterowniki: %1 (%2). To okno pracuje ze sterownikiem w %3; aby pracować z innym, uruchom je z --port PORT.</translation>
+    </message>
+    <message>
+        <source>Controller: %1</source>
+        <translation>Sterownik: %1</translation>
+    </message>
+    <message>
+        <source>The controller was reset to its factory settings since it was last read; the editors still show the set from before, and OK stores that set. GetConfig shows what it holds now.</source>
+        <translation>Od ostatniego odczytu sterownik przywrócono do ustawień fabrycznych; pola wciąż pokazują poprzedni zestaw, a OK zapisze ten zestaw. „Odczytaj” pokaże, co zawiera teraz.</translation>
+    </message>
+    <message>
+        <source>Nothing has been read from this controller since it was plugged in.</source>
+        <translation>Od podłączenia nic nie odczytano z tego sterownika.</translation>
+    </message>
+    <message>
+        <source>The set is the one last read from the controller.</source>
+        <translation>Zestaw jest tym ostatnio odczytanym ze sterownika.</translation>
+    </message>
+    <message>
+        <source>Changes to the set last read from the controller:</source>
+        <translation>Zmiany względem zestawu ostatnio odczytanego ze sterownika:</translation>
+    </message>
+    <message>
+        <source>Warning: %1</source>
+        <translation>Uwaga: %1</translation>
+    </message>
+    <message>
+        <source>The window cannot show these values of the parameter set; their editors still show earlier settings, and Store/Save will not send the set as it is:</source>
+        <translation>Okno nie może pokazać tych wartości zestawu parametrów; ich pola wciąż pokazują wcześniejsze ustawienia, a „Zapisz” nie wyśle zestawu w tej postaci:</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otwórz</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Zapisz jako</translation>
+    </message>
+    <message>
+        <source>The file already exists. Would you overwrite it?</source>
+        <translation>Plik już istnieje. Zastąpić go?</translation>
+    </message>
+    <message>
+        <source>Cruise Controller Programming User Interface Ver_1.0</source>
+        <translation>Programowanie sterownika – interfejs użytkownika Ver_1.0</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Plik</translation>
+    </message>
+    <message>
+        <source>Store/Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>Configurable Parameter</source>
+        <translation>Parametry do ustawienia</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Polecenia</translation>
+    </message>
+    <message>
+        <source>Brake</source>
+        <translation>Hamulec</translation>
+    </message>
+    <message>
+        <source>REV</source>
+        <translation>Wst.</translation>
+    </message>
+    <message>
+        <source>FWD</source>
+        <translation>Przód</translation>
+    </message>
+    <message>
+        <source>Motor Type</source>
+        <translation>Typ silnika</translation>
+    </message>
+    <message>
+        <source>PAS</source>
+        <translation>PAS (wspomaganie pedałowania)</translation>
+    </message>
+    <message>
+        <source>Motor Voltage</source>
+        <translation>Napięcie silnika</translation>
+    </message>
+    <message>
+        <source>Max Current</source>
+        <translation>Prąd maks.</translation>
+    </message>
+    <message>
+        <source>Regen Brake:</source>
+        <translation>Rekuperacja:</translation>
+    </message>
+    <message>
+        <source>Unimm</source>
+        <translation>Opóźn.</translation>
+    </message>
+    <message>
+        <source>Reversion when motor&apos;s speed is &quot;zero&quot;</source>
+        <translation>Zmiana kierunku, gdy prędkość silnika wynosi „zero”</translation>
+    </message>
+    <message>
+        <source>Immed</source>
+        <translation>Nat.</translation>
+    </message>
+    <message>
+        <source>Reversion immediately</source>
+        <translation>Natychmiastowa zmiana kierunku</translation>
+    </message>
+    <message>
+        <source>Speed Scale:</source>
+        <translation>Skala prędk.:</translation>
+    </message>
+    <message>
+        <source>Reversion Speed Scale</source>
+        <translation>Skala prędkości przy zmianie kierunku</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Tryb:</translation>
+    </message>
+    <message>
+        <source>Reversion Mode</source>
+        <translation>Tryb zmiany kierunku</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Wyłącz</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Włącz</translation>
+    </message>
+    <message>
+        <source>BLDC (brushless)</source>
+        <translation>BLDC (bezszcz.)</translation>
+    </message>
+    <message>
+        <source>DC (brushed)</source>
+        <translation>DC (szczotk.)</translation>
+    </message>
+    <message>
+        <source>Phase ..</source>
+        <translation>Faza ..</translation>
+    </message>
+    <message>
+        <source>Phase Angle:</source>
+        <translation>Kąt fazowy:</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>Kierunek:</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>Ś</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Poz.:</translation>
+    </message>
+    <message>
+        <source>Peak:</source>
+        <translation>Szczyt.:</translation>
+    </message>
+    <message>
+        <source>Continuous:</source>
+        <translation>Ciągły:</translation>
+    </message>
+    <message>
+        <source>Factory Setting</source>
+        <translation>Ust. fabr.</translation>
+    </message>
+    <message>
+        <source>Factory_Setting</source>
+        <translation>Ustawienia fabryczne</translation>
+    </message>
+    <message>
+        <source>GetConfig</source>
+        <translation>Odczytaj</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Rozłącz</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Połącz</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <comment>full wording</comment>
+        <translation>Plik</translation>
+    </message>
+    <message>
+        <source>Store/Save</source>
+        <comment>full wording</comment>
+        <translation>Zapisz w sterowniku</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <comment>full wording</comment>
+        <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>Configurable Parameter</source>
+        <comment>full wording</comment>
+        <translation>Parametry do ustawienia</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <comment>full wording</comment>
+        <translation>Polecenia</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <comment>full wording</comment>
+        <translation>Zapisz jako</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>full wording</comment>
+        <translation>Otwórz</translation>
+    </message>
+    <message>
+        <source>Brake</source>
+        <comment>full wording</comment>
+        <translation>Hamulec</translation>
+    </message>
+    <message>
+        <source>REV</source>
+        <comment>full wording</comment>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>FWD</source>
+        <comment>full wording</comment>
+        <translation>Do przodu</translation>
+    </message>
+    <message>
+        <source>Motor Type</source>
+        <comment>full wording</comment>
+        <translation>Typ silnika</translation>
+    </message>
+    <message>
+        <source>PAS</source>
+        <comment>full wording</comment>
+        <translation>PAS (wspomaganie pedałowania)</translation>
+    </message>
+    <message>
+        <source>Motor Voltage</source>
+        <comment>full wording</comment>
+        <translation>Napięcie silnika</translation>
+    </message>
+    <message>
+        <source>Max Current</source>
+        <comment>full wording</comment>
+        <translation>Prąd maksymalny</translation>
+    </message>
+    <message>
+        <source>Regen Brake:</source>
+        <comment>full wording</comment>
+        <translation>Hamowanie odzyskowe:</translation>
+    </message>
+    <message>
+        <source>Unimm</source>
+        <comment>full wording</comment>
+        <translation>Opóźnione</translation>
+    </message>
+    <message>
+        <source>Immed</source>
+        <comment>full wording</comment>
+        <translation>Natychmiastowe</translation>
+    </message>
+    <message>
+        <source>Speed Scale:</source>
+        <comment>full wording</comment>
+        <translation>Skala prędkości:</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <comment>full wording</comment>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <comment>full wording</comment>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <comment>full wording</comment>
+        <translation>Tryb:</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <comment>full wording</comment>
+        <translation>Wyłącz</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <comment>full wording</comment>
+        <translation>Włącz</translation>
+    </message>
+    <message>
+        <source>BLDC (brushless)</source>
+        <comment>full wording</comment>
+        <translation>BLDC (bezszczotkowy)</translation>
+    </message>
+    <message>
+        <source>DC (brushed)</source>
+        <comment>full wording</comment>
+        <translation>DC (szczotkowy)</translation>
+    </message>
+    <message>
+        <source>Phase ..</source>
+        <comment>full wording</comment>
+        <translation>Kąt fazowy</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <comment>full wording</comment>
+        <translation>Kierunek:</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <comment>full wording</comment>
+        <translation>Wysoki</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <comment>full wording</comment>
+        <translation>Średni</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <comment>full wording</comment>
+        <translation>Niski</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <comment>full wording</comment>
+        <translation>Poziom:</translation>
+    </message>
+    <message>
+        <source>Peak:</source>
+        <comment>full wording</comment>
+        <translation>Prąd szczytowy:</translation>
+    </message>
+    <message>
+        <source>Continuous:</source>
+        <comment>full wording</comment>
+        <translation>Prąd ciągły:</translation>
+    </message>
+    <message>
+        <source>Factory Setting</source>
+        <comment>full wording</comment>
+        <translation>Ustawienia fabryczne</translation>
+    </message>
+    <message>
+        <source>GetConfig</source>
+        <comment>full wording</comment>
+        <translation>Odczytaj</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <comment>full wording</comment>
+        <translation>Rozłącz</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <comment>full wording</comment>
+        <translation>Połącz</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Komunikat</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>writes %1 into byte %2</source>
+        <translation>zapisuje %1 w bajcie %2</translation>
+    </message>
+    <message>
+        <source>writes %1 into the bits %2 of byte %3</source>
+        <translation>zapisuje %1 w bitach %2 bajtu %3</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 do %2</translation>
+    </message>
+    <message>
+        <source> (%1% to %2%)</source>
+        <translation> (%1% do %2%)</translation>
+    </message>
+    <message>
+        <source>the position</source>
+        <translation>położenie</translation>
+    </message>
+    <message>
+        <source>the number</source>
+        <translation>liczbę</translation>
+    </message>
+    <message>
+        <source>%1: %2; writes %3 into byte %4</source>
+        <translation>%1: %2; zapisuje %3 w bajcie %4</translation>
+    </message>
+    <message>
+        <source>, %1 as 0</source>
+        <translation>, %1 jako 0</translation>
+    </message>
+    <message>
+        <source>Reversion mode and speed scale</source>
+        <translation>Tryb i skala prędkości przy zmianie kierunku</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>Plik „%1” nie istnieje.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; holds %2 bytes, but a parameter file holds 15; nothing was loaded.</source>
+        <translation>Plik „%1” zawiera bajtów: %2, a plik parametrów zawiera 15; nic nie wczytano.</translation>
+    </message>
+    <message>
+        <source>Could not open the file &quot;%1&quot;: %2.</source>
+        <translation>Nie można otworzyć pliku „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Could not read the file &quot;%1&quot;: %2.</source>
+        <translation>Nie można odczytać pliku „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Could not write the file &quot;%1&quot;: %2.</source>
+        <translation>Nie można zapisać pliku „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>It may now hold parts of the old and the new set.</source>
+        <translation>Może teraz zawierać części starego i nowego zestawu.</translation>
+    </message>
+    <message>
+        <source>Peak current %1 is below the continuous current %2</source>
+        <translation>Prąd szczytowy %1 jest niższy niż prąd ciągły %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside %3 to %4</source>
+        <translation>%1: %2 jest poza zakresem %3 do %4</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> lub </translation>
+    </message>
+    <message>
+        <source>%1: %2; the editor offers %3</source>
+        <translation>%1: %2; pole oferuje %3</translation>
+    </message>
+    <message>
+        <source>Could not attach to PnP node</source>
+        <translation>Nie można dołączyć do węzła PnP</translation>
+    </message>
+    <message>
+        <source>Could not get the name of this HID device</source>
+        <translation>Nie można pobrać nazwy tego urządzenia HID</translation>
+    </message>
+    <message>
+        <source>Could not open HID device</source>
+        <translation>Nie można otworzyć urządzenia HID</translation>
+    </message>
+    <message>
+        <source>Errorcode = [%1]</source>
+        <translation>Kod błędu = [%1]</translation>
+    </message>
+    <message>
+        <source>Send Command Error</source>
+        <translation>Błąd wysyłania polecenia</translation>
+    </message>
+    <message>
+        <source>Send Data Error</source>
+        <translation>Błąd wysyłania danych</translation>
+    </message>
+    <message>
+        <source>RegisterDeviceNotification failed</source>
+        <translation>RegisterDeviceNotification nie powiodło się</translation>
+    </message>
+    <message>
+        <source>Please enter valid numerical data</source>
+        <translation>Wprowadź prawidłowe liczby</translation>
+    </message>
+    <message>
+        <source>Please enter valid  numerical data</source>
+        <translation>Wprowadź prawidłowe liczby</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>numer seryjny %1</translation>
+    </message>
+    <message>
+        <source>port %1</source>
+        <translation>port %1</translation>
+    </message>
+</context>
+<context>
+    <name>Parameters</name>
+    <message>
+        <source>BLDC (brushless)</source>
+        <translation>BLDC (bezszczotkowy)</translation>
+    </message>
+    <message>
+        <source>DC (brushed)</source>
+        <translation>DC (szczotkowy)</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Niski</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>Średni</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Wysoki</translation>
+    </message>
+    <message>
+        <source>REV</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>FWD</source>
+        <translation>Do przodu</translation>
+    </message>
+    <message>
+        <source>disabled</source>
+        <translation>wyłączona</translation>
+    </message>
+    <message>
+        <source>enabled</source>
+        <translation>włączona</translation>
+    </message>
+    <message>
+        <source>Unimm (at zero speed)</source>
+        <translation>Opóźniona (przy zerowej prędkości)</translation>
+    </message>
+    <message>
+        <source>Immed (immediately)</source>
+        <translation>Natychmiastowa</translation>
+    </message>
+    <message>
+        <source>Regenerative brake</source>
+        <translation>Hamowanie odzyskowe</translation>
+    </message>
+    <message>
+        <source>Motor flag bits 1-6</source>
+        <translation>Bity opcji silnika 1–6</translation>
+    </message>
+    <message>
+        <source>Reserved bytes</source>
+        <translation>Bajty zarezerwowane</translation>
+    </message>
+    <message>
+        <source>Continuous current</source>
+        <translation>Prąd ciągły</translation>
+    </message>
+    <message>
+        <source>Peak current</source>
+        <translation>Prąd szczytowy</translation>
+    </message>
+    <message>
+        <source>Motor voltage</source>
+        <translation>Napięcie silnika</translation>
+    </message>
+    <message>
+        <source>Motor type</source>
+        <translation>Typ silnika</translation>
+    </message>
+    <message>
+        <source>Phase angle</source>
+        <translation>Kąt fazowy</translation>
+    </message>
+    <message>
+        <source>PAS level</source>
+        <translation>Poziom PAS</translation>
+    </message>
+    <message>
+        <source>PAS direction</source>
+        <translation>Kierunek PAS</translation>
+    </message>
+    <message>
+        <source>Forward speed scale</source>
+        <translation>Skala prędkości do przodu</translation>
+    </message>
+    <message>
+        <source>Reversion</source>
+        <translation>Zmiana kierunku</translation>
+    </message>
+    <message>
+        <source>Reversion mode</source>
+        <translation>Tryb zmiany kierunku</translation>
+    </message>
+    <message>
+        <source>Reversion speed scale</source>
+        <translation>Skala prędkości przy zmianie kierunku</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>GetConfig Success</source>
+        <translation>Odczyt udany</translation>
+    </message>
+    <message>
+        <source>Connect Success</source>
+        <translation>Połączenie udane</translation>
+    </message>
+    <message>
+        <source>Disconnect Success</source>
+        <translation>Rozłączenie udane</translation>
+    </message>
+    <message>
+        <source>Restore Success</source>
+        <translation>Przywrócono ustawienia fabryczne</translation>
+    </message>
+    <message>
+        <source>Load Success</source>
+        <translation>Zapis udany</translation>
+    </message>
+    <message>
+        <source>Load Error</source>
+        <translation>Błąd zapisu</translation>
+    </message>
+    <message>
+        <source>GetConfig Error</source>
+        <translation>Błąd odczytu</translation>
+    </message>
+    <message>
+        <source>No answer</source>
+        <translation>Brak odpowiedzi</translation>
+    </message>
+    <message>
+        <source>No controller</source>
+        <translation>Brak sterownika</translation>
+    </message>
+    <message>
+        <source>Not sent</source>
+        <translation>Nie wysłano</translation>
+    </message>
+</context>
+</TS>
