@@ -57,7 +57,7 @@ sign "$stage/vt350ctl.exe"
 setup=$out/vt350-config-$version-setup.exe
 zip=$out/vt350-config-$version-windows-x64.zip
 rm -f "$setup" "$zip" "$out/SHA256SUMS"
-makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DOUTFILE="$setup" \
+makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DSTAGE="$stage" -DOUTFILE="$setup" \
     -DSIGN="$root/scripts/sign_windows.sh" packaging/windows/vt350-config.nsi
 sign "$setup"
 folder=vt350-config-$version-windows-x64
@@ -129,7 +129,7 @@ cp -r "$stage" "$trial/stage"
 printf 'newer build\r\n' >> "$trial/stage/README.txt"
 printf 'newer build' >> "$trial/stage/vt350-config.exe"
 next=$trial/vt350-config-$next_version-setup.exe
-makensis -V2 -DVERSION="$next_version" -DSTAGE="$trial/stage" -DOUTFILE="$next" \
+makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$next_version" -DSTAGE="$trial/stage" -DOUTFILE="$next" \
     packaging/windows/vt350-config.nsi
 
 wine winecfg -v win7 > /dev/null 2>&1

@@ -50,18 +50,40 @@ AllowSkipFiles off
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
+; The pages in the language of the user's Windows, where it is one the window speaks.
 !insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "German"
+!insertmacro MUI_LANGUAGE "French"
+!insertmacro MUI_LANGUAGE "Spanish"
+!insertmacro MUI_LANGUAGE "Italian"
+!insertmacro MUI_LANGUAGE "Dutch"
+!insertmacro MUI_LANGUAGE "Polish"
 
-;   ${Say} TEXT: one line for the person at a silent run's log, or a box for the one at
-;   the screen.
-!macro SayMacro TEXT
+LangString OldWindows ${LANG_ENGLISH} "${NAME} needs Windows 10 version 1809 or later."
+LangString OldWindows ${LANG_GERMAN} "${NAME} benötigt Windows 10 Version 1809 oder neuer."
+LangString OldWindows ${LANG_FRENCH} "${NAME} nécessite Windows 10 version 1809 ou plus récent."
+LangString OldWindows ${LANG_SPANISH} "${NAME} necesita Windows 10 versión 1809 o posterior."
+LangString OldWindows ${LANG_ITALIAN} "${NAME} richiede Windows 10 versione 1809 o successiva."
+LangString OldWindows ${LANG_DUTCH} "${NAME} vereist Windows 10 versie 1809 of nieuwer."
+LangString OldWindows ${LANG_POLISH} "${NAME} wymaga systemu Windows 10 w wersji 1809 lub nowszej."
+LangString Running ${LANG_ENGLISH} "${NAME} is running (the window or vt350ctl).$\r$\nClose it, then choose Retry."
+LangString Running ${LANG_GERMAN} "${NAME} läuft (das Fenster oder vt350ctl).$\r$\nBitte schließen und dann „Wiederholen“ wählen."
+LangString Running ${LANG_FRENCH} "${NAME} est en cours d’exécution (la fenêtre ou vt350ctl).$\r$\nFermez-le, puis choisissez Réessayer."
+LangString Running ${LANG_SPANISH} "${NAME} está en ejecución (la ventana o vt350ctl).$\r$\nCiérrelo y elija Reintentar."
+LangString Running ${LANG_ITALIAN} "${NAME} è in esecuzione (la finestra o vt350ctl).$\r$\nChiuderlo, poi scegliere Riprova."
+LangString Running ${LANG_DUTCH} "${NAME} is actief (het venster of vt350ctl).$\r$\nSluit het en kies daarna Opnieuw."
+LangString Running ${LANG_POLISH} "${NAME} jest uruchomiony (okno lub vt350ctl).$\r$\nZamknij go, a następnie wybierz Ponów."
+
+;   ${Say} LOG BOX: one line for a silent run's log, in English as scripts read it, or a
+;   box in the user's language for the person at the screen.
+!macro SayMacro LOG BOX
     IfSilent 0 +6
     FileOpen $9 "$TEMP\vt350-config-setup.log" a
     FileSeek $9 0 END
-    FileWrite $9 "${TEXT}$\r$\n"
+    FileWrite $9 "${LOG}$\r$\n"
     FileClose $9
     Goto +2
-    MessageBox MB_OK|MB_ICONSTOP "${TEXT}"
+    MessageBox MB_OK|MB_ICONSTOP "${BOX}"
 !macroend
 !define Say "!insertmacro SayMacro"
 
@@ -69,7 +91,7 @@ AllowSkipFiles off
 !macro RefuseOldWindows
     ${IfNot} ${AtLeastWin10}
     ${OrIfNot} ${AtLeastBuild} 17763
-        ${Say} "${NAME} needs Windows 10 version 1809 or later."
+        ${Say} "${NAME} needs Windows 10 version 1809 or later." "$(OldWindows)"
         SetErrorLevel 1150 ; ERROR_OLD_WIN_VERSION
         Quit
     ${EndIf}
@@ -85,13 +107,11 @@ AllowSkipFiles off
         ${EndIf}
         System::Call 'kernel32::CloseHandle(p r0)'
         ${If} ${Silent}
-            ${Say} "${NAME} is running (the window or vt350ctl); close it, then ${WHAT} again."
+            ${Say} "${NAME} is running (the window or vt350ctl); close it, then ${WHAT} again." ""
             SetErrorLevel 5
             Quit
         ${EndIf}
-        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
-            "${NAME} is running (the window or vt350ctl).$\r$\nClose it, then choose Retry." \
-            IDRETRY +3
+        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(Running)" IDRETRY +3
         SetErrorLevel 5
         Quit
     ${Loop}
