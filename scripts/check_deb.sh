@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package, checks it with lintian (no error and no warning may remain),
 # installs it with apt, and runs the installed programs: vt350ctl, and vt350-config as root,
-# which must leave nothing under /usr.
+# which must leave nothing under /usr; the window's languages are in it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./build.sh build
@@ -24,6 +24,10 @@ test -f /usr/share/applications/vt350-config.desktop
 test -f /usr/share/mime/packages/vt350-config.xml
 test -f /usr/share/bash-completion/completions/vt350ctl
 test -f /usr/share/icons/hicolor/scalable/apps/vt350-config.svg
+# The window's translations travel inside the program; Qt's own are recommended.
+/usr/bin/vt350-config --help | grep -q "en, de, es, fr, it, nl, pl"
+dpkg-deb -f "$deb" Recommends | grep -q qt6-translations-l10n
+grep -q "^Name\[de\]=" /usr/share/applications/vt350-config.desktop
 # The installed window, run as root as people do when permissions fail, ends by SIGTERM
 # and keeps its set in root's data folder, never beside /usr/bin/vt350-config.
 marker=$(mktemp)
