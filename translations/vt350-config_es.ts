@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>Save As</source>
-        <translation>Guardar como</translation>
+        <translation>Guard. como</translation>
     </message>
     <message>
         <source>The file already exists. Would you overwrite it?</source>

@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>Unimm</source>
-        <translation>Opóźn.</translation>
+        <translation>Opóź.</translation>
     </message>
     <message>
         <source>Reversion when motor&apos;s speed is &quot;zero&quot;</source>
