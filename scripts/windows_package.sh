@@ -6,8 +6,8 @@
 # the installed programs run and keep their data where the README says; an upgrade to a
 # newer build while the window runs (refused, nothing replaced) and after it was closed
 # (done, data kept); an uninstall while vt350ctl runs (refused) and after (nothing left
-# but the user's data); an old Windows refused; the portable zip keeping its history
-# beside itself.
+# but the user's data); an old Windows refused; the window in German; the portable zip
+# keeping its history beside itself.
 #   scripts/windows_package.sh            build, sign, package and try
 #   scripts/windows_package.sh build      build, sign and package only
 # Signing: VT350_SIGN_CERT (PEM certificate chain) and VT350_SIGN_KEY (PEM private key,
@@ -183,6 +183,12 @@ expect "closed as a person closes it" close_window
 expect "its last set is kept in the user's data, not beside the programs" \
     sh -c "[ -s '$data/Demo.qkf' ] && [ ! -e '$installed/Demo.qkf' ] && [ ! -e '$installed/Data.qkf' ]"
 
+german_window() {
+    wine "$installed/vt350-config.exe" --demo --lang de > "$out/window.log" 2>&1 &
+    window=$!
+    until_true 120 xdotool search --name "Fahrtregler-Programmierung" && close_window
+}
+expect "the installed window speaks German with --lang de" german_window
 expect "the window starts again" start_window
 rm -f "$setup_log"
 expect "a silent upgrade while it runs fails, saying why" bash -c \
