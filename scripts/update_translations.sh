@@ -8,12 +8,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 lupdate=$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)
+# lupdate's own messages only when it fails: it warns about every class it cannot place.
 update() {
-    "$lupdate" -silent -locations none -no-obsolete \
+    local said
+    said=$("$lupdate" -silent -locations none -no-obsolete \
         -tr-function-alias translate+=UiText,QT_TRANSLATE_NOOP+=UI_TEXT_NOOP,QT_TRANSLATE_NOOP3+=UI_TEXT_NOOP3 \
-        src/config src/hid src/protocol src/ui -ts "$@" > lupdate.log 2>&1 ||
-        { grep -v "Ignoring definition of undeclared qualified class" lupdate.log; rm -f lupdate.log; exit 1; }
-    rm -f lupdate.log
+        src/config src/hid src/protocol src/ui -ts "$@" 2>&1) || { echo "$said"; exit 1; }
 }
 if [ "${1:-}" = --check ]; then
     work=$(mktemp -d)

@@ -27,14 +27,12 @@ QStringList ShippedLanguages() {
     return out;
 }
 
-QString InstallTranslations(QCoreApplication& app, const QString& language) {
+void InstallTranslations(QCoreApplication& app, const QString& language) {
     const QLocale locale = language.isEmpty() ? QLocale::system() : QLocale(language);
     // Installed once and kept for the program's life, as QCoreApplication expects.
     static QTranslator own, qt;
-    QString used = QStringLiteral("en");
     if (own.load(locale, QStringLiteral("vt350-config"), QStringLiteral("_"), kFolder)) {
         app.installTranslator(&own);
-        used = own.language().section(QLatin1Char('_'), 0, 0);
         // Qt's own texts: built in where Qt is (Windows), else the system's.
         if (qt.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), kFolder) ||
             qt.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -44,5 +42,4 @@ QString InstallTranslations(QCoreApplication& app, const QString& language) {
         QLocale::setDefault(locale);
     }
     SetTextTranslator(TranslateText);
-    return used;
 }

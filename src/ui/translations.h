@@ -12,5 +12,4 @@ QStringList ShippedLanguages();
 // Installs the window's translations for `language` (a code from ShippedLanguages(); empty
 // for the system's language), Qt's own for its dialogs and buttons, and the translator of
 // the messages built below the window. A language without a translation leaves English.
-// Returns the language in use.
-QString InstallTranslations(QCoreApplication& app, const QString& language);
+void InstallTranslations(QCoreApplication& app, const QString& language);
