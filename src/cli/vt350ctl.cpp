@@ -111,7 +111,16 @@ void AddCommandOptions(CLI::App& sub, const std::string& name, CtlOptions& o) {
         file("FILE", "the .qkf file to show (- for standard input)", 1);
         sub.add_flag("--json", o.json, "print the set as JSON");
     } else if (name == "diff") {
-        file("A B", "two sets: .qkf files, - for standard input, or device", 2);
+        // Two positionals, each a plain name the library accepts, into one list in order.
+        for (const char* which : {"A", "B"}) {
+            sub.add_option_function<std::string>(
+                   which, [&o](const std::string& set) { o.args.push_back(set); },
+                   which[0] == 'A' ? "a set: a .qkf file, - for standard input, or device"
+                                   : "the set to compare it with, of the same kinds")
+                ->required()
+                ->check(kFileName)
+                ->type_name("");
+        }
     } else if (name == "provision") {
         file("SET", "the .qkf file to store in every controller", 1);
         sub.add_option("--backup-dir", o.backupDir,
@@ -166,12 +175,7 @@ int Usage(const std::string& sentence, const std::string& command) {
                 sentence + " (see vt350ctl " + (command.empty() ? "" : command + " ") + "--help)");
 }
 
-}  // namespace
-
-int Vt350ctlMain(int argc, char* argv[]) {
-    // A message on standard error must not flush standard output on the way: a failure to
-    // write that (a full disk) is then found and named where the output is finished.
-    std::cerr.tie(nullptr);
+int ParseAndRun(int argc, char* argv[]) {
     CtlOptions o;
     CLI::App app("Reads, writes and compares the parameter sets of VT-350 motor controllers.",
                  "vt350ctl");
@@ -227,4 +231,19 @@ int Vt350ctlMain(int argc, char* argv[]) {
         return FinishOutput(c.run(o));
     }
     return Usage("no command given", "");
+}
+
+}  // namespace
+
+int Vt350ctlMain(int argc, char* argv[]) {
+    // A message on standard error must not flush standard output on the way: a failure to
+    // write that (a full disk) is then found and named where the output is finished.
+    std::cerr.tie(nullptr);
+    try {
+        return ParseAndRun(argc, argv);
+    } catch (const CLI::ConstructionError& e) {
+        // An option this library version refuses to build is a fault of the program, never
+        // of the command line: said with the library's reason, not aborted.
+        return Fail(Exit::kUsage, std::string("the options cannot be built: ") + e.what());
+    }
 }

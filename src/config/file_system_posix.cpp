@@ -30,6 +30,10 @@ std::string SystemErrorText(std::int32_t code) {
     return std::strerror(code);
 }
 
+bool IsAccessRefused(std::int32_t code) {
+    return code == EACCES || code == EPERM;
+}
+
 std::string JoinPath(const std::string& folder, const std::string& name) {
     if (folder.empty() || folder.back() == '/') return folder + name;
     return folder + "/" + name;

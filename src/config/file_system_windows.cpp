@@ -44,6 +44,10 @@ std::string SystemErrorText(std::int32_t code) {
     return text.empty() ? number : Utf8FromWide(text) + ", " + number;
 }
 
+bool IsAccessRefused(std::int32_t code) {
+    return code == ERROR_ACCESS_DENIED;
+}
+
 std::int32_t SystemErrorCode(int errnoValue) {
     // The C runtime's mapping, backwards, for the errors a file operation meets.
     switch (errnoValue) {

@@ -15,3 +15,7 @@ std::int32_t SystemErrorCode(int errnoValue);
 // on Windows the message Windows has for the GetLastError code, with its number
 // ("Access is denied, Windows error 5"), never a C-library text for the same number.
 std::string SystemErrorText(std::int32_t code);
+
+// True when an error code as LastOsError gives it says that the system refused access
+// (EACCES or EPERM; ERROR_ACCESS_DENIED on Windows).
+bool IsAccessRefused(std::int32_t code);

@@ -72,6 +72,10 @@ class DeviceChangeSource {
     virtual void WaitForEvents(int timeoutMs);
     // Called when the source knows it lost events (its queue overflowed): the receiver
     // must look at what is present now instead of waiting for arrivals and removals.
+    // How long after an arrival record the controller's interface may still be on its way,
+    // so that a receiver should look again meanwhile: on Windows the USB device arrives
+    // before its HID interface exists; elsewhere the arrival is the interface's own.
+    virtual int ArrivalSettleMs() const { return 0; }
     using LostEventsHandler = std::function<void()>;
     void SetLostEventsHandler(LostEventsHandler handler) { lostEvents_ = std::move(handler); }
 

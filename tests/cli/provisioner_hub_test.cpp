@@ -142,3 +142,21 @@ TEST_F(HubTest, AControllerWhoseInterfaceAppearsAfterItsArrivalIsProgrammed) {
     EXPECT_EQ(Ports(), std::vector<std::string>{"demo-3"});
     EXPECT_EQ(controller(2).stored, New());
 }
+
+TEST_F(HubTest, AControllerRefusedWhileItsNodeIsSetUpIsTakenOnceItMayBeOpened) {
+    // As under a udev rule: the kernel makes the node before the rule gives it to the user,
+    // and a look in between (for another controller's arrival) finds it and is refused.
+    controller(1).behaviour.refuseOpens = true;
+    bench_.PlugUnit(1, false);
+    bench_.PlugUnit(0);
+    int waits = 0;
+    Run(
+        [&](int lines) {
+            if (++waits == 5) controller(1).behaviour.refuseOpens = false;  // the rule applied
+            return lines < 2;
+        },
+        0);
+    EXPECT_EQ(Ports(), (std::vector<std::string>{"demo-1", "demo-2"})) << out_.str();
+    EXPECT_EQ(summary_.skipped, 0) << out_.str();
+    EXPECT_EQ(controller(1).stored, New());
+}

@@ -105,6 +105,7 @@ class ProvisionerTest : public ::testing::Test {
         hooks.isoTime = [] { return std::string("2026-12-07T12:00:00+0000"); };
         ProvisionJob job{NewSet(), "shop.qkf", "abc123", backupDir, tmp_ / "log.jsonl",
                          count,    150,        nullptr,  port};
+        job.refusedRetryMs = 300;  // a controller that is refused for good is skipped soon
         std::error_code ec;
         std::filesystem::create_directories(job.backupDir, ec);
         Provisioner line(pull, platform, job, out, hooks);

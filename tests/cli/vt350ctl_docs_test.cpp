@@ -18,11 +18,18 @@ std::string Slurp(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
+// A command's --help, which must end well and name the command in its usage line (an
+// option the library refuses to build aborts the program before it prints anything).
 std::string Help(const std::string& command) {
     std::vector<std::string> args{VT350CTL_PATH};
     if (!command.empty()) args.push_back(command);
     args.push_back("--help");
-    return RunProcess(args).out;
+    const ProcessResult help = RunProcess(args);
+    EXPECT_EQ(help.exitCode, 0) << "vt350ctl " << command << " --help: " << help.err;
+    EXPECT_NE(help.out.find("Usage: vt350ctl" + (command.empty() ? "" : " " + command)),
+              std::string::npos)
+        << help.out;
+    return help.out;
 }
 
 // The option names of a --help text ("-o,--output FILE" gives -o and --output).

@@ -3,6 +3,7 @@
 
 #include <signal.h>
 #include <sys/wait.h>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <thread>

@@ -11,6 +11,7 @@
 #include <unistd.h>
 #include <utime.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <fstream>

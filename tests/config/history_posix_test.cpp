@@ -7,6 +7,7 @@
 #include <unistd.h>
 #include <utime.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <random>
 #include <set>

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #ifndef _WIN32
 #include "platform/linux/udev_monitor.h"
 #endif

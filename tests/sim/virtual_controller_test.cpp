@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <string>
+
+#include "config/os_error.h"
 #include "hid/hid_link.h"
 #include "protocol/command_report.h"
 #include "protocol/response_report.h"
@@ -149,5 +153,6 @@ TEST_F(VirtualControllerTest, RefusedOpensAreReportedOnce) {
     link.MaintainDeviceLink();
     link.MaintainDeviceLink();
     ASSERT_EQ(reporter.messages.size(), 1u);
-    EXPECT_EQ(reporter.messages[0], "Could not open HID device\r\nErrorcode = [13]\r\n");
+    EXPECT_EQ(reporter.messages[0], "Could not open HID device\r\nErrorcode = [" +
+                                        std::to_string(SystemErrorCode(EACCES)) + "]\r\n");
 }

@@ -80,7 +80,8 @@ int CmdProvision(const CtlOptions& o) {
                      .logPath = o.logFile,
                      .count = o.count,
                      .timeoutMs = static_cast<int>(o.timeoutSeconds * 1000),
-                     .port = o.port};
+                     .port = o.port,
+                     .settleMs = backend.deviceChanges()->ArrivalSettleMs()};
     History history = OpenHistory(o);
     job.history = &history;
     CatchInterrupts();
@@ -148,6 +149,7 @@ class EveryDevice : public DeviceChangeSource {
         });
     }
     void Unregister() override { inner_.Unregister(); }
+    int ArrivalSettleMs() const override { return inner_.ArrivalSettleMs(); }
     void WaitForEvents(int timeoutMs) override { inner_.WaitForEvents(timeoutMs); }
 
   private:
@@ -188,7 +190,7 @@ int CmdWatch(const CtlOptions& o) {
     std::vector<FoundController> present;
     std::vector<std::pair<bool, FoundController>> seen;  // true: an arrival
     using Clock = std::chrono::steady_clock;
-    constexpr auto kSettle = std::chrono::seconds(5);
+    const auto settle = std::chrono::milliseconds(changes->ArrivalSettleMs());
     Clock::time_point settleUntil{};
     const auto noteChanges = [&] {
         std::vector<FoundController> now = look();
@@ -212,8 +214,7 @@ int CmdWatch(const CtlOptions& o) {
             if (HandleDeviceChange(copies, event, record, size, ControllerIdentity::kMatchKey,
                                    flag)) {
                 noteChanges();
-                // On Windows the USB device arrives before its HID interface exists.
-                if (event == kDeviceArrival) settleUntil = Clock::now() + kSettle;
+                if (event == kDeviceArrival) settleUntil = Clock::now() + settle;
             }
         })) {
         return Fail(Exit::kNoController, kNoEvents);

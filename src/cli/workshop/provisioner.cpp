@@ -51,6 +51,13 @@ struct Provisioner::Parts {
     bool takenPresent = false;  // one of them was there at the last look
     bool lookNow = true;        // something changed (or may have) since the last look
     std::chrono::steady_clock::time_point settleUntil{};
+    // Controllers whose open was refused, by place: their plug-in, when the first refusal
+    // came and when to try again.
+    struct Refusal {
+        std::string instance;
+        std::chrono::steady_clock::time_point since, retryAt;
+    };
+    std::map<std::string, Refusal> refused;
     DeviceChangeCopies copies;
 };
 
@@ -85,6 +92,13 @@ std::vector<FoundController> Provisioner::Look() {
         parts_->takenPresent = parts_->takenPresent || there;
         it = there ? std::next(it) : taken.erase(it);
     }
+    auto& refused = parts_->refused;
+    for (auto it = refused.begin(); it != refused.end();) {
+        const bool there = std::any_of(present.begin(), present.end(), [&](const auto& c) {
+            return PlaceOf(c) == it->first && c.instance == it->second.instance;
+        });
+        it = there ? std::next(it) : refused.erase(it);
+    }
     return present;
 }
 
@@ -97,8 +111,11 @@ void Provisioner::OnDeviceChange(std::uint32_t event, const std::uint8_t* record
     }
     parts_->lookNow = true;
     if (event == kDeviceArrival) {
-        parts_->settleUntil =
-            std::chrono::steady_clock::now() + std::chrono::milliseconds(job_.settleMs);
+        const auto now = std::chrono::steady_clock::now();
+        parts_->settleUntil = now + std::chrono::milliseconds(job_.settleMs);
+        // Its rules may be applied now: a refused controller is tried again at once (the
+        // records do not say which controller arrived when several share one serial).
+        for (auto& [place, refusal] : parts_->refused) refusal.retryAt = now;
     } else {
         // Forget the removed one now, before a controller plugged into its port at once
         // could be taken for it (where the system gives no plug-in of its own).
@@ -166,6 +183,23 @@ void Provisioner::Program(const FoundController& controller, ProvisionRecord& r)
     r.outcome = "programmed";
 }
 
+bool Provisioner::TryAgainLater(const FoundController& controller, const ProvisionRecord& r) {
+    if (r.outcome != "skipped" || !IsAccessRefused(parts_->session.link().lastOpenError())) {
+        return false;
+    }
+    const auto now = std::chrono::steady_clock::now();
+    auto [it, first] = parts_->refused.try_emplace(PlaceOf(controller));
+    if (first || it->second.instance != controller.instance) {
+        it->second = {controller.instance, now, now};
+    }
+    if (now - it->second.since >= std::chrono::milliseconds(job_.refusedRetryMs)) {
+        parts_->refused.erase(it);
+        return false;
+    }
+    it->second.retryAt = now + std::chrono::milliseconds(kRefusedLookMs);
+    return true;
+}
+
 bool Provisioner::Log(const ProvisionRecord& r) {
     if (job_.logPath.empty()) return true;
     nlohmann::ordered_json line{
@@ -222,22 +256,33 @@ ProvisionSummary Provisioner::Run() {
     int sequence = 0;
     while (job_.count == 0 || sequence < job_.count) {
         if (hooks_.stopRequested && hooks_.stopRequested()) break;
-        const bool settling = std::chrono::steady_clock::now() < p.settleUntil;
-        if (std::exchange(p.lookNow, false) || settling) {
+        const auto now = std::chrono::steady_clock::now();
+        const bool settling = now < p.settleUntil;
+        const bool retryDue = std::any_of(p.refused.begin(), p.refused.end(),
+                                          [&](const auto& r) { return r.second.retryAt <= now; });
+        if (std::exchange(p.lookNow, false) || settling || retryDue) {
             const auto present = Look();
             const auto next = std::find_if(present.begin(), present.end(), [&](const auto& c) {
-                return p.taken.count(PlaceOf(c)) == 0;
+                const auto refusal = p.refused.find(PlaceOf(c));
+                return p.taken.count(PlaceOf(c)) == 0 &&
+                       (refusal == p.refused.end() || refusal->second.retryAt <= now);
             });
             if (next != present.end()) {
-                p.taken[PlaceOf(*next)] = next->instance;
                 ProvisionRecord record;
-                record.sequence = ++sequence;
+                record.sequence = sequence + 1;
                 Program(*next, record);
+                p.session.link().CloseDeviceHandles();
+                if (TryAgainLater(*next, record)) {
+                    p.lookNow = true;  // others may be waiting meanwhile
+                    continue;
+                }
+                p.refused.erase(PlaceOf(*next));
+                p.taken[PlaceOf(*next)] = next->instance;
+                ++sequence;
                 Report(record);
                 ++(record.outcome == "programmed" ? summary.programmed
                    : record.outcome == "failed"   ? summary.failed
                                                   : summary.skipped);
-                p.session.link().CloseDeviceHandles();
                 p.lookNow = true;  // more may be waiting, and this one may be gone already
                 continue;
             }

@@ -31,9 +31,14 @@ struct ProvisionJob {
     int timeoutMs = 2000;        // for each answer
     History* history = nullptr;  // where each set read and stored is kept, if anywhere
     std::string port;            // only the controller in this port; "" for every port
-    // After an arrival, how long to look again for a controller that is not there yet: on
-    // Windows the USB device arrives before its HID interface exists.
-    int settleMs = 5000;
+    // After an arrival, how long to look again for a controller that is not there yet (the
+    // arrival source's ArrivalSettleMs: on Windows the USB device arrives before its HID
+    // interface exists; elsewhere the arrival is the interface's own).
+    int settleMs = 0;
+    // How long a controller whose open is refused is tried again before it is skipped: a
+    // node found while the system is still applying its rules (group, mode, access list)
+    // is refused for a moment, and is tried again at its own arrival or shortly after.
+    int refusedRetryMs = 3000;
 };
 
 struct ProvisionSummary {
@@ -84,11 +89,15 @@ class Provisioner {
     std::vector<FoundController> Look();
     void OnDeviceChange(std::uint32_t event, const std::uint8_t* record, std::size_t size);
     void Program(const FoundController& controller, ProvisionRecord& record);
+    // True when `record`'s controller was refused and is to be tried again later instead
+    // of being reported and counted as taken.
+    bool TryAgainLater(const FoundController& controller, const ProvisionRecord& record);
     void Report(ProvisionRecord& record);
     bool Log(const ProvisionRecord& record);
     void Remember(HistoryEvent event, const ProvisionRecord& record, const ConfigRecord& set);
 
-    static constexpr int kEventWaitMs = 100;  // between looks at Ctrl+C and the idle hook
+    static constexpr int kEventWaitMs = 100;    // between looks at Ctrl+C and the idle hook
+    static constexpr int kRefusedLookMs = 200;  // between tries of a refused controller
 
     struct Parts;
     std::unique_ptr<Parts> parts_;

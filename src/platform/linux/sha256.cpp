@@ -1,5 +1,8 @@
 #include <nettle/sha2.h>
 
+#include <cstdint>
+#include <string>
+
 #include "platform/sha256.h"
 
 // Nettle rather than libcrypto: the same digest from a library a small fraction of the

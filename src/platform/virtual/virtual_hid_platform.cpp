@@ -2,6 +2,7 @@
 
 #include <cerrno>
 
+#include "config/os_error.h"
 #include "hid/controller_identity.h"
 
 VirtualHidPlatform::VirtualHidPlatform(VirtualController& controller, bool plugged)
@@ -105,7 +106,7 @@ HidOpenResult VirtualHidPlatform::OpenQuery(const std::string& path) {
 HidOpenResult VirtualHidPlatform::OpenRead(const std::string& path) {
     const int unit = UnitAt(path);
     if (unit >= 0 && units_[static_cast<std::size_t>(unit)].controller->behaviour.refuseOpens) {
-        return {kInvalidHandle, EACCES};
+        return {kInvalidHandle, SystemErrorCode(EACCES)};  // as the system numbers it
     }
     return Open(path);
 }

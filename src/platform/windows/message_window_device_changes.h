@@ -16,6 +16,8 @@ class MessageWindowDeviceChanges : public DeviceChangeSource {
 
     bool Register(Handler handler) override;
     void Unregister() override;
+    // The USB device arrives before its HID interface exists.
+    int ArrivalSettleMs() const override { return 5000; }
     void WaitForEvents(int timeoutMs) override;
 
     // The window (an HWND), for tests that send it messages; null before Register.

@@ -15,6 +15,8 @@ class WindowDeviceNotifier : public DeviceChangeSource {
 
     bool Register(Handler handler) override;
     void Unregister() override;
+    // The USB device arrives before its HID interface exists.
+    int ArrivalSettleMs() const override { return 5000; }
     // One message of the window's thread (a MSG); the registered window's device changes
     // go to the handler. Every message goes on to its window all the same.
     void OnMessage(const void* message);
