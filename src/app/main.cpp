@@ -25,6 +25,7 @@
 #include "config/config_file.h"
 #include "config/file_names.h"
 #include "platform/history_place.h"
+#include "ui/application_font.h"
 #include "ui/demo_plug_key.h"
 #include "ui/form1.h"
 #include "ui/qt_user_dialogs.h"
@@ -213,6 +214,7 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    UseProportionalApplicationFont();
     InstallTranslations(app, QString::fromStdString(args.language));
     ControllerBackend backend(args.backend);
     QtUserDialogs dialogs;

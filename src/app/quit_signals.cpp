@@ -30,7 +30,7 @@ QuitSignals::QuitSignals(std::function<void()> quit, QObject* parent) : QObject(
         (void)!::read(fd, &byte, 1);
         quit();
     });
-    struct sigaction action {};
+    struct sigaction action = {};
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;

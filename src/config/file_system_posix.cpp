@@ -104,7 +104,7 @@ int OpenForReading(const std::string& path) {
 }
 
 bool ResolveForWriting(const std::string& path, std::string& target, int& error) {
-    struct stat st {};
+    struct stat st = {};
     if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
         target = path;
         return true;
@@ -164,7 +164,7 @@ int MakeTemporary(const std::string& target, std::string& tempPath) {
 }
 
 bool OwnershipOf(const std::string& path, Ownership& out) {
-    struct stat st {};
+    struct stat st = {};
     if (::stat(path.c_str(), &st) != 0) {
         out = {};
         return errno == ENOENT;
@@ -200,7 +200,7 @@ void RemoveStaleTemporaries(const std::string& file) {
     for (const auto& entry : fs::directory_iterator(folder, ec)) {
         const std::string name = entry.path().filename().string();
         if (!IsSaveTemporaryName(name)) continue;
-        struct stat st {};
+        struct stat st = {};
         if (::lstat(entry.path().c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
         if (st.st_uid != geteuid() || now - st.st_mtime < 60) continue;
         ::unlink(entry.path().c_str());
@@ -229,7 +229,7 @@ bool OwnedByRootAllTheWay(const fs::path& path, std::string& why) {
     fs::path walked;
     for (const fs::path& part : path) {
         walked /= part;
-        struct stat st {};
+        struct stat st = {};
         if (::lstat(walked.c_str(), &st) != 0) return true;  // the rest does not exist yet
         if (st.st_uid != 0) {
             why = ForeignOwner(walked.string(), st.st_uid) +
@@ -258,7 +258,7 @@ bool OpenOwnFolder(const std::string& path, bool create, Folder& out, std::strin
         why = !create && errno == ENOENT ? "" : "\"" + path + "\": " + std::strerror(errno);
         return false;
     }
-    struct stat st {};
+    struct stat st = {};
     if (::fstat(fd, &st) != 0 || st.st_uid != geteuid()) {
         why = ForeignOwner(path, st.st_uid);
         ::close(fd);
@@ -274,7 +274,7 @@ void CloseFolder(Folder& folder) {
 }
 
 bool AbsentOrOwnRegularFile(const Folder& folder, const std::string& name, std::string& why) {
-    struct stat st {};
+    struct stat st = {};
     if (::fstatat(folder.fd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
         if (errno == ENOENT) return true;
         why = "\"" + folder.path + "/" + name + "\": " + std::strerror(errno);
@@ -300,7 +300,7 @@ int OpenRegularFileIn(const Folder& folder, const std::string& name) {
     const int fd =
         ::openat(folder.fd, name.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) return -1;
-    struct stat st {};
+    struct stat st = {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         errno = EINVAL;
@@ -329,7 +329,7 @@ std::vector<FolderFile> RegularFilesIn(const Folder& folder) {
     }
     const auto now = std::time(nullptr);
     while (const dirent* entry = ::readdir(dir)) {
-        struct stat st {};
+        struct stat st = {};
         if (::fstatat(folder.fd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
         if (!S_ISREG(st.st_mode)) continue;
         out.push_back({entry->d_name, static_cast<long long>(now - st.st_mtime)});

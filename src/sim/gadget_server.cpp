@@ -30,12 +30,12 @@ int OpenWhenPresent(const std::string& path) {
 }
 
 dev_t NodeOf(int fd) {
-    struct stat st {};
+    struct stat st = {};
     return fstat(fd, &st) == 0 ? st.st_rdev : 0;
 }
 
 bool SameNodeStillThere(const std::string& path, dev_t node) {
-    struct stat st {};
+    struct stat st = {};
     return stat(path.c_str(), &st) == 0 && st.st_rdev == node;
 }
 

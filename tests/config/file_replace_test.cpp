@@ -108,7 +108,7 @@ TEST_F(FileReplaceTest, AFailedFlushOrRenameLeavesTheOldFile) {
 // so that the rename itself outlives a power cut.
 std::vector<std::string> flushes;
 int RecordingFsync(int fd) {
-    struct stat st {};
+    struct stat st = {};
     ::fstat(fd, &st);
     flushes.push_back(S_ISDIR(st.st_mode) ? "folder" : "file");
     return ::fsync(fd);
@@ -146,7 +146,7 @@ TEST_F(FileReplaceTest, KeepsTheTailTheModeAndALinkAsALink) {
     ASSERT_TRUE(SaveRecord(link, NewSet()).ok());
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(Read(target), std::string(15, '\x09') + "TAIL");
-    struct stat st {};
+    struct stat st = {};
     ASSERT_EQ(::stat(target.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
     EXPECT_EQ(Entries(), (std::vector<std::string>{"link.qkf", "target.qkf"}));
@@ -157,7 +157,7 @@ TEST_F(FileReplaceTest, ANewFileGetsTheUsualModeForItsCreator) {
     const std::string path = tmp_ / "fresh.qkf";
     ASSERT_TRUE(SaveRecord(path, NewSet()).ok());
     umask(mask);
-    struct stat st {};
+    struct stat st = {};
     ASSERT_EQ(::stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0644u);
 }
@@ -229,7 +229,7 @@ TEST_F(FileReplaceTest, ASharedFileIsReplacedAndKeepsItsGroup) {
     ASSERT_EQ(::chown(shop.c_str(), 0, 100), 0);
     ASSERT_EQ(::chmod(shop.c_str(), 0664), 0);
     EXPECT_TRUE(AsOrdinaryUser([&] { return SaveRecord(shop, NewSet()).ok(); }));
-    struct stat st {};
+    struct stat st = {};
     ASSERT_EQ(::stat(shop.c_str(), &st), 0);
     EXPECT_EQ(st.st_uid, 65534u) << "replaced by the saving user's new file, not written in place";
     EXPECT_EQ(st.st_gid, 100u) << "the colleagues keep their access";
@@ -248,7 +248,7 @@ TEST_F(FileReplaceTest, AnotherUsersFileInAStickyFolderIsWrittenInPlace) {
     Write(other, old_);
     ASSERT_EQ(::chmod(other.c_str(), 0666), 0);
     EXPECT_TRUE(AsOrdinaryUser([&] { return SaveRecord(other, NewSet()).ok(); }));
-    struct stat st {};
+    struct stat st = {};
     ASSERT_EQ(::stat(other.c_str(), &st), 0);
     EXPECT_EQ(st.st_uid, 0u);
     EXPECT_EQ(Read(other), std::string(15, '\x09') + "TAIL");
@@ -284,10 +284,10 @@ TEST_F(FileReplaceTest, ALargeFileIsWrittenInPlaceNotCopiedAndPutBackWhenThatFai
     const std::string big = tmp_ / "big.qkf";
     constexpr off_t kSize = 1LL << 30;
     MakeLargeFile(big, kSize);
-    struct stat before {};
+    struct stat before = {};
     ASSERT_EQ(::stat(big.c_str(), &before), 0);
     ASSERT_TRUE(SaveRecord(big, NewSet()).ok());
-    struct stat after {};
+    struct stat after = {};
     ASSERT_EQ(::stat(big.c_str(), &after), 0);
     EXPECT_EQ(after.st_ino, before.st_ino) << "the same file, not a 1 GB copy";
     EXPECT_LT(after.st_blocks, 1024) << "still sparse: nothing was copied";

@@ -51,8 +51,8 @@ TEST(History, EntriesAreNeverWrittenThroughALinkOrOverAFile) {
 TEST(History, TheOldestGoFirstAndEntriesAreFoundByNumberIdOrName) {
     TempDir tmp("vt350-history");
     StillClock clock;
-    History history(
-        tmp / "h", "vt350-config", [&] { return clock(); }, 3);
+    const auto now = [&] { return clock(); };
+    History history(tmp / "h", "vt350-config", now, 3);
     for (std::uint8_t i = 1; i <= 4; ++i) {
         clock.millis = 100 + i;
         const ConfigRecord set = RecordOf({i, 30, 135});

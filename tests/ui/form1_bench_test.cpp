@@ -195,9 +195,10 @@ TEST_F(Form1BenchTest, ScreenReadersAndToolTipsNameEachControlsOwnSetting) {
 }
 
 TEST_F(Form1BenchTest, TheHistoryKeepsWhatWasReadAndStoredAndNeverStandsInTheWay) {
-    History history(Path("history"), "vt350-config", [] {
+    const auto firstTime = [] {
         return HistoryTime{"20261207-142033-100", "2026-12-07T14:20:33+0000"};
-    });
+    };
+    History history(Path("history"), "vt350-config", firstTime);
     platform = std::make_unique<VirtualHidPlatform>(controller, true);
     form = std::make_unique<Form1>(
         Form1Services{dialogs, *platform, *platform, tone, autosave, &history, ""});
@@ -238,9 +239,10 @@ TEST_F(Form1BenchTest, TheHistoryKeepsWhatWasReadAndStoredAndNeverStandsInTheWay
     EXPECT_EQ(history.Entries().size(), 2u) << "but not in the window's history";
     // A history that cannot be written: the store goes on as before.
     PutFileBytes(Path("blocked"), "x");
-    History blocked(Path("blocked") + "/history", "vt350-config", [] {
+    const auto laterTime = [] {
         return HistoryTime{"20261207-142034-100", "2026-12-07T14:20:34+0000"};
-    });
+    };
+    History blocked(Path("blocked") + "/history", "vt350-config", laterTime);
     form.reset();
     form = std::make_unique<Form1>(
         Form1Services{dialogs, *platform, *platform, tone, autosave, &blocked, ""});

@@ -7,10 +7,12 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string>
 #include <thread>
 
 #include "form1_fixture.h"
 #include "run_process.h"
+#include "test_support.h"
 
 namespace fs = std::filesystem;
 
@@ -49,19 +51,41 @@ TEST_F(Form1Test, AFileNamedAtStartOpensAsOpenWould) {
     EXPECT_EQ(dialogs.errors.size(), 2u) << "a file named at start that is missing is said";
 }
 
-// The installed program as the desktop ends it: SIGTERM keeps the set as Exit does.
+namespace {
+
+// Whether the process has a handler for `signal` (its SigCgt mask in /proc).
+bool Catches(pid_t pid, int signal) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("SigCgt:", 0) != 0) continue;
+        return (std::stoull(line.substr(7), nullptr, 16) >> (signal - 1)) & 1;
+    }
+    return false;
+}
+
+}  // namespace
+
+// The program as the desktop ends it: SIGTERM keeps the set as Exit does. It runs from a
+// copy of its own, so that the autosave it keeps beside itself is the test's, never the
+// one the built program keeps for whoever starts it from the build tree.
 TEST(Vt350ConfigProcess, TerminationSignalsWriteTheAutosaveFile) {
+    TempDir tmp("vt350-signals");
+    const std::string program = tmp / "vt350-config";
+    fs::copy_file(VT350_CONFIG_PATH, program);
+    const fs::path autosave = tmp.path() / "Demo.qkf";
     for (int signal : {SIGTERM, SIGHUP, SIGINT}) {
-        const fs::path autosave = fs::path(VT350_CONFIG_PATH).parent_path() / "Demo.qkf";
         fs::remove(autosave);
         pid_t pid = fork();
         if (pid == 0) {
             setenv("QT_QPA_PLATFORM", "offscreen", 1);
-            execl(VT350_CONFIG_PATH, VT350_CONFIG_PATH, "--demo", nullptr);
+            setenv("XDG_DATA_HOME", (tmp / "data").c_str(), 1);
+            execl(program.c_str(), program.c_str(), "--demo", nullptr);
             _exit(127);
         }
         ASSERT_GT(pid, 0);
-        std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+        for (int i = 0; i < 3000 && !Catches(pid, signal); ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
         kill(pid, signal);
         int status = 0;
         waitpid(pid, &status, 0);

@@ -1,6 +1,8 @@
 // The window under any desktop theme: the same picture under a light and a dark palette,
 // readable captions, the button faces in their own colours, disabled controls drawn disabled.
 #include <QApplication>
+#include <QFont>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QMessageBox>
 #include <QTest>
@@ -9,6 +11,7 @@
 #include <cmath>
 
 #include "form1_fixture.h"
+#include "ui/application_font.h"
 #include "ui/qt_user_dialogs.h"
 
 namespace {
@@ -119,4 +122,15 @@ TEST_F(Form1ThemeTest, MessageBoxesShowTheirTextAsPlainText) {
     dialogs.ShowErrorBox("Could not open the file \"<b>bike</b>.qkf\".\r\nErrorcode = [2]\r\n");
     EXPECT_EQ(format, Qt::PlainText);
     EXPECT_TRUE(shown.contains("<b>bike</b>"));
+}
+
+TEST(ApplicationFont, ATypewriterDefaultGivesWayToTheControlsFaceAndADesktopsChoiceStays) {
+    // What a minimal system's fontconfig answers for "sans-serif".
+    QFont mono(QStringLiteral("Liberation Mono"), 11);
+    if (!QFontInfo(mono).fixedPitch()) GTEST_SKIP() << "no fixed-pitch Liberation Mono here";
+    const QFont chosen = ProportionalApplicationFont(mono);
+    EXPECT_FALSE(QFontInfo(chosen).fixedPitch()) << QFontInfo(chosen).family().toStdString();
+    EXPECT_EQ(chosen.pointSize(), 11);
+    const QFont desktop(QStringLiteral("Liberation Sans"), 9);
+    EXPECT_EQ(ProportionalApplicationFont(desktop), desktop);
 }

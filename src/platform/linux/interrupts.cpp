@@ -14,7 +14,7 @@ void OnInterrupt(int) {
 
 void CatchInterrupts() {
     interrupted = 0;
-    struct sigaction action {};
+    struct sigaction action = {};
     action.sa_handler = OnInterrupt;
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);

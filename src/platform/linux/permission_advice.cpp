@@ -54,7 +54,7 @@ PermissionFacts GatherPermissionFacts(int error, const std::string& path) {
             f.ruleInstalled = true;
         }
     }
-    struct stat st {};
+    struct stat st = {};
     f.nodeExists = stat(path.c_str(), &st) == 0;
     if (!f.nodeExists) return f;
     if (const group* g = getgrgid(st.st_gid)) f.nodeGroup = g->gr_name;
