@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs the tool or its tests on Debian 12.
+# Sets up, builds and runs the tool or its tests on Debian 12 or 13.
 #   ./build.sh run [ARGS...]   install what is missing, build, start vt350-config ARGS
 #   ./build.sh test            install what is missing, build, run every test through CTest
 #   ./build.sh sanitize        the same tests in a second build with ASan and UBSan

@@ -52,4 +52,6 @@ rm -rf "$root/src"
 git clone -q --no-local "$PWD" "$root/src"
 echo "Debian 13 root: $(cat "$root/etc/debian_version"), sources at $(git rev-parse --short HEAD)"
 if [ "${1:-}" = shell ]; then run bash -c 'cd /src && exec bash -i'; exit; fi
-run bash -c 'cd /src && ./build.sh format && ./build.sh test -LE kernel && scripts/check_deb.sh'
+# apt's lines of every package it fetches and unpacks are left out; the rest is shown.
+run bash -c 'cd /src && ./build.sh format && ./build.sh test -LE kernel && scripts/check_deb.sh' |
+    grep --line-buffered -v -E '^(Get:|Selecting|Preparing|Unpacking|Setting up|Processing triggers|Created symlink|\(Reading database)'

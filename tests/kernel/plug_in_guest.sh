@@ -6,8 +6,10 @@
 # norule: no rule; the same user must be told once per plug-in that it cannot open.
 # flood:  thousands of unrelated uevents while the user's program reads none, across an
 #         unplug and replug; its next GetConfig must work by itself.
-# provision: the same user runs the workshop line over five plug-ins; the log and the
-#         backups must show five controllers programmed, each one's previous set kept.
+# provision: the same user runs the workshop line over eight plug-ins, each next one
+#         plugged in a moment after the last was logged, while the rule may still be at
+#         work on its node; the log and the backups must show eight controllers
+#         programmed (none skipped), each one's previous set kept.
 # search: no rule; the same user searches without pause while the controller is unplugged
 #         and replugged quickly, 40 times: the search must never crash.
 # swap:   the workshop line is held busy (SIGSTOP) while its controller is unplugged and
@@ -25,8 +27,8 @@ i=0; while [ ! -e /run/udev/control ] && [ $i -lt 100 ]; do sleep 0.1; i=$((i + 
 /bin/udevadm settle
 ls -l /dev/hidraw0
 as_user() { /bin/setpriv --reuid=1000 --regid=1000 --groups=46 "$@"; }
-replug() {
-    echo > "$RIG_UDC_FILE"; sleep 1
+replug() {  # replug [SECONDS unplugged, default 1]
+    echo > "$RIG_UDC_FILE"; sleep "${1:-1}"
     echo "$RIG_UDC" > "$RIG_UDC_FILE"
     i=0; while [ ! -e /dev/hidraw0 ] && [ $i -lt 50 ]; do sleep 0.1; i=$((i + 1)); done
 }
@@ -68,12 +70,17 @@ case "$mode" in
         wait $pid; rc=$?
         ;;
     provision)
-        as_user /bin/vt350ctl provision /tmp/shop.qkf --yes --count 5 --backup-dir /tmp/b \
+        # A busy system's udev: half a second over its rules before the node is given to
+        # the group, so that a look at what is plugged in meanwhile finds a node it may
+        # not open yet.
+        printf 'SUBSYSTEM=="hidraw", PROGRAM="/bin/sleep 0.5"\n' > /etc/udev/rules.d/60-slow.rules
+        /bin/udevadm control --reload
+        as_user /bin/vt350ctl provision /tmp/shop.qkf --yes --count 8 --backup-dir /tmp/b \
             --log /tmp/log.jsonl & pid=$!
         n=1
-        while [ $n -le 5 ]; do
+        while [ $n -le 8 ]; do
             wait_for_log_line $n
-            [ $n -lt 5 ] && replug
+            [ $n -lt 8 ] && replug 0.2
             n=$((n + 1))
         done
         wait $pid; rc=$?
@@ -84,7 +91,7 @@ case "$mode" in
         second=$(od -An -tx1 /tmp/b/0002-* | tr -d ' \n')
         echo "exit $rc, programmed $programmed, backups $backups"
         echo "first backup $first, second $second"
-        [ $rc -eq 0 ] && [ "$programmed" -eq 5 ] && [ "$backups" -eq 5 ] &&
+        [ $rc -eq 0 ] && [ "$programmed" -eq 8 ] && [ "$backups" -eq 8 ] &&
             [ "$first" = 0f1e876e1901000001008000000000 ] || rc=1
         [ "$second" = 0f2a876e1901000001008000000000 ] || rc=1
         ;;
