@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>ControllerChooser</name>
+    <message>
+        <source>Choose a controller</source>
+        <translation>Regler wählen</translation>
+    </message>
+    <message>
+        <source>Controllers plugged in</source>
+        <translation>Angesteckte Regler</translation>
+    </message>
+    <message>
+        <source>Work with this controller</source>
+        <translation>Mit diesem Regler arbeiten</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Status line</source>
@@ -30,10 +45,6 @@
     <message>
         <source>The controller&apos;s set changed while you were asked; nothing was sent.</source>
         <translation>Der Satz des Reglers hat sich während der Rückfrage geändert; nichts wurde gesendet.</translation>
-    </message>
-    <message>
-        <source>%1 controllers are plugged in (%2). This window works with the one in %3; to work with another, start it with --port PORT.</source>
-        <translation>%1 Regler sind angesteckt (%2). Dieses Fenster arbeitet mit dem an %3; für einen anderen starten Sie es mit --port PORT.</translation>
     </message>
     <message>
         <source>Controller: %1</source>
@@ -472,6 +483,82 @@
         <source>Reversion mode and speed scale</source>
         <translation>Umkehrmodus und Geschwindigkeitsskala</translation>
     </message>
+    <message>
+        <source>No controller is plugged into port %1.</source>
+        <translation>An Port %1 ist kein Regler angesteckt.</translation>
+    </message>
+    <message>
+        <source>No controller is plugged into port %1. Controllers are plugged into %2; Ctrl+D chooses one.</source>
+        <translation>An Port %1 ist kein Regler angesteckt. Regler stecken an %2; Strg+D wählt einen aus.</translation>
+    </message>
+    <message>
+        <source>Several controllers are plugged in. This window works with the one in %1; choose another here, or later with Ctrl+D.</source>
+        <translation>Mehrere Regler sind angesteckt. Dieses Fenster arbeitet mit dem an %1; wählen Sie hier einen anderen oder später mit Strg+D.</translation>
+    </message>
+    <message>
+        <source>The controller in %1 has serial %2: its arrivals are not recognised by name (serial %3 is), so the window finds it by looking after any device comes or goes.</source>
+        <translation>Der Regler an %1 hat die Seriennummer %2: Sein Anstecken wird nicht am Namen erkannt (nur Seriennummer %3), daher findet ihn das Fenster, indem es nachsieht, sobald irgendein Gerät kommt oder geht.</translation>
+    </message>
+    <message>
+        <source>No controller is linked to this window: OK sends nothing.</source>
+        <translation>Mit diesem Fenster ist kein Regler verbunden: OK sendet nichts.</translation>
+    </message>
+    <message>
+        <source>The set in the editors was read from the controller plugged into this port before.</source>
+        <translation>Der Satz in den Eingabefeldern wurde aus dem Regler ausgelesen, der vorher an diesem Port steckte.</translation>
+    </message>
+    <message>
+        <source>The set in the editors was read from another controller: %1.</source>
+        <translation>Der Satz in den Eingabefeldern wurde aus einem anderen Regler ausgelesen: %1.</translation>
+    </message>
+    <message>
+        <source>The set in the editors comes from the file %1.</source>
+        <translation>Der Satz in den Eingabefeldern stammt aus der Datei %1.</translation>
+    </message>
+    <message>
+        <source>Another program changed this controller&apos;s set since the window last read it; GetConfig shows what it holds now.</source>
+        <translation>Ein anderes Programm hat den Satz dieses Reglers seit dem letzten Auslesen durch das Fenster geändert; „Auslesen“ zeigt, was er jetzt enthält.</translation>
+    </message>
+    <message>
+        <source>The controller in %1 was unplugged. The window waits for a controller in that port; to work with another one, choose it here.</source>
+        <translation>Der Regler an %1 wurde abgezogen. Das Fenster wartet auf einen Regler an diesem Port; um mit einem anderen zu arbeiten, wählen Sie ihn hier.</translation>
+    </message>
+    <message>
+        <source>Choose the controller this window works with.</source>
+        <translation>Wählen Sie den Regler, mit dem dieses Fenster arbeitet.</translation>
+    </message>
+    <message>
+        <source>%1 (this window&apos;s)</source>
+        <translation>%1 (dieses Fensters)</translation>
+    </message>
+    <message>
+        <source>No controller is plugged in.</source>
+        <translation>Es ist kein Regler angesteckt.</translation>
+    </message>
+    <message>
+        <source>reset %1</source>
+        <translation>zurückgesetzt %1</translation>
+    </message>
+    <message>
+        <source>stored %1: %2</source>
+        <translation>gespeichert %1: %2</translation>
+    </message>
+    <message>
+        <source>read %1: %2</source>
+        <translation>ausgelesen %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, unplugged</source>
+        <translation>%1, abgezogen</translation>
+    </message>
+    <message>
+        <source>no controller</source>
+        <translation>kein Regler</translation>
+    </message>
+    <message>
+        <source>Choose controller…</source>
+        <translation>Regler wählen…</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -704,6 +791,22 @@
     <message>
         <source>Not sent</source>
         <translation>Nicht gesendet</translation>
+    </message>
+    <message>
+        <source>Read by another program</source>
+        <translation>Von anderem Programm ausgelesen</translation>
+    </message>
+    <message>
+        <source>Stored by another program</source>
+        <translation>Von anderem Programm gespeichert</translation>
+    </message>
+    <message>
+        <source>Reset by another program</source>
+        <translation>Von anderem Programm zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>Unplugged</source>
+        <translation>Abgezogen</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>ControllerChooser</name>
+    <message>
+        <source>Choose a controller</source>
+        <translation>Elegir un controlador</translation>
+    </message>
+    <message>
+        <source>Controllers plugged in</source>
+        <translation>Controladores conectados</translation>
+    </message>
+    <message>
+        <source>Work with this controller</source>
+        <translation>Trabajar con este controlador</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Status line</source>
@@ -30,10 +45,6 @@
     <message>
         <source>The controller&apos;s set changed while you were asked; nothing was sent.</source>
         <translation>El juego del controlador cambió mientras se le preguntaba; no se envió nada.</translation>
-    </message>
-    <message>
-        <source>%1 controllers are plugged in (%2). This window works with the one in %3; to work with another, start it with --port PORT.</source>
-        <translation>Hay %1 controladores conectados (%2). Esta ventana trabaja con el del %3; para otro, iníciela con --port PUERTO.</translation>
     </message>
     <message>
         <source>Controller: %1</source>
@@ -472,6 +483,82 @@
         <source>Reversion mode and speed scale</source>
         <translation>Modo y escala de velocidad de la inversión</translation>
     </message>
+    <message>
+        <source>No controller is plugged into port %1.</source>
+        <translation>No hay ningún controlador conectado al puerto %1.</translation>
+    </message>
+    <message>
+        <source>No controller is plugged into port %1. Controllers are plugged into %2; Ctrl+D chooses one.</source>
+        <translation>No hay ningún controlador conectado al puerto %1. Hay controladores en %2; Ctrl+D elige uno.</translation>
+    </message>
+    <message>
+        <source>Several controllers are plugged in. This window works with the one in %1; choose another here, or later with Ctrl+D.</source>
+        <translation>Hay varios controladores conectados. Esta ventana trabaja con el de %1; elija otro aquí, o más tarde con Ctrl+D.</translation>
+    </message>
+    <message>
+        <source>The controller in %1 has serial %2: its arrivals are not recognised by name (serial %3 is), so the window finds it by looking after any device comes or goes.</source>
+        <translation>El controlador de %1 tiene el número de serie %2: su conexión no se reconoce por el nombre (solo el número %3), así que la ventana lo encuentra mirando cada vez que llega o se va un dispositivo.</translation>
+    </message>
+    <message>
+        <source>No controller is linked to this window: OK sends nothing.</source>
+        <translation>No hay ningún controlador vinculado a esta ventana: Aceptar no envía nada.</translation>
+    </message>
+    <message>
+        <source>The set in the editors was read from the controller plugged into this port before.</source>
+        <translation>El juego de los campos se leyó del controlador que estaba antes en este puerto.</translation>
+    </message>
+    <message>
+        <source>The set in the editors was read from another controller: %1.</source>
+        <translation>El juego de los campos se leyó de otro controlador: %1.</translation>
+    </message>
+    <message>
+        <source>The set in the editors comes from the file %1.</source>
+        <translation>El juego de los campos viene del archivo %1.</translation>
+    </message>
+    <message>
+        <source>Another program changed this controller&apos;s set since the window last read it; GetConfig shows what it holds now.</source>
+        <translation>Otro programa cambió el juego de este controlador desde la última lectura de la ventana; «Leer» muestra lo que contiene ahora.</translation>
+    </message>
+    <message>
+        <source>The controller in %1 was unplugged. The window waits for a controller in that port; to work with another one, choose it here.</source>
+        <translation>Se desconectó el controlador de %1. La ventana espera un controlador en ese puerto; para trabajar con otro, elíjalo aquí.</translation>
+    </message>
+    <message>
+        <source>Choose the controller this window works with.</source>
+        <translation>Elija el controlador con el que trabaja esta ventana.</translation>
+    </message>
+    <message>
+        <source>%1 (this window&apos;s)</source>
+        <translation>%1 (el de esta ventana)</translation>
+    </message>
+    <message>
+        <source>No controller is plugged in.</source>
+        <translation>No hay ningún controlador conectado.</translation>
+    </message>
+    <message>
+        <source>reset %1</source>
+        <translation>restablecido el %1</translation>
+    </message>
+    <message>
+        <source>stored %1: %2</source>
+        <translation>guardado el %1: %2</translation>
+    </message>
+    <message>
+        <source>read %1: %2</source>
+        <translation>leído el %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, unplugged</source>
+        <translation>%1, desconectado</translation>
+    </message>
+    <message>
+        <source>no controller</source>
+        <translation>sin controlador</translation>
+    </message>
+    <message>
+        <source>Choose controller…</source>
+        <translation>Elegir controlador…</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -704,6 +791,22 @@
     <message>
         <source>Not sent</source>
         <translation>No enviado</translation>
+    </message>
+    <message>
+        <source>Read by another program</source>
+        <translation>Leído por otro programa</translation>
+    </message>
+    <message>
+        <source>Stored by another program</source>
+        <translation>Guardado por otro programa</translation>
+    </message>
+    <message>
+        <source>Reset by another program</source>
+        <translation>Restablecido por otro programa</translation>
+    </message>
+    <message>
+        <source>Unplugged</source>
+        <translation>Desconectado</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>ControllerChooser</name>
+    <message>
+        <source>Choose a controller</source>
+        <translation>Choisir un contrôleur</translation>
+    </message>
+    <message>
+        <source>Controllers plugged in</source>
+        <translation>Contrôleurs branchés</translation>
+    </message>
+    <message>
+        <source>Work with this controller</source>
+        <translation>Travailler avec ce contrôleur</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Status line</source>
@@ -30,10 +45,6 @@
     <message>
         <source>The controller&apos;s set changed while you were asked; nothing was sent.</source>
         <translation>Le jeu du contrôleur a changé pendant la question ; rien n’a été envoyé.</translation>
-    </message>
-    <message>
-        <source>%1 controllers are plugged in (%2). This window works with the one in %3; to work with another, start it with --port PORT.</source>
-        <translation>%1 contrôleurs sont branchés (%2). Cette fenêtre travaille avec celui du %3 ; pour un autre, lancez-la avec --port PORT.</translation>
     </message>
     <message>
         <source>Controller: %1</source>
@@ -472,6 +483,82 @@
         <source>Reversion mode and speed scale</source>
         <translation>Mode et échelle de vitesse de l’inversion</translation>
     </message>
+    <message>
+        <source>No controller is plugged into port %1.</source>
+        <translation>Aucun contrôleur n’est branché sur le port %1.</translation>
+    </message>
+    <message>
+        <source>No controller is plugged into port %1. Controllers are plugged into %2; Ctrl+D chooses one.</source>
+        <translation>Aucun contrôleur n’est branché sur le port %1. Des contrôleurs sont branchés sur %2 ; Ctrl+D permet d’en choisir un.</translation>
+    </message>
+    <message>
+        <source>Several controllers are plugged in. This window works with the one in %1; choose another here, or later with Ctrl+D.</source>
+        <translation>Plusieurs contrôleurs sont branchés. Cette fenêtre travaille avec celui du %1 ; choisissez-en un autre ici, ou plus tard avec Ctrl+D.</translation>
+    </message>
+    <message>
+        <source>The controller in %1 has serial %2: its arrivals are not recognised by name (serial %3 is), so the window finds it by looking after any device comes or goes.</source>
+        <translation>Le contrôleur du %1 a le numéro de série %2 : son branchement n’est pas reconnu par son nom (seul le numéro %3 l’est) ; la fenêtre le trouve donc en regardant chaque fois qu’un appareil arrive ou part.</translation>
+    </message>
+    <message>
+        <source>No controller is linked to this window: OK sends nothing.</source>
+        <translation>Aucun contrôleur n’est relié à cette fenêtre : OK n’envoie rien.</translation>
+    </message>
+    <message>
+        <source>The set in the editors was read from the controller plugged into this port before.</source>
+        <translation>Le jeu des champs a été lu du contrôleur branché auparavant sur ce port.</translation>
+    </message>
+    <message>
+        <source>The set in the editors was read from another controller: %1.</source>
+        <translation>Le jeu des champs a été lu d’un autre contrôleur : %1.</translation>
+    </message>
+    <message>
+        <source>The set in the editors comes from the file %1.</source>
+        <translation>Le jeu des champs vient du fichier %1.</translation>
+    </message>
+    <message>
+        <source>Another program changed this controller&apos;s set since the window last read it; GetConfig shows what it holds now.</source>
+        <translation>Un autre programme a modifié le jeu de ce contrôleur depuis la dernière lecture de la fenêtre ; « Lire » montre ce qu’il contient maintenant.</translation>
+    </message>
+    <message>
+        <source>The controller in %1 was unplugged. The window waits for a controller in that port; to work with another one, choose it here.</source>
+        <translation>Le contrôleur du %1 a été débranché. La fenêtre attend un contrôleur sur ce port ; pour travailler avec un autre, choisissez-le ici.</translation>
+    </message>
+    <message>
+        <source>Choose the controller this window works with.</source>
+        <translation>Choisissez le contrôleur avec lequel cette fenêtre travaille.</translation>
+    </message>
+    <message>
+        <source>%1 (this window&apos;s)</source>
+        <translation>%1 (celui de cette fenêtre)</translation>
+    </message>
+    <message>
+        <source>No controller is plugged in.</source>
+        <translation>Aucun contrôleur n’est branché.</translation>
+    </message>
+    <message>
+        <source>reset %1</source>
+        <translation>réinitialisé le %1</translation>
+    </message>
+    <message>
+        <source>stored %1: %2</source>
+        <translation>enregistré le %1 : %2</translation>
+    </message>
+    <message>
+        <source>read %1: %2</source>
+        <translation>lu le %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1, unplugged</source>
+        <translation>%1, débranché</translation>
+    </message>
+    <message>
+        <source>no controller</source>
+        <translation>pas de contrôleur</translation>
+    </message>
+    <message>
+        <source>Choose controller…</source>
+        <translation>Choisir le contrôleur…</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -704,6 +791,22 @@
     <message>
         <source>Not sent</source>
         <translation>Non envoyé</translation>
+    </message>
+    <message>
+        <source>Read by another program</source>
+        <translation>Lu par un autre programme</translation>
+    </message>
+    <message>
+        <source>Stored by another program</source>
+        <translation>Enregistré par un autre programme</translation>
+    </message>
+    <message>
+        <source>Reset by another program</source>
+        <translation>Réinitialisé par un autre programme</translation>
+    </message>
+    <message>
+        <source>Unplugged</source>
+        <translation>Débranché</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>ControllerChooser</name>
+    <message>
+        <source>Choose a controller</source>
+        <translation>Scegli un controller</translation>
+    </message>
+    <message>
+        <source>Controllers plugged in</source>
+        <translation>Controller collegati</translation>
+    </message>
+    <message>
+        <source>Work with this controller</source>
+        <translation>Lavora con questo controller</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Status line</source>
@@ -30,10 +45,6 @@
     <message>
         <source>The controller&apos;s set changed while you were asked; nothing was sent.</source>
         <translation>Il set del controller è cambiato durante la domanda; non è stato inviato nulla.</translation>
-    </message>
-    <message>
-        <source>%1 controllers are plugged in (%2). This window works with the one in %3; to work with another, start it with --port PORT.</source>
-        <translation>Sono collegati %1 controller (%2). Questa finestra lavora con quello sulla %3; per un altro, avviarla con --port PORTA.</translation>
     </message>
     <message>
         <source>Controller: %1</source>
@@ -472,6 +483,82 @@
         <source>Reversion mode and speed scale</source>
         <translation>Modo e scala di velocità dell’inversione</translation>
     </message>
+    <message>
+        <source>No controller is plugged into port %1.</source>
+        <translation>Nessun controller è collegato alla porta %1.</translation>
+    </message>
+    <message>
+        <source>No controller is plugged into port %1. Controllers are plugged into %2; Ctrl+D chooses one.</source>
+        <translation>Nessun controller è collegato alla porta %1. Ci sono controller su %2; Ctrl+D ne sceglie uno.</translation>
+    </message>
+    <message>
+        <source>Several controllers are plugged in. This window works with the one in %1; choose another here, or later with Ctrl+D.</source>
+        <translation>Sono collegati più controller. Questa finestra lavora con quello su %1; scegline un altro qui, o più tardi con Ctrl+D.</translation>
+    </message>
+    <message>
+        <source>The controller in %1 has serial %2: its arrivals are not recognised by name (serial %3 is), so the window finds it by looking after any device comes or goes.</source>
+        <translation>Il controller su %1 ha il numero di serie %2: il suo collegamento non è riconosciuto dal nome (solo il numero %3), quindi la finestra lo trova controllando ogni volta che un dispositivo arriva o se ne va.</translation>
+    </message>
+    <message>
+        <source>No controller is linked to this window: OK sends nothing.</source>
+        <translation>Nessun controller è collegato a questa finestra: OK non invia nulla.</translation>
+    </message>
+    <message>
+        <source>The set in the editors was read from the controller plugged into this port before.</source>
+        <translation>Il set nei campi è stato letto dal controller collegato prima a questa porta.</translation>
+    </message>
+    <message>
+        <source>The set in the editors was read from another controller: %1.</source>
+        <translation>Il set nei campi è stato letto da un altro controller: %1.</translation>
+    </message>
+    <message>
+        <source>The set in the editors comes from the file %1.</source>
+        <translation>Il set nei campi viene dal file %1.</translation>
+    </message>
+    <message>
+        <source>Another program changed this controller&apos;s set since the window last read it; GetConfig shows what it holds now.</source>
+        <translation>Un altro programma ha cambiato il set di questo controller dall’ultima lettura della finestra; «Leggi» mostra cosa contiene ora.</translation>
+    </message>
+    <message>
+        <source>The controller in %1 was unplugged. The window waits for a controller in that port; to work with another one, choose it here.</source>
+        <translation>Il controller su %1 è stato scollegato. La finestra attende un controller su quella porta; per lavorare con un altro, sceglilo qui.</translation>
+    </message>
+    <message>
+        <source>Choose the controller this window works with.</source>
+        <translation>Scegli il controller con cui lavora questa finestra.</translation>
+    </message>
+    <message>
+        <source>%1 (this window&apos;s)</source>
+        <translation>%1 (quello di questa finestra)</translation>
+    </message>
+    <message>
+        <source>No controller is plugged in.</source>
+        <translation>Nessun controller è collegato.</translation>
+    </message>
+    <message>
+        <source>reset %1</source>
+        <translation>ripristinato il %1</translation>
+    </message>
+    <message>
+        <source>stored %1: %2</source>
+        <translation>salvato il %1: %2</translation>
+    </message>
+    <message>
+        <source>read %1: %2</source>
+        <translation>letto il %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, unplugged</source>
+        <translation>%1, scollegato</translation>
+    </message>
+    <message>
+        <source>no controller</source>
+        <translation>nessun controller</translation>
+    </message>
+    <message>
+        <source>Choose controller…</source>
+        <translation>Scegli controller…</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -704,6 +791,22 @@
     <message>
         <source>Not sent</source>
         <translation>Non inviato</translation>
+    </message>
+    <message>
+        <source>Read by another program</source>
+        <translation>Letto da un altro programma</translation>
+    </message>
+    <message>
+        <source>Stored by another program</source>
+        <translation>Salvato da un altro programma</translation>
+    </message>
+    <message>
+        <source>Reset by another program</source>
+        <translation>Ripristinato da un altro programma</translation>
+    </message>
+    <message>
+        <source>Unplugged</source>
+        <translation>Scollegato</translation>
     </message>
 </context>
 </TS>

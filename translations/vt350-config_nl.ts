@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
 <context>
+    <name>ControllerChooser</name>
+    <message>
+        <source>Choose a controller</source>
+        <translation>Een controller kiezen</translation>
+    </message>
+    <message>
+        <source>Controllers plugged in</source>
+        <translation>Aangesloten controllers</translation>
+    </message>
+    <message>
+        <source>Work with this controller</source>
+        <translation>Met deze controller werken</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Status line</source>
@@ -30,10 +45,6 @@
     <message>
         <source>The controller&apos;s set changed while you were asked; nothing was sent.</source>
         <translation>De set van de controller is tijdens de vraag veranderd; er is niets verzonden.</translation>
-    </message>
-    <message>
-        <source>%1 controllers are plugged in (%2). This window works with the one in %3; to work with another, start it with --port PORT.</source>
-        <translation>Er zijn %1 controllers aangesloten (%2). Dit venster werkt met die op %3; start het voor een andere met --port POORT.</translation>
     </message>
     <message>
         <source>Controller: %1</source>
@@ -472,6 +483,82 @@
         <source>Reversion mode and speed scale</source>
         <translation>Omkeermodus en snelheidsschaal</translation>
     </message>
+    <message>
+        <source>No controller is plugged into port %1.</source>
+        <translation>Op poort %1 is geen controller aangesloten.</translation>
+    </message>
+    <message>
+        <source>No controller is plugged into port %1. Controllers are plugged into %2; Ctrl+D chooses one.</source>
+        <translation>Op poort %1 is geen controller aangesloten. Er zijn controllers aangesloten op %2; Ctrl+D kiest er een.</translation>
+    </message>
+    <message>
+        <source>Several controllers are plugged in. This window works with the one in %1; choose another here, or later with Ctrl+D.</source>
+        <translation>Er zijn meerdere controllers aangesloten. Dit venster werkt met die op %1; kies hier een andere, of later met Ctrl+D.</translation>
+    </message>
+    <message>
+        <source>The controller in %1 has serial %2: its arrivals are not recognised by name (serial %3 is), so the window finds it by looking after any device comes or goes.</source>
+        <translation>De controller op %1 heeft serienummer %2: het aansluiten ervan wordt niet aan de naam herkend (alleen serienummer %3), dus het venster vindt hem door te kijken zodra een apparaat komt of gaat.</translation>
+    </message>
+    <message>
+        <source>No controller is linked to this window: OK sends nothing.</source>
+        <translation>Er is geen controller aan dit venster gekoppeld: OK verstuurt niets.</translation>
+    </message>
+    <message>
+        <source>The set in the editors was read from the controller plugged into this port before.</source>
+        <translation>De set in de velden is uitgelezen uit de controller die eerder op deze poort zat.</translation>
+    </message>
+    <message>
+        <source>The set in the editors was read from another controller: %1.</source>
+        <translation>De set in de velden is uitgelezen uit een andere controller: %1.</translation>
+    </message>
+    <message>
+        <source>The set in the editors comes from the file %1.</source>
+        <translation>De set in de velden komt uit het bestand %1.</translation>
+    </message>
+    <message>
+        <source>Another program changed this controller&apos;s set since the window last read it; GetConfig shows what it holds now.</source>
+        <translation>Een ander programma heeft de set van deze controller gewijzigd sinds het venster hem uitlas; &quot;Uitlezen&quot; toont wat hij nu bevat.</translation>
+    </message>
+    <message>
+        <source>The controller in %1 was unplugged. The window waits for a controller in that port; to work with another one, choose it here.</source>
+        <translation>De controller op %1 is losgekoppeld. Het venster wacht op een controller op die poort; kies hier een andere om daarmee te werken.</translation>
+    </message>
+    <message>
+        <source>Choose the controller this window works with.</source>
+        <translation>Kies de controller waarmee dit venster werkt.</translation>
+    </message>
+    <message>
+        <source>%1 (this window&apos;s)</source>
+        <translation>%1 (van dit venster)</translation>
+    </message>
+    <message>
+        <source>No controller is plugged in.</source>
+        <translation>Er is geen controller aangesloten.</translation>
+    </message>
+    <message>
+        <source>reset %1</source>
+        <translation>teruggezet %1</translation>
+    </message>
+    <message>
+        <source>stored %1: %2</source>
+        <translation>opgeslagen %1: %2</translation>
+    </message>
+    <message>
+        <source>read %1: %2</source>
+        <translation>uitgelezen %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, unplugged</source>
+        <translation>%1, losgekoppeld</translation>
+    </message>
+    <message>
+        <source>no controller</source>
+        <translation>geen controller</translation>
+    </message>
+    <message>
+        <source>Choose controller…</source>
+        <translation>Controller kiezen…</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -704,6 +791,22 @@
     <message>
         <source>Not sent</source>
         <translation>Niet verzonden</translation>
+    </message>
+    <message>
+        <source>Read by another program</source>
+        <translation>Uitgelezen door ander programma</translation>
+    </message>
+    <message>
+        <source>Stored by another program</source>
+        <translation>Opgeslagen door ander programma</translation>
+    </message>
+    <message>
+        <source>Reset by another program</source>
+        <translation>Teruggezet door ander programma</translation>
+    </message>
+    <message>
+        <source>Unplugged</source>
+        <translation>Losgekoppeld</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
 <context>
+    <name>ControllerChooser</name>
+    <message>
+        <source>Choose a controller</source>
+        <translation>Wybierz sterownik</translation>
+    </message>
+    <message>
+        <source>Controllers plugged in</source>
+        <translation>Podłączone sterowniki</translation>
+    </message>
+    <message>
+        <source>Work with this controller</source>
+        <translation>Pracuj z tym sterownikiem</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Status line</source>
@@ -30,10 +45,6 @@
     <message>
         <source>The controller&apos;s set changed while you were asked; nothing was sent.</source>
         <translation>W trakcie pytania zestaw sterownika się zmienił; nic nie wysłano.</translation>
-    </message>
-    <message>
-        <source>%1 controllers are plugged in (%2). This window works with the one in %3; to work with another, start it with --port PORT.</source>
-        <translation>Podłączono sterowniki: %1 (%2). To okno pracuje ze sterownikiem w %3; aby pracować z innym, uruchom je z --port PORT.</translation>
     </message>
     <message>
         <source>Controller: %1</source>
@@ -472,6 +483,82 @@
         <source>Reversion mode and speed scale</source>
         <translation>Tryb i skala prędkości przy zmianie kierunku</translation>
     </message>
+    <message>
+        <source>No controller is plugged into port %1.</source>
+        <translation>Do portu %1 nie podłączono sterownika.</translation>
+    </message>
+    <message>
+        <source>No controller is plugged into port %1. Controllers are plugged into %2; Ctrl+D chooses one.</source>
+        <translation>Do portu %1 nie podłączono sterownika. Sterowniki są podłączone do %2; Ctrl+D pozwala wybrać jeden.</translation>
+    </message>
+    <message>
+        <source>Several controllers are plugged in. This window works with the one in %1; choose another here, or later with Ctrl+D.</source>
+        <translation>Podłączono kilka sterowników. To okno pracuje ze sterownikiem: %1; wybierz tu inny albo później klawiszami Ctrl+D.</translation>
+    </message>
+    <message>
+        <source>The controller in %1 has serial %2: its arrivals are not recognised by name (serial %3 is), so the window finds it by looking after any device comes or goes.</source>
+        <translation>Sterownik w %1 ma numer seryjny %2: jego podłączenie nie jest rozpoznawane po nazwie (tylko numer %3), więc okno znajduje go, sprawdzając przy każdym pojawieniu się lub zniknięciu urządzenia.</translation>
+    </message>
+    <message>
+        <source>No controller is linked to this window: OK sends nothing.</source>
+        <translation>Z tym oknem nie jest połączony żaden sterownik: OK niczego nie wyśle.</translation>
+    </message>
+    <message>
+        <source>The set in the editors was read from the controller plugged into this port before.</source>
+        <translation>Zestaw w polach odczytano ze sterownika, który był wcześniej podłączony do tego portu.</translation>
+    </message>
+    <message>
+        <source>The set in the editors was read from another controller: %1.</source>
+        <translation>Zestaw w polach odczytano z innego sterownika: %1.</translation>
+    </message>
+    <message>
+        <source>The set in the editors comes from the file %1.</source>
+        <translation>Zestaw w polach pochodzi z pliku %1.</translation>
+    </message>
+    <message>
+        <source>Another program changed this controller&apos;s set since the window last read it; GetConfig shows what it holds now.</source>
+        <translation>Inny program zmienił zestaw tego sterownika od ostatniego odczytu w oknie; „Odczytaj” pokaże, co zawiera teraz.</translation>
+    </message>
+    <message>
+        <source>The controller in %1 was unplugged. The window waits for a controller in that port; to work with another one, choose it here.</source>
+        <translation>Sterownik w %1 odłączono. Okno czeka na sterownik w tym porcie; aby pracować z innym, wybierz go tutaj.</translation>
+    </message>
+    <message>
+        <source>Choose the controller this window works with.</source>
+        <translation>Wybierz sterownik, z którym pracuje to okno.</translation>
+    </message>
+    <message>
+        <source>%1 (this window&apos;s)</source>
+        <translation>%1 (tego okna)</translation>
+    </message>
+    <message>
+        <source>No controller is plugged in.</source>
+        <translation>Nie podłączono żadnego sterownika.</translation>
+    </message>
+    <message>
+        <source>reset %1</source>
+        <translation>przywrócony %1</translation>
+    </message>
+    <message>
+        <source>stored %1: %2</source>
+        <translation>zapisany %1: %2</translation>
+    </message>
+    <message>
+        <source>read %1: %2</source>
+        <translation>odczytany %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, unplugged</source>
+        <translation>%1, odłączony</translation>
+    </message>
+    <message>
+        <source>no controller</source>
+        <translation>brak sterownika</translation>
+    </message>
+    <message>
+        <source>Choose controller…</source>
+        <translation>Wybierz sterownik…</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -704,6 +791,22 @@
     <message>
         <source>Not sent</source>
         <translation>Nie wysłano</translation>
+    </message>
+    <message>
+        <source>Read by another program</source>
+        <translation>Odczytany przez inny program</translation>
+    </message>
+    <message>
+        <source>Stored by another program</source>
+        <translation>Zapisany przez inny program</translation>
+    </message>
+    <message>
+        <source>Reset by another program</source>
+        <translation>Przywrócony przez inny program</translation>
+    </message>
+    <message>
+        <source>Unplugged</source>
+        <translation>Odłączony</translation>
     </message>
 </context>
 </TS>

@@ -26,10 +26,10 @@
 #include "config/file_names.h"
 #include "platform/history_place.h"
 #include "ui/application_font.h"
-#include "ui/demo_plug_key.h"
 #include "ui/form1.h"
 #include "ui/qt_user_dialogs.h"
 #include "ui/translations.h"
+#include "ui/window_key.h"
 
 #ifdef _WIN32
 #include "platform/windows/window_device_notifier.h"
@@ -190,14 +190,14 @@ std::optional<int> ParseArguments(int argc, char* argv[], Arguments& out, std::s
 }
 
 void AddDemoPlugKey(Form1& form, VirtualHidPlatform& controller) {
-    new DemoPlugKey(&form, [&controller] {
+    new WindowKey(&form, Qt::Key_U, Qt::ControlModifier, [&controller] {
         if (controller.plugged()) {
             controller.Unplug();
         } else {
             controller.Plug();
         }
     });
-    form.setWindowTitle(form.windowTitle() + QStringLiteral(" [demo]"));
+    form.AddToCaption(QStringLiteral(" [demo]"));
 }
 
 }  // namespace

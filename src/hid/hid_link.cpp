@@ -188,7 +188,10 @@ void HidLink::OnDeviceChange(std::uint32_t event, const std::uint8_t* record, st
 }
 
 bool HidLink::Follow(DeviceChangeSource& source, std::function<void()> afterChange) {
-    source.SetLostEventsHandler([this] { Resynchronise(); });
+    source.SetLostEventsHandler([this, afterChange] {
+        Resynchronise();
+        if (afterChange) afterChange();
+    });
     return source.Register([this, afterChange = std::move(afterChange)](
                                std::uint32_t event, const std::uint8_t* record, std::size_t size) {
         OnDeviceChange(event, record, size);

@@ -57,11 +57,16 @@ class HidLink {
     // After lost arrival and removal events: the presence flag from what the search finds
     // now, and the handles closed, so that the next tick opens afresh or stays closed.
     void Resynchronise();
+    // The presence flag as a look at what is plugged in found it, for a window bound to one
+    // controller: a record of another controller of the same make must not decide it.
+    void SetPresent(bool present) {
+        SetPresence(present ? PresenceFlag::kTrue : PresenceFlag::kFalse);
+    }
     // A device-change record from a notification source.
     void OnDeviceChange(std::uint32_t event, const std::uint8_t* record, std::size_t size);
     // Follows the source's arrivals and removals (and, after lost events, what is present
-    // now); `afterChange` runs after each record. False when the source cannot deliver
-    // them: every program reports that, none waits for events that will never come.
+    // now); `afterChange` runs after each record and after each such look. False when the source
+    // cannot deliver them: every program reports that, none waits for events that will never come.
     bool Follow(DeviceChangeSource& source, std::function<void()> afterChange = {});
 
     // The path the last search returned, as it returned it; empty when none matched.

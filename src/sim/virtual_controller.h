@@ -60,6 +60,8 @@ class VirtualController {
 
     ConfigRecord stored;
     Misbehaviour behaviour;
+    // The USB serial string it presents; units of one make share "0001".
+    std::string serial = "0001";
     // The latest output reports received, oldest first, for the tests to compare byte for
     // byte; bounded, so that a long demo or gadget run does not grow without end.
     static constexpr std::size_t kHistorySize = 256;

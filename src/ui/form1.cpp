@@ -4,17 +4,23 @@
 #include "config/ui_text.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QScrollBar>
 #include <QSocketNotifier>
 
+#include <algorithm>
 #include <filesystem>
 #include <utility>
 
 #include "config/parameter_rules.h"
 #include "config/parameter_view.h"
+#include "hid/controller_identity.h"
 #include "ui/accessible_controls.h"
 #include "ui/classic_colour.h"
+#include "ui/controller_chooser.h"
+#include "ui/window_key.h"
 
 // The pictures live in the ui library's resources, which a static link must pull in.
 static void InitResources() {
@@ -47,6 +53,9 @@ Form1::Form1(Form1Services services, QWidget* parent)
         if (editor.box != nullptr) editor.box->installEventFilter(this);
         if (editor.bar != nullptr) editor.bar->installEventFilter(this);
     }
+    captionBase_ = windowTitle();
+    new WindowKey(this, Qt::Key_D, Qt::ControlModifier, [this] { ChooseController(); });
+    UpdateTitle();
     // The poll runs from the window's creation; the handles read -1 until the link opens.
     Timer1->start();
 }
@@ -71,6 +80,8 @@ void Form1::Load() {
     quietChecks_ = true;
     RefreshControls();
     quietChecks_ = false;
+    shownSet_ = record_;
+    if (autosave.ok()) originFile_ = services_.autosavePath;
     if (autosave.ok() && !EditorProblems(record_).empty()) {
         QTimer::singleShot(0, this, [this] { ReportUnshownValues(true); });
     }
@@ -82,15 +93,34 @@ void Form1::Load() {
     link_.CloseDeviceHandles();
     link_.ChoosePort(services_.port);
     link_.ConnectAtStart();
+    if (!services_.port.empty()) {
+        // A port named at start: the window is bound to it before anything is there.
+        own_.BindPort(services_.port);
+        FollowOwnController();
+        ownChangesSeen_ = ownChanges_;
+        if (!own_.present()) {
+            const std::vector<FoundController> all = link_.FindControllers();
+            services_.dialogs.Inform(
+                all.empty() ? FillText(UiText("Form1", "No controller is plugged into port %1."),
+                                       {services_.port})
+                            : FillText(UiText("Form1",
+                                              "No controller is plugged into port %1. "
+                                              "Controllers are plugged into %2; Ctrl+D chooses "
+                                              "one."),
+                                       {services_.port, PortList(all)}));
+        }
+    }
+    UpdateTitle();
     // The window's own colour.
     QPalette p = palette();
     p.setColor(QPalette::Window, QColor(239, 234, 214));
     setPalette(p);
     // Arrival and removal; after lost events, what is present now.
     const bool registered = link_.Follow(services_.deviceChanges, [this] {
-        // Whatever comes next may be another controller.
-        if (!link_.present()) controllerSet_.reset();
-        if (link_.present() && !told_) lookForOthers_ = true;
+        // Before the window has a controller of its own, whatever comes next may be
+        // another controller; after, only its own coming and going counts.
+        if (!own_.bound() && !link_.present()) controllerSet_.reset();
+        FollowOwnController();
     });
     if (!registered) {
         ShowError(services_.dialogs, UI_TEXT_NOOP("Messages", "RegisterDeviceNotification failed"));
@@ -150,6 +180,7 @@ void Form1::PollTick() {
     Timer1->setInterval(200);
     answerForHistory_.reset();
     replyCame_ = false;
+    unaskedRead_ = false;
     RenewLinkAfterRemovals();
     PollOnce(link_, input_, *this);
     const FoundController& c = link_.controller();
@@ -167,7 +198,32 @@ void Form1::PollTick() {
         services_.history->Record(*answerForHistory_, {TrimmedPath(c.path), c.port, c.serial},
                                   reset ? nullptr : &answerSet_);
     }
-    if (lookForOthers_ && link_.isOpen()) TellOfOtherControllers();
+    if (!own_.bound() && link_.isOpen()) {
+        // The first controller the window links is its own from now on.
+        own_.Bind(link_.controller());
+        link_.ChoosePort(link_.controller().port);
+        ownChangesSeen_ = ownChanges_;
+        UpdateTitle();
+        if (services_.port.empty() && link_.FindControllers().size() >= 2) {
+            OfferControllers(QString::fromStdString(
+                FillText(UiText("Form1",
+                                "Several controllers are plugged in. This window works with the "
+                                "one in %1; choose another here, or later with Ctrl+D."),
+                         {NameController(own_.controller())})));
+        }
+    }
+    if (own_.present() && !toldUnrecognised_ &&
+        own_.controller().serial != ControllerIdentity::kSerial) {
+        toldUnrecognised_ = true;
+        services_.dialogs.Inform(FillText(
+            UiText("Form1",
+                   "The controller in %1 has serial %2: its arrivals are not recognised by name "
+                   "(serial %3 is), so the window finds it by looking after any device comes or "
+                   "goes."),
+            {PlaceOf(own_.controller()),
+             own_.controller().serial.empty() ? "-" : own_.controller().serial,
+             ControllerIdentity::kSerial}));
+    }
     if (!link_.isOpen()) controllerSet_.reset();
     if (replyCame_) ReportUnshownValues();
     inTick_ = false;
@@ -178,29 +234,55 @@ void Form1::BlinkTick() {
 }
 
 void Form1::ReplaceRecord(const std::uint8_t* recordBytes) {
-    record_.ReplaceAll(recordBytes);
-    controllerSet_ = record_;
+    ConfigRecord reply;
+    reply.ReplaceAll(recordBytes);
+    controllerSet_ = reply;
     resetSinceRead_ = false;
+    changedElsewhere_ = false;
     replyCame_ = true;
     // Every input report reaches every program that holds the controller open: a reply to
-    // another program's request is shown, but it is the window's read only when it asked.
-    if (std::exchange(asked_, std::nullopt) == HistoryEvent::kRead) {
+    // another program's request is shown, but it is the window's read only when it asked,
+    // and it never replaces changes the person made in the editors.
+    const bool asked = std::exchange(asked_, std::nullopt) == HistoryEvent::kRead;
+    unaskedRead_ = !asked;
+    keepEdits_ = !asked && record_ != shownSet_;
+    if (keepEdits_) return;
+    record_ = reply;
+    originInstance_ = link_.controller().instance;
+    originPlace_ = PlaceOf(link_.controller());
+    originName_ = NameController(link_.controller());
+    originFile_.clear();
+    if (asked) {
         answerForHistory_ = HistoryEvent::kRead;
         answerSet_ = record_;
     }
+}
+
+void Form1::RefreshEditors() {
+    if (keepEdits_) return;
+    RefreshControls();
+    shownSet_ = record_;
 }
 
 void Form1::SetStatusText(const char* text) {
     // An answer: the wait for one is over, and it tells what the controller now holds.
     answerTimer_->stop();
     const std::string_view said = text;
+    if (said == "GetConfig Success" && unaskedRead_) {
+        text = UI_TEXT_NOOP("Status", "Read by another program");
+    }
     if (said == "Load Success") {
         if (std::exchange(asked_, std::nullopt) == HistoryEvent::kStored) {
             controllerSet_ = lastStoreSent_;
             answerForHistory_ = HistoryEvent::kStored;
             answerSet_ = lastStoreSent_;
+            // What the editors show is the controller's now: no longer the person's changes.
+            if (record_ == lastStoreSent_) shownSet_ = record_;
         } else {
-            controllerSet_.reset();  // another program stored a set the window never saw
+            // Another program stored a set the window never saw.
+            controllerSet_.reset();
+            changedElsewhere_ = true;
+            text = UI_TEXT_NOOP("Status", "Stored by another program");
         }
     }
     if (said == "Restore Success") {
@@ -208,6 +290,9 @@ void Form1::SetStatusText(const char* text) {
         resetSinceRead_ = true;
         if (std::exchange(asked_, std::nullopt) == HistoryEvent::kReset) {
             answerForHistory_ = HistoryEvent::kReset;
+        } else {
+            changedElsewhere_ = true;
+            text = UI_TEXT_NOOP("Status", "Reset by another program");
         }
     }
     SetCaption(Label16, QString::fromStdString(UiText("Status", text)));
@@ -239,14 +324,23 @@ void Form1::ShowStatusLine() {
 }
 
 void Form1::RenewLinkAfterRemovals() {
-    if (link_.removals() == removalsSeen_) return;
-    removalsSeen_ = link_.removals();
+    if (own_.bound()) {
+        // Other controllers' removals are not the window's; its own leaving or coming anew
+        // is.
+        removalsSeen_ = link_.removals();
+        if (ownChanges_ == ownChangesSeen_) return;
+        ownChangesSeen_ = ownChanges_;
+    } else {
+        if (link_.removals() == removalsSeen_) return;
+        removalsSeen_ = link_.removals();
+    }
     // A removal came, even if an arrival followed before anyone looked (both while a box
     // was open): the handles belong to the controller that left, and the set the window
     // knew of it is no one's now. The link opens afresh.
     link_.CloseDeviceHandles();
     controllerSet_.reset();
     resetSinceRead_ = false;
+    changedElsewhere_ = false;
     if (link_.present()) link_.MaintainDeviceLink();
 }
 
@@ -261,6 +355,12 @@ bool Form1::SendToController(std::string_view failureMessage) {
     ShowOwnStatus("");
     if (!link_.WriteOutputReport(output_.data(), failureMessage)) {
         ShowOwnStatus(UI_TEXT_NOOP("Status", "Not sent"));
+        // The node may be gone (pulled and plugged back in unnoticed): the link is opened
+        // afresh, on the controller now in the window's port, instead of writing to a dead
+        // handle again.
+        link_.CloseDeviceHandles();
+        FollowOwnController();
+        if (link_.present()) link_.MaintainDeviceLink();
         return false;
     }
     answerTimer_->start();
@@ -314,12 +414,12 @@ void Form1::OnStoreSave() {
         // poll goes on behind the box, and a reply or another controller may come meanwhile.
         const ConfigRecord asked = record_;
         const FoundController controller = link_.controller();
-        const int removals = link_.removals();
+        const auto changes = [this] { return own_.bound() ? ownChanges_ : link_.removals(); };
+        const int changesBefore = changes();
         ShowOwnStatus("");  // an older outcome is not this press's
         if (services_.dialogs.AskOkCancel(UiText("Form1", "Would you decide to store or save?"),
                                           StoreDetails())) {
-            if (link_.removals() != removals ||
-                link_.controller().instance != controller.instance) {
+            if (changes() != changesBefore || link_.controller().instance != controller.instance) {
                 if (link_.present()) {
                     services_.dialogs.Inform(UiText("Form1",
                                                     "Another controller was plugged in while "
@@ -345,28 +445,34 @@ void Form1::OnStoreSave() {
     Command1->setFocus();
 }
 
-void Form1::TellOfOtherControllers() {
-    lookForOthers_ = false;
-    const std::vector<FoundController> all = link_.FindControllers();
-    if (all.size() < 2) return;
-    const FoundController& mine = link_.controller();
-    services_.dialogs.Inform(
-        FillText(UiText("Form1",
-                        "%1 controllers are plugged in (%2). This window works with "
-                        "the one in %3; to work with another, start it with --port "
-                        "PORT."),
-                 {std::to_string(all.size()), PortList(all), DescribeController(mine)}));
-    told_ = true;
-}
-
 std::string Form1::StoreDetails() const {
-    std::string out;
-    if (link_.isOpen()) {
-        out =
-            FillText(UiText("Form1", "Controller: %1"), {DescribeController(link_.controller())}) +
-            "\n";
+    if (!link_.isOpen()) {
+        return UiText("Form1", "No controller is linked to this window: OK sends nothing.");
     }
-    if (!controllerSet_ && resetSinceRead_) {
+    std::string out =
+        FillText(UiText("Form1", "Controller: %1"), {NameController(link_.controller())}) + "\n";
+    if (!originInstance_.empty() && originInstance_ != link_.controller().instance &&
+        originPlace_ == PlaceOf(link_.controller())) {
+        out += UiText("Form1",
+                      "The set in the editors was read from the controller plugged into this "
+                      "port before.") +
+               "\n";
+    } else if (!originInstance_.empty() && originInstance_ != link_.controller().instance) {
+        out += FillText(UiText("Form1",
+                               "The set in the editors was read from another "
+                               "controller: %1."),
+                        {originName_}) +
+               "\n";
+    } else if (!originFile_.empty() && originFile_ != services_.autosavePath) {
+        out += FillText(UiText("Form1", "The set in the editors comes from the file %1."),
+                        {originFile_}) +
+               "\n";
+    }
+    if (!controllerSet_ && changedElsewhere_) {
+        out += UiText("Form1",
+                      "Another program changed this controller's set since the window last read "
+                      "it; GetConfig shows what it holds now.");
+    } else if (!controllerSet_ && resetSinceRead_) {
         out += UiText("Form1",
                       "The controller was reset to its factory settings since it was last read; "
                       "the editors still show the set from before, and OK stores that set. "
@@ -474,6 +580,9 @@ void Form1::OpenParameterFile(const std::string& path) {
         return;
     }
     RefreshControls();
+    shownSet_ = record_;
+    originInstance_.clear();
+    originFile_ = path;
     ReportUnshownValues();
 }
 
@@ -490,4 +599,136 @@ void Form1::OnSaveAs() {
     }
     const FileResult result = SaveRecord(*name, record_);
     if (!result.ok()) ReportFileProblem(result, *name);
+}
+
+void Form1::FollowOwnController() {
+    if (!own_.bound()) return;  // until it has one, the window takes the first it finds
+    const std::vector<FoundController> present = link_.FindControllers();
+    const BoundController::Change change = own_.Look(present);
+    link_.SetPresent(own_.present());
+    if (change != BoundController::Change::kNone) ++ownChanges_;
+    if (change == BoundController::Change::kLeft) {
+        // It waits for its own port; a controller elsewhere is offered, never taken.
+        ShowOwnStatus(UI_TEXT_NOOP("Status", "Unplugged"));
+        if (!own_.Others(present).empty()) {
+            OfferControllers(QString::fromStdString(FillText(
+                UiText("Form1",
+                       "The controller in %1 was unplugged. The window waits for a controller "
+                       "in that port; to work with another one, choose it here."),
+                {PlaceOf(own_.controller())})));
+        }
+    }
+    UpdateTitle();
+    RefreshChooser();
+}
+
+void Form1::SwitchTo(const std::string& place) {
+    const std::vector<FoundController> present = link_.FindControllers();
+    const auto chosen = std::find_if(present.begin(), present.end(),
+                                     [&](const FoundController& c) { return PlaceOf(c) == place; });
+    if (chosen == present.end()) {
+        ShowOwnStatus(UI_TEXT_NOOP("Status", "No controller"));
+        return;
+    }
+    if (own_.present() && own_.controller().instance == chosen->instance) return;
+    // What the window knew of the one it leaves stays known for a switch back.
+    if (own_.present() && controllerSet_) knownSets_[own_.controller().instance] = *controllerSet_;
+    own_.Bind(*chosen);
+    link_.ChoosePort(chosen->port);
+    link_.Connect(*chosen);
+    ownChangesSeen_ = ++ownChanges_;
+    removalsSeen_ = link_.removals();
+    const auto known = knownSets_.find(chosen->instance);
+    controllerSet_.reset();
+    if (known != knownSets_.end()) controllerSet_ = known->second;
+    resetSinceRead_ = false;
+    changedElsewhere_ = false;
+    asked_.reset();
+    answerTimer_->stop();
+    ShowOwnStatus("");
+    UpdateTitle();
+}
+
+void Form1::ChooseController() {
+    OfferControllers(
+        QString::fromStdString(UiText("Form1", "Choose the controller this window works with.")));
+}
+
+void Form1::OfferControllers(const QString& why) {
+    chooserWhy_ = why;
+    if (chooser_ == nullptr) {
+        chooser_ = new ControllerChooser(this);
+        connect(chooser_, &ControllerChooser::chosen, this,
+                [this](const QString& place) { SwitchTo(place.toStdString()); });
+        connect(chooser_, &QDialog::finished, this, [this] {
+            chooser_->deleteLater();
+            chooser_ = nullptr;
+        });
+    }
+    RefreshChooser();
+    chooser_->open();
+}
+
+void Form1::RefreshChooser() {
+    if (chooser_ == nullptr) return;
+    std::vector<ControllerChooser::Line> lines;
+    for (const FoundController& c : link_.FindControllers()) {
+        std::string text = NameController(c);
+        if (own_.present() && PlaceOf(c) == own_.place()) {
+            text = FillText(UiText("Form1", "%1 (this window's)"), {text});
+        }
+        const std::string known = LastKnownOf(c);
+        if (!known.empty()) text += " \u2014 " + known;
+        lines.push_back({PlaceOf(c), QString::fromStdString(text)});
+    }
+    const QString why =
+        lines.empty() ? QString::fromStdString(UiText("Form1", "No controller is plugged in."))
+                      : chooserWhy_;
+    chooser_->SetLines(why, lines, own_.place());
+}
+
+std::string Form1::LastKnownOf(const FoundController& c) const {
+    if (services_.history == nullptr || c.port.empty()) return "";
+    for (const HistoryEntry& e : services_.history->Entries(500)) {
+        if (e.port != c.port || e.serial != c.serial) continue;
+        // "2026-12-08T09:12:33+0100" shown as "2026-12-08 09:12".
+        const std::string when = e.time.substr(0, 10) + " " + e.time.substr(11, 5);
+        if (!e.set) return FillText(UiText("Form1", "reset %1"), {when});
+        std::string words;
+        for (ParameterId id : {ParameterId::kContinuousCurrent, ParameterId::kPeakCurrent,
+                               ParameterId::kMotorVoltage}) {
+            if (!words.empty()) words += ", ";
+            words += UiText("Parameters", ValueInWords(Parameter(id), *e.set).c_str());
+        }
+        const char* form = e.event == "stored" ? UI_TEXT_NOOP("Form1", "stored %1: %2")
+                                               : UI_TEXT_NOOP("Form1", "read %1: %2");
+        return FillText(UiText("Form1", form), {when, words});
+    }
+    return "";
+}
+
+void Form1::AddToCaption(const QString& text) {
+    captionBase_ += text;
+    UpdateTitle();
+}
+
+void Form1::UpdateTitle() {
+    // Two windows side by side are told apart by the controller each works with.
+    std::string which;
+    if (own_.present()) {
+        which = NameController(own_.controller());
+    } else if (own_.bound()) {
+        which = FillText(UiText("Form1", "%1, unplugged"),
+                         {FillText(UiText("Messages", "port %1"), {own_.place()})});
+    } else {
+        which = UiText("Form1", "no controller");
+    }
+    setWindowTitle(captionBase_ + QStringLiteral(" \u2014 ") + QString::fromStdString(which));
+}
+
+void Form1::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    QAction* choose = menu.addAction(QString::fromStdString(UiText("Form1", "Choose controller…")));
+    choose->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    if (menu.exec(event->globalPos()) == choose) ChooseController();
 }

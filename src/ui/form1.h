@@ -21,6 +21,7 @@
 #include "config/config_record.h"
 #include "config/history.h"
 #include "config/parameter_table.h"
+#include "hid/bound_controller.h"
 #include "hid/device_change.h"
 #include "hid/hid_link.h"
 #include "protocol/command_report.h"
@@ -30,6 +31,7 @@
 #include "ui/user_dialogs.h"
 
 class QSocketNotifier;
+class ControllerChooser;
 
 // What the window reaches outside the process through.
 struct Form1Services {
@@ -64,6 +66,13 @@ class Form1 : public QWidget, private OutcomeTarget {
     void CloseWithoutQuestions();
     // Opens a parameter file named at start (after the autosave load), as Open does.
     void OpenAtStart(const std::string& path);
+    // Opens the list of the controllers plugged in, to choose the one the window works
+    // with (Ctrl+D anywhere in the window, or its context menu).
+    void ChooseController();
+    // The chooser while it is open, else nullptr.
+    ControllerChooser* chooser() const { return chooser_; }
+    // Text after the window's caption, before the controller's name (" [demo]").
+    void AddToCaption(const QString& text);
 
     // Sets every editor from the record, raising each editor's own behaviour exactly where
     // a control's value changes.
@@ -99,6 +108,7 @@ class Form1 : public QWidget, private OutcomeTarget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     // On the editors: Enter presses Store/Save, the current boxes show the record once the
     // focus leaves them, and the mouse wheel turns only a focused scroll bar.
@@ -166,14 +176,26 @@ class Form1 : public QWidget, private OutcomeTarget {
     void ReportUnshownValues(bool withBoxes = false);
     // Below the store question: which controller, and what the store changes on it.
     std::string StoreDetails() const;
-    // Once a session: with several controllers plugged in, which one the window works with.
-    void TellOfOtherControllers();
+    // The window's own controller, once it has one: after each arrival or removal record
+    // (and after lost events) a look at what is plugged in decides whether it came or went;
+    // other controllers change nothing.
+    void FollowOwnController();
+    // Works with the controller in `place` from now on (the person chose it).
+    void SwitchTo(const std::string& place);
+    // The chooser opened by the window itself: several controllers at start, or its own
+    // gone while others are there. `why` stands above the list.
+    void OfferControllers(const QString& why);
+    void RefreshChooser();
+    // The window's caption with its controller's name, or that it has none.
+    void UpdateTitle();
+    // What the history last knew of a controller, in a few words ("" for nothing).
+    std::string LastKnownOf(const FoundController& controller) const;
     void OpenParameterFile(const std::string& path);
     void ReportFileProblem(const FileResult& result, const std::string& path);
 
     // OutcomeTarget: a decoded reply applied to the window.
     void ReplaceRecord(const std::uint8_t* recordBytes) override;
-    void RefreshEditors() override { RefreshControls(); }
+    void RefreshEditors() override;
     void SetStatusText(const char* text) override;
     void Beep(std::uint16_t frequencyHz, std::uint16_t durationMs) override;
     void SetBlinking(bool on) override;
@@ -192,11 +214,29 @@ class Form1 : public QWidget, private OutcomeTarget {
     // The autosave file could not be read at start: the set the window then held.
     std::optional<ConfigRecord> unreadAutosave_;
     bool noQuestions_ = false;
-    // With several controllers plugged in the window says once which one it works with:
-    // it looks after the start and after each arrival until it has said so.
-    bool lookForOthers_ = true;
-    bool told_ = false;
     int removalsSeen_ = 0;  // the link's removals when the window last looked
+    // The controller the window works with once it has linked one (or the port given at
+    // start), and how often it left or came anew; the link is renewed when that changed.
+    BoundController own_;
+    int ownChanges_ = 0;
+    int ownChangesSeen_ = 0;
+    bool toldUnrecognised_ = false;  // said once: its arrivals do not match the key
+    // The set each controller of this session held as far as the window knows, by its
+    // plug-in, so that a switch back compares with that controller's own last read.
+    std::map<std::string, ConfigRecord> knownSets_;
+    ControllerChooser* chooser_ = nullptr;
+    QString chooserWhy_;
+    QString captionBase_;
+    // Where the editors' set came from: a controller (its plug-in and name) or a file.
+    std::string originInstance_, originPlace_, originName_, originFile_;
+    // The set as last put into the editors (the start, a file, a reply): the person has
+    // changed the editors when the record differs from it.
+    ConfigRecord shownSet_;
+    // A reply the window did not ask for came while the editors held the person's changes:
+    // the editors keep them.
+    bool keepEdits_ = false;
+    // Another program stored or reset a set into the controller since the window read it.
+    bool changedElsewhere_ = false;
     QTimer* answerTimer_ = nullptr;
     // The set the controller holds as far as the window knows: the last one read from it
     // or stored into it since it was plugged in; nothing after a removal or a factory reset.
@@ -208,6 +248,7 @@ class Form1 : public QWidget, private OutcomeTarget {
     ConfigRecord answerSet_;
     bool quietChecks_ = false;  // the current boxes' check says nothing (the start's refresh)
     bool replyCame_ = false;    // a configuration reply in this tick, asked for or not
+    bool unaskedRead_ = false;  // ... and the window had not asked for it
     // A factory reset's answer came after the last read: the controller holds a set the
     // editors do not show.
     bool resetSinceRead_ = false;

@@ -130,7 +130,7 @@ TEST_F(Form1BenchTest, TheStoreQuestionSaysWhatChangesOnTheController) {
     f.RefreshControls();
     dialogs.answers = {false};
     Press(f.Command1);
-    const std::string controller = "Controller: port demo-1, serial 0001 (virtual:vt350/0001)\n";
+    const std::string controller = "Controller: port demo-1, serial 0001\n";
     EXPECT_EQ(dialogs.questionDetails.back(),
               controller + "Nothing has been read from this controller since it was plugged in.");
     Press(f.Command5);
@@ -230,11 +230,12 @@ TEST_F(Form1BenchTest, TheHistoryKeepsWhatWasReadAndStoredAndNeverStandsInTheWay
     theirs.BuildStoreReport(RecordOf({25, 45, 135, 100, 30, 1, 0, 0, 1, 0, 128}));
     platform->Write(shell, theirs.data());
     f.PollTick();
-    EXPECT_EQ(f.Label16->text(), "Load Success");
+    EXPECT_EQ(f.Label16->text(), "Stored by another program");
     theirs.BuildBareCommand(CommandReport::kGetConfig);
     platform->Write(shell, theirs.data());
     f.PollTick();
     EXPECT_EQ(f.record().Get(0), 25) << "their answer is on the screen";
+    EXPECT_EQ(f.Label16->text(), "Read by another program");
     platform->Close(shell);
     EXPECT_EQ(history.Entries().size(), 2u) << "but not in the window's history";
     // A history that cannot be written: the store goes on as before.

@@ -145,6 +145,7 @@ TEST_F(Form1Test, ArrivalsAndRemovalsReachTheWindowThroughItsEventLoop) {
     platform->Plug(false);
     changes.Send('a');
     EXPECT_TRUE(QTest::qWaitFor([&] { return form->link().isOpen(); }, 20000));
+    platform->Unplug(false);
     changes.Send('r');
     EXPECT_TRUE(QTest::qWaitFor([&] { return !form->link().present(); }, 20000));
     form.reset();  // before the source it follows

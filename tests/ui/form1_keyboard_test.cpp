@@ -5,7 +5,7 @@
 
 #include "config/parameter_table.h"
 #include "form1_fixture.h"
-#include "ui/demo_plug_key.h"
+#include "ui/window_key.h"
 
 namespace {
 
@@ -105,7 +105,7 @@ TEST_F(Form1KeyboardTest, EnterPressesStoreSaveOrTheFocusedButton) {
 
 TEST_F(Form1KeyboardTest, TheDemoPlugKeyWorksAnywhereAndEditsNothing) {
     Form1& f = Shown();
-    new DemoPlugKey(&f, [this] {
+    new WindowKey(&f, Qt::Key_U, Qt::ControlModifier, [this] {
         if (platform->plugged()) {
             platform->Unplug();
         } else {

@@ -133,7 +133,10 @@ TEST_F(Form1Test, WindowIsFixedAndCaptioned) {
     Form1& f = Make();
     EXPECT_EQ(f.size(), QSize(680, 538));
     EXPECT_EQ(f.minimumSize(), f.maximumSize());
-    EXPECT_EQ(f.windowTitle(), "Cruise Controller Programming User Interface Ver_1.0");
+    // The caption, then the controller the window works with.
+    EXPECT_EQ(f.windowTitle(),
+              QString::fromUtf8("Cruise Controller Programming User Interface Ver_1.0 \u2014 no "
+                                "controller"));
     EXPECT_FALSE(f.windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(f.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(f.Image1->pixmap().size(), QSize(658, 90));

@@ -13,6 +13,7 @@
 #include "config/file_replace.h"
 #include "config/file_system.h"
 #include "config/os_error.h"
+#include "hid/bound_controller.h"
 #include "hid/controller_identity.h"
 #include "protocol/controller_session.h"
 
@@ -60,14 +61,6 @@ struct Provisioner::Parts {
     std::map<std::string, Refusal> refused;
     DeviceChangeCopies copies;
 };
-
-namespace {
-
-std::string PlaceOf(const FoundController& c) {
-    return c.port.empty() ? c.path : c.port;
-}
-
-}  // namespace
 
 Provisioner::Provisioner(HidPlatform& platform, DeviceChangeSource& changes, ProvisionJob job,
                          std::ostream& out, ProvisionHooks hooks)

@@ -28,11 +28,11 @@ int VirtualHidPlatform::UnitAt(const std::string& path) const {
     return -1;
 }
 
-void VirtualHidPlatform::Notify(std::uint32_t event) {
+void VirtualHidPlatform::Notify(std::size_t unit, std::uint32_t event) {
     if (!handler_) return;
     const auto record = BuildInterfaceRecord(UsbInterfaceName(ControllerIdentity::kVendorId,
                                                               ControllerIdentity::kProductId,
-                                                              ControllerIdentity::kSerial));
+                                                              units_[unit].controller->serial));
     handler_(event, record.data(), record.size());
 }
 
@@ -42,7 +42,7 @@ void VirtualHidPlatform::PlugUnit(std::size_t unit, bool notify) {
     u.plugged = true;
     ++u.plugIns;
     u.hiddenSearches = interfaceLag;
-    if (notify) Notify(kDeviceArrival);
+    if (notify) Notify(unit, kDeviceArrival);
 }
 
 void VirtualHidPlatform::UnplugUnit(std::size_t unit, bool notify) {
@@ -52,7 +52,7 @@ void VirtualHidPlatform::UnplugUnit(std::size_t unit, bool notify) {
     for (Slot& s : slots_) {
         if (s.unit == unit) s.alive = false;
     }
-    if (notify) Notify(kDeviceRemoveComplete);
+    if (notify) Notify(unit, kDeviceRemoveComplete);
 }
 
 int VirtualHidPlatform::openHandles() const {
@@ -78,7 +78,7 @@ bool VirtualHidPlatform::Enumerate(std::vector<HidInterfaceInfo>& out) {
         info.versionNumber = ControllerIdentity::kVersionNumber;
         info.usagePage = ControllerIdentity::kUsagePage;
         info.port = PortOf(i);
-        info.serial = ControllerIdentity::kSerial;
+        info.serial = u.controller->serial;
         info.instance = info.port + "#" + std::to_string(u.plugIns);
         out.push_back(std::move(info));
     }

@@ -64,7 +64,7 @@ class VirtualHidPlatform : public HidPlatform, public DeviceChangeSource {
     HidOpenResult Open(const std::string& path);
     int UnitAt(const std::string& path) const;
     bool Live(HidHandle handle) const;
-    void Notify(std::uint32_t event);
+    void Notify(std::size_t unit, std::uint32_t event);
 
     std::vector<Unit> units_;
     // A handle stays valid until closed, but dies with an unplug, as a real one does.

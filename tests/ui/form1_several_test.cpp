@@ -1,0 +1,235 @@
+// The window at a bench of three controllers of one make (one serial): it stays with its
+// own through the others' comings and goings, never moves to another by itself, names its
+// controller in the title and the store question, and lets the person choose and switch.
+#include <QMessageBox>
+#include <QTimer>
+
+#include <string>
+#include <vector>
+
+#include "form1_fixture.h"
+#include "ui/controller_chooser.h"
+#include "ui/qt_user_dialogs.h"
+
+namespace {
+
+// The store reports a controller received, by their continuous current (byte 0 of the set).
+std::vector<int> StoredCurrents(const VirtualController& c) {
+    std::vector<int> out;
+    for (const auto& report : c.received) {
+        if (report[1] == 1) out.push_back(report[2]);
+    }
+    return out;
+}
+
+class Form1SeveralTest : public Form1Test {
+  protected:
+    // Three controllers on demo-1, demo-2, demo-3, holding 15, 21 and 22 A; the window
+    // started with `port` ("" for none), shown and active.
+    Form1& Start(const std::string& port = "") {
+        second.stored.Set(0, 21);
+        third.stored.Set(0, 22);
+        platform = std::make_unique<VirtualHidPlatform>(controller, true);
+        platform->AddController(second);
+        platform->AddController(third);
+        form = std::make_unique<Form1>(
+            Form1Services{dialogs, *platform, *platform, tone, autosave, nullptr, port});
+        form->Load();
+        form->show();
+        form->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        form->PollTick();
+        return *form;
+    }
+    // GetConfig pressed and answered: the continuous current the editors then show; -1
+    // when it was not answered.
+    int Read() {
+        Press(form->Command5);
+        form->PollTick();
+        return form->Label16->text() == "GetConfig Success" ? form->record().Get(0) : -1;
+    }
+    // Store/Save pressed and confirmed.
+    void Store() {
+        dialogs.answers = {true};
+        Press(form->Command1);
+        form->PollTick();
+    }
+    // Keys to the chooser, as a person types them there.
+    void ChooseByKeys(std::initializer_list<Qt::Key> keys) {
+        ControllerChooser* chooser = form->chooser();
+        ASSERT_NE(chooser, nullptr) << "the chooser is open";
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(chooser));
+        for (Qt::Key key : keys) QTest::keyClick(QApplication::focusWidget(), key);
+    }
+    std::string Title() const { return form->windowTitle().toStdString(); }
+
+    VirtualController second, third;
+};
+
+}  // namespace
+
+TEST_F(Form1SeveralTest, OthersComingAndGoingLeaveTheWindowWithItsOwn) {
+    Form1& f = Start("demo-2");
+    EXPECT_EQ(f.chooser(), nullptr) << "a port named at start is the person's choice";
+    EXPECT_EQ(Read(), 21);
+    EXPECT_NE(Title().find("port demo-2, serial 0001"), std::string::npos) << Title();
+    // The others are pulled and plugged back in; between each step the window reads and
+    // stores, and each goes to demo-2.
+    for (std::size_t unit : {0u, 2u}) {
+        platform->UnplugUnit(unit);
+        f.PollTick();
+        EXPECT_EQ(Read(), 21) << "after unit " << unit << " was pulled";
+        platform->PlugUnit(unit);
+        f.PollTick();
+        EXPECT_EQ(Read(), 21) << "after unit " << unit << " came back";
+    }
+    f.Text1->setText("30");
+    Store();
+    EXPECT_EQ(f.Label16->text(), "Load Success");
+    EXPECT_EQ(StoredCurrents(second), std::vector<int>{30});
+    EXPECT_TRUE(StoredCurrents(controller).empty());
+    EXPECT_TRUE(StoredCurrents(third).empty());
+    EXPECT_TRUE(dialogs.errors.empty()) << dialogs.errors.front();
+}
+
+TEST_F(Form1SeveralTest, ItsOwnLeavingNeverMovesItAndItsPortTakesTheNextPlugIn) {
+    Form1& f = Start("demo-2");
+    EXPECT_EQ(Read(), 21);
+    QTest::mouseClick(f.Option1[2], Qt::LeftButton);  // 48 V, the person's change
+    // Pulled: the window says so and offers the others, but takes none of them.
+    platform->UnplugUnit(1);
+    f.PollTick();
+    EXPECT_EQ(f.Label16->text(), "Unplugged");
+    EXPECT_NE(Title().find("port demo-2, unplugged"), std::string::npos) << Title();
+    ASSERT_NE(f.chooser(), nullptr) << "the others are offered";
+    EXPECT_EQ(f.chooser()->places(), (std::vector<std::string>{"demo-1", "demo-3"}));
+    f.chooser()->reject();
+    Store();
+    EXPECT_EQ(f.Label16->text(), "No controller");
+    EXPECT_EQ(dialogs.questionDetails.back(),
+              "No controller is linked to this window: OK sends nothing.");
+    EXPECT_TRUE(StoredCurrents(controller).empty());
+    EXPECT_TRUE(StoredCurrents(third).empty());
+    // Another unit seated in its port: a new plug-in, taken; nothing read from it yet.
+    second.stored.Set(0, 9);
+    platform->PlugUnit(1);
+    f.PollTick();
+    dialogs.answers = {false};
+    Press(f.Command1);
+    EXPECT_EQ(dialogs.questionDetails.back(),
+              "Controller: port demo-2, serial 0001\nThe set in the editors was read from the "
+              "controller plugged into this port before.\nNothing has been read from this "
+              "controller since it was plugged in.");
+    EXPECT_EQ(Read(), 9);
+}
+
+TEST_F(Form1SeveralTest, ThePersonChoosesAndSwitchesByKeyboardAndTheQuestionSaysWhereTheSetGoes) {
+    Form1& f = Start();
+    // Several at start: the window works with the first and asks which one.
+    ASSERT_NE(f.chooser(), nullptr);
+    EXPECT_EQ(f.chooser()->places(), (std::vector<std::string>{"demo-1", "demo-2", "demo-3"}));
+    ChooseByKeys({Qt::Key_Down, Qt::Key_Return});
+    EXPECT_EQ(f.chooser(), nullptr);
+    EXPECT_NE(Title().find("port demo-2"), std::string::npos) << Title();
+    EXPECT_EQ(Read(), 21);
+    // Switched again with Ctrl+D from a text box, whose own Ctrl+D deletes a character.
+    f.Text1->setFocus();
+    const QString typed = f.Text1->text();
+    QTest::keyClick(f.Text1, Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(f.Text1->text(), typed);
+    ChooseByKeys({Qt::Key_Down, Qt::Key_Return});
+    EXPECT_NE(Title().find("port demo-3"), std::string::npos) << Title();
+    // demo-2's set, read before, goes to demo-3: the question says so, and compares with
+    // nothing, since nothing was read from demo-3.
+    dialogs.answers = {false};
+    Press(f.Command1);
+    EXPECT_EQ(dialogs.questionDetails.back(),
+              "Controller: port demo-3, serial 0001\nThe set in the editors was read from "
+              "another controller: port demo-2, serial 0001.\nNothing has been read from this "
+              "controller since it was plugged in.");
+    // Back to demo-2: its own last read is what the question compares with.
+    QTest::keyClick(f.Command1, Qt::Key_D, Qt::ControlModifier);
+    ChooseByKeys({Qt::Key_Up, Qt::Key_Return});
+    f.Text1->setText("25");
+    dialogs.answers = {false};
+    Press(f.Command1);
+    EXPECT_EQ(dialogs.questionDetails.back(),
+              "Controller: port demo-2, serial 0001\nChanges to the set last read from the "
+              "controller:\nContinuous current 21 A \u2192 25 A");
+}
+
+TEST_F(Form1SeveralTest, RepliesTheWindowDidNotAskForDoNotPoseAsItsOwn) {
+    Form1& f = Start("demo-1");
+    EXPECT_EQ(Read(), 15);
+    const HidHandle shell = platform->OpenWrite(platform->PathOf(0)).handle;
+    CommandReport theirs;
+    // Another program reads while the person has changed the editors: they stay.
+    f.Text1->setText("18");
+    theirs.BuildBareCommand(CommandReport::kGetConfig);
+    platform->Write(shell, theirs.data());
+    f.PollTick();
+    EXPECT_EQ(f.Label16->text(), "Read by another program");
+    EXPECT_EQ(f.Text1->text(), "18");
+    // Another program stores: said as such, and the question knows.
+    theirs.BuildStoreReport(RecordOf({25, 45, 135, 100, 30, 1, 0, 0, 1, 0, 128}));
+    platform->Write(shell, theirs.data());
+    f.PollTick();
+    EXPECT_EQ(f.Label16->text(), "Stored by another program");
+    dialogs.answers = {false};
+    Press(f.Command1);
+    EXPECT_NE(dialogs.questionDetails.back().find("Another program changed this controller's "
+                                                  "set since the window last read it"),
+              std::string::npos)
+        << dialogs.questionDetails.back();
+    platform->Close(shell);
+}
+
+TEST_F(Form1SeveralTest, AHeldKeyNeverConfirmsTheQuestion) {
+    QtUserDialogs real;
+    bool stillOpen = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        QWidget* focus = box->focusWidget() != nullptr ? box->focusWidget() : box;
+        // The repeats of a key held since before the box came.
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_Enter}) {
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+            QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(), true);
+            QApplication::sendEvent(focus, &press);
+            QApplication::sendEvent(focus, &release);
+        }
+        stillOpen = box->isVisible();
+        QTest::keyClick(focus, Qt::Key_Return);  // a new press answers
+    });
+    EXPECT_TRUE(real.AskOkCancel("Would you decide to store or save?", ""));
+    EXPECT_TRUE(stillOpen);
+}
+
+TEST_F(Form1SeveralTest, APortWithNothingInItSaysWhereTheControllersAre) {
+    Form1& f = Start("demo-9");
+    EXPECT_EQ(dialogs.notes,
+              std::vector<std::string>{"No controller is plugged into port demo-9. Controllers "
+                                       "are plugged into demo-1, demo-2, demo-3; Ctrl+D chooses "
+                                       "one."});
+    EXPECT_NE(Title().find("port demo-9, unplugged"), std::string::npos) << Title();
+    EXPECT_EQ(Read(), -1);
+    EXPECT_EQ(f.Label16->text(), "No controller");
+}
+
+TEST_F(Form1SeveralTest, AControllerWhoseArrivalsAreNotRecognisedIsSaidOnceAndFollowed) {
+    third.serial = "0007";
+    Form1& f = Start("demo-3");
+    EXPECT_EQ(Read(), 22);
+    ASSERT_EQ(dialogs.notes.size(), 1u);
+    EXPECT_NE(dialogs.notes[0].find("has serial 0007"), std::string::npos) << dialogs.notes[0];
+    // Replugged: its records match no key, yet the window follows it.
+    platform->UnplugUnit(2);
+    f.PollTick();
+    EXPECT_EQ(Read(), -1);
+    third.stored.Set(0, 23);
+    platform->PlugUnit(2);
+    f.PollTick();
+    EXPECT_EQ(Read(), 23);
+    EXPECT_TRUE(dialogs.errors.empty()) << dialogs.errors.front();
+    EXPECT_EQ(dialogs.notes.size(), 1u) << "said once";
+}
