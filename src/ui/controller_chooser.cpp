@@ -35,7 +35,7 @@ ControllerChooser::ControllerChooser(QWidget* parent) : QDialog(parent) {
     connect(buttons, &QDialogButtonBox::accepted, this, &ControllerChooser::Take);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(list_, &QListWidget::itemActivated, this, [this] { Take(); });
-    resize(520, 260);
+    resize(560, 300);
 }
 
 void ControllerChooser::SetLines(const QString& why, const std::vector<Line>& lines,

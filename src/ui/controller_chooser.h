@@ -20,7 +20,7 @@ class ControllerChooser : public QDialog {
   public:
     struct Line {
         std::string place;  // the controller's port (or path), what `chosen` reports
-        QString text;       // "port 1-1, serial 0001: read 2026-12-08 09:12, 20 A, 40 A, 24 V"
+        QString text;       // "port 1-1, serial 0001", and on a second line what is known of it
     };
 
     explicit ControllerChooser(QWidget* parent);

@@ -678,7 +678,7 @@ void Form1::RefreshChooser() {
             text = FillText(UiText("Form1", "%1 (this window's)"), {text});
         }
         const std::string known = LastKnownOf(c);
-        if (!known.empty()) text += " \u2014 " + known;
+        if (!known.empty()) text += "\n    " + known;  // on a line of its own: lines stay short
         lines.push_back({PlaceOf(c), QString::fromStdString(text)});
     }
     const QString why =

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs one kernel test in the emulated machine of the shared USB gadget rig.
-#   run_rig.sh RIG BUILD_DIR link|cli|hub|wine|udev-rule|udev-norule|udev-flood|udev-provision|udev-swap|udev-search
+#   run_rig.sh RIG BUILD_DIR link|cli|hub|window|wine|udev-rule|udev-norule|udev-flood|udev-provision|udev-swap|udev-search
 # Exit 77 (skipped) where the rig cannot run: not root, or no rig beside the project.
 set -u
 rig=$1 build=$2 what=$3
@@ -43,6 +43,16 @@ case "$what" in
             --add "$(dirname "$0")/hub_in_guest.sh" \
             --device 'for k in 0 1 2 3; do /bin/vt350-sim --hidg /dev/hidg$k & done; wait' \
             --run "/bin/hub_in_guest.sh" --timeout 150
+        ;;
+    window)
+        # The window on a virtual display in that machine, driven by xdotool from this
+        # machine's root.
+        command -v xdotool > /dev/null ||
+            DEBIAN_FRONTEND=noninteractive apt-get install -y -qq xdotool > /dev/null
+        exec bash "$rig" --gadgets 3 --host-root --add "$build/src/vt350-sim" \
+            --add "$(dirname "$0")/window_in_guest.sh" \
+            --device 'for k in 0 1 2; do /bin/vt350-sim --hidg /dev/hidg$k & done; wait' \
+            --run "/bin/window_in_guest.sh $(cd "$build" && pwd)" --timeout 240
         ;;
     cli)
         exec bash "$rig" --add "$build/src/vt350-sim" --add "$build/src/vt350ctl" \
