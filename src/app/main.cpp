@@ -68,8 +68,8 @@ void PrintHelp(std::ostream& out) {
            "  FILE.qkf                open this parameter file at start, as Open would\n"
            "  --port PORT             work with the controller plugged into this USB port\n"
            "                          (vt350ctl list shows them); without it, the first\n"
-           "                          one found, and the window says so when there are\n"
-           "                          several\n"
+           "                          one found, with a list to choose from when there\n"
+           "                          are several (Ctrl+D in the window at any time)\n"
            "  --lang CODE             the window in this language instead of the system's:\n"
            "                          "
         << ShippedLanguages().join(QStringLiteral(", ")).toStdString()
