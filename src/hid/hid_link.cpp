@@ -187,14 +187,15 @@ void HidLink::OnDeviceChange(std::uint32_t event, const std::uint8_t* record, st
     if (event == kDeviceArrival) reportOpenFailure_ = true;
 }
 
-bool HidLink::Follow(DeviceChangeSource& source, std::function<void()> afterChange) {
+bool HidLink::Follow(DeviceChangeSource& source,
+                     std::function<void(std::uint32_t event)> afterChange) {
     source.SetLostEventsHandler([this, afterChange] {
         Resynchronise();
-        if (afterChange) afterChange();
+        if (afterChange) afterChange(0);
     });
     return source.Register([this, afterChange = std::move(afterChange)](
                                std::uint32_t event, const std::uint8_t* record, std::size_t size) {
         OnDeviceChange(event, record, size);
-        if (afterChange) afterChange();
+        if (afterChange) afterChange(event);
     });
 }

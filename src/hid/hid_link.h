@@ -65,9 +65,11 @@ class HidLink {
     // A device-change record from a notification source.
     void OnDeviceChange(std::uint32_t event, const std::uint8_t* record, std::size_t size);
     // Follows the source's arrivals and removals (and, after lost events, what is present
-    // now); `afterChange` runs after each record and after each such look. False when the source
-    // cannot deliver them: every program reports that, none waits for events that will never come.
-    bool Follow(DeviceChangeSource& source, std::function<void()> afterChange = {});
+    // now); `afterChange` runs after each record, with its event, and after each such look,
+    // with 0. False when the source cannot deliver them: every program reports that, none
+    // waits for events that will never come.
+    bool Follow(DeviceChangeSource& source,
+                std::function<void(std::uint32_t event)> afterChange = {});
 
     // The path the last search returned, as it returned it; empty when none matched.
     const std::string& devicePath() const { return devicePath_; }

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/held_keys.h"
+
 namespace {
 
 constexpr int kPlaceRole = Qt::UserRole;
@@ -35,6 +37,7 @@ ControllerChooser::ControllerChooser(QWidget* parent) : QDialog(parent) {
     connect(buttons, &QDialogButtonBox::accepted, this, &ControllerChooser::Take);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(list_, &QListWidget::itemActivated, this, [this] { Take(); });
+    new HeldKeysIgnored(this, this);
     resize(560, 300);
 }
 

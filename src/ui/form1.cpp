@@ -11,6 +11,7 @@
 #include <QSocketNotifier>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <utility>
 
@@ -116,10 +117,16 @@ void Form1::Load() {
     p.setColor(QPalette::Window, QColor(239, 234, 214));
     setPalette(p);
     // Arrival and removal; after lost events, what is present now.
-    const bool registered = link_.Follow(services_.deviceChanges, [this] {
+    const bool registered = link_.Follow(services_.deviceChanges, [this](std::uint32_t event) {
         // Before the window has a controller of its own, whatever comes next may be
         // another controller; after, only its own coming and going counts.
         if (!own_.bound() && !link_.present()) controllerSet_.reset();
+        // Where an interface comes after its arrival record (Windows), the ticks look
+        // again for a while.
+        if (event == kDeviceArrival) {
+            settleUntil_ = std::chrono::steady_clock::now() +
+                           std::chrono::milliseconds(services_.deviceChanges.ArrivalSettleMs());
+        }
         FollowOwnController();
     });
     if (!registered) {
@@ -181,6 +188,9 @@ void Form1::PollTick() {
     answerForHistory_.reset();
     replyCame_ = false;
     unaskedRead_ = false;
+    if (own_.bound() && !own_.present() && std::chrono::steady_clock::now() < settleUntil_) {
+        FollowOwnController();
+    }
     RenewLinkAfterRemovals();
     PollOnce(link_, input_, *this);
     const FoundController& c = link_.controller();

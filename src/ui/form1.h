@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <array>
+#include <chrono>
 #include <map>
 #include <memory>
 #include <optional>
@@ -220,6 +221,7 @@ class Form1 : public QWidget, private OutcomeTarget {
     BoundController own_;
     int ownChanges_ = 0;
     int ownChangesSeen_ = 0;
+    std::chrono::steady_clock::time_point settleUntil_{};  // looks again after an arrival
     bool toldUnrecognised_ = false;  // said once: its arrivals do not match the key
     // The set each controller of this session held as far as the window knows, by its
     // plug-in, so that a switch back compares with that controller's own last read.

@@ -1,40 +1,15 @@
 #include "ui/qt_user_dialogs.h"
 
-#include <QApplication>
+#include "ui/held_keys.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QMessageBox>
 #include <QUrl>
 
 namespace {
-
-// While a box is open, a key held down since before it appeared does not answer it: the
-// repeats of Return, Enter or Space are dropped, and only a new press counts. (A held
-// Enter that opened the store question would otherwise confirm it, and the next.)
-class HeldKeysIgnored : public QObject {
-  public:
-    explicit HeldKeysIgnored(QWidget* box) : box_(box) { qApp->installEventFilter(this); }
-    ~HeldKeysIgnored() override { qApp->removeEventFilter(this); }
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (!key->isAutoRepeat()) return false;
-        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter &&
-            key->key() != Qt::Key_Space) {
-            return false;
-        }
-        auto* widget = qobject_cast<QWidget*>(watched);
-        return widget != nullptr && widget->window() == box_;
-    }
-
-  private:
-    QWidget* box_;
-};
 
 // Read when a dialog opens, so that they follow the window's language.
 QString Title() {

@@ -37,6 +37,7 @@ class VirtualHidPlatform : public HidPlatform, public DeviceChangeSource {
     // Only for the first `count` searches after an arrival, the HID interface is not there
     // yet: on Windows the USB device's arrival comes before its HID interface exists.
     int interfaceLag = 0;
+    int ArrivalSettleMs() const override { return interfaceLag > 0 ? 5000 : 0; }
 
     // HidPlatform
     bool Enumerate(std::vector<HidInterfaceInfo>& out) override;
