@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Would you decide to store or save?</source>
-        <translation>Soll der Satz im Regler gespeichert werden?</translation>
+        <translation>Den Satz in den Regler schreiben?</translation>
     </message>
     <message>
         <source>Another controller was plugged in while you were asked; nothing was sent.</source>
@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>The controller was reset to its factory settings since it was last read; the editors still show the set from before, and OK stores that set. GetConfig shows what it holds now.</source>
-        <translation>Der Regler wurde seit dem letzten Auslesen auf die Werkseinstellung zurückgesetzt; die Eingabefelder zeigen noch den Satz von vorher, und OK speichert diesen Satz. „Auslesen“ zeigt, was er jetzt enthält.</translation>
+        <translation>Der Regler wurde seit dem letzten Auslesen auf die Werkseinstellung zurückgesetzt; die Eingabefelder zeigen noch den Satz von vorher, und OK schreibt diesen Satz in den Regler. „Auslesen“ zeigt, was er jetzt enthält.</translation>
     </message>
     <message>
         <source>Nothing has been read from this controller since it was plugged in.</source>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>The window cannot show these values of the parameter set; their editors still show earlier settings, and Store/Save will not send the set as it is:</source>
-        <translation>Das Fenster kann diese Werte des Parametersatzes nicht anzeigen; ihre Eingabefelder zeigen noch frühere Einstellungen, und „Speichern“ sendet den Satz so nicht:</translation>
+        <translation>Das Fenster kann diese Werte des Parametersatzes nicht anzeigen; ihre Eingabefelder zeigen noch frühere Einstellungen, und „Schreiben“ sendet den Satz so nicht:</translation>
     </message>
     <message>
         <source>Open</source>
@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Store/Save</source>
-        <translation>Speichern</translation>
+        <translation>Schreiben</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>Unimm</source>
-        <translation>Verz.</translation>
+        <translation>Stillst.</translation>
     </message>
     <message>
         <source>Reversion when motor&apos;s speed is &quot;zero&quot;</source>
@@ -262,7 +262,7 @@
     <message>
         <source>Store/Save</source>
         <comment>full wording</comment>
-        <translation>Im Regler speichern</translation>
+        <translation>In den Regler schreiben</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -332,7 +332,7 @@
     <message>
         <source>Unimm</source>
         <comment>full wording</comment>
-        <translation>Verzögert</translation>
+        <translation>Im Stillstand</translation>
     </message>
     <message>
         <source>Immed</source>
@@ -541,7 +541,7 @@
     </message>
     <message>
         <source>stored %1: %2</source>
-        <translation>gespeichert %1: %2</translation>
+        <translation>geschrieben %1: %2</translation>
     </message>
     <message>
         <source>read %1: %2</source>
@@ -558,6 +558,16 @@
     <message>
         <source>Choose controller…</source>
         <translation>Regler wählen…</translation>
+    </message>
+    <message>
+        <source>REV</source>
+        <comment>frame: reverse driving</comment>
+        <translation>Rückwärtsfahrt</translation>
+    </message>
+    <message>
+        <source>FWD</source>
+        <comment>frame: forward driving</comment>
+        <translation>Vorwärtsfahrt</translation>
     </message>
 </context>
 <context>
@@ -687,7 +697,7 @@
     </message>
     <message>
         <source>Unimm (at zero speed)</source>
-        <translation>Verzögert (im Stillstand)</translation>
+        <translation>Im Stillstand (Drehzahl null)</translation>
     </message>
     <message>
         <source>Immed (immediately)</source>
@@ -749,6 +759,10 @@
         <source>Reversion speed scale</source>
         <translation>Geschwindigkeitsskala der Umkehr</translation>
     </message>
+    <message>
+        <source>unknown (code %1)</source>
+        <translation>unbekannt (Code %1)</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>
@@ -770,11 +784,11 @@
     </message>
     <message>
         <source>Load Success</source>
-        <translation>Speichern erfolgreich</translation>
+        <translation>Schreiben erfolgreich</translation>
     </message>
     <message>
         <source>Load Error</source>
-        <translation>Fehler beim Speichern</translation>
+        <translation>Fehler beim Schreiben</translation>
     </message>
     <message>
         <source>GetConfig Error</source>
@@ -798,7 +812,7 @@
     </message>
     <message>
         <source>Stored by another program</source>
-        <translation>Von anderem Programm gespeichert</translation>
+        <translation>Von anderem Programm geschrieben</translation>
     </message>
     <message>
         <source>Reset by another program</source>

@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Would you decide to store or save?</source>
-        <translation>¿Desea guardar el juego en el controlador?</translation>
+        <translation>¿Grabar el juego en el controlador?</translation>
     </message>
     <message>
         <source>Another controller was plugged in while you were asked; nothing was sent.</source>
@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>The controller was reset to its factory settings since it was last read; the editors still show the set from before, and OK stores that set. GetConfig shows what it holds now.</source>
-        <translation>El controlador volvió a los valores de fábrica desde la última lectura; los campos aún muestran el juego anterior, y Aceptar guarda ese juego. «Leer» muestra lo que contiene ahora.</translation>
+        <translation>El controlador volvió a los valores de fábrica desde la última lectura; los campos aún muestran el juego anterior, y Aceptar graba ese juego en el controlador. «Leer» muestra lo que contiene ahora.</translation>
     </message>
     <message>
         <source>Nothing has been read from this controller since it was plugged in.</source>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>The window cannot show these values of the parameter set; their editors still show earlier settings, and Store/Save will not send the set as it is:</source>
-        <translation>La ventana no puede mostrar estos valores del juego de parámetros; sus campos aún muestran ajustes anteriores, y «Guardar» no enviará el juego así:</translation>
+        <translation>La ventana no puede mostrar estos valores del juego de parámetros; sus campos aún muestran ajustes anteriores, y «Grabar» no enviará el juego así:</translation>
     </message>
     <message>
         <source>Open</source>
@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Store/Save</source>
-        <translation>Guardar</translation>
+        <translation>Grabar</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -232,7 +232,7 @@
     </message>
     <message>
         <source>Continuous:</source>
-        <translation>Continua:</translation>
+        <translation>Nominal:</translation>
     </message>
     <message>
         <source>Factory Setting</source>
@@ -262,7 +262,7 @@
     <message>
         <source>Store/Save</source>
         <comment>full wording</comment>
-        <translation>Guardar en el controlador</translation>
+        <translation>Grabar en el controlador</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -297,7 +297,7 @@
     <message>
         <source>REV</source>
         <comment>full wording</comment>
-        <translation>Marcha atrás</translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>FWD</source>
@@ -417,7 +417,7 @@
     <message>
         <source>Continuous:</source>
         <comment>full wording</comment>
-        <translation>Corriente continua:</translation>
+        <translation>Corriente nominal:</translation>
     </message>
     <message>
         <source>Factory Setting</source>
@@ -541,7 +541,7 @@
     </message>
     <message>
         <source>stored %1: %2</source>
-        <translation>guardado el %1: %2</translation>
+        <translation>grabado el %1: %2</translation>
     </message>
     <message>
         <source>read %1: %2</source>
@@ -558,6 +558,16 @@
     <message>
         <source>Choose controller…</source>
         <translation>Elegir controlador…</translation>
+    </message>
+    <message>
+        <source>REV</source>
+        <comment>frame: reverse driving</comment>
+        <translation>Marcha atrás</translation>
+    </message>
+    <message>
+        <source>FWD</source>
+        <comment>frame: forward driving</comment>
+        <translation>Marcha adelante</translation>
     </message>
 </context>
 <context>
@@ -588,7 +598,7 @@
     </message>
     <message>
         <source>Peak current %1 is below the continuous current %2</source>
-        <translation>La corriente de pico %1 es menor que la corriente continua %2</translation>
+        <translation>la corriente de pico %1 es menor que la corriente nominal %2</translation>
     </message>
     <message>
         <source>%1: %2 is outside %3 to %4</source>
@@ -707,7 +717,7 @@
     </message>
     <message>
         <source>Continuous current</source>
-        <translation>Corriente continua</translation>
+        <translation>Corriente nominal</translation>
     </message>
     <message>
         <source>Peak current</source>
@@ -749,6 +759,10 @@
         <source>Reversion speed scale</source>
         <translation>Escala de velocidad de la inversión</translation>
     </message>
+    <message>
+        <source>unknown (code %1)</source>
+        <translation>desconocido (código %1)</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>
@@ -770,11 +784,11 @@
     </message>
     <message>
         <source>Load Success</source>
-        <translation>Guardado correcto</translation>
+        <translation>Grabación correcta</translation>
     </message>
     <message>
         <source>Load Error</source>
-        <translation>Error al guardar</translation>
+        <translation>Error al grabar</translation>
     </message>
     <message>
         <source>GetConfig Error</source>
@@ -798,7 +812,7 @@
     </message>
     <message>
         <source>Stored by another program</source>
-        <translation>Guardado por otro programa</translation>
+        <translation>Grabado por otro programa</translation>
     </message>
     <message>
         <source>Reset by another program</source>

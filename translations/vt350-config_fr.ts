@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Would you decide to store or save?</source>
-        <translation>Voulez-vous enregistrer le jeu dans le contrôleur ?</translation>
+        <translation>Écrire le jeu dans le contrôleur ?</translation>
     </message>
     <message>
         <source>Another controller was plugged in while you were asked; nothing was sent.</source>
@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>The controller was reset to its factory settings since it was last read; the editors still show the set from before, and OK stores that set. GetConfig shows what it holds now.</source>
-        <translation>Le contrôleur a été remis aux réglages d’usine depuis sa dernière lecture ; les champs montrent encore le jeu d’avant, et OK enregistre ce jeu. « Lire » montre ce qu’il contient maintenant.</translation>
+        <translation>Le contrôleur a été remis aux réglages d’usine depuis sa dernière lecture ; les champs montrent encore le jeu d’avant, et OK écrit ce jeu dans le contrôleur. « Lire » montre ce qu’il contient maintenant.</translation>
     </message>
     <message>
         <source>Nothing has been read from this controller since it was plugged in.</source>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>The window cannot show these values of the parameter set; their editors still show earlier settings, and Store/Save will not send the set as it is:</source>
-        <translation>La fenêtre ne peut pas afficher ces valeurs du jeu de paramètres ; leurs champs montrent encore les réglages précédents, et « Enregistrer » n’enverra pas le jeu tel quel :</translation>
+        <translation>La fenêtre ne peut pas afficher ces valeurs du jeu de paramètres ; leurs champs montrent encore les réglages précédents, et « Écrire » n’enverra pas le jeu tel quel :</translation>
     </message>
     <message>
         <source>Open</source>
@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Store/Save</source>
-        <translation>Enregistrer</translation>
+        <translation>Écrire</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -152,7 +152,7 @@
     </message>
     <message>
         <source>Immed</source>
-        <translation>Imm.</translation>
+        <translation>Direct</translation>
     </message>
     <message>
         <source>Reversion immediately</source>
@@ -232,7 +232,7 @@
     </message>
     <message>
         <source>Continuous:</source>
-        <translation>Continu :</translation>
+        <translation>Permanent :</translation>
     </message>
     <message>
         <source>Factory Setting</source>
@@ -262,7 +262,7 @@
     <message>
         <source>Store/Save</source>
         <comment>full wording</comment>
-        <translation>Enregistrer dans le contrôleur</translation>
+        <translation>Écrire dans le contrôleur</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -297,12 +297,12 @@
     <message>
         <source>REV</source>
         <comment>full wording</comment>
-        <translation>Marche arrière</translation>
+        <translation>Arrière</translation>
     </message>
     <message>
         <source>FWD</source>
         <comment>full wording</comment>
-        <translation>Marche avant</translation>
+        <translation>Avant</translation>
     </message>
     <message>
         <source>Motor Type</source>
@@ -332,12 +332,12 @@
     <message>
         <source>Unimm</source>
         <comment>full wording</comment>
-        <translation>Différé</translation>
+        <translation>Différée</translation>
     </message>
     <message>
         <source>Immed</source>
         <comment>full wording</comment>
-        <translation>Immédiat</translation>
+        <translation>Immédiate</translation>
     </message>
     <message>
         <source>Speed Scale:</source>
@@ -417,7 +417,7 @@
     <message>
         <source>Continuous:</source>
         <comment>full wording</comment>
-        <translation>Courant continu :</translation>
+        <translation>Courant permanent :</translation>
     </message>
     <message>
         <source>Factory Setting</source>
@@ -541,7 +541,7 @@
     </message>
     <message>
         <source>stored %1: %2</source>
-        <translation>enregistré le %1 : %2</translation>
+        <translation>écrit le %1 : %2</translation>
     </message>
     <message>
         <source>read %1: %2</source>
@@ -558,6 +558,16 @@
     <message>
         <source>Choose controller…</source>
         <translation>Choisir le contrôleur…</translation>
+    </message>
+    <message>
+        <source>REV</source>
+        <comment>frame: reverse driving</comment>
+        <translation>Marche arrière</translation>
+    </message>
+    <message>
+        <source>FWD</source>
+        <comment>frame: forward driving</comment>
+        <translation>Marche avant</translation>
     </message>
 </context>
 <context>
@@ -588,7 +598,7 @@
     </message>
     <message>
         <source>Peak current %1 is below the continuous current %2</source>
-        <translation>Le courant de crête %1 est inférieur au courant continu %2</translation>
+        <translation>le courant de crête %1 est inférieur au courant permanent %2</translation>
     </message>
     <message>
         <source>%1: %2 is outside %3 to %4</source>
@@ -707,7 +717,7 @@
     </message>
     <message>
         <source>Continuous current</source>
-        <translation>Courant continu</translation>
+        <translation>Courant permanent</translation>
     </message>
     <message>
         <source>Peak current</source>
@@ -749,6 +759,10 @@
         <source>Reversion speed scale</source>
         <translation>Échelle de vitesse de l’inversion</translation>
     </message>
+    <message>
+        <source>unknown (code %1)</source>
+        <translation>inconnu (code %1)</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>
@@ -770,11 +784,11 @@
     </message>
     <message>
         <source>Load Success</source>
-        <translation>Enregistrement réussi</translation>
+        <translation>Écriture réussie</translation>
     </message>
     <message>
         <source>Load Error</source>
-        <translation>Erreur d’enregistrement</translation>
+        <translation>Erreur d’écriture</translation>
     </message>
     <message>
         <source>GetConfig Error</source>
@@ -798,7 +812,7 @@
     </message>
     <message>
         <source>Stored by another program</source>
-        <translation>Enregistré par un autre programme</translation>
+        <translation>Écrit par un autre programme</translation>
     </message>
     <message>
         <source>Reset by another program</source>

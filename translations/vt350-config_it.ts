@@ -24,7 +24,7 @@
     </message>
     <message>
         <source>The parameter set kept in &quot;%1&quot; could not be read at start. Replace it with the present set?</source>
-        <translation>Il set di parametri conservato in «%1» non è stato letto all’avvio. Sostituirlo con il set attuale?</translation>
+        <translation>Non è stato possibile leggere all’avvio il set di parametri conservato in «%1». Sostituirlo con il set attuale?</translation>
     </message>
     <message>
         <source>Cancel keeps the file as it is.</source>
@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Would you decide to store or save?</source>
-        <translation>Salvare il set nel controller?</translation>
+        <translation>Scrivere il set nel controller?</translation>
     </message>
     <message>
         <source>Another controller was plugged in while you were asked; nothing was sent.</source>
@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>The controller was reset to its factory settings since it was last read; the editors still show the set from before, and OK stores that set. GetConfig shows what it holds now.</source>
-        <translation>Dall’ultima lettura il controller è stato riportato alle impostazioni di fabbrica; i campi mostrano ancora il set precedente, e OK salva quel set. «Leggi» mostra cosa contiene ora.</translation>
+        <translation>Dall’ultima lettura il controller è stato riportato alle impostazioni di fabbrica; i campi mostrano ancora il set precedente, e OK scrive quel set nel controller. «Leggi» mostra cosa contiene ora.</translation>
     </message>
     <message>
         <source>Nothing has been read from this controller since it was plugged in.</source>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>The window cannot show these values of the parameter set; their editors still show earlier settings, and Store/Save will not send the set as it is:</source>
-        <translation>La finestra non può mostrare questi valori del set di parametri; i loro campi mostrano ancora le impostazioni precedenti, e «Salva» non invierà il set così com’è:</translation>
+        <translation>La finestra non può mostrare questi valori del set di parametri; i loro campi mostrano ancora le impostazioni precedenti, e «Scrivi» non invierà il set così com’è:</translation>
     </message>
     <message>
         <source>Open</source>
@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Store/Save</source>
-        <translation>Salva</translation>
+        <translation>Scrivi</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>REV</source>
-        <translation>Indiet.</translation>
+        <translation>Retro</translation>
     </message>
     <message>
         <source>FWD</source>
@@ -152,7 +152,7 @@
     </message>
     <message>
         <source>Immed</source>
-        <translation>Imm.</translation>
+        <translation>Subito</translation>
     </message>
     <message>
         <source>Reversion immediately</source>
@@ -232,7 +232,7 @@
     </message>
     <message>
         <source>Continuous:</source>
-        <translation>Continua:</translation>
+        <translation>Nominale:</translation>
     </message>
     <message>
         <source>Factory Setting</source>
@@ -262,7 +262,7 @@
     <message>
         <source>Store/Save</source>
         <comment>full wording</comment>
-        <translation>Salva nel controller</translation>
+        <translation>Scrivi nel controller</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -417,7 +417,7 @@
     <message>
         <source>Continuous:</source>
         <comment>full wording</comment>
-        <translation>Corrente continua:</translation>
+        <translation>Corrente nominale:</translation>
     </message>
     <message>
         <source>Factory Setting</source>
@@ -541,7 +541,7 @@
     </message>
     <message>
         <source>stored %1: %2</source>
-        <translation>salvato il %1: %2</translation>
+        <translation>scritto il %1: %2</translation>
     </message>
     <message>
         <source>read %1: %2</source>
@@ -558,6 +558,16 @@
     <message>
         <source>Choose controller…</source>
         <translation>Scegli controller…</translation>
+    </message>
+    <message>
+        <source>REV</source>
+        <comment>frame: reverse driving</comment>
+        <translation>Retromarcia</translation>
+    </message>
+    <message>
+        <source>FWD</source>
+        <comment>frame: forward driving</comment>
+        <translation>Marcia avanti</translation>
     </message>
 </context>
 <context>
@@ -588,7 +598,7 @@
     </message>
     <message>
         <source>Peak current %1 is below the continuous current %2</source>
-        <translation>La corrente di picco %1 è inferiore alla corrente continua %2</translation>
+        <translation>la corrente di picco %1 è inferiore alla corrente nominale %2</translation>
     </message>
     <message>
         <source>%1: %2 is outside %3 to %4</source>
@@ -707,7 +717,7 @@
     </message>
     <message>
         <source>Continuous current</source>
-        <translation>Corrente continua</translation>
+        <translation>Corrente nominale</translation>
     </message>
     <message>
         <source>Peak current</source>
@@ -749,6 +759,10 @@
         <source>Reversion speed scale</source>
         <translation>Scala di velocità dell’inversione</translation>
     </message>
+    <message>
+        <source>unknown (code %1)</source>
+        <translation>sconosciuto (codice %1)</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>
@@ -770,11 +784,11 @@
     </message>
     <message>
         <source>Load Success</source>
-        <translation>Salvataggio riuscito</translation>
+        <translation>Scrittura riuscita</translation>
     </message>
     <message>
         <source>Load Error</source>
-        <translation>Errore di salvataggio</translation>
+        <translation>Errore di scrittura</translation>
     </message>
     <message>
         <source>GetConfig Error</source>
@@ -798,7 +812,7 @@
     </message>
     <message>
         <source>Stored by another program</source>
-        <translation>Salvato da un altro programma</translation>
+        <translation>Scritto da un altro programma</translation>
     </message>
     <message>
         <source>Reset by another program</source>

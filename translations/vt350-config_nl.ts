@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Would you decide to store or save?</source>
-        <translation>De set in de controller opslaan?</translation>
+        <translation>De set naar de controller schrijven?</translation>
     </message>
     <message>
         <source>Another controller was plugged in while you were asked; nothing was sent.</source>
@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>The controller was reset to its factory settings since it was last read; the editors still show the set from before, and OK stores that set. GetConfig shows what it holds now.</source>
-        <translation>De controller is sinds het laatste uitlezen teruggezet naar de fabrieksinstellingen; de velden tonen nog de set van daarvoor, en OK slaat die set op. &quot;Uitlezen&quot; toont wat hij nu bevat.</translation>
+        <translation>De controller is sinds het laatste uitlezen teruggezet naar de fabrieksinstellingen; de velden tonen nog de set van daarvoor, en OK schrijft die set naar de controller. &quot;Uitlezen&quot; toont wat hij nu bevat.</translation>
     </message>
     <message>
         <source>Nothing has been read from this controller since it was plugged in.</source>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>The window cannot show these values of the parameter set; their editors still show earlier settings, and Store/Save will not send the set as it is:</source>
-        <translation>Het venster kan deze waarden van de parameterset niet tonen; hun velden tonen nog eerdere instellingen, en &quot;Opslaan&quot; verzendt de set niet zo:</translation>
+        <translation>Het venster kan deze waarden van de parameterset niet tonen; hun velden tonen nog eerdere instellingen, en &quot;Schrijven&quot; verzendt de set niet zo:</translation>
     </message>
     <message>
         <source>Open</source>
@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Store/Save</source>
-        <translation>Opslaan</translation>
+        <translation>Schrijven</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>Unimm</source>
-        <translation>Uitg.</translation>
+        <translation>Stilst.</translation>
     </message>
     <message>
         <source>Reversion when motor&apos;s speed is &quot;zero&quot;</source>
@@ -262,7 +262,7 @@
     <message>
         <source>Store/Save</source>
         <comment>full wording</comment>
-        <translation>Opslaan in de controller</translation>
+        <translation>Naar de controller schrijven</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -297,12 +297,12 @@
     <message>
         <source>REV</source>
         <comment>full wording</comment>
-        <translation>Achteruit</translation>
+        <translation>Achter</translation>
     </message>
     <message>
         <source>FWD</source>
         <comment>full wording</comment>
-        <translation>Vooruit</translation>
+        <translation>Voor</translation>
     </message>
     <message>
         <source>Motor Type</source>
@@ -332,7 +332,7 @@
     <message>
         <source>Unimm</source>
         <comment>full wording</comment>
-        <translation>Uitgesteld</translation>
+        <translation>Bij stilstand</translation>
     </message>
     <message>
         <source>Immed</source>
@@ -541,7 +541,7 @@
     </message>
     <message>
         <source>stored %1: %2</source>
-        <translation>opgeslagen %1: %2</translation>
+        <translation>geschreven %1: %2</translation>
     </message>
     <message>
         <source>read %1: %2</source>
@@ -558,6 +558,16 @@
     <message>
         <source>Choose controller…</source>
         <translation>Controller kiezen…</translation>
+    </message>
+    <message>
+        <source>REV</source>
+        <comment>frame: reverse driving</comment>
+        <translation>Achteruit</translation>
+    </message>
+    <message>
+        <source>FWD</source>
+        <comment>frame: forward driving</comment>
+        <translation>Vooruit</translation>
     </message>
 </context>
 <context>
@@ -687,7 +697,7 @@
     </message>
     <message>
         <source>Unimm (at zero speed)</source>
-        <translation>Uitgesteld (bij stilstand)</translation>
+        <translation>Bij stilstand (snelheid nul)</translation>
     </message>
     <message>
         <source>Immed (immediately)</source>
@@ -749,6 +759,10 @@
         <source>Reversion speed scale</source>
         <translation>Snelheidsschaal bij omkeren</translation>
     </message>
+    <message>
+        <source>unknown (code %1)</source>
+        <translation>onbekend (code %1)</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>
@@ -770,11 +784,11 @@
     </message>
     <message>
         <source>Load Success</source>
-        <translation>Opslaan gelukt</translation>
+        <translation>Schrijven gelukt</translation>
     </message>
     <message>
         <source>Load Error</source>
-        <translation>Fout bij opslaan</translation>
+        <translation>Fout bij schrijven</translation>
     </message>
     <message>
         <source>GetConfig Error</source>
@@ -798,7 +812,7 @@
     </message>
     <message>
         <source>Stored by another program</source>
-        <translation>Opgeslagen door ander programma</translation>
+        <translation>Geschreven door ander programma</translation>
     </message>
     <message>
         <source>Reset by another program</source>

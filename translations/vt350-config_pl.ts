@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Would you decide to store or save?</source>
-        <translation>Zapisać zestaw w sterowniku?</translation>
+        <translation>Wgrać zestaw do sterownika?</translation>
     </message>
     <message>
         <source>Another controller was plugged in while you were asked; nothing was sent.</source>
@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>The controller was reset to its factory settings since it was last read; the editors still show the set from before, and OK stores that set. GetConfig shows what it holds now.</source>
-        <translation>Od ostatniego odczytu sterownik przywrócono do ustawień fabrycznych; pola wciąż pokazują poprzedni zestaw, a OK zapisze ten zestaw. „Odczytaj” pokaże, co zawiera teraz.</translation>
+        <translation>Od ostatniego odczytu sterownik przywrócono do ustawień fabrycznych; pola wciąż pokazują poprzedni zestaw, a OK wgra ten zestaw do sterownika. „Odczytaj” pokaże, co zawiera teraz.</translation>
     </message>
     <message>
         <source>Nothing has been read from this controller since it was plugged in.</source>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>The window cannot show these values of the parameter set; their editors still show earlier settings, and Store/Save will not send the set as it is:</source>
-        <translation>Okno nie może pokazać tych wartości zestawu parametrów; ich pola wciąż pokazują wcześniejsze ustawienia, a „Zapisz” nie wyśle zestawu w tej postaci:</translation>
+        <translation>Okno nie może pokazać tych wartości zestawu parametrów; ich pola wciąż pokazują wcześniejsze ustawienia, a „Wgraj” nie wyśle zestawu w tej postaci:</translation>
     </message>
     <message>
         <source>Open</source>
@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Store/Save</source>
-        <translation>Zapisz</translation>
+        <translation>Wgraj</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>REV</source>
-        <translation>Wst.</translation>
+        <translation>Tył</translation>
     </message>
     <message>
         <source>FWD</source>
@@ -262,7 +262,7 @@
     <message>
         <source>Store/Save</source>
         <comment>full wording</comment>
-        <translation>Zapisz w sterowniku</translation>
+        <translation>Wgraj do sterownika</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -297,7 +297,7 @@
     <message>
         <source>REV</source>
         <comment>full wording</comment>
-        <translation>Wstecz</translation>
+        <translation>Do tyłu</translation>
     </message>
     <message>
         <source>FWD</source>
@@ -327,7 +327,7 @@
     <message>
         <source>Regen Brake:</source>
         <comment>full wording</comment>
-        <translation>Hamowanie odzyskowe:</translation>
+        <translation>Hamowanie rekuperacyjne:</translation>
     </message>
     <message>
         <source>Unimm</source>
@@ -541,7 +541,7 @@
     </message>
     <message>
         <source>stored %1: %2</source>
-        <translation>zapisany %1: %2</translation>
+        <translation>wgrany %1: %2</translation>
     </message>
     <message>
         <source>read %1: %2</source>
@@ -558,6 +558,16 @@
     <message>
         <source>Choose controller…</source>
         <translation>Wybierz sterownik…</translation>
+    </message>
+    <message>
+        <source>REV</source>
+        <comment>frame: reverse driving</comment>
+        <translation>Jazda wstecz</translation>
+    </message>
+    <message>
+        <source>FWD</source>
+        <comment>frame: forward driving</comment>
+        <translation>Jazda do przodu</translation>
     </message>
 </context>
 <context>
@@ -695,7 +705,7 @@
     </message>
     <message>
         <source>Regenerative brake</source>
-        <translation>Hamowanie odzyskowe</translation>
+        <translation>Hamowanie rekuperacyjne</translation>
     </message>
     <message>
         <source>Motor flag bits 1-6</source>
@@ -749,6 +759,10 @@
         <source>Reversion speed scale</source>
         <translation>Skala prędkości przy zmianie kierunku</translation>
     </message>
+    <message>
+        <source>unknown (code %1)</source>
+        <translation>nieznany (kod %1)</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>
@@ -770,11 +784,11 @@
     </message>
     <message>
         <source>Load Success</source>
-        <translation>Zapis udany</translation>
+        <translation>Wgrano</translation>
     </message>
     <message>
         <source>Load Error</source>
-        <translation>Błąd zapisu</translation>
+        <translation>Błąd wgrywania</translation>
     </message>
     <message>
         <source>GetConfig Error</source>
@@ -798,7 +812,7 @@
     </message>
     <message>
         <source>Stored by another program</source>
-        <translation>Zapisany przez inny program</translation>
+        <translation>Wgrany przez inny program</translation>
     </message>
     <message>
         <source>Reset by another program</source>

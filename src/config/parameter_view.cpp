@@ -43,7 +43,8 @@ std::string Words(const ParameterRow& param, const ConfigRecord& r) {
         case ValueKind::kChoice: {
             const int i = ChoiceIndex(param, r);
             return i >= 0 ? param.choices[static_cast<std::size_t>(i)].text
-                          : "unknown (code " + std::to_string(bits) + ")";
+                          : FillText(UiText("Parameters", "unknown (code %1)"),
+                                     {std::to_string(bits)});
         }
         case ValueKind::kBitField:
             return "0x" + Hex(bits);

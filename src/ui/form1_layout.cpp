@@ -88,12 +88,12 @@ std::uint32_t Or(std::uint32_t colour, std::uint32_t fallback) {
 }
 
 // A row's caption in the window's language.
-QString Caption(const char* text) {
-    return text == nullptr ? QString() : QCoreApplication::translate("Form1", text);
+QString Caption(const char* text, const char* meaning = nullptr) {
+    return text == nullptr ? QString() : QCoreApplication::translate("Form1", text, meaning);
 }
 
 QWidget* NewButton(const ControlRow& row, QWidget* parent) {
-    auto* button = new QPushButton(Caption(row.text), parent);
+    auto* button = new QPushButton(Caption(row.text, row.meaning), parent);
     // The face is painted in the button's own colour, not the theme's.
     SetColour(button, QPalette::Button, row.back);
     SetColour(button, QPalette::ButtonText, kButtonText);
@@ -118,7 +118,7 @@ QWidget* NewControl(const ControlRow& row, QWidget* parent) {
     QWidget* w = nullptr;
     switch (row.kind) {
         case Kind::kFrame: {
-            auto* frame = new QGroupBox(Caption(row.text), parent);
+            auto* frame = new QGroupBox(Caption(row.text, row.meaning), parent);
             SetOpaque(frame, kButtonFace);
             SetColour(frame, QPalette::WindowText, Or(row.fore, kButtonText));
             frame->setFocusPolicy(Qt::NoFocus);
@@ -131,7 +131,7 @@ QWidget* NewControl(const ControlRow& row, QWidget* parent) {
             break;
         case Kind::kLabel:
         case Kind::kAutoLabel: {
-            auto* label = new QLabel(Caption(row.text), parent);
+            auto* label = new QLabel(Caption(row.text, row.meaning), parent);
             SetOpaque(label, Or(row.back, kButtonFace));
             SetColour(label, QPalette::WindowText, Or(row.fore, kButtonText));
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -145,7 +145,7 @@ QWidget* NewControl(const ControlRow& row, QWidget* parent) {
             break;
         }
         case Kind::kOption: {
-            auto* option = new QRadioButton(Caption(row.text), parent);
+            auto* option = new QRadioButton(Caption(row.text, row.meaning), parent);
             SetOpaque(option, Or(row.back, kInactiveBorder));
             SetColour(option, QPalette::WindowText, Or(row.fore, kButtonText));
             SetColour(option, QPalette::ButtonText, Or(row.fore, kButtonText));
@@ -179,7 +179,8 @@ QWidget* Create(const ControlRow& row, QWidget* parent) {
     QString tip = Caption(row.toolTip);
     // A caption shortened to fit (in some languages) is said in full by the tool tip and to
     // assistive technology.
-    if (row.text != nullptr && HasFullWording(row.text)) {
+    // (A caption with a meaning of its own is not shortened: its translation is whole.)
+    if (row.text != nullptr && row.meaning == nullptr && HasFullWording(row.text)) {
         const QString full = QCoreApplication::translate("Form1", row.text, "full wording");
         if (full != Caption(row.text) && full != QString::fromUtf8(row.text)) {
             tip = tip.isEmpty() ? full : full + '\n' + tip;

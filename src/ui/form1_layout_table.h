@@ -34,6 +34,10 @@ struct ControlRow {
     std::uint32_t fore, back;
     const char* toolTip;
     int tab;
+    // The translation's comment where one English caption stands for two things (the
+    // frames "REV" and "FWD" name driving directions, the PAS options of the same words
+    // a pedal direction), so that each gets a translation of its own.
+    const char* meaning = nullptr;
 };
 
 // One block per container, each in drawing order (topmost first). Containers come before

@@ -1,6 +1,8 @@
 // The window against its layout table: containers, positions, sizes, captions, tab order.
 #include <QApplication>
 #include <QGroupBox>
+#include <QRegularExpression>
+#include <QSet>
 #include <QStyle>
 #include <QTranslator>
 
@@ -268,6 +270,23 @@ TEST_F(Form1Test, EveryCaptionFitsItsControlInEveryLanguage) {
         for (const std::string& misfit : CaptionsThatDoNotFit(f)) {
             ADD_FAILURE() << language.toStdString() << ": " << misfit;
         }
+        if (language != "en") {
+            // Writing into the controller is never the everyday word for saving a file.
+            const auto words = [](const QString& caption) {
+                const QStringList list =
+                    caption.toLower().split(QRegularExpression("[^\\w]+"), Qt::SkipEmptyParts);
+                return QSet<QString>(list.begin(), list.end());
+            };
+            const QString saveAs =
+                f.Command8->text() + ' ' +
+                QCoreApplication::translate("Form1", "Save As", "full wording");
+            EXPECT_FALSE(words(f.Command1->text()).intersects(words(saveAs)))
+                << language.toStdString() << ": " << f.Command1->text().toStdString() << " / "
+                << saveAs.toStdString();
+            // A frame of driving directions is not titled as a pedal direction.
+            EXPECT_NE(f.Frame12->title(), f.Option3[0]->text()) << language.toStdString();
+            EXPECT_NE(f.Frame9->title(), f.Option3[1]->text()) << language.toStdString();
+        }
         // A caption shortened to fit says its full wording in the tool tip and its name.
         if (f.Command6->text() !=
             QCoreApplication::translate("Form1", "Factory Setting", "full wording")) {
@@ -295,7 +314,7 @@ TEST_F(Form1Test, TheWindowSpeaksItsLanguageInMessagesToo) {
     EXPECT_EQ(f.Label16->text(), "Auslesen erfolgreich");
     Press(f.Command1);
     ASSERT_EQ(dialogs.questions.size(), 1u);
-    EXPECT_EQ(dialogs.questions[0], "Soll der Satz im Regler gespeichert werden?");
+    EXPECT_EQ(dialogs.questions[0], "Den Satz in den Regler schreiben?");
     EXPECT_EQ(dialogs.questionDetails[0].rfind("Regler: Port demo-1, Seriennummer 0001", 0), 0u)
         << dialogs.questionDetails[0];
     PutFileBytes(Path("short.qkf"), "abc");
