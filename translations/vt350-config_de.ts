@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Controllers plugged in</source>
-        <translation>Angesteckte Regler</translation>
+        <translation>Angeschlossene Regler</translation>
     </message>
     <message>
         <source>Work with this controller</source>
@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>Another controller was plugged in while you were asked; nothing was sent.</source>
-        <translation>Während der Rückfrage wurde ein anderer Regler angesteckt; nichts wurde gesendet.</translation>
+        <translation>Während der Rückfrage wurde ein anderer Regler angeschlossen; nichts wurde gesendet.</translation>
     </message>
     <message>
         <source>The controller&apos;s set changed while you were asked; nothing was sent.</source>
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Nothing has been read from this controller since it was plugged in.</source>
-        <translation>Seit dem Anstecken wurde aus diesem Regler nichts ausgelesen.</translation>
+        <translation>Seit dem Anschließen wurde aus diesem Regler nichts ausgelesen.</translation>
     </message>
     <message>
         <source>The set is the one last read from the controller.</source>
@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>Cruise Controller Programming User Interface Ver_1.0</source>
-        <translation>Fahrtregler-Programmierung Benutzeroberfläche Ver_1.0</translation>
+        <translation>Regler-Programmierung – Benutzeroberfläche Ver_1.0</translation>
     </message>
     <message>
         <source>File</source>
@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>Reversion Speed Scale</source>
-        <translation>Geschwindigkeitsskala der Umkehr</translation>
+        <translation>Geschwindigkeitsbegrenzung der Umkehr</translation>
     </message>
     <message>
         <source>Min</source>
@@ -212,15 +212,15 @@
     </message>
     <message>
         <source>High</source>
-        <translation>H</translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>Mid</source>
-        <translation>M</translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>Low</source>
-        <translation>N</translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>Level:</source>
@@ -342,7 +342,7 @@
     <message>
         <source>Speed Scale:</source>
         <comment>full wording</comment>
-        <translation>Geschwindigkeitsskala:</translation>
+        <translation>Geschwindigkeitsbegrenzung:</translation>
     </message>
     <message>
         <source>Min</source>
@@ -392,17 +392,17 @@
     <message>
         <source>High</source>
         <comment>full wording</comment>
-        <translation>Hoch</translation>
+        <translation>Stufe 3 (hoch)</translation>
     </message>
     <message>
         <source>Mid</source>
         <comment>full wording</comment>
-        <translation>Mittel</translation>
+        <translation>Stufe 2 (mittel)</translation>
     </message>
     <message>
         <source>Low</source>
         <comment>full wording</comment>
-        <translation>Niedrig</translation>
+        <translation>Stufe 1 (niedrig)</translation>
     </message>
     <message>
         <source>Level:</source>
@@ -481,23 +481,23 @@
     </message>
     <message>
         <source>Reversion mode and speed scale</source>
-        <translation>Umkehrmodus und Geschwindigkeitsskala</translation>
+        <translation>Umkehrmodus und Geschwindigkeitsbegrenzung</translation>
     </message>
     <message>
         <source>No controller is plugged into port %1.</source>
-        <translation>An Port %1 ist kein Regler angesteckt.</translation>
+        <translation>An Port %1 ist kein Regler angeschlossen.</translation>
     </message>
     <message>
         <source>No controller is plugged into port %1. Controllers are plugged into %2; Ctrl+D chooses one.</source>
-        <translation>An Port %1 ist kein Regler angesteckt. Regler stecken an %2; Strg+D wählt einen aus.</translation>
+        <translation>An Port %1 ist kein Regler angeschlossen. Regler sind an %2 angeschlossen; Strg+D wählt einen aus.</translation>
     </message>
     <message>
         <source>Several controllers are plugged in. This window works with the one in %1; choose another here, or later with Ctrl+D.</source>
-        <translation>Mehrere Regler sind angesteckt. Dieses Fenster arbeitet mit dem an %1; wählen Sie hier einen anderen oder später mit Strg+D.</translation>
+        <translation>Mehrere Regler sind angeschlossen. Dieses Fenster arbeitet mit dem an %1; wählen Sie hier einen anderen oder später mit Strg+D.</translation>
     </message>
     <message>
         <source>The controller in %1 has serial %2: its arrivals are not recognised by name (serial %3 is), so the window finds it by looking after any device comes or goes.</source>
-        <translation>Der Regler an %1 hat die Seriennummer %2: Sein Anstecken wird nicht am Namen erkannt (nur Seriennummer %3), daher findet ihn das Fenster, indem es nachsieht, sobald irgendein Gerät kommt oder geht.</translation>
+        <translation>Der Regler an %1 hat die Seriennummer %2: Sein Anschließen wird nicht am Namen erkannt (nur Seriennummer %3), daher findet ihn das Fenster, indem es nachsieht, sobald irgendein Gerät kommt oder geht.</translation>
     </message>
     <message>
         <source>No controller is linked to this window: OK sends nothing.</source>
@@ -505,7 +505,7 @@
     </message>
     <message>
         <source>The set in the editors was read from the controller plugged into this port before.</source>
-        <translation>Der Satz in den Eingabefeldern wurde aus dem Regler ausgelesen, der vorher an diesem Port steckte.</translation>
+        <translation>Der Satz in den Eingabefeldern wurde aus dem Regler ausgelesen, der vorher an diesem Port angeschlossen war.</translation>
     </message>
     <message>
         <source>The set in the editors was read from another controller: %1.</source>
@@ -533,7 +533,7 @@
     </message>
     <message>
         <source>No controller is plugged in.</source>
-        <translation>Es ist kein Regler angesteckt.</translation>
+        <translation>Es ist kein Regler angeschlossen.</translation>
     </message>
     <message>
         <source>reset %1</source>
@@ -569,6 +569,18 @@
         <comment>frame: forward driving</comment>
         <translation>Vorwärtsfahrt</translation>
     </message>
+    <message>
+        <source> [demo]</source>
+        <translation> [Demo]</translation>
+    </message>
+    <message>
+        <source>%1: %2; %3</source>
+        <translation>%1: %2; %3</translation>
+    </message>
+    <message>
+        <source>QKFile(*.qkf)</source>
+        <translation>Parameterdatei (*.qkf)</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -598,11 +610,11 @@
     </message>
     <message>
         <source>Peak current %1 is below the continuous current %2</source>
-        <translation>Der Spitzenstrom %1 liegt unter dem Dauerstrom %2</translation>
+        <translation>der Spitzenstrom %1 liegt unter dem Dauerstrom %2</translation>
     </message>
     <message>
         <source>%1: %2 is outside %3 to %4</source>
-        <translation>%1: %2 liegt außerhalb von %3 bis %4</translation>
+        <translation>%1: %2 liegt außerhalb des Bereichs %3 bis %4</translation>
     </message>
     <message>
         <source> or </source>
@@ -745,7 +757,7 @@
     </message>
     <message>
         <source>Forward speed scale</source>
-        <translation>Geschwindigkeitsskala vorwärts</translation>
+        <translation>Geschwindigkeitsbegrenzung vorwärts</translation>
     </message>
     <message>
         <source>Reversion</source>
@@ -757,7 +769,7 @@
     </message>
     <message>
         <source>Reversion speed scale</source>
-        <translation>Geschwindigkeitsskala der Umkehr</translation>
+        <translation>Geschwindigkeitsbegrenzung der Umkehr</translation>
     </message>
     <message>
         <source>unknown (code %1)</source>
@@ -780,7 +792,7 @@
     </message>
     <message>
         <source>Restore Success</source>
-        <translation>Werkseinstellung erfolgreich</translation>
+        <translation>Werkseinstellung geladen</translation>
     </message>
     <message>
         <source>Load Success</source>

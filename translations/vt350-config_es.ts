@@ -184,11 +184,11 @@
     </message>
     <message>
         <source>Disable</source>
-        <translation>Desact.</translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation>Activar</translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>BLDC (brushless)</source>
@@ -362,12 +362,12 @@
     <message>
         <source>Disable</source>
         <comment>full wording</comment>
-        <translation>Desactivar</translation>
+        <translation>Desactivada</translation>
     </message>
     <message>
         <source>Enable</source>
         <comment>full wording</comment>
-        <translation>Activar</translation>
+        <translation>Activada</translation>
     </message>
     <message>
         <source>BLDC (brushless)</source>
@@ -457,7 +457,7 @@
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation>%1 a %2</translation>
+        <translation>de %1 a %2</translation>
     </message>
     <message>
         <source> (%1% to %2%)</source>
@@ -569,6 +569,18 @@
         <comment>frame: forward driving</comment>
         <translation>Marcha adelante</translation>
     </message>
+    <message>
+        <source> [demo]</source>
+        <translation> [demo]</translation>
+    </message>
+    <message>
+        <source>%1: %2; %3</source>
+        <translation>%1: %2; %3</translation>
+    </message>
+    <message>
+        <source>QKFile(*.qkf)</source>
+        <translation>Archivo de parámetros (*.qkf)</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -602,7 +614,7 @@
     </message>
     <message>
         <source>%1: %2 is outside %3 to %4</source>
-        <translation>%1: %2 está fuera de %3 a %4</translation>
+        <translation>%1: %2 está fuera del intervalo de %3 a %4</translation>
     </message>
     <message>
         <source> or </source>

@@ -24,7 +24,7 @@
     </message>
     <message>
         <source>The parameter set kept in &quot;%1&quot; could not be read at start. Replace it with the present set?</source>
-        <translation>Le jeu de paramètres conservé dans « %1 » n’a pas pu être lu au démarrage. Le remplacer par le jeu actuel ?</translation>
+        <translation>Le jeu de paramètres conservé dans «&#xa0;%1&#xa0;» n’a pas pu être lu au démarrage. Le remplacer par le jeu actuel&#xa0;?</translation>
     </message>
     <message>
         <source>Cancel keeps the file as it is.</source>
@@ -32,27 +32,27 @@
     </message>
     <message>
         <source>Nothing was sent: the parameter set holds values the editors cannot set.</source>
-        <translation>Rien n’a été envoyé : le jeu de paramètres contient des valeurs que les champs ne peuvent pas régler.</translation>
+        <translation>Rien n’a été envoyé&#xa0;: le jeu de paramètres contient des valeurs que les champs ne peuvent pas régler.</translation>
     </message>
     <message>
         <source>Would you decide to store or save?</source>
-        <translation>Écrire le jeu dans le contrôleur ?</translation>
+        <translation>Écrire le jeu dans le contrôleur&#xa0;?</translation>
     </message>
     <message>
         <source>Another controller was plugged in while you were asked; nothing was sent.</source>
-        <translation>Un autre contrôleur a été branché pendant la question ; rien n’a été envoyé.</translation>
+        <translation>Un autre contrôleur a été branché pendant que la question était affichée&#xa0;; rien n’a été envoyé.</translation>
     </message>
     <message>
         <source>The controller&apos;s set changed while you were asked; nothing was sent.</source>
-        <translation>Le jeu du contrôleur a changé pendant la question ; rien n’a été envoyé.</translation>
+        <translation>Le jeu du contrôleur a changé pendant la question&#xa0;; rien n’a été envoyé.</translation>
     </message>
     <message>
         <source>Controller: %1</source>
-        <translation>Contrôleur : %1</translation>
+        <translation>Contrôleur&#xa0;: %1</translation>
     </message>
     <message>
         <source>The controller was reset to its factory settings since it was last read; the editors still show the set from before, and OK stores that set. GetConfig shows what it holds now.</source>
-        <translation>Le contrôleur a été remis aux réglages d’usine depuis sa dernière lecture ; les champs montrent encore le jeu d’avant, et OK écrit ce jeu dans le contrôleur. « Lire » montre ce qu’il contient maintenant.</translation>
+        <translation>Le contrôleur a été remis aux réglages d’usine depuis sa dernière lecture&#xa0;; les champs montrent encore le jeu d’avant, et OK écrit ce jeu dans le contrôleur. «&#xa0;Lire&#xa0;» montre ce qu’il contient maintenant.</translation>
     </message>
     <message>
         <source>Nothing has been read from this controller since it was plugged in.</source>
@@ -64,15 +64,15 @@
     </message>
     <message>
         <source>Changes to the set last read from the controller:</source>
-        <translation>Modifications par rapport au jeu lu en dernier dans le contrôleur :</translation>
+        <translation>Modifications par rapport au jeu lu en dernier dans le contrôleur&#xa0;:</translation>
     </message>
     <message>
         <source>Warning: %1</source>
-        <translation>Attention : %1</translation>
+        <translation>Attention&#xa0;: %1</translation>
     </message>
     <message>
         <source>The window cannot show these values of the parameter set; their editors still show earlier settings, and Store/Save will not send the set as it is:</source>
-        <translation>La fenêtre ne peut pas afficher ces valeurs du jeu de paramètres ; leurs champs montrent encore les réglages précédents, et « Écrire » n’enverra pas le jeu tel quel :</translation>
+        <translation>La fenêtre ne peut pas afficher ces valeurs du jeu de paramètres&#xa0;; leurs champs montrent encore les réglages précédents, et «&#xa0;Écrire&#xa0;» n’enverra pas le jeu tel quel&#xa0;:</translation>
     </message>
     <message>
         <source>Open</source>
@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>The file already exists. Would you overwrite it?</source>
-        <translation>Le fichier existe déjà. Voulez-vous le remplacer ?</translation>
+        <translation>Le fichier existe déjà. Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Cruise Controller Programming User Interface Ver_1.0</source>
@@ -140,7 +140,7 @@
     </message>
     <message>
         <source>Regen Brake:</source>
-        <translation>Frein régén. :</translation>
+        <translation>Frein régén.&#xa0;:</translation>
     </message>
     <message>
         <source>Unimm</source>
@@ -148,7 +148,7 @@
     </message>
     <message>
         <source>Reversion when motor&apos;s speed is &quot;zero&quot;</source>
-        <translation>Inversion quand la vitesse du moteur est « nulle »</translation>
+        <translation>Inversion quand la vitesse du moteur est «&#xa0;nulle&#xa0;»</translation>
     </message>
     <message>
         <source>Immed</source>
@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>Speed Scale:</source>
-        <translation>Échelle vit. :</translation>
+        <translation>Échelle vit.&#xa0;:</translation>
     </message>
     <message>
         <source>Reversion Speed Scale</source>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>Mode:</source>
-        <translation>Mode :</translation>
+        <translation>Mode&#xa0;:</translation>
     </message>
     <message>
         <source>Reversion Mode</source>
@@ -184,15 +184,15 @@
     </message>
     <message>
         <source>Disable</source>
-        <translation>Désact.</translation>
+        <translation>Inactif</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation>Activer</translation>
+        <translation>Actif</translation>
     </message>
     <message>
         <source>BLDC (brushless)</source>
-        <translation>BLDC sans balais</translation>
+        <translation>BLDC (s. balais)</translation>
     </message>
     <message>
         <source>DC (brushed)</source>
@@ -204,11 +204,11 @@
     </message>
     <message>
         <source>Phase Angle:</source>
-        <translation>Angle de phase :</translation>
+        <translation>Angle de phase&#xa0;:</translation>
     </message>
     <message>
         <source>Direction:</source>
-        <translation>Sens :</translation>
+        <translation>Sens&#xa0;:</translation>
     </message>
     <message>
         <source>High</source>
@@ -220,19 +220,19 @@
     </message>
     <message>
         <source>Low</source>
-        <translation>Fbl</translation>
+        <translation>Bas</translation>
     </message>
     <message>
         <source>Level:</source>
-        <translation>Niv. :</translation>
+        <translation>Niv.&#xa0;:</translation>
     </message>
     <message>
         <source>Peak:</source>
-        <translation>Crête :</translation>
+        <translation>Crête&#xa0;:</translation>
     </message>
     <message>
         <source>Continuous:</source>
-        <translation>Permanent :</translation>
+        <translation>Permanent&#xa0;:</translation>
     </message>
     <message>
         <source>Factory Setting</source>
@@ -327,7 +327,7 @@
     <message>
         <source>Regen Brake:</source>
         <comment>full wording</comment>
-        <translation>Frein régénératif :</translation>
+        <translation>Frein régénératif&#xa0;:</translation>
     </message>
     <message>
         <source>Unimm</source>
@@ -342,7 +342,7 @@
     <message>
         <source>Speed Scale:</source>
         <comment>full wording</comment>
-        <translation>Échelle de vitesse :</translation>
+        <translation>Échelle de vitesse&#xa0;:</translation>
     </message>
     <message>
         <source>Min</source>
@@ -357,17 +357,17 @@
     <message>
         <source>Mode:</source>
         <comment>full wording</comment>
-        <translation>Mode :</translation>
+        <translation>Mode&#xa0;:</translation>
     </message>
     <message>
         <source>Disable</source>
         <comment>full wording</comment>
-        <translation>Désactiver</translation>
+        <translation>Désactivée</translation>
     </message>
     <message>
         <source>Enable</source>
         <comment>full wording</comment>
-        <translation>Activer</translation>
+        <translation>Activée</translation>
     </message>
     <message>
         <source>BLDC (brushless)</source>
@@ -387,7 +387,7 @@
     <message>
         <source>Direction:</source>
         <comment>full wording</comment>
-        <translation>Sens :</translation>
+        <translation>Sens&#xa0;:</translation>
     </message>
     <message>
         <source>High</source>
@@ -407,17 +407,17 @@
     <message>
         <source>Level:</source>
         <comment>full wording</comment>
-        <translation>Niveau :</translation>
+        <translation>Niveau&#xa0;:</translation>
     </message>
     <message>
         <source>Peak:</source>
         <comment>full wording</comment>
-        <translation>Courant de crête :</translation>
+        <translation>Courant de crête&#xa0;:</translation>
     </message>
     <message>
         <source>Continuous:</source>
         <comment>full wording</comment>
-        <translation>Courant permanent :</translation>
+        <translation>Courant permanent&#xa0;:</translation>
     </message>
     <message>
         <source>Factory Setting</source>
@@ -473,7 +473,7 @@
     </message>
     <message>
         <source>%1: %2; writes %3 into byte %4</source>
-        <translation>%1 : %2 ; écrit %3 dans l’octet %4</translation>
+        <translation>%1&#xa0;: %2&#xa0;; écrit %3 dans l’octet %4</translation>
     </message>
     <message>
         <source>, %1 as 0</source>
@@ -489,19 +489,19 @@
     </message>
     <message>
         <source>No controller is plugged into port %1. Controllers are plugged into %2; Ctrl+D chooses one.</source>
-        <translation>Aucun contrôleur n’est branché sur le port %1. Des contrôleurs sont branchés sur %2 ; Ctrl+D permet d’en choisir un.</translation>
+        <translation>Aucun contrôleur n’est branché sur le port %1. Des contrôleurs sont branchés sur %2&#xa0;; Ctrl+D permet d’en choisir un.</translation>
     </message>
     <message>
         <source>Several controllers are plugged in. This window works with the one in %1; choose another here, or later with Ctrl+D.</source>
-        <translation>Plusieurs contrôleurs sont branchés. Cette fenêtre travaille avec celui du %1 ; choisissez-en un autre ici, ou plus tard avec Ctrl+D.</translation>
+        <translation>Plusieurs contrôleurs sont branchés. Cette fenêtre travaille avec celui du %1&#xa0;; choisissez-en un autre ici, ou plus tard avec Ctrl+D.</translation>
     </message>
     <message>
         <source>The controller in %1 has serial %2: its arrivals are not recognised by name (serial %3 is), so the window finds it by looking after any device comes or goes.</source>
-        <translation>Le contrôleur du %1 a le numéro de série %2 : son branchement n’est pas reconnu par son nom (seul le numéro %3 l’est) ; la fenêtre le trouve donc en regardant chaque fois qu’un appareil arrive ou part.</translation>
+        <translation>Le contrôleur du %1 a le numéro de série %2&#xa0;: son branchement n’est pas reconnu par son nom (seul le numéro %3 l’est)&#xa0;; la fenêtre le trouve donc en regardant chaque fois qu’un appareil arrive ou part.</translation>
     </message>
     <message>
         <source>No controller is linked to this window: OK sends nothing.</source>
-        <translation>Aucun contrôleur n’est relié à cette fenêtre : OK n’envoie rien.</translation>
+        <translation>Aucun contrôleur n’est relié à cette fenêtre&#xa0;: OK n’envoie rien.</translation>
     </message>
     <message>
         <source>The set in the editors was read from the controller plugged into this port before.</source>
@@ -509,7 +509,7 @@
     </message>
     <message>
         <source>The set in the editors was read from another controller: %1.</source>
-        <translation>Le jeu des champs a été lu d’un autre contrôleur : %1.</translation>
+        <translation>Le jeu des champs a été lu d’un autre contrôleur&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The set in the editors comes from the file %1.</source>
@@ -517,11 +517,11 @@
     </message>
     <message>
         <source>Another program changed this controller&apos;s set since the window last read it; GetConfig shows what it holds now.</source>
-        <translation>Un autre programme a modifié le jeu de ce contrôleur depuis la dernière lecture de la fenêtre ; « Lire » montre ce qu’il contient maintenant.</translation>
+        <translation>Un autre programme a modifié le jeu de ce contrôleur depuis la dernière lecture de la fenêtre&#xa0;; «&#xa0;Lire&#xa0;» montre ce qu’il contient maintenant.</translation>
     </message>
     <message>
         <source>The controller in %1 was unplugged. The window waits for a controller in that port; to work with another one, choose it here.</source>
-        <translation>Le contrôleur du %1 a été débranché. La fenêtre attend un contrôleur sur ce port ; pour travailler avec un autre, choisissez-le ici.</translation>
+        <translation>Le contrôleur du %1 a été débranché. La fenêtre attend un contrôleur sur ce port&#xa0;; pour travailler avec un autre, choisissez-le ici.</translation>
     </message>
     <message>
         <source>Choose the controller this window works with.</source>
@@ -541,11 +541,11 @@
     </message>
     <message>
         <source>stored %1: %2</source>
-        <translation>écrit le %1 : %2</translation>
+        <translation>écrit le %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>read %1: %2</source>
-        <translation>lu le %1 : %2</translation>
+        <translation>lu le %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1, unplugged</source>
@@ -569,28 +569,40 @@
         <comment>frame: forward driving</comment>
         <translation>Marche avant</translation>
     </message>
+    <message>
+        <source> [demo]</source>
+        <translation> [démo]</translation>
+    </message>
+    <message>
+        <source>%1: %2; %3</source>
+        <translation>%1&#xa0;: %2&#xa0;; %3</translation>
+    </message>
+    <message>
+        <source>QKFile(*.qkf)</source>
+        <translation>Fichier de paramètres (*.qkf)</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>The file &quot;%1&quot; does not exist.</source>
-        <translation>Le fichier « %1 » n’existe pas.</translation>
+        <translation>Le fichier «&#xa0;%1&#xa0;» n’existe pas.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; holds %2 bytes, but a parameter file holds 15; nothing was loaded.</source>
-        <translation>Le fichier « %1 » contient %2 octets, mais un fichier de paramètres en contient 15 ; rien n’a été chargé.</translation>
+        <translation>Le fichier «&#xa0;%1&#xa0;» contient %2 octets, mais un fichier de paramètres en contient 15&#xa0;; rien n’a été chargé.</translation>
     </message>
     <message>
         <source>Could not open the file &quot;%1&quot;: %2.</source>
-        <translation>Impossible d’ouvrir le fichier « %1 » : %2.</translation>
+        <translation>Impossible d’ouvrir le fichier «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Could not read the file &quot;%1&quot;: %2.</source>
-        <translation>Impossible de lire le fichier « %1 » : %2.</translation>
+        <translation>Impossible de lire le fichier «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Could not write the file &quot;%1&quot;: %2.</source>
-        <translation>Impossible d’écrire le fichier « %1 » : %2.</translation>
+        <translation>Impossible d’écrire le fichier «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>It may now hold parts of the old and the new set.</source>
@@ -602,7 +614,7 @@
     </message>
     <message>
         <source>%1: %2 is outside %3 to %4</source>
-        <translation>%1 : %2 est hors de %3 à %4</translation>
+        <translation>%1&#xa0;: %2 est hors de %3 à %4</translation>
     </message>
     <message>
         <source> or </source>
@@ -610,7 +622,7 @@
     </message>
     <message>
         <source>%1: %2; the editor offers %3</source>
-        <translation>%1 : %2 ; le champ propose %3</translation>
+        <translation>%1&#xa0;: %2&#xa0;; le champ propose %3</translation>
     </message>
     <message>
         <source>Could not attach to PnP node</source>

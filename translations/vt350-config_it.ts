@@ -20,7 +20,7 @@
     <name>Form1</name>
     <message>
         <source>Status line</source>
-        <translation>Riga di stato</translation>
+        <translation>Barra di stato</translation>
     </message>
     <message>
         <source>The parameter set kept in &quot;%1&quot; could not be read at start. Replace it with the present set?</source>
@@ -184,15 +184,15 @@
     </message>
     <message>
         <source>Disable</source>
-        <translation>Disatt.</translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation>Attiva</translation>
+        <translation>Sì</translation>
     </message>
     <message>
         <source>BLDC (brushless)</source>
-        <translation>BLDC (senza sp.)</translation>
+        <translation>BLDC (brushless)</translation>
     </message>
     <message>
         <source>DC (brushed)</source>
@@ -212,7 +212,7 @@
     </message>
     <message>
         <source>High</source>
-        <translation>Alto</translation>
+        <translation>Max</translation>
     </message>
     <message>
         <source>Mid</source>
@@ -220,7 +220,7 @@
     </message>
     <message>
         <source>Low</source>
-        <translation>Bas</translation>
+        <translation>Min</translation>
     </message>
     <message>
         <source>Level:</source>
@@ -362,12 +362,12 @@
     <message>
         <source>Disable</source>
         <comment>full wording</comment>
-        <translation>Disattiva</translation>
+        <translation>Disattivata</translation>
     </message>
     <message>
         <source>Enable</source>
         <comment>full wording</comment>
-        <translation>Attiva</translation>
+        <translation>Attivata</translation>
     </message>
     <message>
         <source>BLDC (brushless)</source>
@@ -461,7 +461,7 @@
     </message>
     <message>
         <source> (%1% to %2%)</source>
-        <translation> (dal %1% al %2%)</translation>
+        <translation> (%1%–%2%)</translation>
     </message>
     <message>
         <source>the position</source>
@@ -569,6 +569,18 @@
         <comment>frame: forward driving</comment>
         <translation>Marcia avanti</translation>
     </message>
+    <message>
+        <source> [demo]</source>
+        <translation> [demo]</translation>
+    </message>
+    <message>
+        <source>%1: %2; %3</source>
+        <translation>%1: %2; %3</translation>
+    </message>
+    <message>
+        <source>QKFile(*.qkf)</source>
+        <translation>File di parametri (*.qkf)</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -602,7 +614,7 @@
     </message>
     <message>
         <source>%1: %2 is outside %3 to %4</source>
-        <translation>%1: %2 è fuori da %3 a %4</translation>
+        <translation>%1: %2 non è compreso tra %3 e %4</translation>
     </message>
     <message>
         <source> or </source>

@@ -24,7 +24,7 @@
     </message>
     <message>
         <source>The parameter set kept in &quot;%1&quot; could not be read at start. Replace it with the present set?</source>
-        <translation>De parameterset in &quot;%1&quot; kon bij het starten niet worden gelezen. Vervangen door de huidige set?</translation>
+        <translation>De parameterset in “%1” kon bij het starten niet worden gelezen. Vervangen door de huidige set?</translation>
     </message>
     <message>
         <source>Cancel keeps the file as it is.</source>
@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>The controller was reset to its factory settings since it was last read; the editors still show the set from before, and OK stores that set. GetConfig shows what it holds now.</source>
-        <translation>De controller is sinds het laatste uitlezen teruggezet naar de fabrieksinstellingen; de velden tonen nog de set van daarvoor, en OK schrijft die set naar de controller. &quot;Uitlezen&quot; toont wat hij nu bevat.</translation>
+        <translation>De controller is sinds het laatste uitlezen teruggezet naar de fabrieksinstellingen; de velden tonen nog de set van daarvoor, en OK schrijft die set naar de controller. “Uitlezen” toont wat hij nu bevat.</translation>
     </message>
     <message>
         <source>Nothing has been read from this controller since it was plugged in.</source>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>The window cannot show these values of the parameter set; their editors still show earlier settings, and Store/Save will not send the set as it is:</source>
-        <translation>Het venster kan deze waarden van de parameterset niet tonen; hun velden tonen nog eerdere instellingen, en &quot;Schrijven&quot; verzendt de set niet zo:</translation>
+        <translation>Het venster kan deze waarden van de parameterset niet tonen; hun velden tonen nog eerdere instellingen, en “Schrijven” verzendt de set niet zo:</translation>
     </message>
     <message>
         <source>Open</source>
@@ -148,7 +148,7 @@
     </message>
     <message>
         <source>Reversion when motor&apos;s speed is &quot;zero&quot;</source>
-        <translation>Omkeren als het toerental van de motor &quot;nul&quot; is</translation>
+        <translation>Omkeren als het toerental van de motor “nul” is</translation>
     </message>
     <message>
         <source>Immed</source>
@@ -397,7 +397,7 @@
     <message>
         <source>Mid</source>
         <comment>full wording</comment>
-        <translation>Midden</translation>
+        <translation>Middel</translation>
     </message>
     <message>
         <source>Low</source>
@@ -457,7 +457,7 @@
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation>%1 tot %2</translation>
+        <translation>van %1 tot %2</translation>
     </message>
     <message>
         <source> (%1% to %2%)</source>
@@ -517,7 +517,7 @@
     </message>
     <message>
         <source>Another program changed this controller&apos;s set since the window last read it; GetConfig shows what it holds now.</source>
-        <translation>Een ander programma heeft de set van deze controller gewijzigd sinds het venster hem uitlas; &quot;Uitlezen&quot; toont wat hij nu bevat.</translation>
+        <translation>Een ander programma heeft de set van deze controller gewijzigd sinds het venster hem uitlas; “Uitlezen” toont wat hij nu bevat.</translation>
     </message>
     <message>
         <source>The controller in %1 was unplugged. The window waits for a controller in that port; to work with another one, choose it here.</source>
@@ -569,28 +569,40 @@
         <comment>frame: forward driving</comment>
         <translation>Vooruit</translation>
     </message>
+    <message>
+        <source> [demo]</source>
+        <translation> [demo]</translation>
+    </message>
+    <message>
+        <source>%1: %2; %3</source>
+        <translation>%1: %2; %3</translation>
+    </message>
+    <message>
+        <source>QKFile(*.qkf)</source>
+        <translation>Parameterbestand (*.qkf)</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>The file &quot;%1&quot; does not exist.</source>
-        <translation>Het bestand &quot;%1&quot; bestaat niet.</translation>
+        <translation>Het bestand “%1” bestaat niet.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; holds %2 bytes, but a parameter file holds 15; nothing was loaded.</source>
-        <translation>Het bestand &quot;%1&quot; bevat %2 bytes, maar een parameterbestand bevat er 15; er is niets geladen.</translation>
+        <translation>Het bestand “%1” bevat %2 bytes, maar een parameterbestand bevat er 15; er is niets geladen.</translation>
     </message>
     <message>
         <source>Could not open the file &quot;%1&quot;: %2.</source>
-        <translation>Kan het bestand &quot;%1&quot; niet openen: %2.</translation>
+        <translation>Kan het bestand “%1” niet openen: %2.</translation>
     </message>
     <message>
         <source>Could not read the file &quot;%1&quot;: %2.</source>
-        <translation>Kan het bestand &quot;%1&quot; niet lezen: %2.</translation>
+        <translation>Kan het bestand “%1” niet lezen: %2.</translation>
     </message>
     <message>
         <source>Could not write the file &quot;%1&quot;: %2.</source>
-        <translation>Kan het bestand &quot;%1&quot; niet schrijven: %2.</translation>
+        <translation>Kan het bestand “%1” niet schrijven: %2.</translation>
     </message>
     <message>
         <source>It may now hold parts of the old and the new set.</source>
@@ -598,11 +610,11 @@
     </message>
     <message>
         <source>Peak current %1 is below the continuous current %2</source>
-        <translation>De piekstroom %1 ligt onder de continue stroom %2</translation>
+        <translation>de piekstroom %1 ligt onder de continue stroom %2</translation>
     </message>
     <message>
         <source>%1: %2 is outside %3 to %4</source>
-        <translation>%1: %2 ligt buiten %3 tot %4</translation>
+        <translation>%1: %2 ligt buiten het bereik %3 tot %4</translation>
     </message>
     <message>
         <source> or </source>
@@ -673,7 +685,7 @@
     </message>
     <message>
         <source>Mid</source>
-        <translation>Midden</translation>
+        <translation>Middel</translation>
     </message>
     <message>
         <source>High</source>

@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>The set is the one last read from the controller.</source>
-        <translation>Zestaw jest tym ostatnio odczytanym ze sterownika.</translation>
+        <translation>Zestaw jest taki sam jak ostatnio odczytany ze sterownika.</translation>
     </message>
     <message>
         <source>Changes to the set last read from the controller:</source>
@@ -212,15 +212,15 @@
     </message>
     <message>
         <source>High</source>
-        <translation>W</translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>Mid</source>
-        <translation>Ś</translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>Low</source>
-        <translation>N</translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>Level:</source>
@@ -228,7 +228,7 @@
     </message>
     <message>
         <source>Peak:</source>
-        <translation>Szczyt.:</translation>
+        <translation>Szczyt:</translation>
     </message>
     <message>
         <source>Continuous:</source>
@@ -332,12 +332,12 @@
     <message>
         <source>Unimm</source>
         <comment>full wording</comment>
-        <translation>Opóźnione</translation>
+        <translation>Opóźniona</translation>
     </message>
     <message>
         <source>Immed</source>
         <comment>full wording</comment>
-        <translation>Natychmiastowe</translation>
+        <translation>Natychmiastowa</translation>
     </message>
     <message>
         <source>Speed Scale:</source>
@@ -392,17 +392,17 @@
     <message>
         <source>High</source>
         <comment>full wording</comment>
-        <translation>Wysoki</translation>
+        <translation>Poziom 3 (wysoki)</translation>
     </message>
     <message>
         <source>Mid</source>
         <comment>full wording</comment>
-        <translation>Średni</translation>
+        <translation>Poziom 2 (średni)</translation>
     </message>
     <message>
         <source>Low</source>
         <comment>full wording</comment>
-        <translation>Niski</translation>
+        <translation>Poziom 1 (niski)</translation>
     </message>
     <message>
         <source>Level:</source>
@@ -457,7 +457,7 @@
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation>%1 do %2</translation>
+        <translation>od %1 do %2</translation>
     </message>
     <message>
         <source> (%1% to %2%)</source>
@@ -569,6 +569,18 @@
         <comment>frame: forward driving</comment>
         <translation>Jazda do przodu</translation>
     </message>
+    <message>
+        <source> [demo]</source>
+        <translation> [demo]</translation>
+    </message>
+    <message>
+        <source>%1: %2; %3</source>
+        <translation>%1: %2; %3</translation>
+    </message>
+    <message>
+        <source>QKFile(*.qkf)</source>
+        <translation>Plik parametrów (*.qkf)</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -598,11 +610,11 @@
     </message>
     <message>
         <source>Peak current %1 is below the continuous current %2</source>
-        <translation>Prąd szczytowy %1 jest niższy niż prąd ciągły %2</translation>
+        <translation>prąd szczytowy %1 jest niższy niż prąd ciągły %2</translation>
     </message>
     <message>
         <source>%1: %2 is outside %3 to %4</source>
-        <translation>%1: %2 jest poza zakresem %3 do %4</translation>
+        <translation>%1: %2 jest poza zakresem od %3 do %4</translation>
     </message>
     <message>
         <source> or </source>

@@ -64,7 +64,8 @@ struct Arguments {
 };
 
 void PrintHelp(std::ostream& out) {
-    out << "usage: vt350-config [--port PORT] [--demo [--demo-behaviour LIST]] [FILE.qkf]\n"
+    out << "usage: vt350-config [--port PORT] [--lang CODE] [--demo [--demo-behaviour LIST]]\n"
+           "                    [FILE.qkf]\n"
            "  FILE.qkf                open this parameter file at start, as Open would\n"
            "  --port PORT             work with the controller plugged into this USB port\n"
            "                          (vt350ctl list shows them); without it, the first\n"
@@ -197,7 +198,7 @@ void AddDemoPlugKey(Form1& form, VirtualHidPlatform& controller) {
             controller.Plug();
         }
     });
-    form.AddToCaption(QStringLiteral(" [demo]"));
+    form.MarkAsDemo();
 }
 
 }  // namespace

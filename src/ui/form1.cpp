@@ -4,6 +4,7 @@
 #include "config/ui_text.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -597,7 +598,9 @@ void Form1::OpenParameterFile(const std::string& path) {
 }
 
 void Form1::OnSaveAs() {
-    auto name = services_.dialogs.SaveFileName(UiText("Form1", "Save As"));
+    // The dialog's title bar has room for the whole wording a caption may shorten.
+    auto name = services_.dialogs.SaveFileName(
+        QCoreApplication::translate("Form1", "Save As", "full wording").toStdString());
     if (!name) return;
     // A name without an extension gets ".qkf", so that Open lists it; the overwrite
     // question then asks about the file that is really written.
@@ -715,6 +718,10 @@ std::string Form1::LastKnownOf(const FoundController& c) const {
         return FillText(UiText("Form1", form), {when, words});
     }
     return "";
+}
+
+void Form1::MarkAsDemo() {
+    AddToCaption(QCoreApplication::translate("Form1", " [demo]"));
 }
 
 void Form1::AddToCaption(const QString& text) {

@@ -72,8 +72,10 @@ class Form1 : public QWidget, private OutcomeTarget {
     void ChooseController();
     // The chooser while it is open, else nullptr.
     ControllerChooser* chooser() const { return chooser_; }
-    // Text after the window's caption, before the controller's name (" [demo]").
+    // Text after the window's caption, before the controller's name.
     void AddToCaption(const QString& text);
+    // The caption says that the controller is the demo's virtual one.
+    void MarkAsDemo();
 
     // Sets every editor from the record, raising each editor's own behaviour exactly where
     // a control's value changes.

@@ -28,7 +28,8 @@ QString ChoiceTip(const ParameterRow& param, std::size_t index) {
             : QCoreApplication::translate("Form1", "writes %1 into the bits %2 of byte %3")
                   .arg(Hex(choice.stored), Hex(param.mask))
                   .arg(param.byte);
-    return QStringLiteral("%1: %2; %3")
+    // The pattern of the range tips, so that one window has one typography per language.
+    return QCoreApplication::translate("Form1", "%1: %2; %3")
         .arg(Label(param), QCoreApplication::translate("Parameters", choice.text), where);
 }
 

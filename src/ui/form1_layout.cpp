@@ -181,9 +181,14 @@ QWidget* Create(const ControlRow& row, QWidget* parent) {
     // assistive technology.
     // (A caption with a meaning of its own is not shortened: its translation is whole.)
     if (row.text != nullptr && row.meaning == nullptr && HasFullWording(row.text)) {
-        const QString full = QCoreApplication::translate("Form1", row.text, "full wording");
+        QString full = QCoreApplication::translate("Form1", row.text, "full wording");
         if (full != Caption(row.text) && full != QString::fromUtf8(row.text)) {
-            tip = tip.isEmpty() ? full : full + '\n' + tip;
+            // A label's full wording is a name, not a caption before its control.
+            if (full.endsWith(':')) full = full.chopped(1).trimmed();
+            // A tip that says the same as the full wording is said once.
+            const bool same = tip.isEmpty() || tip == full ||
+                              (tip.endsWith(':') && tip.chopped(1).trimmed() == full);
+            tip = same ? full : full + '\n' + tip;
             w->setAccessibleName(full);
         }
     }

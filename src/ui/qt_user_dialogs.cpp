@@ -16,7 +16,7 @@ QString Title() {
     return QCoreApplication::translate("Form1", "Message");
 }
 QString Filter() {
-    return QStringLiteral("QKFile(*.qkf)");
+    return QCoreApplication::translate("Form1", "QKFile(*.qkf)");
 }
 QString OpenFilter() {
     return Filter() + QStringLiteral(";;") + QCoreApplication::translate("Form1", "All files (*)");
@@ -58,6 +58,8 @@ std::optional<std::string> QtUserDialogs::OpenFileName(const std::string& title)
     // for the history in its side bar.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // Qt's default size cuts the column titles of several languages.
+    dialog.resize(760, 480);
     const QString history = QString::fromStdString(historyFolder_);
     if (!history.isEmpty() && QDir(history).exists()) {
         // One click from any folder to the sets each controller held.
