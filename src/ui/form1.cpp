@@ -4,8 +4,8 @@
 #include "config/ui_text.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QScrollBar>
