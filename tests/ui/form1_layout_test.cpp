@@ -277,9 +277,8 @@ TEST_F(Form1Test, EveryCaptionFitsItsControlInEveryLanguage) {
                     caption.toLower().split(QRegularExpression("[^\\w]+"), Qt::SkipEmptyParts);
                 return QSet<QString>(list.begin(), list.end());
             };
-            const QString saveAs =
-                f.Command8->text() + ' ' +
-                QCoreApplication::translate("Form1", "Save As", "full wording");
+            const QString saveAs = f.Command8->text() + ' ' +
+                                   QCoreApplication::translate("Form1", "Save As", "full wording");
             EXPECT_FALSE(words(f.Command1->text()).intersects(words(saveAs)))
                 << language.toStdString() << ": " << f.Command1->text().toStdString() << " / "
                 << saveAs.toStdString();
