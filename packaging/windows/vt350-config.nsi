@@ -66,13 +66,21 @@ LangString OldWindows ${LANG_SPANISH} "${NAME} necesita Windows 10 versión 1809
 LangString OldWindows ${LANG_ITALIAN} "${NAME} richiede Windows 10 versione 1809 o successiva."
 LangString OldWindows ${LANG_DUTCH} "${NAME} vereist Windows 10 versie 1809 of nieuwer."
 LangString OldWindows ${LANG_POLISH} "${NAME} wymaga systemu Windows 10 w wersji 1809 lub nowszej."
+; The type of .qkf files, as Explorer names it.
+LangString FileTypeName ${LANG_ENGLISH} "VT-350 parameter set"
+LangString FileTypeName ${LANG_GERMAN} "VT-350-Parametersatz"
+LangString FileTypeName ${LANG_FRENCH} "Jeu de paramètres VT-350"
+LangString FileTypeName ${LANG_SPANISH} "Juego de parámetros VT-350"
+LangString FileTypeName ${LANG_ITALIAN} "Set di parametri VT-350"
+LangString FileTypeName ${LANG_DUTCH} "VT-350-parameterset"
+LangString FileTypeName ${LANG_POLISH} "Zestaw parametrów VT-350"
 LangString Running ${LANG_ENGLISH} "${NAME} is running (the window or vt350ctl).$\r$\nClose it, then choose Retry."
 LangString Running ${LANG_GERMAN} "${NAME} läuft (das Fenster oder vt350ctl).$\r$\nBitte schließen und dann „Wiederholen“ wählen."
 LangString Running ${LANG_FRENCH} "${NAME} est en cours d’exécution (la fenêtre ou vt350ctl).$\r$\nFermez-le, puis choisissez Réessayer."
 LangString Running ${LANG_SPANISH} "${NAME} está en ejecución (la ventana o vt350ctl).$\r$\nCiérrelo y elija Reintentar."
 LangString Running ${LANG_ITALIAN} "${NAME} è in esecuzione (la finestra o vt350ctl).$\r$\nChiuderlo, poi scegliere Riprova."
 LangString Running ${LANG_DUTCH} "${NAME} is actief (het venster of vt350ctl).$\r$\nSluit het en kies daarna Opnieuw."
-LangString Running ${LANG_POLISH} "${NAME} jest uruchomiony (okno lub vt350ctl).$\r$\nZamknij go, a następnie wybierz Ponów."
+LangString Running ${LANG_POLISH} "Program ${NAME} jest uruchomiony (okno lub vt350ctl).$\r$\nZamknij go, a następnie wybierz „Ponów próbę”."
 
 ;   ${Say} LOG BOX: one line for a silent run's log, in English as scripts read it, or a
 ;   box in the user's language for the person at the screen.
@@ -137,7 +145,7 @@ Section "Install"
     CreateShortcut "$SMPROGRAMS\${NAME}.lnk" "$INSTDIR\vt350-config.exe" "" "$INSTDIR\vt350-config.exe" 0
 
     WriteRegStr HKCU "Software\Classes\.qkf" "" "${PROGID}"
-    WriteRegStr HKCU "Software\Classes\${PROGID}" "" "VT-350 parameter set"
+    WriteRegStr HKCU "Software\Classes\${PROGID}" "" "$(FileTypeName)"
     WriteRegStr HKCU "Software\Classes\${PROGID}\DefaultIcon" "" "$INSTDIR\vt350-config.exe,0"
     WriteRegStr HKCU "Software\Classes\${PROGID}\shell\open\command" "" '"$INSTDIR\vt350-config.exe" "%1"'
     ; Explorer redraws the files' icons.
