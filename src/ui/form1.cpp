@@ -84,6 +84,7 @@ void Form1::Load() {
     quietChecks_ = false;
     shownSet_ = record_;
     if (autosave.ok()) originFile_ = services_.autosavePath;
+    setCameFromSomewhere_ = autosave.ok();
     if (autosave.ok() && !EditorProblems(record_).empty()) {
         QTimer::singleShot(0, this, [this] { ReportUnshownValues(true); });
     }
@@ -170,6 +171,9 @@ void Form1::SaveAutosave(bool mayAsk) {
         }
         unreadAutosave_.reset();
     }
+    // The blank set of a first start that never met a file, a reply or an edit is kept
+    // nowhere: the next start would open with the blank set's values named as errors.
+    if (!setCameFromSomewhere_ && record_ == shownSet_) return;
     const FileResult saved = SaveRecord(services_.autosavePath, record_);
     if (!saved.ok()) ReportFileProblem(saved, services_.autosavePath);
 }
@@ -259,6 +263,7 @@ void Form1::ReplaceRecord(const std::uint8_t* recordBytes) {
     keepEdits_ = !asked && record_ != shownSet_;
     if (keepEdits_) return;
     record_ = reply;
+    setCameFromSomewhere_ = true;
     originInstance_ = link_.controller().instance;
     originPlace_ = PlaceOf(link_.controller());
     originName_ = NameController(link_.controller());
@@ -592,6 +597,7 @@ void Form1::OpenParameterFile(const std::string& path) {
     }
     RefreshControls();
     shownSet_ = record_;
+    setCameFromSomewhere_ = true;
     originInstance_.clear();
     originFile_ = path;
     ReportUnshownValues();
@@ -615,7 +621,10 @@ void Form1::OnSaveAs() {
 }
 
 void Form1::FollowOwnController() {
-    if (!own_.bound()) return;  // until it has one, the window takes the first it finds
+    if (!own_.bound()) {  // until it has one, the window takes the first it finds
+        RefreshChooser();
+        return;
+    }
     const std::vector<FoundController> present = link_.FindControllers();
     const BoundController::Change change = own_.Look(present);
     link_.SetPresent(own_.present());

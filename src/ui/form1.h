@@ -239,6 +239,8 @@ class Form1 : public QWidget, private OutcomeTarget {
     // A reply the window did not ask for came while the editors held the person's changes:
     // the editors keep them.
     bool keepEdits_ = false;
+    // The set came from the autosave, a file or a reply (an edit shows in `shownSet_`).
+    bool setCameFromSomewhere_ = false;
     // Another program stored or reset a set into the controller since the window read it.
     bool changedElsewhere_ = false;
     QTimer* answerTimer_ = nullptr;

@@ -73,13 +73,19 @@ TEST(Vt350ConfigProcess, TerminationSignalsWriteTheAutosaveFile) {
     const std::string program = tmp / "vt350-config";
     fs::copy_file(VT350_CONFIG_PATH, program);
     const fs::path autosave = tmp.path() / "Demo.qkf";
+    // A set handed over at start, which the window then has to keep.
+    const std::string set = tmp / "bike.qkf";
+    std::ofstream(set, std::ios::binary) << std::string(
+        "\x0f\x1e\x87\x6e\x19\x01\x00\x00"
+        "\x01\x00\x80\x00\x00\x00\x00",
+        15);
     for (int signal : {SIGTERM, SIGHUP, SIGINT}) {
         fs::remove(autosave);
         pid_t pid = fork();
         if (pid == 0) {
             setenv("QT_QPA_PLATFORM", "offscreen", 1);
             setenv("XDG_DATA_HOME", (tmp / "data").c_str(), 1);
-            execl(program.c_str(), program.c_str(), "--demo", nullptr);
+            execl(program.c_str(), program.c_str(), "--demo", set.c_str(), nullptr);
             _exit(127);
         }
         ASSERT_GT(pid, 0);
