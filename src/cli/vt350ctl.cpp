@@ -8,10 +8,12 @@
 #include <algorithm>
 #include <cmath>
 #include <iostream>
+#include <string>
 #include <string_view>
 
 #include "cli/ctl_commands.h"
 #include "cli/ctl_io.h"
+#include "platform/permission_advice.h"
 
 namespace {
 
@@ -22,23 +24,7 @@ standard input, and "-o -" writes it to standard output.
 Exit status: 0 success, 1 the sets differ or the controller answered with an error or a
 garbled answer (or the user did not confirm), 2 usage error, 3 no controller (or it cannot be opened), 4 the
 controller did not answer in time, 5 a file could not be read, written or accepted.
-)"
-#ifdef _WIN32
-    R"(
-History: %APPDATA%\vt350-config\history (demo-history for --demo); a portable copy
-(vt350-portable.txt beside vt350ctl.exe) keeps it beside itself.
-
-Permissions: on Windows every user may open the controller; nothing needs installing. It
-cannot be opened while another program holds it for itself.)";
-#else
-    R"(
-History: $XDG_DATA_HOME/vt350-config/history (~/.local/share/...; demo-history for
---demo); a portable copy (vt350-portable.txt beside vt350ctl) keeps it beside itself.
-
-Permissions: on Linux the udev rule 70-vt350.rules (installed in /usr/lib/udev/rules.d)
-gives the controller's /dev/hidraw node to the user at the seat and to the group plugdev;
-for SSH and scripts without a desktop login, join it: "sudo adduser $USER plugdev".)";
-#endif
+)";
 
 struct Command {
     const char* name;
@@ -179,7 +165,7 @@ int ParseAndRun(int argc, char* argv[]) {
     CtlOptions o;
     CLI::App app("Reads, writes and compares the parameter sets of VT-350 motor controllers.",
                  "vt350ctl");
-    app.footer(kFooter);
+    app.footer(std::string(kFooter) + SystemHelpNotes());
     app.set_version_flag("--version", std::string("vt350ctl ") + VT350_VERSION);
     app.require_subcommand(1);
     app.fallthrough();

@@ -19,3 +19,7 @@ std::string PermissionAdvice(const PermissionFacts& facts, const std::string& pa
 
 // The facts of this system for `path` (on Windows only the error).
 PermissionFacts GatherPermissionFacts(int error, const std::string& path);
+
+// The paragraphs of vt350ctl's help that differ by system: where the history is kept and
+// who may open the controller.
+const char* SystemHelpNotes();

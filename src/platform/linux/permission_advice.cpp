@@ -65,3 +65,13 @@ PermissionFacts GatherPermissionFacts(int error, const std::string& path) {
         f.userInNodeGroup |= groups[static_cast<std::size_t>(i)] == st.st_gid;
     return f;
 }
+
+const char* SystemHelpNotes() {
+    return R"(
+History: $XDG_DATA_HOME/vt350-config/history (~/.local/share/...; demo-history for
+--demo); a portable copy (vt350-portable.txt beside vt350ctl) keeps it beside itself.
+
+Permissions: on Linux the udev rule 70-vt350.rules (installed in /usr/lib/udev/rules.d)
+gives the controller's /dev/hidraw node to the user at the seat and to the group plugdev;
+for SSH and scripts without a desktop login, join it: "sudo adduser $USER plugdev".)";
+}

@@ -13,3 +13,12 @@ PermissionFacts GatherPermissionFacts(int error, const std::string&) {
     f.error = error;
     return f;
 }
+
+const char* SystemHelpNotes() {
+    return R"(
+History: %APPDATA%\vt350-config\history (demo-history for --demo); a portable copy
+(vt350-portable.txt beside vt350ctl.exe) keeps it beside itself.
+
+Permissions: on Windows every user may open the controller; nothing needs installing. It
+cannot be opened while another program holds it for itself.)";
+}
