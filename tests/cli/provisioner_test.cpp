@@ -38,7 +38,7 @@ class PullAfterStore : public ForwardingHidPlatform {
         if (status == ReadStatus::kReceived && keepsOther && readingBack && r[1] == 1) {
             ResponseReport reply;
             std::copy(r, r + ResponseReport::kSize, reply.data());
-            reply[2] ^= 1;
+            reply[2 + otherByte] ^= 1;
             SealConfigReply(reply);
             std::copy(reply.data(), reply.data() + ResponseReport::kSize, r);
         }
@@ -52,6 +52,7 @@ class PullAfterStore : public ForwardingHidPlatform {
     }
     bool armed = false;
     bool keepsOther = false;
+    int otherByte = 0;  // the byte of the set it keeps other than it was sent
     bool stored = false;
     bool readingBack = false;
     std::function<void()> afterReadBack;
@@ -186,15 +187,21 @@ TEST_F(ProvisionerTest, CtrlCEndsTheLineWithItsSummary) {
 TEST_F(ProvisionerTest, ItsPromisesHold) {
     // A controller that keeps something else than it was sent fails its read-back; one that
     // cannot be opened is skipped; the line goes on to the next.
+    // The read-back compares every stored byte, the last (10) too.
+    pull.otherByte = 10;
     const ProvisionSummary summary = RunLine({Kind::kKeepsOther, Kind::kRefuses, Kind::kGood}, 3);
     const auto log = Log();
     ASSERT_EQ(log.size(), 3u) << out.str();
     EXPECT_EQ(log[0]["outcome"], "failed");
     EXPECT_NE(log[0]["error"].get<std::string>().find("verify"), std::string::npos) << log[0];
+    EXPECT_NE(log[0]["error"].get<std::string>().find("byte 10"), std::string::npos) << log[0];
     EXPECT_EQ(log[1]["outcome"], "skipped");
     EXPECT_EQ(log[2]["outcome"], "programmed");
     EXPECT_EQ(summary.skipped, 1);
     EXPECT_EQ(ProvisionExitStatus(summary), 1);
+    // A line whose only fault is a skipped controller does not end well either.
+    std::filesystem::remove(tmp_ / "log.jsonl");
+    EXPECT_EQ(ProvisionExitStatus(RunLine({Kind::kRefuses, Kind::kGood}, 2)), 1) << out.str();
     // None came: exit 3.
     platform.Unplug();
     EXPECT_EQ(ProvisionExitStatus(RunLine({}, 0, [] { return true; })), 3);

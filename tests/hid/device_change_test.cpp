@@ -112,6 +112,13 @@ TEST(DeviceChange, UdevHidEventsBecomeUsbInterfaceNames) {
               "\\\\?\\USB#VID_046D&PID_C31C##");
     EXPECT_FALSE(InterfaceNameFromHidEvent("garbage", "0001").has_value());
     EXPECT_FALSE(InterfaceNameFromHidEvent("0003:zz:0001", "0001").has_value());
+    // A number with anything after it (a version "0200 " or "02x0") is not read as one.
+    std::uint32_t value = 0;
+    EXPECT_TRUE(ParseHexNumber("0200", value) && value == 0x200);
+    EXPECT_FALSE(ParseHexNumber("0200 ", value));
+    EXPECT_FALSE(ParseHexNumber("02x0", value));
+    EXPECT_FALSE(ParseHexNumber("", value));
+    EXPECT_FALSE(InterfaceNameFromHidEvent("0003:00000001:00000001x", "0001").has_value());
 
     Change c;
     EXPECT_TRUE(
