@@ -83,6 +83,7 @@ class ProvisionerTest : public ::testing::Test {
                              std::function<bool()> stop = {},
                              std::function<void(std::size_t)> beforePlug = {}) {
         std::size_t next = 0;
+        pull.stored = pull.readingBack = false;  // nothing of an earlier line
         ProvisionHooks hooks;
         hooks.stopRequested = stop ? stop : [] { return false; };
         std::function<void()> plugNext;
