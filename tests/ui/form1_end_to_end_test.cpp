@@ -95,13 +95,23 @@ TEST_F(Form1Test, ErrorReplyBlinksUntilAnAcknowledgement) {
     EXPECT_TRUE(f.Timer2->isActive());
     f.BlinkTick();
     EXPECT_FALSE(f.Label16->isVisible());
+    // A store the controller refuses blinks too.
+    f.record() = VirtualController::FactoryRecord();
+    f.RefreshControls();
+    f.Timer2->stop();
+    f.Label16->setVisible(true);
+    dialogs.answers = {true};
+    Press(f.Command1);
+    f.PollTick();
+    EXPECT_EQ(f.Label16->text(), "Load Error");
+    EXPECT_TRUE(f.Timer2->isActive());
     controller.behaviour.errorReplies = false;
     Press(f.Command3);
     f.PollTick();
     EXPECT_EQ(f.Label16->text(), "Connect Success");
     EXPECT_FALSE(f.Timer2->isActive());
     EXPECT_TRUE(f.Label16->isVisible());
-    EXPECT_EQ(tone.beeps, (std::vector<std::string>{"3000/200", "2000/250"}));
+    EXPECT_EQ(tone.beeps, (std::vector<std::string>{"3000/200", "3000/200", "2000/250"}));
 }
 
 TEST_F(Form1Test, BadCheckBytesChangeNothingAndClearTheBuffer) {
