@@ -151,6 +151,21 @@ TEST_F(Form1BenchTest, TheStoreQuestionSaysWhatChangesOnTheController) {
     EXPECT_EQ(dialogs.questionDetails.back(),
               controller + "The set is the one last read from the controller.");
     EXPECT_EQ(f.Label16->text(), "") << "the cancelled store leaves no older outcome";
+    // The reserved bytes are not part of the store report: no change to list.
+    f.record().Set(11, 7);
+    dialogs.answers = {false};
+    Press(f.Command1);
+    EXPECT_EQ(dialogs.questionDetails.back(),
+              controller + "The set is the one last read from the controller.");
+    // Enter in a current box that holds a refused 0: the question shows the 1 it sends.
+    f.show();
+    Type(f.Text1, "0");
+    QString shownWhenAsked;
+    dialogs.onQuestion = [&] { shownWhenAsked = f.Text1->text(); };
+    dialogs.answers = {false};
+    QTest::keyClick(f.Text1, Qt::Key_Return);
+    dialogs.onQuestion = nullptr;
+    EXPECT_EQ(shownWhenAsked, "1");
     // After a factory reset the editors still show the set from before: the question says so.
     Press(f.Command6);
     f.PollTick();
