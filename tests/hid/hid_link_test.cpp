@@ -123,6 +123,16 @@ TEST_F(HidLinkTest, MaintainClosesWhileAbsentAndSearchesWhilePresent) {
     link.MaintainDeviceLink();
     EXPECT_EQ(link.readHandle(), -1);
     EXPECT_EQ(link.writeHandle(), -1);
+    // A removal counts once: one reported again while absent is the same removal.
+    EXPECT_EQ(link.removals(), 1);
+    Remove();
+    EXPECT_EQ(link.removals(), 1);
+    // After lost events, the look that finds the controller gone counts its removal.
+    Arrive();
+    fake.interfaces.clear();
+    link.Resynchronise();
+    EXPECT_FALSE(link.present());
+    EXPECT_EQ(link.removals(), 2);
 }
 
 TEST_F(HidLinkTest, PresentButNotFoundSearchesEveryTickAndOpensNothing) {
