@@ -46,6 +46,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
     connect(Command7, &QPushButton::clicked, this, &Form1::OnOpen);
     connect(Command8, &QPushButton::clicked, this, &Form1::OnSaveAs);
     answerTimer_ = new QTimer(this);
+    answerTimer_->setObjectName(QStringLiteral("answerTimer"));
     answerTimer_->setSingleShot(true);
     answerTimer_->setInterval(kAnswerWaitMs);
     connect(answerTimer_, &QTimer::timeout, this,

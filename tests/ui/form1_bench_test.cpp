@@ -4,6 +4,7 @@
 #include <QAccessibleValueInterface>
 #include <QApplication>
 #include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include "form1_fixture.h"
@@ -114,8 +115,14 @@ TEST_F(Form1BenchTest, TheStatusLineNeverKeepsAStaleOutcome) {
     Press(f.Command1);
     EXPECT_EQ(controller.received.size(), sent);
     EXPECT_EQ(f.Label16->text(), "No controller");
-    // A controller that never answers: the press clears the old outcome, the wait says so.
+    // An answer ends the wait for it: no "No answer" follows an outcome that came.
     platform->Plug();
+    f.PollTick();
+    Press(f.Command5);
+    f.PollTick();
+    EXPECT_EQ(f.Label16->text(), "GetConfig Success");
+    EXPECT_FALSE(f.findChild<QTimer*>("answerTimer")->isActive());
+    // A controller that never answers: the press clears the old outcome, the wait says so.
     f.PollTick();
     controller.behaviour.silent = true;
     Press(f.Command5);

@@ -3,14 +3,17 @@
 #include <QApplication>
 #include <QTest>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "config/config_file.h"
+#include "config/os_error.h"
 #include "config/parameter_view.h"
 
 #include "form1_fixture.h"
+#include "forwarding_hid_platform.h"
 
 namespace {
 
@@ -533,4 +536,27 @@ TEST_F(Form1Test, AControllerPluggedInAgainWhileATickShowsAMessageIsReachedAfter
     f.PollTick();
     EXPECT_EQ(dialogs.errors.size(), 1u) << dialogs.errors.back();
     EXPECT_EQ(f.Label16->text(), "GetConfig Success");
+}
+
+// A link whose write handle could not be opened has no controller to send to: the status
+// line says so, and no send is tried.
+TEST_F(Form1Test, AControllerWithoutAWriteHandleIsNoControllerNotAFailedSend) {
+    class NoWriting : public ForwardingHidPlatform {
+      public:
+        using ForwardingHidPlatform::ForwardingHidPlatform;
+        HidOpenResult OpenWrite(const std::string&) override {
+            return {kInvalidHandle, SystemErrorCode(EACCES)};
+        }
+    };
+    platform = std::make_unique<VirtualHidPlatform>(controller, true);
+    NoWriting hid(*platform);
+    form = std::make_unique<Form1>(
+        Form1Services{dialogs, hid, *platform, tone, autosave, nullptr, ""});
+    form->Load();
+    dialogs.errors.clear();
+    ASSERT_NE(form->link().readHandle(), kInvalidHandle);
+    Press(form->Command5);
+    EXPECT_EQ(form->Label16->text(), "No controller");
+    EXPECT_TRUE(dialogs.errors.empty()) << dialogs.errors.front();
+    form.reset();
 }
