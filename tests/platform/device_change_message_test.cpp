@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <ios>
+#include <string>
 #include <vector>
 
 #include "fake_hid_platform.h"
@@ -78,6 +80,11 @@ TEST(WinDeviceChange, OtherClassesShortNamesAndOtherMessagesChangeNothing) {
                                      w.handler));
     EXPECT_FALSE(DeliverDeviceChange(kWmDeviceChange, 0x0007, 0, false, w.handler))
         << "DBT_DEVNODES_CHANGED carries no record";
+    // Other events with the controller's own record: a query or a pending removal is not
+    // a removal, nor an arrival.
+    for (std::uint32_t other : {0x8001u /* query remove */, 0x8003u /* remove pending */}) {
+        EXPECT_FALSE(w.Message(other, record)) << std::hex << other;
+    }
     EXPECT_FALSE(w.link.present());
 }
 
@@ -92,6 +99,36 @@ TEST(WinDeviceChange, AUnicodeWindowsUtf16RecordsAreReadAsSuch) {
     EXPECT_FALSE(w.link.present());
     w.Message(kDeviceArrival, WideRecord(u"\\\\?\\USB#VID_0001&PID_0001#0001#\u5de5\u574a"), true);
     EXPECT_TRUE(w.link.present());
+    // A character outside ASCII becomes '?', never its low byte: U+0131's is '1'.
+    w.Message(kDeviceRemoveComplete, WideRecord(kWideController), true);
+    w.Message(kDeviceArrival, WideRecord(u"\\\\?\\USB#VID_0001&PID_0001#000\u0131#{x}"), true);
+    EXPECT_FALSE(w.link.present());
+}
+
+// The narrowed name: counted in characters within the record's size, cut to leave room for
+// its terminating zero inside the 8-bit record.
+TEST(WinDeviceChange, ANarrowedNameStaysWithinItsRecordAndItsSize) {
+    std::string seen;
+    std::size_t seenSize = 0;
+    const DeviceChangeSource::Handler handler = [&](std::uint32_t, const std::uint8_t* r,
+                                                    std::size_t n) {
+        seen = InterfaceNameOf(r, n);
+        seenSize = n;
+        EXPECT_EQ(r[n - 1], 0) << "the name's zero inside the size";
+    };
+    // A name of 20 characters, not terminated within the size, with more text after it.
+    auto record = WideRecord(u"ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    const std::uint32_t twenty = kBroadcastNameOffset + 2 * 20;
+    std::memcpy(&record[0], &twenty, 4);
+    DeliverDeviceChange(kWmDeviceChange, kDeviceArrival,
+                        reinterpret_cast<std::intptr_t>(record.data()), true, handler);
+    EXPECT_EQ(seen, "ABCDEFGHIJKLMNOPQRST");
+    // A name longer than the 8-bit record holds: 255 characters and the zero.
+    const auto longest = WideRecord(std::u16string(400, u'A'));
+    DeliverDeviceChange(kWmDeviceChange, kDeviceArrival,
+                        reinterpret_cast<std::intptr_t>(longest.data()), true, handler);
+    EXPECT_EQ(seen, std::string(kBroadcastNameSize - 1, 'A'));
+    EXPECT_EQ(seenSize, kBroadcastInterfaceSize);
 }
 
 TEST(WinDeviceChange, WhatAnotherProgramSendsIsNotRead) {
