@@ -52,6 +52,11 @@ int FailingRename(const char*, const char*) {
     errno = EXDEV;
     return -1;
 }
+// What a sticky folder answers a rename over another user's file on some systems.
+int NotPermittedRename(const char*, const char*) {
+    errno = EPERM;
+    return -1;
+}
 
 class FileReplaceTest : public ::testing::Test {
   protected:
@@ -238,6 +243,27 @@ TEST_F(FileReplaceTest, ASharedFileIsReplacedAndKeepsItsGroup) {
     EXPECT_EQ(fs::directory_iterator(folder)->path().filename(), "shop.qkf");
 }
 
+TEST_F(FileReplaceTest, AFolderThatRefusesTemporariesOrTheirRenameStillGetsTheFile) {
+    // A refused rename, with EPERM as with EACCES: the writable file takes the new head.
+    const std::string set = tmp_ / "set.qkf";
+    Write(set, old_);
+    ReplaceCalls().rename = NotPermittedRename;
+    const FileResult renamed = SaveRecord(set, NewSet());
+    ReplaceCalls() = saved_;
+    EXPECT_TRUE(renamed.ok());
+    EXPECT_EQ(Read(set), std::string(15, '\x09') + "TAIL");
+    if (geteuid() != 0) GTEST_SKIP() << "needs root to make a folder another user may not write";
+    // A folder the user may not make files in, holding a file the user may write.
+    const fs::path folder = tmp_ / "closed";
+    fs::create_directory(folder);
+    ASSERT_EQ(::chmod(folder.c_str(), 0755), 0);
+    const std::string shared = folder / "shared.qkf";
+    Write(shared, old_);
+    ASSERT_EQ(::chmod(shared.c_str(), 0666), 0);
+    EXPECT_TRUE(AsOrdinaryUser([&] { return SaveRecord(shared, NewSet()).ok(); }));
+    EXPECT_EQ(Read(shared), std::string(15, '\x09') + "TAIL");
+}
+
 TEST_F(FileReplaceTest, AnotherUsersFileInAStickyFolderIsWrittenInPlace) {
     if (geteuid() != 0) GTEST_SKIP() << "needs root to make the second user's files";
     // A sticky world-writable folder: nobody may rename over root's file, but may write it.
@@ -318,11 +344,20 @@ TEST_F(FileReplaceTest, OnlyOurOwnStaleTemporariesAreSwept) {
     const utimbuf old{::time(nullptr) - 3600, ::time(nullptr) - 3600};
     for (const std::string& name : users) ASSERT_EQ(::utime((tmp_ / name).c_str(), &old), 0);
     ASSERT_EQ(::utime((tmp_ / ".set.qkf.vt350-AbC123").c_str(), &old), 0);
+    // A killed save of another user's, as old: that user's to sweep, never ours.
+    const std::string theirs = tmp_ / ".set.qkf.vt350-Oth123";
+    const bool another = geteuid() == 0;
+    if (another) {
+        Write(theirs, "half");
+        ASSERT_EQ(::chown(theirs.c_str(), 65534, 65534), 0);
+        ASSERT_EQ(::utime(theirs.c_str(), &old), 0);
+    }
     const std::string set = tmp_ / "set.qkf";
     Write(set, old_);
     ASSERT_TRUE(SaveRecord(set, NewSet()).ok());
     std::vector<std::string> expected = users;
     expected.push_back(".set.qkf.vt350-XyZ789");
+    if (another) expected.push_back(".set.qkf.vt350-Oth123");
     expected.push_back("set.qkf");
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(Entries(), expected);
