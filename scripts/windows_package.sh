@@ -167,9 +167,11 @@ start_window() {
     until_true 120 window_up
 }
 get_config() {
-    local id
+    local id before
     id=$(window_up | head -1)
-    until_true 60 sh -c "ls '$data'/demo-history/*-read.qkf ||
+    # vt350ctl's read above is in the history already: the window's is one more.
+    before=$(ls "$data"/demo-history/*-read.qkf 2> /dev/null | wc -l)
+    until_true 60 sh -c "[ \$(ls '$data'/demo-history/*-read.qkf 2> /dev/null | wc -l) -gt $before ] ||
         { xdotool mousemove --window $id 599 283 click 1; false; }"  # GetConfig
 }
 close_window() {
@@ -186,7 +188,7 @@ expect "its last set is kept in the user's data, not beside the programs" \
 german_window() {
     wine "$installed/vt350-config.exe" --demo --lang de > "$out/window.log" 2>&1 &
     window=$!
-    until_true 120 xdotool search --name "Fahrtregler-Programmierung" && close_window
+    until_true 120 xdotool search --name "Regler-Programmierung" && close_window
 }
 expect "the installed window speaks German with --lang de" german_window
 expect "the window starts again" start_window
