@@ -52,6 +52,14 @@ TEST_F(HidLinkTest, FirstMatchInEnumerationOrderWinsAndLaterOnesAreNotOpened) {
     EXPECT_TRUE(Called("query /kbd"));
     EXPECT_FALSE(Called("query /second"));
     EXPECT_EQ(fake.open, 0) << "every query handle must be closed";
+    // A chosen port is that port, not one behind a hub on it whose name starts alike.
+    fake.interfaces[1].port = "1-1.3";
+    fake.interfaces[2].port = "1-1";
+    link.ChoosePort("1-1");
+    EXPECT_EQ(Find(), "/second");
+    link.ChoosePort("1-1.3");
+    EXPECT_EQ(Find(), "/first");
+    EXPECT_EQ(InPort(link.FindControllers(), "1-1").size(), 1u);
 }
 
 TEST_F(HidLinkTest, VersionAndUsagePageMustMatch) {
