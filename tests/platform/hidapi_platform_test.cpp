@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -78,4 +79,33 @@ TEST(HidapiPlatform, TheDescriptorFileIsReadWithinItsBound) {
     EXPECT_EQ(UsagePageFromFile(file), std::nullopt) << "the collection lies past 4096 bytes";
     PutFileBytes(file, "");
     EXPECT_EQ(UsagePageFromFile(file), std::nullopt) << "empty";
+}
+
+// What the search makes of one interface's facts: a USB device without a readable
+// bcdDevice, or a descriptor that could not be read, leaves its attributes or its page
+// unknown, so that the search's rules for the unknown apply instead of a guessed 0.
+TEST(HidapiPlatform, WhatCannotBeReadStaysUnknown) {
+    HidrawFacts facts;
+    facts.node = "/dev/hidraw3";
+    facts.hidId = "0003:00000001:00000001";
+    facts.onUsb = true;
+    facts.bcdDevice = "0200";
+    facts.usbName = "1-1.3";
+    facts.usbDevnum = "7";
+    facts.hidUniq = "0001";
+    facts.usagePage = 0x0001;
+    HidInterfaceInfo info = InterfaceFromFacts(facts);
+    EXPECT_TRUE(info.attributesKnown && info.usagePageKnown);
+    EXPECT_EQ(info.versionNumber, 0x0200);
+    EXPECT_EQ(info.port, "1-1.3");
+    EXPECT_EQ(info.serial, "0001") << "the hid device's, where USB gives none";
+    facts.bcdDevice = nullptr;
+    EXPECT_FALSE(InterfaceFromFacts(facts).attributesKnown) << "no bcdDevice";
+    facts.bcdDevice = "02x0";
+    EXPECT_FALSE(InterfaceFromFacts(facts).attributesKnown) << "a bcdDevice that is no number";
+    facts.bcdDevice = "0200";
+    facts.usagePage.reset();
+    info = InterfaceFromFacts(facts);
+    EXPECT_TRUE(info.attributesKnown);
+    EXPECT_FALSE(info.usagePageKnown) << "a descriptor that could not be read";
 }

@@ -32,6 +32,33 @@ std::optional<std::uint16_t> UsagePageOf(std::string_view hidSyspath) {
 
 }  // namespace
 
+HidInterfaceInfo InterfaceFromFacts(const HidrawFacts& f) {
+    HidInterfaceInfo info;
+    info.path = f.node;
+    std::uint32_t bus = 0, vendor = 0, product = 0;
+    info.attributesKnown = ParseHidId(f.hidId, bus, vendor, product);
+    info.vendorId = static_cast<std::uint16_t>(vendor);
+    info.productId = static_cast<std::uint16_t>(product);
+    if (f.onUsb) {
+        std::uint32_t bcd = 0;
+        if (ParseHexNumber(UdevText(f.bcdDevice), bcd)) {
+            info.versionNumber = static_cast<std::uint16_t>(bcd);
+        } else {
+            info.attributesKnown = false;
+        }
+        // "1-1.3": bus 1, root port 1, hub port 3, as lsusb -t and usbip name it.
+        info.port = std::string(f.usbName);
+        info.serial = std::string(f.usbSerial);
+        // The bus numbers each device it enumerates anew, a replug in the same port too.
+        info.instance = std::string(f.usbDevnum);
+    }
+    if (info.serial.empty()) info.serial = std::string(f.hidUniq);
+    info.instance += ":" + info.path;
+    info.usagePageKnown = f.usagePage.has_value();
+    info.usagePage = f.usagePage.value_or(0);
+    return info;
+}
+
 std::optional<std::uint16_t> UsagePageFromFile(const std::string& path) {
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
@@ -70,34 +97,20 @@ bool EnumerateHidraw(std::vector<HidInterfaceInfo>& out) {
         // Parents belong to their child and are released with it.
         udev_device* hid = udev_device_get_parent_with_subsystem_devtype(raw.get(), "hid", nullptr);
         if (node.empty() || hid == nullptr) continue;
-        HidInterfaceInfo info;
-        info.path = std::string(node);
-        std::uint32_t bus = 0, vendor = 0, product = 0;
-        info.attributesKnown = ParseHidId(UdevText(udev_device_get_property_value(hid, "HID_ID")),
-                                          bus, vendor, product);
-        info.vendorId = static_cast<std::uint16_t>(vendor);
-        info.productId = static_cast<std::uint16_t>(product);
+        HidrawFacts facts;
+        facts.node = std::string(node);
+        facts.hidId = UdevText(udev_device_get_property_value(hid, "HID_ID"));
+        facts.hidUniq = UdevText(udev_device_get_property_value(hid, "HID_UNIQ"));
         if (udev_device* usb =
                 udev_device_get_parent_with_subsystem_devtype(raw.get(), "usb", "usb_device")) {
-            std::uint32_t bcd = 0;
-            if (ParseHexNumber(UdevText(udev_device_get_sysattr_value(usb, "bcdDevice")), bcd)) {
-                info.versionNumber = static_cast<std::uint16_t>(bcd);
-            } else {
-                info.attributesKnown = false;
-            }
-            // "1-1.3": bus 1, root port 1, hub port 3, as lsusb -t and usbip name it.
-            info.port = std::string(UdevText(udev_device_get_sysname(usb)));
-            info.serial = std::string(UdevText(udev_device_get_sysattr_value(usb, "serial")));
-            // The bus numbers each device it enumerates anew, a replug in the same port too.
-            info.instance = std::string(UdevText(udev_device_get_sysattr_value(usb, "devnum")));
+            facts.onUsb = true;
+            facts.bcdDevice = udev_device_get_sysattr_value(usb, "bcdDevice");
+            facts.usbName = UdevText(udev_device_get_sysname(usb));
+            facts.usbSerial = UdevText(udev_device_get_sysattr_value(usb, "serial"));
+            facts.usbDevnum = UdevText(udev_device_get_sysattr_value(usb, "devnum"));
         }
-        if (info.serial.empty()) {
-            info.serial = std::string(UdevText(udev_device_get_property_value(hid, "HID_UNIQ")));
-        }
-        info.instance += ":" + info.path;
-        const auto page = UsagePageOf(UdevText(udev_device_get_syspath(hid)));
-        info.usagePageKnown = page.has_value();
-        info.usagePage = page.value_or(0);
+        facts.usagePage = UsagePageOf(UdevText(udev_device_get_syspath(hid)));
+        HidInterfaceInfo info = InterfaceFromFacts(facts);
         out.push_back(std::move(info));
     }
     return true;

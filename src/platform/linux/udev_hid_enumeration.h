@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "hid/hid_platform.h"
@@ -17,3 +18,18 @@ bool EnumerateHidraw(std::vector<HidInterfaceInfo>& out);
 // The top-level usage page of the report descriptor in `file` (sysfs's report_descriptor),
 // read to at most the kernel's 4096 bytes; nothing when it cannot be read or parsed.
 std::optional<std::uint16_t> UsagePageFromFile(const std::string& file);
+
+// What udev and sysfs say of one hidraw interface, as read (null where absent).
+struct HidrawFacts {
+    std::string node;                 // /dev/hidrawN
+    std::string_view hidId;           // the hid device's HID_ID
+    std::string_view hidUniq;         // its HID_UNIQ
+    bool onUsb = false;               // a USB device is its parent
+    const char* bcdDevice = nullptr;  // that device's attributes, where on USB
+    std::string_view usbName, usbSerial, usbDevnum;
+    std::optional<std::uint16_t> usagePage;  // of its report descriptor
+};
+
+// The interface the search sees: attributes known only when HID_ID and, on USB, bcdDevice
+// could be read; the usage page known only when the descriptor could.
+HidInterfaceInfo InterfaceFromFacts(const HidrawFacts& facts);
