@@ -44,7 +44,7 @@ bool CopyTail(std::FILE* old, std::size_t headSize, int fd, int& error) {
     if (std::fseek(old, static_cast<long>(headSize), SEEK_SET) != 0) return true;  // shorter
     std::vector<std::uint8_t> block(1 << 16);
     std::size_t n = 0;
-    while ((n = std::fread(block.data(), 1, block.size(), old)) > 0) {
+    while ((n = ReplaceCalls().read(block.data(), 1, block.size(), old)) > 0) {
         if (!WriteAll(fd, block.data(), n)) {
             error = errno;
             return false;
@@ -122,7 +122,8 @@ ReplaceResult WriteStream(const std::string& path, const std::uint8_t* head, std
 }  // namespace
 
 FileReplaceCalls& ReplaceCalls() {
-    static FileReplaceCalls calls{file_system::Write, file_system::Fsync, file_system::Rename};
+    static FileReplaceCalls calls{file_system::Write, file_system::Fsync, file_system::Rename,
+                                  std::fread};
     return calls;
 }
 

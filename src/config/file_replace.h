@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 
 #include <sys/types.h>
@@ -25,12 +26,13 @@ struct ReplaceResult {
 // folder), the head is written in place instead.
 ReplaceResult ReplaceFileHead(const std::string& path, const std::uint8_t* head, std::size_t size);
 
-// The system calls the replacement makes, replaceable so that tests can make a write or a
-// flush fail part-way.
+// The system calls the replacement makes, replaceable so that tests can make a write, a
+// flush or the read of the old file's tail fail part-way.
 struct FileReplaceCalls {
     ssize_t (*write)(int fd, const void* data, std::size_t size);
     int (*fsync)(int fd);
     int (*rename)(const char* from, const char* to);
+    std::size_t (*read)(void* buffer, std::size_t size, std::size_t count, std::FILE* file);
 };
 FileReplaceCalls& ReplaceCalls();
 

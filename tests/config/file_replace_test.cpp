@@ -52,6 +52,12 @@ int FailingRename(const char*, const char*) {
     errno = EXDEV;
     return -1;
 }
+// A disk that fails while the old file's tail is read.
+std::size_t FailingRead(void*, std::size_t, std::size_t, std::FILE* file) {
+    std::fputc('x', file);  // refused on a stream opened for reading: its error is set
+    errno = EIO;
+    return 0;
+}
 // What a sticky folder answers a rename over another user's file on some systems.
 int NotPermittedRename(const char*, const char*) {
     errno = EPERM;
@@ -121,6 +127,17 @@ int RecordingFsync(int fd) {
 int RecordingRename(const char* from, const char* to) {
     flushes.push_back("rename");
     return ::rename(from, to);
+}
+
+TEST_F(FileReplaceTest, AReadErrorOfTheOldTailIsReportedAndTheOldFileStays) {
+    const std::string path = tmp_ / "set.qkf";
+    Write(path, old_);
+    ReplaceCalls().read = FailingRead;
+    const FileResult result = SaveRecord(path, NewSet());
+    ReplaceCalls() = saved_;
+    EXPECT_FALSE(result.ok());
+    EXPECT_EQ(result.osError, EIO);
+    EXPECT_EQ(Read(path), old_) << "never a file that lost its tail";
 }
 
 TEST_F(FileReplaceTest, TheFileIsFlushedBeforeItsRenameAndTheFolderAfterIt) {
