@@ -121,6 +121,22 @@ TEST(History, AnEarlierIndexIsTakenInOnceWithItsFiles) {
     fs::rename(folder + "/history.jsonl.imported", folder + "/history.jsonl");
     History again(folder, "vt350ctl", [&] { return clock(); });
     EXPECT_EQ(again.Entries().size(), 2u);
+    // An index longer than the bound: its newest entries, as many as the bound.
+    const std::string longer = tmp / "longer";
+    fs::create_directories(longer);
+    std::string lines;
+    for (int minute = 1; minute <= 4; ++minute) {
+        lines += R"({"time":"2026-12-01T08:0)" + std::to_string(minute) +
+                 R"(:00+0100","event":"read","program":"vt350ctl","device":"/dev/hidraw0",)"
+                 R"("set":"0)" +
+                 std::to_string(minute) + std::string(28, '0') + "\"}\n";
+    }
+    PutFileBytes(longer + "/history.jsonl", lines);
+    const auto now = [&] { return clock(); };
+    History bounded(longer, "vt350ctl", now, 3);
+    const auto kept = bounded.Entries();
+    ASSERT_EQ(kept.size(), 3u);
+    EXPECT_EQ(kept.back().time, "2026-12-01T08:02:00+0100") << "the oldest went";
 }
 
 // The clock the programs keep history by: an ISO 8601 time with its offset on every system
