@@ -101,6 +101,19 @@ TEST(Vt350ConfigProcess, TerminationSignalsWriteTheAutosaveFile) {
     }
 }
 
+// --lang as the program installs it: the window speaks German on a French system.
+TEST(Vt350ConfigProcess, LangChoosesTheWindowsLanguageWhateverTheSystemSays) {
+    TempDir tmp("vt350-lang");
+    const std::string program = tmp / "vt350-config";
+    fs::copy_file(VT350_CONFIG_PATH, program);
+    const auto r = RunProcess(
+        {"/usr/bin/env", "LANG=fr_FR.UTF-8", "LC_ALL=", "LANGUAGE=", "QT_QPA_PLATFORM=offscreen",
+         "XDG_DATA_HOME=" + (tmp / "data"), "VT350_SMOKE_SCREENSHOT=" + (tmp / "shot.png"), program,
+         "--demo", "--lang", "de"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("status: Auslesen erfolgreich"), std::string::npos) << r.out;
+}
+
 TEST(Vt350ConfigProcess, HelpAndVersionNeedNoDisplay) {
     for (const char* option : {"--help", "--version"}) {
         auto r = RunProcess({"/usr/bin/env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY",
