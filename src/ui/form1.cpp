@@ -228,7 +228,8 @@ void Form1::PollTick() {
                          {NameController(own_.controller())})));
         }
     }
-    if (own_.present() && !toldUnrecognised_ &&
+    // (An unknown serial, where the system gives none, is no mismatch.)
+    if (own_.present() && !toldUnrecognised_ && !own_.controller().serial.empty() &&
         own_.controller().serial != ControllerIdentity::kSerial) {
         toldUnrecognised_ = true;
         services_.dialogs.Inform(FillText(
@@ -236,9 +237,7 @@ void Form1::PollTick() {
                    "The controller in %1 has serial %2: its arrivals are not recognised by name "
                    "(serial %3 is), so the window finds it by looking after any device comes or "
                    "goes."),
-            {PlaceOf(own_.controller()),
-             own_.controller().serial.empty() ? "-" : own_.controller().serial,
-             ControllerIdentity::kSerial}));
+            {PlaceOf(own_.controller()), own_.controller().serial, ControllerIdentity::kSerial}));
     }
     if (!link_.isOpen()) controllerSet_.reset();
     if (replyCame_) ReportUnshownValues();
