@@ -216,6 +216,27 @@ int CmdShow(const CtlOptions& o) {
     return Exit::kOk;
 }
 
+namespace {
+
+// "@17": a history entry by its id, as `history` lists it (a file of that name is ./@17).
+bool IsHistoryEntryId(const std::string& what) {
+    return what.size() > 1 && what[0] == '@' &&
+           what.find_first_not_of("0123456789", 1) == std::string::npos;
+}
+
+int LoadHistoryEntry(const CtlOptions& o, const std::string& which, ConfigRecord& set) {
+    const auto entry = OpenHistory(o).Find(which);
+    if (!entry) {
+        return Fail(Exit::kUsage,
+                    "the history holds no entry \"" + which + "\" (vt350ctl history lists them)");
+    }
+    if (!entry->set) return Fail(Exit::kUsage, which + " is a factory reset and holds no set");
+    set = *entry->set;
+    return Exit::kOk;
+}
+
+}  // namespace
+
 int CmdDiff(const CtlOptions& o) {
     if (o.args.at(0) == "-" && o.args.at(1) == "-") {
         return Fail(Exit::kUsage, "only one of the two sets can come from standard input");
@@ -223,7 +244,14 @@ int CmdDiff(const CtlOptions& o) {
     ConfigRecord sets[2];
     for (int i = 0; i < 2; ++i) {
         const std::string& what = o.args.at(static_cast<std::size_t>(i));
-        const int rc = what == "device" ? ReadDevice(o, sets[i]) : LoadSet(what, sets[i]);
+        int rc = Exit::kOk;
+        if (what == "device") {
+            rc = ReadDevice(o, sets[i]);
+        } else if (IsHistoryEntryId(what)) {
+            rc = LoadHistoryEntry(o, what, sets[i]);
+        } else {
+            rc = LoadSet(what, sets[i]);
+        }
         if (rc != Exit::kOk) return rc;
     }
     const auto lines = DiffRecords(sets[0], sets[1]);

@@ -29,7 +29,7 @@ CtlDevice::CtlDevice(const CtlOptions& o)
 
 HistoryDevice CtlDevice::Device() {
     const FoundController& c = session_.link().controller();
-    return {TrimmedPath(c.path), c.port, c.serial};
+    return {TrimmedPath(c.path), c.port, c.serial, c.instance};
 }
 
 int CtlDevice::Read(ConfigRecord& out) {

@@ -7,32 +7,29 @@
 #include "cli/ctl_commands.h"
 #include "cli/ctl_device.h"
 #include "cli/ctl_io.h"
+#include "config/history_steps.h"
 #include "config/parameter_rules.h"
 #include "config/parameter_view.h"
 
 namespace {
 
-// Whether two entries are about one controller: its port and serial, or for entries that
-// name no port (kept before ports were), its node.
-bool SameController(const HistoryEntry& a, const HistoryEntry& b) {
-    if (a.port.empty() && b.port.empty()) return a.device == b.device;
-    return a.port == b.port && a.serial == b.serial;
+// What changed from the entry before it of the same controller (the next older one of the
+// same plug-in that holds a set).
+std::vector<std::string> ChangesFromBefore(const HistoryStep& step) {
+    std::vector<std::string> out;
+    for (const ParameterChange& c : step.changes) out.push_back(ChangeInWords(c));
+    return out;
 }
 
-// What changed from the entry before it of the same controller (the next older one that
-// holds a set).
-std::vector<std::string> ChangesFromBefore(const std::vector<HistoryEntry>& entries,
-                                           std::size_t i) {
-    std::vector<std::string> out;
-    if (!entries[i].set) return out;
-    for (std::size_t older = i + 1; older < entries.size(); ++older) {
-        if (!entries[older].set || !SameController(entries[older], entries[i])) continue;
-        for (const ParameterChange& c : ChangedParameters(*entries[older].set, *entries[i].set)) {
-            out.push_back(ChangeInWords(c));
-        }
-        break;
-    }
-    return out;
+// Under an entry that begins a controller's line: where the port's set before it is, for a
+// diff on request.
+std::string FirstInPortLine(const std::vector<HistoryEntry>& entries, std::size_t i,
+                            const HistoryStep& step) {
+    if (step.before || !step.portBefore || !entries[i].set) return "";
+    const std::string before = "@" + std::to_string(entries[*step.portBefore].id);
+    return std::string(step.newPlugIn ? "plugged in anew" : "another controller in this port") +
+           ": the port's set before is " + before + " (vt350ctl diff " + before + " @" +
+           std::to_string(entries[i].id) + ")";
 }
 
 // "port 1-1  serial 0001  /dev/hidraw2", or the node alone for an entry without a port.
@@ -71,6 +68,9 @@ void ListAsJson(const std::vector<HistoryEntry>& entries, const std::vector<std:
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
     for (const std::size_t i : shown) {
         const HistoryEntry& e = entries[i];
+        const HistoryStep step = StepOf(entries, i);
+        const nlohmann::ordered_json portBefore =
+            step.portBefore ? nlohmann::ordered_json(entries[*step.portBefore].id) : nullptr;
         list.push_back({{"number", i + 1},
                         {"id", e.id},
                         {"time", e.time},
@@ -79,9 +79,12 @@ void ListAsJson(const std::vector<HistoryEntry>& entries, const std::vector<std:
                         {"device", e.device},
                         {"port", e.port},
                         {"serial", e.serial},
+                        {"plug_in", e.plugIn},
                         {"set", e.set ? nlohmann::ordered_json(e.set->Hex()) : nullptr},
                         {"file", e.file},
-                        {"changes", ChangesFromBefore(entries, i)},
+                        {"changes", ChangesFromBefore(step)},
+                        {"plugged_in_anew", step.newPlugIn},
+                        {"port_before", portBefore},
                         {"warnings", e.set ? SafetyWarnings(*e.set) : std::vector<std::string>()}});
     }
     std::cout << list.dump(2) << "\n";
@@ -124,7 +127,10 @@ int CmdHistory(const CtlOptions& o) {
         std::snprintf(row, sizeof row, "%4zu  %-7s  %s  %-6s  %-12s  ", i + 1, id.c_str(),
                       e.time.c_str(), e.event.c_str(), e.program.c_str());
         std::cout << row << ControllerOf(e) << "\n";
-        for (const auto& change : ChangesFromBefore(entries, i)) {
+        const HistoryStep step = StepOf(entries, i);
+        const std::string first = FirstInPortLine(entries, i, step);
+        if (!first.empty()) std::cout << "        " << first << "\n";
+        for (const auto& change : ChangesFromBefore(step)) {
             std::cout << "        " << change << "\n";
         }
         if (e.set) {

@@ -42,7 +42,8 @@ const Command kCommands[] = {
     {"connect", "send Connect and wait for its acknowledgement", true, CmdConnect},
     {"disconnect", "send Disconnect and wait for its acknowledgement", true, CmdDisconnect},
     {"show", "show a .qkf file's parameter set, decoded or as JSON", false, CmdShow},
-    {"diff", "compare two parameter sets, each a .qkf file or \"device\"", true, CmdDiff},
+    {"diff", "compare two parameter sets: .qkf files, \"device\" or history entries (@ID)", true,
+     CmdDiff},
     {"import", "turn the JSON form back into a .qkf file", false, CmdImport},
     {"provision", "store one set in controller after controller as they are plugged in", true,
      CmdProvision},
@@ -101,8 +102,9 @@ void AddCommandOptions(CLI::App& sub, const std::string& name, CtlOptions& o) {
         for (const char* which : {"A", "B"}) {
             sub.add_option_function<std::string>(
                    which, [&o](const std::string& set) { o.args.push_back(set); },
-                   which[0] == 'A' ? "a set: a .qkf file, - for standard input, or device"
-                                   : "the set to compare it with, of the same kinds")
+                   which[0] == 'A'
+                       ? "a set: a .qkf file, - for standard input, device, or a history entry @ID"
+                       : "the set to compare it with, of the same kinds")
                 ->required()
                 ->check(kFileName)
                 ->type_name("");

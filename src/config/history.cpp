@@ -43,14 +43,18 @@ CREATE TABLE IF NOT EXISTS entries(
     serial TEXT NOT NULL DEFAULT '',
     node TEXT NOT NULL DEFAULT '',
     record BLOB CHECK (record IS NULL OR length(record) = 15),
-    file TEXT NOT NULL DEFAULT '');
+    file TEXT NOT NULL DEFAULT '',
+    plugin TEXT NOT NULL DEFAULT '');
 CREATE INDEX IF NOT EXISTS entries_by_controller ON entries(port, serial, id);
 CREATE TABLE IF NOT EXISTS settings(key TEXT PRIMARY KEY, value TEXT NOT NULL);
-PRAGMA user_version = 1;
 )sql";
+// Version 1 kept no plug-in; its databases get the column with '' for their entries.
+constexpr const char* kAddPlugIn = "ALTER TABLE entries ADD COLUMN plugin TEXT NOT NULL DEFAULT ''";
 // The schema's version, kept in the database's header: a program that finds it there
 // parses and runs no schema statements, which would cost every command that keeps an entry.
-constexpr int kSchemaVersion = 1;
+// A version-1 program that meets this database sets the version back to 1 and leaves the
+// column: the column is then found, not added again.
+constexpr int kSchemaVersion = 2;
 
 std::optional<ConfigRecord> FromHex(const std::string& hex) {
     if (hex.size() != 2 * ConfigRecord::kSize) return std::nullopt;
@@ -88,6 +92,22 @@ bool LooksLikeCopy(const std::string& name) {
     };
     return digits(0, 8) && name[8] == '-' && digits(9, 6) && name[15] == '-' && digits(16, 3) &&
            (endsWith("-read.qkf") || endsWith("-stored.qkf") || endsWith("-reset"));
+}
+
+// "-port1-1-serial0001": whose a copy is, in its name. Only letters, digits, dots and
+// dashes of the port and serial are kept (a Windows port names hubs with '#'), and a few of
+// them: the name stays one a file system takes and an Open dialog shows.
+std::string CopyNameTag(const HistoryDevice& device) {
+    auto part = [](const std::string& label, const std::string& text) {
+        std::string out;
+        for (const char c : text.substr(0, 24)) {
+            const bool plain = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') ||
+                               (c >= 'A' && c <= 'Z') || c == '.' || c == '-';
+            out += plain ? c : '_';
+        }
+        return out.empty() ? out : "-" + label + out;
+    };
+    return part("port", device.port) + part("serial", device.serial);
 }
 
 // One line of the old index, as versions before the database wrote it.
@@ -167,7 +187,7 @@ class Statement {
 };
 
 constexpr const char* kSelectEntries =
-    "SELECT id, time, event, program, node, port, serial, record, file FROM entries ";
+    "SELECT id, time, event, program, node, port, serial, record, file, plugin FROM entries ";
 
 HistoryEntry EntryFromRow(const Statement& row) {
     HistoryEntry e;
@@ -180,6 +200,7 @@ HistoryEntry EntryFromRow(const Statement& row) {
     e.serial = row.Text(6);
     e.set = row.Set(7);
     e.file = row.Text(8);
+    e.plugIn = row.Text(9);
     return e;
 }
 
@@ -252,9 +273,10 @@ class History::Store {
     bool Insert(const HistoryEntry& e, std::string& error) {
         Statement insert(db,
                          "INSERT INTO entries(time, event, program, node, port, serial, record, "
-                         "file) VALUES(?, ?, ?, ?, ?, ?, ?, ?)");
+                         "file, plugin) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)");
         insert.Bind(1, e.time).Bind(2, e.event).Bind(3, e.program).Bind(4, e.device);
         insert.Bind(5, e.port).Bind(6, e.serial).Bind(7, e.set).Bind(8, e.file);
+        insert.Bind(9, e.plugIn);
         if (insert.Step() == SQLITE_DONE) return true;
         error = Error();
         return false;
@@ -275,6 +297,17 @@ class History::Store {
     int SchemaVersion() {
         Statement version(db, "PRAGMA user_version");
         return version.Step() == SQLITE_ROW ? static_cast<int>(version.Int(0)) : 0;
+    }
+    // The tables as this version keeps them, in one transaction.
+    bool MakeSchema(std::string& error) {
+        return Transaction(error, [&](std::string& e) {
+            if (!Exec(kSchema, e)) return false;
+            Statement plugIn(db,
+                             "SELECT 1 FROM pragma_table_info('entries') WHERE name = 'plugin'");
+            if (plugIn.Step() != SQLITE_ROW && !Exec(kAddPlugIn, e)) return false;
+            const std::string version = "PRAGMA user_version = " + std::to_string(kSchemaVersion);
+            return Exec(version.c_str(), e);
+        });
     }
 
     file_system::Folder folder;
@@ -328,8 +361,7 @@ History::Store* History::Open(bool create) const {
     // log is flushed at checkpoints), so that an entry costs little; a kill leaves every
     // committed entry.
     if (!store->UseWriteAheadLog(why_) ||
-        (store->SchemaVersion() != kSchemaVersion &&
-         !store->Transaction(why_, [&](std::string& e) { return store->Exec(kSchema, e); })) ||
+        (store->SchemaVersion() != kSchemaVersion && !store->MakeSchema(why_)) ||
         !store->ImportOldIndex(limit_, why_)) {
         return nullptr;
     }
@@ -373,10 +405,13 @@ bool History::Keep(HistoryEvent event, const HistoryDevice& device, const Config
     entry.device = device.node;
     entry.port = device.port;
     entry.serial = device.serial;
+    entry.plugIn = device.plugIn;
     if (set != nullptr) entry.set = *set;
     // The copy first: a kill before the entry leaves a copy no entry names, which a later
     // trim removes; never an entry without its copy.
-    if (!store->CreateCopy(now.stamp, event, set, entry.file, error)) return false;
+    if (!store->CreateCopy(now.stamp + CopyNameTag(device), event, set, entry.file, error)) {
+        return false;
+    }
     std::size_t count = 0;
     const bool kept = store->Transaction(error, [&](std::string& e) {
         if (!store->Insert(entry, e)) return false;

@@ -17,23 +17,26 @@
 // is one transaction, so several programs keeping one history (the window, a workshop
 // line, a shell) lose nothing, and a kill or a full disk at any moment leaves it whole.
 // Beside it each entry with a set has a copy named so that `ls` and the Open dialog sort
-// it by time and say what happened: 20261207-142033-120-read.qkf, ...-stored.qkf, and
-// ...-reset (empty). The database is the truth; a copy no entry names goes at the next
-// trim. Files are created exclusively, never over an existing file and never through a
-// link; the folder is opened once and must be this user's own (root keeps no history in
-// another user's folder). The newest entries are kept up to a bound. Keeping the history
-// never decides an outcome: when it cannot be kept, that is said once on standard error
-// and the caller goes on.
+// it by time and say whose it is and what happened:
+// 20261207-142033-120-port1-1-serial0001-read.qkf, ...-stored.qkf, and ...-reset (empty);
+// entries kept before copies named their controller have 20261207-142033-120-read.qkf. The database
+// is the truth; a copy no entry names goes at the next trim. Files are created exclusively, never
+// over an existing file and never through a link; the folder is opened once and must be this user's
+// own (root keeps no history in another user's folder). The newest entries are kept up to a bound.
+// Keeping the history never decides an outcome: when it cannot be kept, that is said once on
+// standard error and the caller goes on.
 
 enum class HistoryEvent { kRead, kStored, kReset };
 const char* HistoryEventName(HistoryEvent event);  // "read", "stored", "reset"
 
 // Which controller an entry is about: its system node (/dev/hidraw3), and where known its
-// USB port and serial number.
+// USB port, serial number and plug-in (which differs after every replug, so that a new
+// unit in the same port starts a history of its own).
 struct HistoryDevice {
     std::string node;
     std::string port;
     std::string serial;
+    std::string plugIn;
 };
 
 struct HistoryEntry {
@@ -44,6 +47,7 @@ struct HistoryEntry {
     std::string device;               // the controller's system node
     std::string port;                 // its USB port, where known
     std::string serial;               // its serial number, where known
+    std::string plugIn;               // its plug-in, where known ("" in older entries)
     std::optional<ConfigRecord> set;  // none for a reset
     std::string file;                 // the entry's copy in the folder ("" for none)
 };
@@ -76,7 +80,7 @@ class History {
     // kept (said once on standard error).
     bool Record(HistoryEvent event, const HistoryDevice& device, const ConfigRecord* set);
     bool Record(HistoryEvent event, const std::string& node, const ConfigRecord* set) {
-        return Record(event, HistoryDevice{node, "", ""}, set);
+        return Record(event, HistoryDevice{node, "", "", ""}, set);
     }
 
     // The newest entries first, at most `most`.

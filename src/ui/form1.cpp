@@ -211,7 +211,8 @@ void Form1::PollTick() {
         lastKeptRead_.reset();
         if (*answerForHistory_ == HistoryEvent::kRead) lastKeptRead_ = answerSet_;
         lastKeptFrom_ = c.instance;
-        services_.history->Record(*answerForHistory_, {TrimmedPath(c.path), c.port, c.serial},
+        services_.history->Record(*answerForHistory_,
+                                  {TrimmedPath(c.path), c.port, c.serial, c.instance},
                                   reset ? nullptr : &answerSet_);
     }
     if (!own_.bound() && link_.isOpen()) {

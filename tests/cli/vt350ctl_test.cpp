@@ -6,6 +6,8 @@
 #include <iterator>
 #include <nlohmann/json.hpp>
 
+#include "config/history.h"
+#include "platform/history_place.h"
 #include "run_process.h"
 #include "test_support.h"
 
@@ -267,6 +269,54 @@ TEST_F(Vt350ctlTest, TheHistoryKeepsEverySetAndRestoresAny) {
     EXPECT_EQ(blocked.exitCode, 0);
     EXPECT_EQ(std::count(blocked.err.begin(), blocked.err.end(), '\n'), 1) << blocked.err;
     EXPECT_NE(blocked.err.find("history cannot be kept"), std::string::npos);
+    unsetenv("XDG_DATA_HOME");
+}
+
+// A controller plugged into its port anew (the same unit replugged, or a new unit with the
+// same serial) starts a line of its own: its first set is no change of the unit before it,
+// and the port's set before stays one diff away. Copies name their controller.
+TEST_F(Vt350ctlTest, AReplugIntoTheSamePortStartsALineOfItsOwn) {
+    setenv("XDG_DATA_HOME", Path("replug-home").c_str(), 1);
+    {
+        History history(HistoryFolder(true), "vt350-config", HistoryNow);
+        const auto keep = [&](HistoryEvent event, const char* port, const char* plugIn,
+                              std::uint8_t amps) {
+            ConfigRecord set;
+            set.ReplaceAll(reinterpret_cast<const std::uint8_t*>(kFactory.data()));
+            set.Set(0, amps);
+            ASSERT_TRUE(history.Record(event, {"/dev/hidraw1", port, "0001", plugIn}, &set));
+        };
+        keep(HistoryEvent::kRead, "1-1", "5:/dev/hidraw1", 15);     // @1
+        keep(HistoryEvent::kStored, "1-1", "5:/dev/hidraw1", 20);   // @2
+        keep(HistoryEvent::kRead, "2-1", "6:/dev/hidraw2", 18);     // @3, another controller
+        keep(HistoryEvent::kRead, "1-1", "9:/dev/hidraw1", 20);     // @4, the unit replugged
+        keep(HistoryEvent::kRead, "1-1", "12:/dev/hidraw1", 15);    // @5, a new unit there
+        keep(HistoryEvent::kStored, "1-1", "12:/dev/hidraw1", 16);  // @6
+    }
+    const auto listed = Run({"--demo", "history", "--port", "1-1"});
+    ASSERT_EQ(listed.exitCode, 0) << listed.err;
+    EXPECT_EQ(listed.out.find("20 A \u2192 15 A"), std::string::npos) << listed.out;
+    EXPECT_NE(listed.out.find("Continuous current 15 A \u2192 16 A"), std::string::npos);
+    EXPECT_NE(listed.out.find("plugged in anew: the port's set before is @4 (vt350ctl diff @4 @5)"),
+              std::string::npos)
+        << listed.out;
+    EXPECT_NE(listed.out.find("the port's set before is @2 (vt350ctl diff @2 @4)"),
+              std::string::npos);
+    EXPECT_NE(listed.out.find("Continuous current 15 A \u2192 20 A"), std::string::npos);
+    const auto entries = nlohmann::json::parse(Run({"--demo", "history", "--json"}).out);
+    ASSERT_EQ(entries.size(), 6u);
+    EXPECT_EQ(entries[1]["plugged_in_anew"], true);
+    EXPECT_EQ(entries[1]["changes"].size(), 0u);
+    EXPECT_EQ(entries[1]["port_before"], 4);
+    EXPECT_EQ(entries[0]["plugged_in_anew"], false);
+    const std::string copy = entries[0]["file"];
+    EXPECT_NE(copy.find("-port1-1-serial0001-"), std::string::npos) << copy;
+    EXPECT_EQ(copy.substr(copy.size() - 11), "-stored.qkf");
+    EXPECT_EQ(Run({"--demo", "history", "show", copy}).exitCode, 0);
+    const auto diff = Run({"--demo", "diff", "@4", "@5"});
+    EXPECT_EQ(diff.exitCode, 1);
+    EXPECT_EQ(diff.out, "Continuous current: 20 A -> 15 A\n");
+    EXPECT_EQ(Run({"--demo", "diff", "@99", "@5"}).exitCode, 2);
     unsetenv("XDG_DATA_HOME");
 }
 

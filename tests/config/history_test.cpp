@@ -2,6 +2,7 @@
 #include "config/history.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -158,4 +159,44 @@ TEST(History, TheProgramsClockGivesIsoTimesWithTheirOffset) {
     const HistoryTime now = HistoryNow();
     EXPECT_TRUE(fits(now.iso, "dddd-dd-ddTdd:dd:ddsdddd")) << now.iso;
     EXPECT_TRUE(fits(now.stamp, "dddddddd-dddddd-ddd")) << now.stamp;
+}
+
+// A history kept by the version before plug-ins were kept is taken on as it is; a program of
+// that version that writes into it afterwards (setting its version back) breaks nothing.
+TEST(History, AHistoryFromBeforePlugInsKeepsItsEntries) {
+    TempDir tmp("vt350-history");
+    const std::string folder = tmp / "h";
+    fs::create_directories(folder);
+    const auto exec = [&](const char* sql) {
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open((folder + "/history.db").c_str(), &db), SQLITE_OK);
+        EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK)
+            << sqlite3_errmsg(db);
+        sqlite3_close(db);
+    };
+    exec(R"sql(
+CREATE TABLE entries(id INTEGER PRIMARY KEY AUTOINCREMENT, time TEXT NOT NULL,
+    event TEXT NOT NULL, program TEXT NOT NULL, port TEXT NOT NULL DEFAULT '',
+    serial TEXT NOT NULL DEFAULT '', node TEXT NOT NULL DEFAULT '',
+    record BLOB CHECK (record IS NULL OR length(record) = 15), file TEXT NOT NULL DEFAULT '');
+CREATE TABLE settings(key TEXT PRIMARY KEY, value TEXT NOT NULL);
+INSERT INTO entries(time, event, program, port, serial, node, record, file) VALUES(
+    '2026-12-01T10:00:00+0000', 'read', 'vt350ctl', '1-1', '0001', '/dev/hidraw1',
+    x'0f1e876e190100000100800000000a', '20261201-100000-000-read.qkf');
+PRAGMA user_version = 1;)sql");
+    StillClock clock;
+    const ConfigRecord set = RecordOf({20, 30, 135});
+    for (int round = 0; round < 2; ++round) {
+        History history(folder, "vt350-config", [&] { return clock(); });
+        clock.millis += 1;
+        ASSERT_TRUE(
+            history.Record(HistoryEvent::kStored, {"/dev/hidraw1", "1-1", "0001", "7"}, &set));
+        const auto entries = history.Entries();
+        ASSERT_EQ(entries.size(), 2u + round);
+        EXPECT_EQ(entries[0].plugIn, "7");
+        EXPECT_EQ(entries.back().plugIn, "");
+        EXPECT_EQ(entries.back().set->Get(14), 10);
+        EXPECT_EQ(history.Find("20261201-100000-000-read.qkf")->id, entries.back().id);
+        exec("PRAGMA user_version = 1");  // what the earlier version's start does
+    }
 }

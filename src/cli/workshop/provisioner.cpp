@@ -117,7 +117,8 @@ void Provisioner::OnDeviceChange(std::uint32_t event, const std::uint8_t* record
 }
 
 void Provisioner::Remember(HistoryEvent event, const ProvisionRecord& r, const ConfigRecord& set) {
-    if (job_.history != nullptr) job_.history->Record(event, {r.device, r.port, r.serial}, &set);
+    if (job_.history != nullptr)
+        job_.history->Record(event, {r.device, r.port, r.serial, r.plugIn}, &set);
 }
 
 void Provisioner::Program(const FoundController& controller, ProvisionRecord& r) {
@@ -126,6 +127,7 @@ void Provisioner::Program(const FoundController& controller, ProvisionRecord& r)
     r.device = TrimmedPath(controller.path);
     r.port = controller.port;
     r.serial = controller.serial;
+    r.plugIn = controller.instance;
     link.Connect(controller);
     if (!link.isOpen()) {
         r.outcome = "skipped";

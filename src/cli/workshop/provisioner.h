@@ -69,6 +69,7 @@ struct ProvisionRecord {
     int sequence = 0;
     std::string device;
     std::string port, serial;
+    std::string plugIn;   // for the history: a replug into the same port is another unit
     std::string outcome;  // "programmed", "failed" or "skipped"
     std::string error;    // empty when programmed
     bool haveBefore = false, haveAfter = false;
