@@ -22,6 +22,7 @@
 #include "ui/accessible_controls.h"
 #include "ui/classic_colour.h"
 #include "ui/controller_chooser.h"
+#include "ui/history_view.h"
 #include "ui/window_key.h"
 
 // The pictures live in the ui library's resources, which a static link must pull in.
@@ -58,6 +59,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
     }
     captionBase_ = windowTitle();
     new WindowKey(this, Qt::Key_D, Qt::ControlModifier, [this] { ChooseController(); });
+    new WindowKey(this, Qt::Key_H, Qt::ControlModifier, [this] { ShowHistory(); });
     UpdateTitle();
     // The poll runs from the window's creation; the handles read -1 until the link opens.
     Timer1->start();
@@ -214,6 +216,7 @@ void Form1::PollTick() {
         services_.history->Record(*answerForHistory_,
                                   {TrimmedPath(c.path), c.port, c.serial, c.instance},
                                   reset ? nullptr : &answerSet_);
+        if (historyView_ != nullptr) historyView_->Reload();
     }
     if (!own_.bound() && link_.isOpen()) {
         // The first controller the window links is its own from now on.
@@ -269,6 +272,7 @@ void Form1::ReplaceRecord(const std::uint8_t* recordBytes) {
     originPlace_ = PlaceOf(link_.controller());
     originName_ = NameController(link_.controller());
     originFile_.clear();
+    originEntry_.clear();
     if (asked) {
         answerForHistory_ = HistoryEvent::kRead;
         answerSet_ = record_;
@@ -468,8 +472,12 @@ std::string Form1::StoreDetails() const {
     }
     std::string out =
         FillText(UiText("Form1", "Controller: %1"), {NameController(link_.controller())}) + "\n";
-    if (!originInstance_.empty() && originInstance_ != link_.controller().instance &&
-        originPlace_ == PlaceOf(link_.controller())) {
+    if (!originEntry_.empty()) {
+        out += FillText(UiText("Form1", "The set in the editors comes from the history, %1."),
+                        {originEntry_}) +
+               "\n";
+    } else if (!originInstance_.empty() && originInstance_ != link_.controller().instance &&
+               originPlace_ == PlaceOf(link_.controller())) {
         out += UiText("Form1",
                       "The set in the editors was read from the controller plugged into this "
                       "port before.") +
@@ -485,6 +493,19 @@ std::string Form1::StoreDetails() const {
                         {originFile_}) +
                "\n";
     }
+    // What the store changes on the controller: against the set it holds as far as the
+    // window knows, else as far as the history knows of it as it is plugged in now.
+    const auto changesFrom = [&](const ConfigRecord& held) {
+        std::string changes;
+        for (const ParameterChange& c : ChangedParameters(held, record_)) {
+            // The reserved bytes are not part of the store report.
+            if (c.param->id == ParameterId::kReserved) continue;
+            changes += "\n" + ChangeInWords(c);
+        }
+        return changes;
+    };
+    const std::optional<HistoryEntry> kept =
+        controllerSet_ || changedElsewhere_ || resetSinceRead_ ? std::nullopt : LastKeptOfOwn();
     if (!controllerSet_ && changedElsewhere_) {
         out += UiText("Form1",
                       "Another program changed this controller's set since the window last read "
@@ -494,16 +515,20 @@ std::string Form1::StoreDetails() const {
                       "The controller was reset to its factory settings since it was last read; "
                       "the editors still show the set from before, and OK stores that set. "
                       "GetConfig shows what it holds now.");
+    } else if (kept && kept->set) {
+        const std::string changes = changesFrom(*kept->set);
+        out += FillText(UiText("Form1", changes.empty()
+                                            ? "The set is the one the history last kept of this "
+                                              "controller (%1)."
+                                            : "Changes to the set the history last kept of this "
+                                              "controller (%1):"),
+                        {DescribeEntry(*kept).toStdString()}) +
+               changes;
     } else if (!controllerSet_) {
         out +=
             UiText("Form1", "Nothing has been read from this controller since it was plugged in.");
     } else {
-        std::string changes;
-        for (const ParameterChange& c : ChangedParameters(*controllerSet_, record_)) {
-            // The reserved bytes are not part of the store report.
-            if (c.param->id == ParameterId::kReserved) continue;
-            changes += "\n" + ChangeInWords(c);
-        }
+        const std::string changes = changesFrom(*controllerSet_);
         out += changes.empty()
                    ? UiText("Form1", "The set is the one last read from the controller.")
                    : UiText("Form1", "Changes to the set last read from the controller:") + changes;
@@ -600,6 +625,7 @@ void Form1::OpenParameterFile(const std::string& path) {
     shownSet_ = record_;
     setCameFromSomewhere_ = true;
     originInstance_.clear();
+    originEntry_.clear();
     originFile_ = path;
     ReportUnshownValues();
 }
@@ -730,6 +756,61 @@ std::string Form1::LastKnownOf(const FoundController& c) const {
     return "";
 }
 
+std::optional<HistoryEntry> Form1::LastKeptOfOwn() const {
+    const FoundController& c = link_.controller();
+    if (services_.history == nullptr || !link_.isOpen() || c.instance.empty()) return std::nullopt;
+    for (HistoryEntry& e : services_.history->Entries(500)) {
+        if (e.port == c.port && e.serial == c.serial && e.plugIn == c.instance) return e;
+    }
+    return std::nullopt;
+}
+
+std::optional<ConfigRecord> Form1::OwnLastRead() const {
+    if (controllerSet_ || changedElsewhere_ || resetSinceRead_) return controllerSet_;
+    const auto kept = LastKeptOfOwn();
+    return kept ? kept->set : std::nullopt;
+}
+
+void Form1::ShowHistory() {
+    if (services_.history == nullptr) {
+        services_.dialogs.Inform(UiText("Form1", "No history is kept in this session."));
+        return;
+    }
+    if (historyView_ == nullptr) {
+        HistoryView::Window window{[this] { return record_; }, [this] { return OwnLastRead(); }};
+        historyView_ = new HistoryView(*services_.history, std::move(window), this);
+        connect(historyView_, &HistoryView::takeIn, this,
+                [this](const HistoryEntry& entry) { TakeFromHistory(entry); });
+        connect(historyView_, &QDialog::finished, this, [this] {
+            historyView_->deleteLater();
+            historyView_ = nullptr;
+        });
+    }
+    const bool known = own_.bound() && !own_.controller().port.empty();
+    historyView_->SetOwnController(known ? own_.controller().port : "",
+                                   known ? own_.controller().serial : "");
+    historyView_->open();
+}
+
+void Form1::TakeFromHistory(const HistoryEntry& entry) {
+    if (!entry.set) return;
+    record_ = *entry.set;
+    RefreshControls();
+    shownSet_ = record_;
+    setCameFromSomewhere_ = true;
+    originInstance_ = entry.plugIn;
+    originPlace_ = entry.port;
+    originFile_.clear();
+    originEntry_ = DescribeEntry(entry).toStdString();
+    SetBlinking(false);
+    SetCaption(Label16,
+               QCoreApplication::translate("Form1", "From the history: %1 %2, port %3")
+                   .arg(QCoreApplication::translate("HistoryView", entry.event.c_str(), "event"),
+                        EntryTime(entry), QString::fromStdString(entry.port)));
+    ShowStatusLine();
+    ReportUnshownValues();
+}
+
 void Form1::MarkAsDemo() {
     AddToCaption(QCoreApplication::translate("Form1", " [demo]"));
 }
@@ -757,5 +838,9 @@ void Form1::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     QAction* choose = menu.addAction(QString::fromStdString(UiText("Form1", "Choose controller…")));
     choose->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    if (menu.exec(event->globalPos()) == choose) ChooseController();
+    QAction* history = menu.addAction(QString::fromStdString(UiText("Form1", "History…")));
+    history->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    QAction* taken = menu.exec(event->globalPos());
+    if (taken == choose) ChooseController();
+    if (taken == history) ShowHistory();
 }

@@ -33,6 +33,7 @@
 
 class QSocketNotifier;
 class ControllerChooser;
+class HistoryView;
 
 // What the window reaches outside the process through.
 struct Form1Services {
@@ -72,6 +73,11 @@ class Form1 : public QWidget, private OutcomeTarget {
     void ChooseController();
     // The chooser while it is open, else nullptr.
     ControllerChooser* chooser() const { return chooser_; }
+    // Opens the history of the sets, on the window's controller (Ctrl+H anywhere in the
+    // window, or its context menu).
+    void ShowHistory();
+    // The history view while it is open, else nullptr.
+    HistoryView* historyView() const { return historyView_; }
     // Text after the window's caption, before the controller's name.
     void AddToCaption(const QString& text);
     // The caption says that the controller is the demo's virtual one.
@@ -193,6 +199,12 @@ class Form1 : public QWidget, private OutcomeTarget {
     void UpdateTitle();
     // What the history last knew of a controller, in a few words ("" for nothing).
     std::string LastKnownOf(const FoundController& controller) const;
+    // The history's newest entry of the linked controller as it is plugged in now, if any.
+    std::optional<HistoryEntry> LastKeptOfOwn() const;
+    // What the linked controller holds as far as the window or the history knows.
+    std::optional<ConfigRecord> OwnLastRead() const;
+    // An entry of the history view taken into the editors.
+    void TakeFromHistory(const HistoryEntry& entry);
     void OpenParameterFile(const std::string& path);
     void ReportFileProblem(const FileResult& result, const std::string& path);
 
@@ -231,8 +243,10 @@ class Form1 : public QWidget, private OutcomeTarget {
     ControllerChooser* chooser_ = nullptr;
     QString chooserWhy_;
     QString captionBase_;
-    // Where the editors' set came from: a controller (its plug-in and name) or a file.
-    std::string originInstance_, originPlace_, originName_, originFile_;
+    // Where the editors' set came from: a controller (its plug-in and name), a file, or an
+    // entry of the history (described).
+    std::string originInstance_, originPlace_, originName_, originFile_, originEntry_;
+    HistoryView* historyView_ = nullptr;
     // The set as last put into the editors (the start, a file, a reply): the person has
     // changed the editors when the record differs from it.
     ConfigRecord shownSet_;

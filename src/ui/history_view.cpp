@@ -1,0 +1,319 @@
+#include "ui/history_view.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "config/history_steps.h"
+#include "config/parameter_view.h"
+#include "config/ui_text.h"
+#include "hid/bound_controller.h"
+#include "ui/held_keys.h"
+
+namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("HistoryView", text);
+}
+
+// The view reads at most this many of the newest entries: a long history stays quick to
+// open, and `vt350ctl history` lists them all.
+constexpr std::size_t kMostShown = 2000;
+constexpr int kIdRole = Qt::UserRole;
+
+enum Column { kTime, kEvent, kProgram, kPort, kSerial, kChanges, kColumns };
+
+QString EventWord(const std::string& event) {
+    if (event == "read") return QCoreApplication::translate("HistoryView", "read", "event");
+    if (event == "stored") return QCoreApplication::translate("HistoryView", "stored", "event");
+    if (event == "reset") return QCoreApplication::translate("HistoryView", "reset", "event");
+    return QString::fromStdString(event);
+}
+
+QString ControllerName(const HistoryEntry& e) {
+    if (e.port.empty()) return QString::fromStdString(e.device);
+    return QString::fromStdString(NameController({e.device, e.port, e.serial, e.plugIn}));
+}
+
+QString Lines(const std::vector<ParameterChange>& changes) {
+    QStringList lines;
+    for (const ParameterChange& c : changes) lines << QString::fromStdString(ChangeInWords(c));
+    return lines.join('\n');
+}
+
+// An entry's line sorts by its id in the time column (two entries may share a millisecond),
+// and by its text, then its id, in the others.
+class EntryItem : public QTreeWidgetItem {
+  public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+    bool operator<(const QTreeWidgetItem& other) const override {
+        const int column = treeWidget() != nullptr ? treeWidget()->sortColumn() : kTime;
+        const auto id = data(kTime, kIdRole).toLongLong();
+        const auto otherId = other.data(kTime, kIdRole).toLongLong();
+        if (column != kTime && text(column) != other.text(column)) {
+            return text(column) < other.text(column);
+        }
+        return id < otherId;
+    }
+};
+
+}  // namespace
+
+QString EntryTime(const HistoryEntry& entry) {
+    // "2026-12-08T09:29:33.120+0100": the date and the time to the second.
+    QString time = QString::fromStdString(entry.time.substr(0, 19));
+    return time.replace('T', ' ');
+}
+
+QString DescribeEntry(const HistoryEntry& e) {
+    return Tr("entry @%1: %2 %3, %4")
+        .arg(e.id)
+        .arg(EventWord(e.event), EntryTime(e), ControllerName(e));
+}
+
+HistoryView::HistoryView(const History& history, Window window, QWidget* parent)
+    : QDialog(parent), history_(history), window_(std::move(window)) {
+    setWindowTitle(Tr("History"));
+    setWindowModality(Qt::WindowModal);
+    heading_ = new QLabel(this);
+    heading_->setWordWrap(true);
+    all_ = new QCheckBox(Tr("&All controllers"), this);
+    list_ = new QTreeWidget(this);
+    list_->setAccessibleName(Tr("History entries"));
+    list_->setColumnCount(kColumns);
+    list_->setHeaderLabels(
+        {Tr("Time"), Tr("Event"), Tr("Program"), Tr("Port"), Tr("Serial"), Tr("Changes")});
+    list_->setRootIsDecorated(false);
+    list_->setAllColumnsShowFocus(true);
+    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list_->setSortingEnabled(true);
+    list_->sortByColumn(kTime, Qt::DescendingOrder);
+    list_->header()->setStretchLastSection(true);
+    heading_->setBuddy(list_);
+    comparison_ = new QPlainTextEdit(this);
+    comparison_->setReadOnly(true);
+    comparison_->setAccessibleName(Tr("Comparison"));
+    comparison_->setPlaceholderText(
+        Tr("Select an entry (Ctrl+click or Shift+arrow for two) and compare it."));
+    comparison_->setMaximumHeight(fontMetrics().lineSpacing() * 9);
+
+    withEditors_ = new QPushButton(Tr("With the &editors"), this);
+    withLastRead_ = new QPushButton(Tr("With the &last read"), this);
+    withPortBefore_ = new QPushButton(Tr("With the &port's set before"), this);
+    withEntry_ = new QPushButton(Tr("The t&wo selected"), this);
+    auto* compare = new QHBoxLayout;
+    auto* compareLabel = new QLabel(Tr("Compare:"), this);
+    compare->addWidget(compareLabel);
+    for (QPushButton* b : {withEditors_, withLastRead_, withPortBefore_, withEntry_}) {
+        b->setAutoDefault(false);
+        compare->addWidget(b);
+    }
+    compare->addStretch();
+    auto* buttons = new QDialogButtonBox(this);
+    take_ = buttons->addButton(Tr("&Take into the editors"), QDialogButtonBox::ActionRole);
+    QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
+    for (QPushButton* b : {take_, close}) b->setAutoDefault(false);
+    // Names for the window's tests and for scripts that drive it.
+    all_->setObjectName(QStringLiteral("allControllers"));
+    list_->setObjectName(QStringLiteral("entries"));
+    withEditors_->setObjectName(QStringLiteral("compareWithEditors"));
+    withLastRead_->setObjectName(QStringLiteral("compareWithLastRead"));
+    withPortBefore_->setObjectName(QStringLiteral("compareWithPortBefore"));
+    withEntry_->setObjectName(QStringLiteral("compareTwo"));
+    take_->setObjectName(QStringLiteral("takeIntoEditors"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading_);
+    layout->addWidget(all_);
+    layout->addWidget(list_, 1);
+    layout->addLayout(compare);
+    layout->addWidget(comparison_);
+    layout->addWidget(buttons);
+
+    connect(all_, &QCheckBox::toggled, this, [this] { Fill(); });
+    connect(list_, &QTreeWidget::itemSelectionChanged, this, [this] { SelectionChanged(); });
+    connect(withEditors_, &QPushButton::clicked, this, [this] { CompareWithEditors(); });
+    connect(withLastRead_, &QPushButton::clicked, this, [this] { CompareWithLastRead(); });
+    connect(withPortBefore_, &QPushButton::clicked, this, [this] { CompareWithPortBefore(); });
+    connect(withEntry_, &QPushButton::clicked, this, [this] { CompareTwo(); });
+    connect(take_, &QPushButton::clicked, this, [this] { Take(); });
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    new HeldKeysIgnored(this, this);
+    resize(940, 520);
+    Reload();
+}
+
+void HistoryView::SetOwnController(const std::string& port, const std::string& serial) {
+    ownPort_ = port;
+    ownSerial_ = serial;
+    all_->setEnabled(!port.empty());
+    if (port.empty()) all_->setChecked(true);
+    Fill();
+}
+
+void HistoryView::Reload() {
+    entries_ = history_.Entries(kMostShown);
+    Fill();
+}
+
+void HistoryView::Fill() {
+    std::vector<std::int64_t> selected;
+    for (const HistoryEntry* e : Selected()) selected.push_back(e->id);
+    const bool all = all_->isChecked() || ownPort_.empty();
+    list_->setSortingEnabled(false);
+    list_->clear();
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        const HistoryEntry& e = entries_[i];
+        if (!all && (e.port != ownPort_ || e.serial != ownSerial_)) continue;
+        const HistoryStep step = StepOf(entries_, i);
+        QString changes;
+        if (!e.set) {
+            changes = Tr("factory settings restored; the set they gave was not read");
+        } else if (step.newPlugIn) {
+            changes = Tr("plugged in anew: the first set since");
+        } else if (!step.before) {
+            changes = Tr("the first set kept of this controller");
+        } else if (step.changes.empty()) {
+            changes = Tr("no changes");
+        } else {
+            changes = Lines(step.changes);
+        }
+        auto* item = new EntryItem(list_);
+        item->setText(kTime, EntryTime(e));
+        item->setData(kTime, kIdRole, QVariant::fromValue<qlonglong>(e.id));
+        item->setText(kEvent, EventWord(e.event));
+        item->setText(kProgram, QString::fromStdString(e.program));
+        item->setText(kPort, QString::fromStdString(e.port.empty() ? e.device : e.port));
+        item->setText(kSerial, QString::fromStdString(e.serial));
+        item->setText(kChanges, changes);
+        if (std::find(selected.begin(), selected.end(), e.id) != selected.end()) {
+            item->setSelected(true);
+        }
+    }
+    list_->setSortingEnabled(true);
+    for (int c = 0; c < kChanges; ++c) list_->resizeColumnToContents(c);
+    if (list_->currentItem() == nullptr && list_->topLevelItemCount() > 0) {
+        list_->setCurrentItem(list_->topLevelItem(0));
+    }
+    QString heading;
+    if (all) {
+        heading = Tr("Every set read, stored or reset, of all controllers, newest first.");
+    } else {
+        heading = Tr("Every set read, stored or reset, of %1, newest first.")
+                      .arg(QString::fromStdString(
+                          NameController({"", ownPort_, ownSerial_, std::string()})));
+    }
+    if (list_->topLevelItemCount() == 0) {
+        heading += ' ' + (history_.unavailable().empty()
+                              ? Tr("Nothing has been kept yet.")
+                              : Tr("The history cannot be kept: %1")
+                                    .arg(QString::fromStdString(history_.unavailable())));
+    }
+    heading_->setText(heading);
+    SelectionChanged();
+}
+
+std::vector<const HistoryEntry*> HistoryView::Selected() const {
+    std::vector<const HistoryEntry*> out;
+    for (int row = 0; row < list_->topLevelItemCount(); ++row) {
+        const QTreeWidgetItem* item = list_->topLevelItem(row);
+        if (!item->isSelected()) continue;
+        const auto id = item->data(kTime, kIdRole).toLongLong();
+        for (const HistoryEntry& e : entries_) {
+            if (e.id == id) out.push_back(&e);
+        }
+    }
+    return out;
+}
+
+const HistoryEntry* HistoryView::Current() const {
+    const auto selected = Selected();
+    if (selected.size() != 1 || !selected.front()->set) return nullptr;
+    return selected.front();
+}
+
+void HistoryView::SelectionChanged() {
+    const HistoryEntry* one = Current();
+    const auto selected = Selected();
+    for (QPushButton* b : {withEditors_, withLastRead_, withPortBefore_, take_}) {
+        b->setEnabled(one != nullptr);
+    }
+    withEntry_->setEnabled(selected.size() == 2 && selected[0]->set && selected[1]->set);
+}
+
+void HistoryView::ShowComparison(const QString& from, const ConfigRecord& a, const QString& to,
+                                 const ConfigRecord& b) {
+    const auto changes = ChangedParameters(a, b);
+    comparison_->setPlainText(Tr("From %1\nto %2:").arg(from, to) + '\n' +
+                              (changes.empty() ? Tr("No differences.") : Lines(changes)));
+}
+
+void HistoryView::CompareWithEditors() {
+    if (const HistoryEntry* e = Current()) {
+        ShowComparison(Tr("the editors"), window_.editors(), DescribeEntry(*e), *e->set);
+    }
+}
+
+void HistoryView::CompareWithLastRead() {
+    const HistoryEntry* e = Current();
+    if (e == nullptr) return;
+    const auto last = window_.lastRead();
+    if (!last) {
+        comparison_->setPlainText(
+            Tr("Nothing has been read from the window's controller since it was plugged in."));
+        return;
+    }
+    ShowComparison(Tr("the set last read from the window's controller"), *last, DescribeEntry(*e),
+                   *e->set);
+}
+
+void HistoryView::CompareWithPortBefore() {
+    const HistoryEntry* e = Current();
+    if (e == nullptr) return;
+    const auto i = static_cast<std::size_t>(e - entries_.data());
+    const HistoryStep step = StepOf(entries_, i);
+    if (!step.portBefore) {
+        comparison_->setPlainText(Tr("Nothing was kept of this port before this entry."));
+        return;
+    }
+    const HistoryEntry& before = entries_[*step.portBefore];
+    ShowComparison(DescribeEntry(before), *before.set, DescribeEntry(*e), *e->set);
+}
+
+void HistoryView::CompareTwo() {
+    auto selected = Selected();
+    if (selected.size() != 2 || !selected[0]->set || !selected[1]->set) return;
+    // The older first: what changed from it to the newer.
+    if (selected[0]->id > selected[1]->id) std::swap(selected[0], selected[1]);
+    ShowComparison(DescribeEntry(*selected[0]), *selected[0]->set, DescribeEntry(*selected[1]),
+                   *selected[1]->set);
+}
+
+void HistoryView::Take() {
+    const HistoryEntry* e = Current();
+    if (e == nullptr) return;
+    const HistoryEntry taken = *e;
+    accept();
+    emit takeIn(taken);
+}
+
+std::vector<std::int64_t> HistoryView::listedIds() const {
+    std::vector<std::int64_t> out;
+    for (int row = 0; row < list_->topLevelItemCount(); ++row) {
+        out.push_back(list_->topLevelItem(row)->data(kTime, kIdRole).toLongLong());
+    }
+    return out;
+}
+
+QString HistoryView::comparison() const {
+    return comparison_->toPlainText();
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "config/config_record.h"
+#include "config/history.h"
+
+class QCheckBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTreeWidget;
+
+// The history in the window: every set read from, stored into or reset on a controller,
+// newest first, with what changed against the entry before it of the same controller. It
+// opens on the window's own controller, all of them on request. An entry can be compared
+// with the editors, with what the window's controller held at its last read, with the
+// port's set before it, or with another entry, and taken into the editors. Window-modal,
+// like the controller chooser; it never blocks the window's poll, and it takes in the
+// entries kept while it is open.
+class HistoryView : public QDialog {
+    Q_OBJECT
+
+  public:
+    // What an entry is compared with, asked at each comparison: the window's own.
+    struct Window {
+        std::function<ConfigRecord()> editors;
+        // What the window's controller held at its last read (nothing when unknown).
+        std::function<std::optional<ConfigRecord>()> lastRead;
+    };
+
+    HistoryView(const History& history, Window window, QWidget* parent);
+    // The window's own controller, whose entries are shown unless all are asked for ("" for
+    // none: all are shown).
+    void SetOwnController(const std::string& port, const std::string& serial);
+    // Reads the entries anew (the window kept one); the selection stays where it was.
+    void Reload();
+    // The ids of the entries listed, top to bottom (for the window's tests).
+    std::vector<std::int64_t> listedIds() const;
+    // The last comparison's text.
+    QString comparison() const;
+
+  signals:
+    void takeIn(const HistoryEntry& entry);
+
+  private:
+    void Fill();
+    void SelectionChanged();
+    std::vector<const HistoryEntry*> Selected() const;
+    const HistoryEntry* Current() const;
+    void CompareWithEditors();
+    void CompareWithLastRead();
+    void CompareWithPortBefore();
+    void CompareTwo();
+    void Take();
+    void ShowComparison(const QString& from, const ConfigRecord& a, const QString& to,
+                        const ConfigRecord& b);
+
+    const History& history_;
+    Window window_;
+    std::string ownPort_, ownSerial_;
+    std::vector<HistoryEntry> entries_;  // newest first
+    QLabel* heading_;
+    QCheckBox* all_;
+    QTreeWidget* list_;
+    QPlainTextEdit* comparison_;
+    QPushButton *withEditors_, *withLastRead_, *withPortBefore_, *withEntry_, *take_;
+};
+
+// "entry @17: read 2026-12-08 09:29:33, port 2-1, serial 0001", in the window's language.
+QString DescribeEntry(const HistoryEntry& entry);
+// "2026-12-08 09:29:33" of an entry's ISO time.
+QString EntryTime(const HistoryEntry& entry);

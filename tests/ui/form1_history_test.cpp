@@ -1,0 +1,137 @@
+// The history in the window: which set a controller held before the last store, what
+// changed, and the way back, without a terminal.
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include <string>
+#include <vector>
+
+#include "form1_bench_fixture.h"
+#include "ui/history_view.h"
+
+namespace {
+
+class Form1HistoryTest : public Form1SeveralTest {
+  protected:
+    void SetUp() override {
+        Form1SeveralTest::SetUp();
+        history = &windowHistory;
+    }
+    // The history as `program` keeps it, at one moment and an ever later name.
+    History Kept(const char* program) {
+        return History(tmp / "history", program, [this] {
+            return HistoryTime{"20261207-142033-" + std::to_string(100 + ++moments),
+                               "2026-12-07T14:20:33+0000"};
+        });
+    }
+    // A view's line clicked as a person clicks it, with Ctrl for a second one.
+    void ClickEntry(HistoryView& view, std::int64_t id, Qt::KeyboardModifiers mods = {}) {
+        auto* list = view.findChild<QTreeWidget*>("entries");
+        for (int row = 0; row < list->topLevelItemCount(); ++row) {
+            QTreeWidgetItem* item = list->topLevelItem(row);
+            if (item->data(0, Qt::UserRole).toLongLong() != id) continue;
+            list->scrollToItem(item);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, mods,
+                              list->visualItemRect(item).center());
+            return;
+        }
+        ADD_FAILURE() << "entry @" << id << " is not listed";
+    }
+    static void Click(HistoryView& view, const char* name) {
+        auto* widget = view.findChild<QAbstractButton*>(name);
+        ASSERT_NE(widget, nullptr) << name;
+        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
+    }
+    // The plug-in of the controller in `port`, as the system gives it now.
+    std::string PlugInOf(const std::string& port) {
+        std::vector<HidInterfaceInfo> found;
+        platform->Enumerate(found);
+        for (const HidInterfaceInfo& info : found) {
+            if (info.port == port) return info.instance;
+        }
+        return "";
+    }
+    static QString LineOf(HistoryView& view, std::int64_t id, int column) {
+        auto* list = view.findChild<QTreeWidget*>("entries");
+        for (int row = 0; row < list->topLevelItemCount(); ++row) {
+            QTreeWidgetItem* item = list->topLevelItem(row);
+            if (item->data(0, Qt::UserRole).toLongLong() == id) return item->text(column);
+        }
+        return {};
+    }
+
+    int moments = 0;
+    History windowHistory = Kept("vt350-config");
+};
+
+}  // namespace
+
+// Three controllers' sets: the window reads and stores into demo-2, vt350ctl reads demo-1 and
+// demo-3, demo-2 is pulled and plugged in again. From the window alone the person finds
+// demo-2's set before the store, sees what the store changed, and puts that set into demo-1;
+// the store question names where the set came from, where it goes and what it changes there.
+TEST_F(Form1HistoryTest, ThePersonFindsASetBeforeAStoreComparesAndStoresItIntoAnother) {
+    Form1& f = Start("demo-2");
+    EXPECT_EQ(Read(), 21);  // @1
+    f.Text1->setText("30");
+    Store();  // @2
+    EXPECT_EQ(f.Label16->text(), "Load Success");
+    {
+        History shell = Kept("vt350ctl");
+        shell.Record(HistoryEvent::kRead, {"virtual", "demo-1", "0001", PlugInOf("demo-1")},
+                     &controller.stored);  // @3
+        shell.Record(HistoryEvent::kRead, {"virtual", "demo-3", "0001", PlugInOf("demo-3")},
+                     &third.stored);  // @4
+    }
+    platform->UnplugUnit(1);
+    f.PollTick();
+    if (f.chooser() != nullptr) f.chooser()->reject();
+    platform->PlugUnit(1);
+    f.PollTick();
+    EXPECT_EQ(Read(), 30);  // @5, a new plug-in
+
+    QTest::keyClick(f.Text1, Qt::Key_H, Qt::ControlModifier);
+    ASSERT_NE(f.historyView(), nullptr);
+    HistoryView& view = *f.historyView();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    EXPECT_EQ(view.listedIds(), (std::vector<std::int64_t>{5, 2, 1})) << "demo-2's, newest first";
+    EXPECT_EQ(LineOf(view, 2, 5), "Continuous current 21 A \u2192 30 A");
+    EXPECT_EQ(LineOf(view, 5, 5), "plugged in anew: the first set since");
+    Click(view, "allControllers");
+    EXPECT_EQ(view.listedIds(), (std::vector<std::int64_t>{5, 4, 3, 2, 1}));
+    EXPECT_EQ(LineOf(view, 4, 2), "vt350ctl");
+    EXPECT_EQ(LineOf(view, 4, 3), "demo-3");
+    // The two entries of the store compared; then the first against what demo-2 holds.
+    ClickEntry(view, 1);
+    ClickEntry(view, 2, Qt::ControlModifier);
+    Click(view, "compareTwo");
+    EXPECT_EQ(view.comparison().toStdString(),
+              "From entry @1: read 2026-12-07 14:20:33, port demo-2, serial 0001\n"
+              "to entry @2: stored 2026-12-07 14:20:33, port demo-2, serial 0001:\n"
+              "Continuous current 21 A \u2192 30 A");
+    ClickEntry(view, 1);
+    Click(view, "compareWithLastRead");
+    EXPECT_NE(view.comparison().indexOf("Continuous current 30 A \u2192 21 A"), -1)
+        << view.comparison().toStdString();
+    Click(view, "takeIntoEditors");
+    EXPECT_EQ(f.historyView(), nullptr);
+    EXPECT_EQ(f.Text1->text(), "21");
+    EXPECT_EQ(f.Label16->text(), "From the history: read 2026-12-07 14:20:33, port demo-2");
+
+    // Into demo-1, chosen by keyboard: the question names both and compares with demo-1's
+    // own last read, which vt350ctl made.
+    QTest::keyClick(f.Command1, Qt::Key_D, Qt::ControlModifier);
+    ChooseByKeys({Qt::Key_Up, Qt::Key_Return});
+    Store();
+    EXPECT_EQ(dialogs.questionDetails.back(),
+              "Controller: port demo-1, serial 0001\n"
+              "The set in the editors comes from the history, entry @1: read 2026-12-07 "
+              "14:20:33, port demo-2, serial 0001.\n"
+              "Changes to the set the history last kept of this controller (entry @3: read "
+              "2026-12-07 14:20:33, port demo-1, serial 0001):\n"
+              "Continuous current 15 A \u2192 21 A");
+    EXPECT_EQ(StoredCurrents(controller), std::vector<int>{21});
+    EXPECT_EQ(StoredCurrents(second), std::vector<int>{30});
+}
