@@ -581,6 +581,178 @@
         <source>QKFile(*.qkf)</source>
         <translation>Parameterdatei (*.qkf)</translation>
     </message>
+    <message>
+        <source>The set in the editors comes from the history, %1.</source>
+        <translation>Der Satz in den Eingabefeldern stammt aus dem Verlauf, %1.</translation>
+    </message>
+    <message>
+        <source>No history is kept in this session.</source>
+        <translation>In dieser Sitzung wird kein Verlauf geführt.</translation>
+    </message>
+    <message>
+        <source>From the history: %1 %2, port %3</source>
+        <translation>Aus dem Verlauf: %1 %2, Port %3</translation>
+    </message>
+    <message>
+        <source>History…</source>
+        <translation>Verlauf…</translation>
+    </message>
+    <message>
+        <source>The set is the one the history last kept of this controller (%1).</source>
+        <translation>Der Satz ist der zuletzt im Verlauf für diesen Regler festgehaltene (%1).</translation>
+    </message>
+    <message>
+        <source>Changes to the set the history last kept of this controller (%1):</source>
+        <translation>Änderungen gegenüber dem zuletzt im Verlauf für diesen Regler festgehaltenen Satz (%1):</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryView</name>
+    <message>
+        <source>read</source>
+        <comment>event</comment>
+        <translation>ausgelesen</translation>
+    </message>
+    <message>
+        <source>stored</source>
+        <comment>event</comment>
+        <translation>geschrieben</translation>
+    </message>
+    <message>
+        <source>reset</source>
+        <comment>event</comment>
+        <translation>zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>entry @%1: %2 %3, %4</source>
+        <translation>Eintrag @%1: %2 %3, %4</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>&amp;All controllers</source>
+        <translation>&amp;Alle Regler</translation>
+    </message>
+    <message>
+        <source>History entries</source>
+        <translation>Einträge des Verlaufs</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Ereignis</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Seriennr.</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Änderungen</translation>
+    </message>
+    <message>
+        <source>Comparison</source>
+        <translation>Vergleich</translation>
+    </message>
+    <message>
+        <source>Select an entry (Ctrl+click or Shift+arrow for two) and compare it.</source>
+        <translation>Einen Eintrag wählen (Strg+Klick oder Umschalt+Pfeil für zwei) und vergleichen.</translation>
+    </message>
+    <message>
+        <source>With the &amp;editors</source>
+        <translation>Mit den &amp;Eingabefeldern</translation>
+    </message>
+    <message>
+        <source>With the &amp;last read</source>
+        <translation>Mit dem &amp;letzten Auslesen</translation>
+    </message>
+    <message>
+        <source>With the &amp;port&apos;s set before</source>
+        <translation>Mit dem &amp;vorigen Satz des Ports</translation>
+    </message>
+    <message>
+        <source>The t&amp;wo selected</source>
+        <translation>Die &amp;zwei gewählten</translation>
+    </message>
+    <message>
+        <source>Compare:</source>
+        <translation>Vergleichen:</translation>
+    </message>
+    <message>
+        <source>&amp;Take into the editors</source>
+        <translation>In die Eingabefelder ü&amp;bernehmen</translation>
+    </message>
+    <message>
+        <source>factory settings restored; the set they gave was not read</source>
+        <translation>Werkseinstellungen wiederhergestellt; der Satz danach wurde nicht ausgelesen</translation>
+    </message>
+    <message>
+        <source>plugged in anew: the first set since</source>
+        <translation>neu angeschlossen: der erste Satz seitdem</translation>
+    </message>
+    <message>
+        <source>the first set kept of this controller</source>
+        <translation>der erste festgehaltene Satz dieses Reglers</translation>
+    </message>
+    <message>
+        <source>no changes</source>
+        <translation>keine Änderungen</translation>
+    </message>
+    <message>
+        <source>Every set read, stored or reset, of all controllers, newest first.</source>
+        <translation>Jeder ausgelesene, geschriebene oder zurückgesetzte Satz aller Regler, der neueste zuerst.</translation>
+    </message>
+    <message>
+        <source>Every set read, stored or reset, of %1, newest first.</source>
+        <translation>Jeder ausgelesene, geschriebene oder zurückgesetzte Satz von %1, der neueste zuerst.</translation>
+    </message>
+    <message>
+        <source>Nothing has been kept yet.</source>
+        <translation>Noch nichts festgehalten.</translation>
+    </message>
+    <message>
+        <source>The history cannot be kept: %1</source>
+        <translation>Der Verlauf kann nicht geführt werden: %1</translation>
+    </message>
+    <message>
+        <source>From %1
+to %2:</source>
+        <translation>Von %1
+zu %2:</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>Keine Unterschiede.</translation>
+    </message>
+    <message>
+        <source>the editors</source>
+        <translation>den Eingabefeldern</translation>
+    </message>
+    <message>
+        <source>Nothing has been read from the window&apos;s controller since it was plugged in.</source>
+        <translation>Seit dem Anschließen wurde aus dem Regler dieses Fensters nichts ausgelesen.</translation>
+    </message>
+    <message>
+        <source>the set last read from the window&apos;s controller</source>
+        <translation>dem zuletzt aus dem Regler dieses Fensters gelesenen Satz</translation>
+    </message>
+    <message>
+        <source>Nothing was kept of this port before this entry.</source>
+        <translation>Von diesem Port wurde vor diesem Eintrag nichts festgehalten.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -581,6 +581,178 @@
         <source>QKFile(*.qkf)</source>
         <translation>Archivo de parámetros (*.qkf)</translation>
     </message>
+    <message>
+        <source>The set in the editors comes from the history, %1.</source>
+        <translation>El juego de los campos viene del historial, %1.</translation>
+    </message>
+    <message>
+        <source>No history is kept in this session.</source>
+        <translation>En esta sesión no se lleva historial.</translation>
+    </message>
+    <message>
+        <source>From the history: %1 %2, port %3</source>
+        <translation>Del historial: %1 %2, puerto %3</translation>
+    </message>
+    <message>
+        <source>History…</source>
+        <translation>Historial…</translation>
+    </message>
+    <message>
+        <source>The set is the one the history last kept of this controller (%1).</source>
+        <translation>El juego es el último que el historial guardó de este controlador (%1).</translation>
+    </message>
+    <message>
+        <source>Changes to the set the history last kept of this controller (%1):</source>
+        <translation>Cambios respecto al último juego que el historial guardó de este controlador (%1):</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryView</name>
+    <message>
+        <source>read</source>
+        <comment>event</comment>
+        <translation>leído</translation>
+    </message>
+    <message>
+        <source>stored</source>
+        <comment>event</comment>
+        <translation>grabado</translation>
+    </message>
+    <message>
+        <source>reset</source>
+        <comment>event</comment>
+        <translation>restablecido</translation>
+    </message>
+    <message>
+        <source>entry @%1: %2 %3, %4</source>
+        <translation>entrada @%1: %2 el %3, %4</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>&amp;All controllers</source>
+        <translation>&amp;Todos los controladores</translation>
+    </message>
+    <message>
+        <source>History entries</source>
+        <translation>Entradas del historial</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>N.º de serie</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Cambios</translation>
+    </message>
+    <message>
+        <source>Comparison</source>
+        <translation>Comparación</translation>
+    </message>
+    <message>
+        <source>Select an entry (Ctrl+click or Shift+arrow for two) and compare it.</source>
+        <translation>Elija una entrada (Ctrl+clic o Mayús+flecha para dos) y compárela.</translation>
+    </message>
+    <message>
+        <source>With the &amp;editors</source>
+        <translation>Con los ca&amp;mpos</translation>
+    </message>
+    <message>
+        <source>With the &amp;last read</source>
+        <translation>Con la ú&amp;ltima lectura</translation>
+    </message>
+    <message>
+        <source>With the &amp;port&apos;s set before</source>
+        <translation>Con el juego &amp;anterior del puerto</translation>
+    </message>
+    <message>
+        <source>The t&amp;wo selected</source>
+        <translation>Las &amp;dos elegidas</translation>
+    </message>
+    <message>
+        <source>Compare:</source>
+        <translation>Comparar:</translation>
+    </message>
+    <message>
+        <source>&amp;Take into the editors</source>
+        <translation>&amp;Pasar a los campos</translation>
+    </message>
+    <message>
+        <source>factory settings restored; the set they gave was not read</source>
+        <translation>ajustes de fábrica restablecidos; el juego resultante no se leyó</translation>
+    </message>
+    <message>
+        <source>plugged in anew: the first set since</source>
+        <translation>conectado de nuevo: el primer juego desde entonces</translation>
+    </message>
+    <message>
+        <source>the first set kept of this controller</source>
+        <translation>el primer juego guardado de este controlador</translation>
+    </message>
+    <message>
+        <source>no changes</source>
+        <translation>sin cambios</translation>
+    </message>
+    <message>
+        <source>Every set read, stored or reset, of all controllers, newest first.</source>
+        <translation>Cada juego leído, grabado o restablecido, de todos los controladores, el más reciente primero.</translation>
+    </message>
+    <message>
+        <source>Every set read, stored or reset, of %1, newest first.</source>
+        <translation>Cada juego leído, grabado o restablecido, de %1, el más reciente primero.</translation>
+    </message>
+    <message>
+        <source>Nothing has been kept yet.</source>
+        <translation>Todavía no se ha guardado nada.</translation>
+    </message>
+    <message>
+        <source>The history cannot be kept: %1</source>
+        <translation>No se puede llevar el historial: %1</translation>
+    </message>
+    <message>
+        <source>From %1
+to %2:</source>
+        <translation>Desde %1
+hasta %2:</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>Sin diferencias.</translation>
+    </message>
+    <message>
+        <source>the editors</source>
+        <translation>los campos</translation>
+    </message>
+    <message>
+        <source>Nothing has been read from the window&apos;s controller since it was plugged in.</source>
+        <translation>No se ha leído nada del controlador de esta ventana desde que se conectó.</translation>
+    </message>
+    <message>
+        <source>the set last read from the window&apos;s controller</source>
+        <translation>el último juego leído del controlador de esta ventana</translation>
+    </message>
+    <message>
+        <source>Nothing was kept of this port before this entry.</source>
+        <translation>No se guardó nada de este puerto antes de esta entrada.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -581,6 +581,178 @@
         <source>QKFile(*.qkf)</source>
         <translation>Fichier de paramètres (*.qkf)</translation>
     </message>
+    <message>
+        <source>The set in the editors comes from the history, %1.</source>
+        <translation>Le jeu des champs vient de l’historique, %1.</translation>
+    </message>
+    <message>
+        <source>No history is kept in this session.</source>
+        <translation>Aucun historique n’est tenu dans cette session.</translation>
+    </message>
+    <message>
+        <source>From the history: %1 %2, port %3</source>
+        <translation>De l’historique&#xa0;: %1 %2, port %3</translation>
+    </message>
+    <message>
+        <source>History…</source>
+        <translation>Historique…</translation>
+    </message>
+    <message>
+        <source>The set is the one the history last kept of this controller (%1).</source>
+        <translation>Le jeu est celui que l’historique a gardé en dernier pour ce contrôleur (%1).</translation>
+    </message>
+    <message>
+        <source>Changes to the set the history last kept of this controller (%1):</source>
+        <translation>Modifications par rapport au jeu gardé en dernier par l’historique pour ce contrôleur (%1)&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryView</name>
+    <message>
+        <source>read</source>
+        <comment>event</comment>
+        <translation>lu</translation>
+    </message>
+    <message>
+        <source>stored</source>
+        <comment>event</comment>
+        <translation>écrit</translation>
+    </message>
+    <message>
+        <source>reset</source>
+        <comment>event</comment>
+        <translation>réinitialisé</translation>
+    </message>
+    <message>
+        <source>entry @%1: %2 %3, %4</source>
+        <translation>entrée @%1&#xa0;: %2 le %3, %4</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>&amp;All controllers</source>
+        <translation>&amp;Tous les contrôleurs</translation>
+    </message>
+    <message>
+        <source>History entries</source>
+        <translation>Entrées de l’historique</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Événement</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>N° de série</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Modifications</translation>
+    </message>
+    <message>
+        <source>Comparison</source>
+        <translation>Comparaison</translation>
+    </message>
+    <message>
+        <source>Select an entry (Ctrl+click or Shift+arrow for two) and compare it.</source>
+        <translation>Choisissez une entrée (Ctrl+clic ou Maj+flèche pour deux) et comparez-la.</translation>
+    </message>
+    <message>
+        <source>With the &amp;editors</source>
+        <translation>Avec les &amp;champs</translation>
+    </message>
+    <message>
+        <source>With the &amp;last read</source>
+        <translation>Avec la &amp;dernière lecture</translation>
+    </message>
+    <message>
+        <source>With the &amp;port&apos;s set before</source>
+        <translation>Avec le jeu &amp;précédent du port</translation>
+    </message>
+    <message>
+        <source>The t&amp;wo selected</source>
+        <translation>Les d&amp;eux choisies</translation>
+    </message>
+    <message>
+        <source>Compare:</source>
+        <translation>Comparer&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Take into the editors</source>
+        <translation>&amp;Reprendre dans les champs</translation>
+    </message>
+    <message>
+        <source>factory settings restored; the set they gave was not read</source>
+        <translation>réglages d’usine restaurés&#xa0;; le jeu obtenu n’a pas été lu</translation>
+    </message>
+    <message>
+        <source>plugged in anew: the first set since</source>
+        <translation>rebranché&#xa0;: le premier jeu depuis</translation>
+    </message>
+    <message>
+        <source>the first set kept of this controller</source>
+        <translation>le premier jeu gardé de ce contrôleur</translation>
+    </message>
+    <message>
+        <source>no changes</source>
+        <translation>aucune modification</translation>
+    </message>
+    <message>
+        <source>Every set read, stored or reset, of all controllers, newest first.</source>
+        <translation>Chaque jeu lu, écrit ou réinitialisé, de tous les contrôleurs, le plus récent d’abord.</translation>
+    </message>
+    <message>
+        <source>Every set read, stored or reset, of %1, newest first.</source>
+        <translation>Chaque jeu lu, écrit ou réinitialisé, de %1, le plus récent d’abord.</translation>
+    </message>
+    <message>
+        <source>Nothing has been kept yet.</source>
+        <translation>Rien n’a encore été gardé.</translation>
+    </message>
+    <message>
+        <source>The history cannot be kept: %1</source>
+        <translation>L’historique ne peut pas être tenu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>From %1
+to %2:</source>
+        <translation>Depuis %1
+jusqu’à %2&#xa0;:</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>Aucune différence.</translation>
+    </message>
+    <message>
+        <source>the editors</source>
+        <translation>les champs</translation>
+    </message>
+    <message>
+        <source>Nothing has been read from the window&apos;s controller since it was plugged in.</source>
+        <translation>Rien n’a été lu du contrôleur de cette fenêtre depuis son branchement.</translation>
+    </message>
+    <message>
+        <source>the set last read from the window&apos;s controller</source>
+        <translation>le dernier jeu lu du contrôleur de cette fenêtre</translation>
+    </message>
+    <message>
+        <source>Nothing was kept of this port before this entry.</source>
+        <translation>Rien n’a été gardé de ce port avant cette entrée.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

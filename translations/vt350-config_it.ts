@@ -581,6 +581,178 @@
         <source>QKFile(*.qkf)</source>
         <translation>File di parametri (*.qkf)</translation>
     </message>
+    <message>
+        <source>The set in the editors comes from the history, %1.</source>
+        <translation>Il set nei campi viene dalla cronologia, %1.</translation>
+    </message>
+    <message>
+        <source>No history is kept in this session.</source>
+        <translation>In questa sessione non si tiene alcuna cronologia.</translation>
+    </message>
+    <message>
+        <source>From the history: %1 %2, port %3</source>
+        <translation>Dalla cronologia: %1 %2, porta %3</translation>
+    </message>
+    <message>
+        <source>History…</source>
+        <translation>Cronologia…</translation>
+    </message>
+    <message>
+        <source>The set is the one the history last kept of this controller (%1).</source>
+        <translation>Il set è l’ultimo che la cronologia ha conservato per questo controller (%1).</translation>
+    </message>
+    <message>
+        <source>Changes to the set the history last kept of this controller (%1):</source>
+        <translation>Modifiche rispetto all’ultimo set conservato dalla cronologia per questo controller (%1):</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryView</name>
+    <message>
+        <source>read</source>
+        <comment>event</comment>
+        <translation>letto</translation>
+    </message>
+    <message>
+        <source>stored</source>
+        <comment>event</comment>
+        <translation>scritto</translation>
+    </message>
+    <message>
+        <source>reset</source>
+        <comment>event</comment>
+        <translation>ripristinato</translation>
+    </message>
+    <message>
+        <source>entry @%1: %2 %3, %4</source>
+        <translation>voce @%1: %2 il %3, %4</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Cronologia</translation>
+    </message>
+    <message>
+        <source>&amp;All controllers</source>
+        <translation>&amp;Tutti i controller</translation>
+    </message>
+    <message>
+        <source>History entries</source>
+        <translation>Voci della cronologia</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programma</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>N. di serie</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Modifiche</translation>
+    </message>
+    <message>
+        <source>Comparison</source>
+        <translation>Confronto</translation>
+    </message>
+    <message>
+        <source>Select an entry (Ctrl+click or Shift+arrow for two) and compare it.</source>
+        <translation>Scegli una voce (Ctrl+clic o Maiusc+freccia per due) e confrontala.</translation>
+    </message>
+    <message>
+        <source>With the &amp;editors</source>
+        <translation>Con i ca&amp;mpi</translation>
+    </message>
+    <message>
+        <source>With the &amp;last read</source>
+        <translation>Con l’&amp;ultima lettura</translation>
+    </message>
+    <message>
+        <source>With the &amp;port&apos;s set before</source>
+        <translation>Con il set &amp;precedente della porta</translation>
+    </message>
+    <message>
+        <source>The t&amp;wo selected</source>
+        <translation>Le &amp;due scelte</translation>
+    </message>
+    <message>
+        <source>Compare:</source>
+        <translation>Confronta:</translation>
+    </message>
+    <message>
+        <source>&amp;Take into the editors</source>
+        <translation>&amp;Riporta nei campi</translation>
+    </message>
+    <message>
+        <source>factory settings restored; the set they gave was not read</source>
+        <translation>impostazioni di fabbrica ripristinate; il set risultante non è stato letto</translation>
+    </message>
+    <message>
+        <source>plugged in anew: the first set since</source>
+        <translation>ricollegato: il primo set da allora</translation>
+    </message>
+    <message>
+        <source>the first set kept of this controller</source>
+        <translation>il primo set conservato di questo controller</translation>
+    </message>
+    <message>
+        <source>no changes</source>
+        <translation>nessuna modifica</translation>
+    </message>
+    <message>
+        <source>Every set read, stored or reset, of all controllers, newest first.</source>
+        <translation>Ogni set letto, scritto o ripristinato, di tutti i controller, il più recente per primo.</translation>
+    </message>
+    <message>
+        <source>Every set read, stored or reset, of %1, newest first.</source>
+        <translation>Ogni set letto, scritto o ripristinato, di %1, il più recente per primo.</translation>
+    </message>
+    <message>
+        <source>Nothing has been kept yet.</source>
+        <translation>Non è stato ancora conservato nulla.</translation>
+    </message>
+    <message>
+        <source>The history cannot be kept: %1</source>
+        <translation>La cronologia non può essere tenuta: %1</translation>
+    </message>
+    <message>
+        <source>From %1
+to %2:</source>
+        <translation>Da: %1
+A: %2:</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>Nessuna differenza.</translation>
+    </message>
+    <message>
+        <source>the editors</source>
+        <translation>i campi</translation>
+    </message>
+    <message>
+        <source>Nothing has been read from the window&apos;s controller since it was plugged in.</source>
+        <translation>Da quando è stato collegato, dal controller di questa finestra non è stato letto nulla.</translation>
+    </message>
+    <message>
+        <source>the set last read from the window&apos;s controller</source>
+        <translation>l’ultimo set letto dal controller di questa finestra</translation>
+    </message>
+    <message>
+        <source>Nothing was kept of this port before this entry.</source>
+        <translation>Di questa porta non è stato conservato nulla prima di questa voce.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

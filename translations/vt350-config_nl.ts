@@ -581,6 +581,178 @@
         <source>QKFile(*.qkf)</source>
         <translation>Parameterbestand (*.qkf)</translation>
     </message>
+    <message>
+        <source>The set in the editors comes from the history, %1.</source>
+        <translation>De set in de velden komt uit de geschiedenis, %1.</translation>
+    </message>
+    <message>
+        <source>No history is kept in this session.</source>
+        <translation>In deze sessie wordt geen geschiedenis bijgehouden.</translation>
+    </message>
+    <message>
+        <source>From the history: %1 %2, port %3</source>
+        <translation>Uit de geschiedenis: %1 %2, poort %3</translation>
+    </message>
+    <message>
+        <source>History…</source>
+        <translation>Geschiedenis…</translation>
+    </message>
+    <message>
+        <source>The set is the one the history last kept of this controller (%1).</source>
+        <translation>De set is de laatste die de geschiedenis van deze controller bewaarde (%1).</translation>
+    </message>
+    <message>
+        <source>Changes to the set the history last kept of this controller (%1):</source>
+        <translation>Wijzigingen ten opzichte van de laatste set die de geschiedenis van deze controller bewaarde (%1):</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryView</name>
+    <message>
+        <source>read</source>
+        <comment>event</comment>
+        <translation>uitgelezen</translation>
+    </message>
+    <message>
+        <source>stored</source>
+        <comment>event</comment>
+        <translation>geschreven</translation>
+    </message>
+    <message>
+        <source>reset</source>
+        <comment>event</comment>
+        <translation>teruggezet</translation>
+    </message>
+    <message>
+        <source>entry @%1: %2 %3, %4</source>
+        <translation>item @%1: %2 %3, %4</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Geschiedenis</translation>
+    </message>
+    <message>
+        <source>&amp;All controllers</source>
+        <translation>&amp;Alle controllers</translation>
+    </message>
+    <message>
+        <source>History entries</source>
+        <translation>Items van de geschiedenis</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Gebeurtenis</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programma</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Poort</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Serienr.</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Wijzigingen</translation>
+    </message>
+    <message>
+        <source>Comparison</source>
+        <translation>Vergelijking</translation>
+    </message>
+    <message>
+        <source>Select an entry (Ctrl+click or Shift+arrow for two) and compare it.</source>
+        <translation>Kies een item (Ctrl+klik of Shift+pijl voor twee) en vergelijk het.</translation>
+    </message>
+    <message>
+        <source>With the &amp;editors</source>
+        <translation>Met de &amp;velden</translation>
+    </message>
+    <message>
+        <source>With the &amp;last read</source>
+        <translation>Met de &amp;laatste uitlezing</translation>
+    </message>
+    <message>
+        <source>With the &amp;port&apos;s set before</source>
+        <translation>Met de vorige set van de &amp;poort</translation>
+    </message>
+    <message>
+        <source>The t&amp;wo selected</source>
+        <translation>De t&amp;wee gekozen</translation>
+    </message>
+    <message>
+        <source>Compare:</source>
+        <translation>Vergelijken:</translation>
+    </message>
+    <message>
+        <source>&amp;Take into the editors</source>
+        <translation>In de velden &amp;overnemen</translation>
+    </message>
+    <message>
+        <source>factory settings restored; the set they gave was not read</source>
+        <translation>fabrieksinstellingen hersteld; de set daarna is niet uitgelezen</translation>
+    </message>
+    <message>
+        <source>plugged in anew: the first set since</source>
+        <translation>opnieuw aangesloten: de eerste set sindsdien</translation>
+    </message>
+    <message>
+        <source>the first set kept of this controller</source>
+        <translation>de eerste bewaarde set van deze controller</translation>
+    </message>
+    <message>
+        <source>no changes</source>
+        <translation>geen wijzigingen</translation>
+    </message>
+    <message>
+        <source>Every set read, stored or reset, of all controllers, newest first.</source>
+        <translation>Elke uitgelezen, geschreven of teruggezette set van alle controllers, de nieuwste eerst.</translation>
+    </message>
+    <message>
+        <source>Every set read, stored or reset, of %1, newest first.</source>
+        <translation>Elke uitgelezen, geschreven of teruggezette set van %1, de nieuwste eerst.</translation>
+    </message>
+    <message>
+        <source>Nothing has been kept yet.</source>
+        <translation>Er is nog niets bewaard.</translation>
+    </message>
+    <message>
+        <source>The history cannot be kept: %1</source>
+        <translation>De geschiedenis kan niet worden bijgehouden: %1</translation>
+    </message>
+    <message>
+        <source>From %1
+to %2:</source>
+        <translation>Van %1
+naar %2:</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>Geen verschillen.</translation>
+    </message>
+    <message>
+        <source>the editors</source>
+        <translation>de velden</translation>
+    </message>
+    <message>
+        <source>Nothing has been read from the window&apos;s controller since it was plugged in.</source>
+        <translation>Sinds het aansluiten is uit de controller van dit venster niets uitgelezen.</translation>
+    </message>
+    <message>
+        <source>the set last read from the window&apos;s controller</source>
+        <translation>de set die het laatst uit de controller van dit venster is uitgelezen</translation>
+    </message>
+    <message>
+        <source>Nothing was kept of this port before this entry.</source>
+        <translation>Van deze poort is vóór dit item niets bewaard.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -581,6 +581,178 @@
         <source>QKFile(*.qkf)</source>
         <translation>Plik parametrów (*.qkf)</translation>
     </message>
+    <message>
+        <source>The set in the editors comes from the history, %1.</source>
+        <translation>Zestaw w polach pochodzi z historii, %1.</translation>
+    </message>
+    <message>
+        <source>No history is kept in this session.</source>
+        <translation>W tej sesji historia nie jest prowadzona.</translation>
+    </message>
+    <message>
+        <source>From the history: %1 %2, port %3</source>
+        <translation>Z historii: %1 %2, port %3</translation>
+    </message>
+    <message>
+        <source>History…</source>
+        <translation>Historia…</translation>
+    </message>
+    <message>
+        <source>The set is the one the history last kept of this controller (%1).</source>
+        <translation>Zestaw jest tym, który historia ostatnio zachowała dla tego sterownika (%1).</translation>
+    </message>
+    <message>
+        <source>Changes to the set the history last kept of this controller (%1):</source>
+        <translation>Zmiany względem zestawu ostatnio zachowanego w historii dla tego sterownika (%1):</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryView</name>
+    <message>
+        <source>read</source>
+        <comment>event</comment>
+        <translation>odczytany</translation>
+    </message>
+    <message>
+        <source>stored</source>
+        <comment>event</comment>
+        <translation>wgrany</translation>
+    </message>
+    <message>
+        <source>reset</source>
+        <comment>event</comment>
+        <translation>przywrócony</translation>
+    </message>
+    <message>
+        <source>entry @%1: %2 %3, %4</source>
+        <translation>wpis @%1: %2 %3, %4</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historia</translation>
+    </message>
+    <message>
+        <source>&amp;All controllers</source>
+        <translation>&amp;Wszystkie sterowniki</translation>
+    </message>
+    <message>
+        <source>History entries</source>
+        <translation>Wpisy historii</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Czas</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Zdarzenie</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Nr seryjny</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Zmiany</translation>
+    </message>
+    <message>
+        <source>Comparison</source>
+        <translation>Porównanie</translation>
+    </message>
+    <message>
+        <source>Select an entry (Ctrl+click or Shift+arrow for two) and compare it.</source>
+        <translation>Wybierz wpis (Ctrl+klik lub Shift+strzałka dla dwóch) i porównaj go.</translation>
+    </message>
+    <message>
+        <source>With the &amp;editors</source>
+        <translation>Z &amp;polami</translation>
+    </message>
+    <message>
+        <source>With the &amp;last read</source>
+        <translation>Z &amp;ostatnim odczytem</translation>
+    </message>
+    <message>
+        <source>With the &amp;port&apos;s set before</source>
+        <translation>Z poprzednim zestawem po&amp;rtu</translation>
+    </message>
+    <message>
+        <source>The t&amp;wo selected</source>
+        <translation>&amp;Dwa wybrane</translation>
+    </message>
+    <message>
+        <source>Compare:</source>
+        <translation>Porównaj:</translation>
+    </message>
+    <message>
+        <source>&amp;Take into the editors</source>
+        <translation>Prze&amp;nieś do pól</translation>
+    </message>
+    <message>
+        <source>factory settings restored; the set they gave was not read</source>
+        <translation>przywrócono ustawienia fabryczne; zestawu po nich nie odczytano</translation>
+    </message>
+    <message>
+        <source>plugged in anew: the first set since</source>
+        <translation>podłączony ponownie: pierwszy zestaw od tego czasu</translation>
+    </message>
+    <message>
+        <source>the first set kept of this controller</source>
+        <translation>pierwszy zachowany zestaw tego sterownika</translation>
+    </message>
+    <message>
+        <source>no changes</source>
+        <translation>brak zmian</translation>
+    </message>
+    <message>
+        <source>Every set read, stored or reset, of all controllers, newest first.</source>
+        <translation>Każdy odczytany, wgrany lub przywrócony zestaw wszystkich sterowników, najnowszy najpierw.</translation>
+    </message>
+    <message>
+        <source>Every set read, stored or reset, of %1, newest first.</source>
+        <translation>Każdy odczytany, wgrany lub przywrócony zestaw sterownika %1, najnowszy najpierw.</translation>
+    </message>
+    <message>
+        <source>Nothing has been kept yet.</source>
+        <translation>Nic jeszcze nie zachowano.</translation>
+    </message>
+    <message>
+        <source>The history cannot be kept: %1</source>
+        <translation>Nie można prowadzić historii: %1</translation>
+    </message>
+    <message>
+        <source>From %1
+to %2:</source>
+        <translation>Zmiany od: %1
+do: %2:</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>Brak różnic.</translation>
+    </message>
+    <message>
+        <source>the editors</source>
+        <translation>pola</translation>
+    </message>
+    <message>
+        <source>Nothing has been read from the window&apos;s controller since it was plugged in.</source>
+        <translation>Od podłączenia nic nie odczytano ze sterownika tego okna.</translation>
+    </message>
+    <message>
+        <source>the set last read from the window&apos;s controller</source>
+        <translation>zestaw ostatnio odczytany ze sterownika tego okna</translation>
+    </message>
+    <message>
+        <source>Nothing was kept of this port before this entry.</source>
+        <translation>Przed tym wpisem nic nie zachowano z tego portu.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

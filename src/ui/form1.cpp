@@ -517,13 +517,14 @@ std::string Form1::StoreDetails() const {
                       "GetConfig shows what it holds now.");
     } else if (kept && kept->set) {
         const std::string changes = changesFrom(*kept->set);
-        out += FillText(UiText("Form1", changes.empty()
-                                            ? "The set is the one the history last kept of this "
-                                              "controller (%1)."
-                                            : "Changes to the set the history last kept of this "
-                                              "controller (%1):"),
-                        {DescribeEntry(*kept).toStdString()}) +
-               changes;
+        const std::string form =
+            changes.empty() ? UiText("Form1",
+                                     "The set is the one the history last kept of this controller "
+                                     "(%1).")
+                            : UiText("Form1",
+                                     "Changes to the set the history last kept of this controller "
+                                     "(%1):");
+        out += FillText(form, {DescribeEntry(*kept).toStdString()}) + changes;
     } else if (!controllerSet_) {
         out +=
             UiText("Form1", "Nothing has been read from this controller since it was plugged in.");

@@ -21,10 +21,6 @@
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("HistoryView", text);
-}
-
 // The view reads at most this many of the newest entries: a long history stays quick to
 // open, and `vt350ctl history` lists them all.
 constexpr std::size_t kMostShown = 2000;
@@ -75,23 +71,23 @@ QString EntryTime(const HistoryEntry& entry) {
 }
 
 QString DescribeEntry(const HistoryEntry& e) {
-    return Tr("entry @%1: %2 %3, %4")
+    return QCoreApplication::translate("HistoryView", "entry @%1: %2 %3, %4")
         .arg(e.id)
         .arg(EventWord(e.event), EntryTime(e), ControllerName(e));
 }
 
 HistoryView::HistoryView(const History& history, Window window, QWidget* parent)
     : QDialog(parent), history_(history), window_(std::move(window)) {
-    setWindowTitle(Tr("History"));
+    setWindowTitle(tr("History"));
     setWindowModality(Qt::WindowModal);
     heading_ = new QLabel(this);
     heading_->setWordWrap(true);
-    all_ = new QCheckBox(Tr("&All controllers"), this);
+    all_ = new QCheckBox(tr("&All controllers"), this);
     list_ = new QTreeWidget(this);
-    list_->setAccessibleName(Tr("History entries"));
+    list_->setAccessibleName(tr("History entries"));
     list_->setColumnCount(kColumns);
     list_->setHeaderLabels(
-        {Tr("Time"), Tr("Event"), Tr("Program"), Tr("Port"), Tr("Serial"), Tr("Changes")});
+        {tr("Time"), tr("Event"), tr("Program"), tr("Port"), tr("Serial"), tr("Changes")});
     list_->setRootIsDecorated(false);
     list_->setAllColumnsShowFocus(true);
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -101,17 +97,17 @@ HistoryView::HistoryView(const History& history, Window window, QWidget* parent)
     heading_->setBuddy(list_);
     comparison_ = new QPlainTextEdit(this);
     comparison_->setReadOnly(true);
-    comparison_->setAccessibleName(Tr("Comparison"));
+    comparison_->setAccessibleName(tr("Comparison"));
     comparison_->setPlaceholderText(
-        Tr("Select an entry (Ctrl+click or Shift+arrow for two) and compare it."));
+        tr("Select an entry (Ctrl+click or Shift+arrow for two) and compare it."));
     comparison_->setMaximumHeight(fontMetrics().lineSpacing() * 9);
 
-    withEditors_ = new QPushButton(Tr("With the &editors"), this);
-    withLastRead_ = new QPushButton(Tr("With the &last read"), this);
-    withPortBefore_ = new QPushButton(Tr("With the &port's set before"), this);
-    withEntry_ = new QPushButton(Tr("The t&wo selected"), this);
+    withEditors_ = new QPushButton(tr("With the &editors"), this);
+    withLastRead_ = new QPushButton(tr("With the &last read"), this);
+    withPortBefore_ = new QPushButton(tr("With the &port's set before"), this);
+    withEntry_ = new QPushButton(tr("The t&wo selected"), this);
     auto* compare = new QHBoxLayout;
-    auto* compareLabel = new QLabel(Tr("Compare:"), this);
+    auto* compareLabel = new QLabel(tr("Compare:"), this);
     compare->addWidget(compareLabel);
     for (QPushButton* b : {withEditors_, withLastRead_, withPortBefore_, withEntry_}) {
         b->setAutoDefault(false);
@@ -119,7 +115,7 @@ HistoryView::HistoryView(const History& history, Window window, QWidget* parent)
     }
     compare->addStretch();
     auto* buttons = new QDialogButtonBox(this);
-    take_ = buttons->addButton(Tr("&Take into the editors"), QDialogButtonBox::ActionRole);
+    take_ = buttons->addButton(tr("&Take into the editors"), QDialogButtonBox::ActionRole);
     QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
     for (QPushButton* b : {take_, close}) b->setAutoDefault(false);
     // Names for the window's tests and for scripts that drive it.
@@ -158,6 +154,7 @@ void HistoryView::SetOwnController(const std::string& port, const std::string& s
     all_->setEnabled(!port.empty());
     if (port.empty()) all_->setChecked(true);
     Fill();
+    list_->setFocus();
 }
 
 void HistoryView::Reload() {
@@ -177,13 +174,13 @@ void HistoryView::Fill() {
         const HistoryStep step = StepOf(entries_, i);
         QString changes;
         if (!e.set) {
-            changes = Tr("factory settings restored; the set they gave was not read");
+            changes = tr("factory settings restored; the set they gave was not read");
         } else if (step.newPlugIn) {
-            changes = Tr("plugged in anew: the first set since");
+            changes = tr("plugged in anew: the first set since");
         } else if (!step.before) {
-            changes = Tr("the first set kept of this controller");
+            changes = tr("the first set kept of this controller");
         } else if (step.changes.empty()) {
-            changes = Tr("no changes");
+            changes = tr("no changes");
         } else {
             changes = Lines(step.changes);
         }
@@ -206,16 +203,16 @@ void HistoryView::Fill() {
     }
     QString heading;
     if (all) {
-        heading = Tr("Every set read, stored or reset, of all controllers, newest first.");
+        heading = tr("Every set read, stored or reset, of all controllers, newest first.");
     } else {
-        heading = Tr("Every set read, stored or reset, of %1, newest first.")
+        heading = tr("Every set read, stored or reset, of %1, newest first.")
                       .arg(QString::fromStdString(
                           NameController({"", ownPort_, ownSerial_, std::string()})));
     }
     if (list_->topLevelItemCount() == 0) {
         heading += ' ' + (history_.unavailable().empty()
-                              ? Tr("Nothing has been kept yet.")
-                              : Tr("The history cannot be kept: %1")
+                              ? tr("Nothing has been kept yet.")
+                              : tr("The history cannot be kept: %1")
                                     .arg(QString::fromStdString(history_.unavailable())));
     }
     heading_->setText(heading);
@@ -253,13 +250,13 @@ void HistoryView::SelectionChanged() {
 void HistoryView::ShowComparison(const QString& from, const ConfigRecord& a, const QString& to,
                                  const ConfigRecord& b) {
     const auto changes = ChangedParameters(a, b);
-    comparison_->setPlainText(Tr("From %1\nto %2:").arg(from, to) + '\n' +
-                              (changes.empty() ? Tr("No differences.") : Lines(changes)));
+    comparison_->setPlainText(tr("From %1\nto %2:").arg(from, to) + '\n' +
+                              (changes.empty() ? tr("No differences.") : Lines(changes)));
 }
 
 void HistoryView::CompareWithEditors() {
     if (const HistoryEntry* e = Current()) {
-        ShowComparison(Tr("the editors"), window_.editors(), DescribeEntry(*e), *e->set);
+        ShowComparison(tr("the editors"), window_.editors(), DescribeEntry(*e), *e->set);
     }
 }
 
@@ -269,10 +266,10 @@ void HistoryView::CompareWithLastRead() {
     const auto last = window_.lastRead();
     if (!last) {
         comparison_->setPlainText(
-            Tr("Nothing has been read from the window's controller since it was plugged in."));
+            tr("Nothing has been read from the window's controller since it was plugged in."));
         return;
     }
-    ShowComparison(Tr("the set last read from the window's controller"), *last, DescribeEntry(*e),
+    ShowComparison(tr("the set last read from the window's controller"), *last, DescribeEntry(*e),
                    *e->set);
 }
 
@@ -282,7 +279,7 @@ void HistoryView::CompareWithPortBefore() {
     const auto i = static_cast<std::size_t>(e - entries_.data());
     const HistoryStep step = StepOf(entries_, i);
     if (!step.portBefore) {
-        comparison_->setPlainText(Tr("Nothing was kept of this port before this entry."));
+        comparison_->setPlainText(tr("Nothing was kept of this port before this entry."));
         return;
     }
     const HistoryEntry& before = entries_[*step.portBefore];
