@@ -253,7 +253,9 @@ TEST_F(Vt350ctlTest, TheHistoryKeepsEverySetAndRestoresAny) {
     EXPECT_EQ(entries[1]["set"], "141e876e1901000001008000000000");
     EXPECT_EQ(entries[2]["event"], "read");
     EXPECT_EQ(entries[2]["set"], "0f1e876e1901000001008000000000");
-    EXPECT_EQ(entries[1]["changes"][0], "Continuous current 15 A \u2192 20 A");
+    // Each demo program's virtual controller is plugged in when it starts.
+    EXPECT_EQ(entries[1]["plugged_in_anew"], true);
+    EXPECT_EQ(entries[1]["port_before"], entries[2]["id"]);
     auto restored = Run({"--demo", "restore", "3", "--yes", "--verify"});
     EXPECT_EQ(restored.exitCode, 0) << restored.err;
     EXPECT_NE(restored.out.find("Verified"), std::string::npos);

@@ -30,6 +30,23 @@ std::optional<std::uint16_t> UsagePageOf(std::string_view hidSyspath) {
     return UsagePageFromFile(std::string(hidSyspath) + "/report_descriptor");
 }
 
+// This boot's id: the bus numbers devices from 1 again at every boot, so a plug-in is its
+// device number within one boot (the history keeps plug-ins from boot to boot).
+const std::string& BootId() {
+    static const std::string id = [] {
+        std::string text;
+        const int fd = open("/proc/sys/kernel/random/boot_id", O_RDONLY | O_CLOEXEC);
+        if (fd < 0) return text;
+        char buffer[64];
+        const ssize_t n = read(fd, buffer, sizeof buffer);
+        close(fd);
+        if (n > 0) text.assign(buffer, static_cast<std::size_t>(n));
+        while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
+        return text;
+    }();
+    return id;
+}
+
 }  // namespace
 
 HidInterfaceInfo InterfaceFromFacts(const HidrawFacts& f) {
@@ -111,6 +128,7 @@ bool EnumerateHidraw(std::vector<HidInterfaceInfo>& out) {
         }
         facts.usagePage = UsagePageOf(UdevText(udev_device_get_syspath(hid)));
         HidInterfaceInfo info = InterfaceFromFacts(facts);
+        info.instance = BootId() + "/" + info.instance;
         out.push_back(std::move(info));
     }
     return true;

@@ -1,6 +1,8 @@
 #include "platform/virtual/virtual_hid_platform.h"
 
 #include <cerrno>
+#include <chrono>
+#include <string>
 
 #include "config/os_error.h"
 #include "hid/controller_identity.h"
@@ -35,6 +37,16 @@ void VirtualHidPlatform::Notify(std::size_t unit, std::uint32_t event) {
                                                               units_[unit].controller->serial));
     handler_(event, record.data(), record.size());
 }
+
+namespace {
+
+const std::string& ProgramStart() {
+    static const std::string start =
+        std::to_string(std::chrono::system_clock::now().time_since_epoch().count());
+    return start;
+}
+
+}  // namespace
 
 void VirtualHidPlatform::PlugUnit(std::size_t unit, bool notify) {
     Unit& u = units_.at(unit);
@@ -79,7 +91,9 @@ bool VirtualHidPlatform::Enumerate(std::vector<HidInterfaceInfo>& out) {
         info.usagePage = ControllerIdentity::kUsagePage;
         info.port = PortOf(i);
         info.serial = u.controller->serial;
-        info.instance = info.port + "#" + std::to_string(u.plugIns);
+        // Each program's virtual controllers are its own, plugged in when it starts: their
+        // plug-ins differ from those of every other program's (the demo's history says so).
+        info.instance = info.port + "#" + std::to_string(u.plugIns) + "@" + ProgramStart();
         out.push_back(std::move(info));
     }
     return true;
