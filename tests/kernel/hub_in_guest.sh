@@ -98,5 +98,14 @@ done
 if [ "$(grep -c '"port": ' /tmp/p3.json)" -eq "$(grep -c "\"port\": \"$P3\"" /tmp/p3.json)" ] &&
     [ "$(grep -c "\"port\": \"$P3\"" /tmp/p3.json)" -ge 6 ]; then
     ok "history names the right ports"; else bad "history --port $P3"; cat /tmp/p3.json; fi
+# Each program that opened a controller saw the same plug-in until it was pulled: the
+# second and third were plugged in anew once each, the others never.
+anew=""
+for p in $P1 $P2 $P3 $P4; do
+    /bin/vt350ctl history --port "$p" --json -n 100 > /tmp/port.json
+    anew="$anew $(grep -c '"plugged_in_anew": true' /tmp/port.json)"
+done
+if [ "$anew" = " 0 1 1 0" ]; then ok "a replug starts a new line in the history"; else
+    bad "plugged in anew per port:$anew (wanted 0 1 1 0)"; /bin/vt350ctl history; fi
 echo "$passed passed, $fail failed"
 exit $fail
