@@ -14,6 +14,7 @@
 #include "platform/system_tone.h"
 #include "platform/virtual/virtual_hid_platform.h"
 #include "ui/form1.h"
+#include "ui/history_view.h"
 #include "ui/qt_user_dialogs.h"
 
 namespace {
@@ -86,7 +87,12 @@ int main(int argc, char* argv[]) {
     recording.start();
     constexpr int kRecords = 2000;
     for (int i = 0; i < kRecords; ++i) {
-        history.Record(HistoryEvent::kStored, VirtualHidPlatform::kPath, &factory);
+        // Four controllers on a bench, each plugged in anew now and then.
+        const std::string port = "1-" + std::to_string(i % 4 + 1);
+        history.Record(
+            HistoryEvent::kStored,
+            {VirtualHidPlatform::kPath, port, "0001", port + "#" + std::to_string(i / 97)},
+            &factory);
     }
     std::printf("history_entry_ms mean %.3f over %d entries at the bound of %zu\n",
                 recording.nsecsElapsed() / 1e6 / kRecords, kRecords, History::kDefaultLimit);
@@ -99,6 +105,19 @@ int main(int argc, char* argv[]) {
     const bool found = all.empty() || history.Find("@" + std::to_string(all.back().id));
     std::printf("history_list_ms all %zu %.1f  one by id %.3f%s\n", all.size(), listMs,
                 listing.nsecsElapsed() / 1e6, found ? "" : " (not found)");
+    // The window's history view opened on it, every controller listed.
+    QElapsedTimer viewing;
+    viewing.start();
+    {
+        HistoryView view(history,
+                         {[&] { return factory; }, [] { return std::optional<ConfigRecord>(); }},
+                         nullptr);
+        view.SetOwnController("", "");
+        view.show();
+        QApplication::processEvents();
+        std::printf("history_view_open_ms %.1f for its %zu lines\n", viewing.nsecsElapsed() / 1e6,
+                    view.listedIds().size());
+    }
     std::filesystem::remove_all(folder);
     std::sort(latencies.begin(), latencies.end());
     double sum = 0;
