@@ -5,7 +5,8 @@
 # port and driven with the mouse and keys as a person would (xdotool):
 #   window_in_guest.sh BUILD_DIR
 # The window keeps its controller while the other two are pulled and plugged back in, and
-# its store goes into that one only; the others are read back with vt350ctl.
+# its store goes into that one only; the others are read back with vt350ctl. Its history
+# view gives the set before the last store back.
 build=$1
 work=/tmp/window-kernel  # inside the chroot of the host's root (its /tmp)
 export RIG_HOST_ROOT_ENV="HOME=$work XDG_DATA_HOME=$work/data DISPLAY=:7 LANG=C.UTF-8"
@@ -86,5 +87,27 @@ click 600 284  # GetConfig, with all three back
 others="$(current_in "$P1") $(current_in "$P3")"
 if [ "$others" = "15 15" ]; then ok "$P1 and $P3 still hold 15 A"; else
     bad "the others hold $others"; fi
+
+# The set before the last store, found in the window's history view and put back: Ctrl+H
+# lists the window's controller's entries newest first, the window's and vt350ctl's; the
+# line under the last store is taken into the editors and stored.
+sleep 1
+under=$(rig-host-root "$build/src/vt350ctl" --port "$P2" history --json -n 100 2> /dev/null |
+    grep -o '"event": "[a-z]*"' | grep -n stored | head -1 | cut -d: -f1)
+keys ctrl+h
+if wait_for 20 rig-host-root xdotool search --name '^History$'; then
+    rig-host-root sh -c "xdotool mousemove --window \"\$(xdotool search --name '^History\$' | head -1)\" 30 30"
+    keys $(seq "${under:-1}" | sed 's/.*/Down/') alt+t
+    sleep 1
+    click 600 432  # Store/Save
+    wait_for 20 rig-host-root xdotool search --name '^Message$'
+    rig-host-root sh -c "xdotool mousemove --window \"\$(xdotool search --name '^Message\$' | head -1)\" 30 30"
+    keys Return
+    i=0; while [ "$(current_in "$P2")" != 27 ] && [ $i -lt 100 ]; do sleep 0.2; i=$((i + 1)); done
+    if [ "$(current_in "$P2")" = 27 ]; then ok "the set before the last store, put back from the history view"
+    else bad "$P2 holds $(current_in "$P2") A after the history view (wanted 27)"; cat /tmp/window.log; fi
+else
+    bad "Ctrl+H opened no history view"
+fi
 echo "$passed passed, $fail failed"
 [ $fail -eq 0 ]
