@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <setupapi.h>
 #include <cfgmgr32.h>
+#include <initguid.h>
+#include <devpkey.h>
 // MinGW's HID headers declare the functions without C linkage.
 extern "C" {
 #include <hidsdi.h>
@@ -11,7 +13,9 @@ extern "C" {
 }
 // clang-format on
 
+#include <cstdint>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
@@ -52,16 +56,31 @@ std::string NodeText(DEVINST node, ULONG property) {
     return std::string(buffer);
 }
 
+// When Windows last saw the device arrive, as a number ("" where the system keeps none,
+// before Windows 8 or under wine): a replug into the same port gives a new one.
+std::string ArrivalOf(DEVINST usb) {
+    DEVPROPTYPE type = 0;
+    FILETIME when{};
+    ULONG size = sizeof when;
+    if (CM_Get_DevNode_PropertyW(usb, &DEVPKEY_Device_LastArrivalDate, &type,
+                                 reinterpret_cast<PBYTE>(&when), &size, 0) != CR_SUCCESS ||
+        type != DEVPROP_TYPE_FILETIME || size != sizeof when) {
+        return "";
+    }
+    return std::to_string(static_cast<std::uint64_t>(when.dwHighDateTime) << 32 |
+                          when.dwLowDateTime);
+}
+
 // Where the interface's USB device is plugged in, and its serial: the HID device's parent
 // is the USB device (or, on a composite device, its interface, whose parent is the device).
 // The location path names the port from the root hub down ("PCIROOT(0)#PCI(1400)#USBROOT(0)
 // #USB(3)#USB(2)"); where it is missing, the hub and port ("Port_#0002.Hub_#0003"), then
-// the device's instance ID.
-void Locate(DEVINST hidNode, HidInterfaceInfo& info) {
+// the device's instance ID. Returns the device's arrival (see ArrivalOf).
+std::string Locate(DEVINST hidNode, HidInterfaceInfo& info) {
     DEVINST usb = 0;
-    if (CM_Get_Parent(&usb, hidNode, 0) != CR_SUCCESS) return;
+    if (CM_Get_Parent(&usb, hidNode, 0) != CR_SUCCESS) return "";
     char id[MAX_DEVICE_ID_LEN + 1] = {};
-    if (CM_Get_Device_IDA(usb, id, sizeof id - 1, 0) != CR_SUCCESS) return;
+    if (CM_Get_Device_IDA(usb, id, sizeof id - 1, 0) != CR_SUCCESS) return "";
     std::string instance = id;
     if (instance.find("&MI_") != std::string::npos) {
         DEVINST composite = 0;
@@ -79,6 +98,7 @@ void Locate(DEVINST hidNode, HidInterfaceInfo& info) {
     const auto slash = instance.rfind('\\');
     const std::string last = slash == std::string::npos ? "" : instance.substr(slash + 1);
     if (last.find('&') == std::string::npos) info.serial = last;
+    return ArrivalOf(usb);
 }
 
 // The serial the device reports, through a query handle: wide characters, ASCII in practice.
@@ -117,10 +137,11 @@ bool WinHidPlatform::Enumerate(std::vector<HidInterfaceInfo>& out) {
         detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_A);
         SP_DEVINFO_DATA node{};
         node.cbSize = sizeof node;
+        std::string arrival;
         if (SetupDiGetDeviceInterfaceDetailA(set, &entry, detail, static_cast<DWORD>(buffer.size()),
                                              nullptr, &node)) {
             info.path = detail->DevicePath;  // empty: the link reports the unreadable name
-            Locate(node.DevInst, info);
+            arrival = Locate(node.DevInst, info);
         }
         if (!info.path.empty()) {
             HANDLE query = CreateFileA(info.path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE,
@@ -133,9 +154,9 @@ bool WinHidPlatform::Enumerate(std::vector<HidInterfaceInfo>& out) {
                 info.attributesKnown = info.usagePageKnown = false;
             }
         }
-        // The path stays while the device is plugged into the same port; Windows gives no
-        // plug-in of its own, so a replug is told by its removal.
-        info.instance = info.path;
+        // The path stays while the device is plugged into the same port; its arrival tells
+        // a replug there. Where Windows keeps no arrival, a replug is told by its removal.
+        info.instance = arrival.empty() ? info.path : info.path + "@" + arrival;
         out.push_back(std::move(info));
     }
     SetupDiDestroyDeviceInfoList(set);
