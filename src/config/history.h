@@ -19,12 +19,13 @@
 // Beside it each entry with a set has a copy named so that `ls` and the Open dialog sort
 // it by time and say whose it is and what happened:
 // 20261207-142033-120-port1-1-serial0001-read.qkf, ...-stored.qkf, and ...-reset (empty);
-// entries kept before copies named their controller have 20261207-142033-120-read.qkf. The database
-// is the truth; a copy no entry names goes at the next trim. Files are created exclusively, never
-// over an existing file and never through a link; the folder is opened once and must be this user's
-// own (root keeps no history in another user's folder). The newest entries are kept up to a bound.
-// Keeping the history never decides an outcome: when it cannot be kept, that is said once on
-// standard error and the caller goes on.
+// entries kept before copies named their controller have 20261207-142033-120-read.qkf.
+// The database is the truth; a copy no entry names goes at the next trim. Files are
+// created exclusively, never over an existing file and never through a link; the folder
+// is opened once and must be this user's own (root keeps no history in another user's
+// folder). The newest entries are kept up to a bound. Keeping the history never decides
+// an outcome: when it cannot be kept, that is said once on standard error and the caller
+// goes on.
 
 enum class HistoryEvent { kRead, kStored, kReset };
 const char* HistoryEventName(HistoryEvent event);  // "read", "stored", "reset"

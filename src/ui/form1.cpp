@@ -799,15 +799,13 @@ void Form1::TakeFromHistory(const HistoryEntry& entry) {
     RefreshControls();
     shownSet_ = record_;
     setCameFromSomewhere_ = true;
-    originInstance_ = entry.plugIn;
-    originPlace_ = entry.port;
+    originInstance_.clear();
     originFile_.clear();
     originEntry_ = DescribeEntry(entry).toStdString();
     SetBlinking(false);
-    SetCaption(Label16,
-               QCoreApplication::translate("Form1", "From the history: %1 %2, port %3")
-                   .arg(QCoreApplication::translate("HistoryView", entry.event.c_str(), "event"),
-                        EntryTime(entry), QString::fromStdString(entry.port)));
+    SetCaption(Label16, QCoreApplication::translate("Form1", "From the history: %1 %2, port %3")
+                            .arg(EventWord(entry.event), EntryTime(entry),
+                                 QString::fromStdString(entry.port)));
     ShowStatusLine();
     ReportUnshownValues();
 }

@@ -28,13 +28,6 @@ constexpr int kIdRole = Qt::UserRole;
 
 enum Column { kTime, kEvent, kProgram, kPort, kSerial, kChanges, kColumns };
 
-QString EventWord(const std::string& event) {
-    if (event == "read") return QCoreApplication::translate("HistoryView", "read", "event");
-    if (event == "stored") return QCoreApplication::translate("HistoryView", "stored", "event");
-    if (event == "reset") return QCoreApplication::translate("HistoryView", "reset", "event");
-    return QString::fromStdString(event);
-}
-
 QString ControllerName(const HistoryEntry& e) {
     if (e.port.empty()) return QString::fromStdString(e.device);
     return QString::fromStdString(NameController({e.device, e.port, e.serial, e.plugIn}));
@@ -63,6 +56,13 @@ class EntryItem : public QTreeWidgetItem {
 };
 
 }  // namespace
+
+QString EventWord(const std::string& event) {
+    if (event == "read") return QCoreApplication::translate("HistoryView", "read", "event");
+    if (event == "stored") return QCoreApplication::translate("HistoryView", "stored", "event");
+    if (event == "reset") return QCoreApplication::translate("HistoryView", "reset", "event");
+    return QString::fromStdString(event);
+}
 
 QString EntryTime(const HistoryEntry& entry) {
     // "2026-12-08T09:29:33.120+0100": the date and the time to the second.

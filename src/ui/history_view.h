@@ -76,5 +76,7 @@ class HistoryView : public QDialog {
 
 // "entry @17: read 2026-12-08 09:29:33, port 2-1, serial 0001", in the window's language.
 QString DescribeEntry(const HistoryEntry& entry);
+// "read", "stored", "reset" of an entry's event, in the window's language.
+QString EventWord(const std::string& event);
 // "2026-12-08 09:29:33" of an entry's ISO time.
 QString EntryTime(const HistoryEntry& entry);

@@ -56,8 +56,8 @@ std::string NodeText(DEVINST node, ULONG property) {
     return std::string(buffer);
 }
 
-// When Windows last saw the device arrive, as a number ("" where the system keeps none,
-// before Windows 8 or under wine): a replug into the same port gives a new one.
+// When Windows last saw the device arrive, as a number ("" where the system keeps none, as
+// before Windows 8): a replug into the same port gives a new one.
 std::string ArrivalOf(DEVINST usb) {
     DEVPROPTYPE type = 0;
     FILETIME when{};
