@@ -37,7 +37,7 @@ ControllerChooser::ControllerChooser(QWidget* parent) : QDialog(parent) {
     connect(buttons, &QDialogButtonBox::accepted, this, &ControllerChooser::Take);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(list_, &QListWidget::itemActivated, this, [this] { Take(); });
-    new HeldKeysIgnored(this, this);
+    new HeldKeysIgnored(this, this, HeldKeysIgnored::kBoxSettleMs);
     resize(560, 300);
 }
 

@@ -22,6 +22,7 @@
 #include "ui/accessible_controls.h"
 #include "ui/classic_colour.h"
 #include "ui/controller_chooser.h"
+#include "ui/held_keys.h"
 #include "ui/history_view.h"
 #include "ui/window_key.h"
 
@@ -58,6 +59,8 @@ Form1::Form1(Form1Services services, QWidget* parent)
         if (editor.bar != nullptr) editor.bar->installEventFilter(this);
     }
     captionBase_ = windowTitle();
+    // A held Enter presses Store/Save once, never again and again.
+    heldKeys_ = new HeldKeysIgnored(this, this);
     new WindowKey(this, Qt::Key_D, Qt::ControlModifier, [this] { ChooseController(); });
     new WindowKey(this, Qt::Key_H, Qt::ControlModifier, [this] { ShowHistory(); });
     UpdateTitle();
@@ -459,6 +462,8 @@ void Form1::OnStoreSave() {
                     lastStoreSent_ = asked;
                     asked_ = HistoryEvent::kStored;
                 }
+                // The Enter that confirmed it may still be down: it asks nothing more.
+                heldKeys_->RequireRelease();
             }
         }
     }

@@ -33,6 +33,7 @@
 
 class QSocketNotifier;
 class ControllerChooser;
+class HeldKeysIgnored;
 class HistoryView;
 
 // What the window reaches outside the process through.
@@ -247,6 +248,7 @@ class Form1 : public QWidget, private OutcomeTarget {
     // entry of the history (described).
     std::string originInstance_, originPlace_, originName_, originFile_, originEntry_;
     HistoryView* historyView_ = nullptr;
+    HeldKeysIgnored* heldKeys_ = nullptr;
     // The set as last put into the editors (the start, a file, a reply): the person has
     // changed the editors when the record differs from it.
     ConfigRecord shownSet_;

@@ -3,8 +3,21 @@
 #include <QApplication>
 #include <QKeyEvent>
 
-HeldKeysIgnored::HeldKeysIgnored(QWidget* window, QObject* parent)
-    : QObject(parent), window_(window) {
+bool IsConfirmingKey(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+}
+
+bool KeysSettled(const QWidget* window) {
+    for (const HeldKeysIgnored* held :
+         window->findChildren<HeldKeysIgnored*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!held->settled()) return false;
+    }
+    return true;
+}
+
+HeldKeysIgnored::HeldKeysIgnored(QWidget* window, QObject* parent, int settleMs)
+    : QObject(parent), window_(window), settleMs_(settleMs) {
+    shown_.start();
     qApp->installEventFilter(this);
 }
 
@@ -12,14 +25,48 @@ HeldKeysIgnored::~HeldKeysIgnored() {
     qApp->removeEventFilter(this);
 }
 
+void HeldKeysIgnored::RequireRelease() {
+    // Only a key that is down now: a store confirmed with the mouse leaves Enter as it was.
+    for (int key : {int(Qt::Key_Return), int(Qt::Key_Enter)}) {
+        if (down_.count(key) != 0) mustRelease_.insert(key);
+    }
+}
+
+bool HeldKeysIgnored::settled() const {
+    return shown_.elapsed() >= settleMs_;
+}
+
 bool HeldKeysIgnored::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
-    if (!key->isAutoRepeat()) return false;
-    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter &&
-        key->key() != Qt::Key_Space) {
+    const int code = key->key();
+    if (!IsConfirmingKey(code)) return false;
+    // What the keys do is followed in every window: a key held in one may be down when the
+    // next appears. (An event that climbs from a control to its parents passes here once for
+    // each; noting it again changes nothing.)
+    // The display server's own stamp, where the event came from the system (a synthetic
+    // event has no scan code, and no server time to compare).
+    const bool native = key->nativeScanCode() != 0;
+    bool repeat = key->isAutoRepeat();
+    if (event->type() == QEvent::KeyRelease) {
+        if (!repeat) {
+            down_.erase(code);
+            mustRelease_.erase(code);
+            if (native) lastRelease_[code] = key->timestamp();
+        }
         return false;
     }
+    if (native) {
+        const auto released = lastRelease_.find(code);
+        if (released != lastRelease_.end() && key->timestamp() >= released->second &&
+            key->timestamp() - released->second < kRepeatPairMs) {
+            repeat = true;  // the second half of a server's repeat pair: still held
+        }
+    }
+    down_.insert(code);
     auto* widget = qobject_cast<QWidget*>(watched);
-    return widget != nullptr && widget->window() == window_;
+    if (widget == nullptr || widget->window() != window_) return false;
+    if (repeat) return true;
+    if (!settled()) return true;
+    return mustRelease_.count(code) != 0;
 }

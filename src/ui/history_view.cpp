@@ -143,7 +143,7 @@ HistoryView::HistoryView(const History& history, Window window, QWidget* parent)
     connect(withEntry_, &QPushButton::clicked, this, [this] { CompareTwo(); });
     connect(take_, &QPushButton::clicked, this, [this] { Take(); });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    new HeldKeysIgnored(this, this);
+    new HeldKeysIgnored(this, this, HeldKeysIgnored::kBoxSettleMs);
     resize(940, 520);
     Reload();
 }

@@ -28,6 +28,7 @@ void QtUserDialogs::ShowErrorBox(const std::string& text) {
     QMessageBox box(QMessageBox::Critical, Title(), QString::fromStdString(text), QMessageBox::Ok,
                     parent_);
     box.setTextFormat(Qt::PlainText);  // a file name is never markup
+    new HeldKeysIgnored(&box, &box, HeldKeysIgnored::kBoxSettleMs);
     box.exec();
 }
 
@@ -39,7 +40,7 @@ bool QtUserDialogs::AskOkCancel(const std::string& text, const std::string& deta
     if (!details.empty()) box.setInformativeText(QString::fromStdString(details));
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Cancel);
-    const HeldKeysIgnored held(&box);
+    new HeldKeysIgnored(&box, &box, HeldKeysIgnored::kBoxSettleMs);
     // Closing the box by its title bar reports the escape button: Cancel.
     return box.exec() == QMessageBox::Ok;
 }
@@ -48,6 +49,7 @@ void QtUserDialogs::Inform(const std::string& text) {
     QMessageBox box(QMessageBox::Information, Title(), QString::fromStdString(text),
                     QMessageBox::Ok, parent_);
     box.setTextFormat(Qt::PlainText);
+    new HeldKeysIgnored(&box, &box, HeldKeysIgnored::kBoxSettleMs);
     box.exec();
 }
 

@@ -11,6 +11,7 @@
 #include "config/history.h"
 #include "form1_fixture.h"
 #include "ui/controller_chooser.h"
+#include "ui/held_keys.h"
 
 // The store reports a controller received, by their continuous current (byte 0 of the set).
 inline std::vector<int> StoredCurrents(const VirtualController& c) {
@@ -58,6 +59,8 @@ class Form1SeveralTest : public Form1Test {
         ControllerChooser* chooser = form->chooser();
         ASSERT_NE(chooser, nullptr) << "the chooser is open";
         ASSERT_TRUE(QTest::qWaitForWindowExposed(chooser));
+        // A list ignores Return for a moment after it appeared, as a person's hand needs.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return KeysSettled(chooser); }, 10000));
         for (Qt::Key key : keys) QTest::keyClick(QApplication::focusWidget(), key);
     }
     std::string Title() const { return form->windowTitle().toStdString(); }

@@ -1,0 +1,111 @@
+#!/usr/bin/env bash
+# A held key on a real, busy X11 desktop: the window of the demo on Xvfb with a window
+# manager, two busy loops beside it, and Return held down by xdotool for seconds at a
+# time, so that the server repeats it as release-and-press pairs that reach the program
+# late. A held Return asks the store question once and confirms nothing; only a new press
+# stores; after a store the Return still held stores nothing more; a list of controllers
+# opened under a held Return takes no controller.
+#   held_keys_x11.sh VT350-CONFIG VT350CTL
+set -u
+program=$1 ctl=$2
+for tool in Xvfb xdotool; do
+    command -v $tool > /dev/null || { echo "skipped: no $tool"; exit 77; }
+done
+work=$(mktemp -d /tmp/vt350-held-keys.XXXXXX)
+pids=()
+cleanup() {
+    [ ${#pids[@]} -gt 0 ] && kill "${pids[@]}" 2> /dev/null
+    wait 2> /dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+# A display of its own: the first free number from 60 on.
+n=60
+while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
+export DISPLAY=:$n
+Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp > "$work/xvfb.log" 2>&1 &
+pids+=($!)
+wait_for() {  # wait_for SECONDS COMMAND...: until the command succeeds
+    local limit=$(($1 * 10)) i=0; shift
+    while ! "$@" > /dev/null 2>&1 && [ $i -lt $limit ]; do sleep 0.1; i=$((i + 1)); done
+    "$@" > /dev/null 2>&1
+}
+wait_for 60 xdotool getmouselocation || { echo "no X display"; cat "$work/xvfb.log"; exit 1; }
+if command -v openbox > /dev/null; then
+    openbox > /dev/null 2>&1 &
+    pids+=($!)
+fi
+# The window's own copy keeps its autosave beside itself; its history goes to the test's.
+cp "$program" "$work/vt350-config"
+data="$work/data"
+mkdir -p "$data"
+run_window() {
+    XDG_DATA_HOME=$data QT_QPA_PLATFORM=xcb "$work/vt350-config" --demo "$@" \
+        > "$work/window.log" 2>&1 &
+    pids+=($!)
+    window=$!
+    wait_for 60 xdotool search --name Cruise || { echo "no window"; cat "$work/window.log"; exit 1; }
+}
+passed=0 failed=0
+ok() { echo "ok   $1"; passed=$((passed + 1)); }
+bad() { echo "FAIL $1"; failed=$((failed + 1)); }
+stores() { XDG_DATA_HOME=$data "$ctl" --demo history --json -n 10000 2> /dev/null | grep -c '"stored"'; }
+win() { xdotool search --name Cruise | head -1; }
+click() { xdotool mousemove --window "$(win)" "$1" "$2" click 1; }
+question_open() { xdotool search --onlyvisible --name '^Message$'; }
+# Two busy loops for the whole run, bounded by it.
+for _ in 1 2; do
+    sh -c 'while :; do :; done' &
+    pids+=($!)
+done
+# hold SECONDS: Return down that long, as a finger on the key.
+hold() {
+    xdotool keydown Return
+    sleep "$1"
+    xdotool keyup Return
+}
+
+run_window
+click 600 284  # GetConfig: the set to store
+wait_for 20 sh -c "XDG_DATA_HOME=$data $ctl --demo history --json 2> /dev/null | grep -q '\"read\"'"
+before=$(stores)
+click 164 156  # the continuous current box
+sleep 0.5
+hold 4
+if wait_for 10 question_open; then ok "a held Return asks the store question"; else
+    bad "no store question after a held Return"; fi
+sleep 1
+after=$(stores)
+if [ "$after" -eq "$before" ]; then ok "4 s of held Return stored nothing"; else
+    bad "4 s of held Return stored $((after - before)) times"; fi
+# A new press answers: one store. Without a window manager the key goes to the window
+# under the pointer.
+xdotool mousemove --window "$(question_open | head -1)" 30 30
+xdotool key Return
+wait_for 20 sh -c "[ \$(XDG_DATA_HOME=$data $ctl --demo history --json 2> /dev/null | grep -c '\"stored\"') -gt $after ]"
+one=$(stores)
+if [ "$one" -eq $((after + 1)) ]; then ok "a new press of Return stores once"; else
+    bad "a new press of Return stored $((one - after)) times"; fi
+# Return pressed again and held: the question comes once more, nothing more is stored.
+hold 3
+sleep 1
+if [ "$(stores)" -eq "$one" ]; then ok "Return held after a store stores nothing more"; else
+    bad "Return held after a store stored $(($(stores) - one)) times"; fi
+question_open > /dev/null && { xdotool key Escape; wait_for 10 sh -c '! xdotool search --onlyvisible --name "^Message$"'; }
+kill "$window"
+wait "$window" 2> /dev/null
+
+# The list of controllers at start on a bench of three, and Return held: it takes no
+# controller after the one the person chose, and stores nothing.
+run_window --demo-behaviour hub=3
+wait_for 20 xdotool search --onlyvisible --name '^Choose a controller$' || bad "no list at start"
+before=$(stores)
+title=$(xdotool getwindowname "$(win)")
+xdotool mousemove --window "$(xdotool search --onlyvisible --name '^Choose a controller$' | head -1)" 30 30
+hold 3
+sleep 1
+if [ "$(stores)" -eq "$before" ]; then ok "Return held in the list stored nothing"; else
+    bad "Return held in the list stored $(($(stores) - before)) times"; fi
+echo "window: $title -> $(xdotool getwindowname "$(win)")"
+echo "$passed passed, $failed failed"
+[ $failed -eq 0 ]
