@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "ui/held_keys.h"
@@ -37,6 +38,8 @@ ControllerChooser::ControllerChooser(QWidget* parent) : QDialog(parent) {
     connect(buttons, &QDialogButtonBox::accepted, this, &ControllerChooser::Take);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(list_, &QListWidget::itemActivated, this, [this] { Take(); });
+    connect(list_, &QListWidget::itemSelectionChanged, this,
+            [this] { take_->setEnabled(!list_->selectedItems().isEmpty()); });
     new HeldKeysIgnored(this, this, HeldKeysIgnored::kBoxSettleMs);
     resize(560, 300);
 }
@@ -44,16 +47,22 @@ ControllerChooser::ControllerChooser(QWidget* parent) : QDialog(parent) {
 void ControllerChooser::SetLines(const QString& why, const std::vector<Line>& lines,
                                  const std::string& preferred) {
     why_->setText(why);
+    // The line the person chose stays chosen while the list follows plug-ins; else the
+    // window's own; else none: a line is never chosen for the person.
     QString keep = preferred.empty() ? QString() : QString::fromStdString(preferred);
-    if (list_->currentItem() != nullptr) keep = list_->currentItem()->data(kPlaceRole).toString();
+    const QList<QListWidgetItem*> selected = list_->selectedItems();
+    if (!selected.isEmpty()) keep = selected.first()->data(kPlaceRole).toString();
+    const QSignalBlocker quiet(list_);
     list_->clear();
     for (const Line& line : lines) {
         auto* item = new QListWidgetItem(line.text, list_);
         item->setData(kPlaceRole, QString::fromStdString(line.place));
-        if (item->data(kPlaceRole).toString() == keep) list_->setCurrentItem(item);
+        if (!keep.isEmpty() && item->data(kPlaceRole).toString() == keep) {
+            list_->setCurrentItem(item);
+            item->setSelected(true);
+        }
     }
-    if (list_->currentItem() == nullptr && list_->count() > 0) list_->setCurrentRow(0);
-    take_->setEnabled(list_->count() > 0);
+    take_->setEnabled(!list_->selectedItems().isEmpty());
     list_->setFocus();
 }
 
@@ -66,8 +75,10 @@ std::vector<std::string> ControllerChooser::places() const {
 }
 
 void ControllerChooser::Take() {
+    // Only a line the person chose (an arrow, a click) is taken: Enter on a line that is
+    // merely current takes nothing.
     const QListWidgetItem* item = list_->currentItem();
-    if (item == nullptr) return;
+    if (item == nullptr || !item->isSelected()) return;
     const QString place = item->data(kPlaceRole).toString();
     accept();
     emit chosen(place);

@@ -13,7 +13,7 @@ class QPushButton;
 // The controllers plugged in, for the person to choose the one the window works with: a
 // line for each with its port and serial and what the history last knew of it. It is
 // window-modal but never blocks the window's poll, and its list follows plug-ins and
-// removals while it is open. Enter or a double click takes the selected line.
+// removals while it is open. Enter or a double click takes the chosen line.
 class ControllerChooser : public QDialog {
     Q_OBJECT
 
@@ -24,8 +24,9 @@ class ControllerChooser : public QDialog {
     };
 
     explicit ControllerChooser(QWidget* parent);
-    // The lines and the sentence above them; the selection stays on the same controller
-    // where it is still there, else on `preferred`, else on the first line.
+    // The lines and the sentence above them; the selection stays on the controller the
+    // person chose where it is still there, else on `preferred` where it is listed, else
+    // nothing is chosen.
     void SetLines(const QString& why, const std::vector<Line>& lines, const std::string& preferred);
     // The place of each line, in order (for the window's tests).
     std::vector<std::string> places() const;

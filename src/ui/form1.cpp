@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QSocketNotifier>
 
@@ -58,6 +59,10 @@ Form1::Form1(Form1Services services, QWidget* parent)
         if (editor.box != nullptr) editor.box->installEventFilter(this);
         if (editor.bar != nullptr) editor.bar->installEventFilter(this);
     }
+    Label16->installEventFilter(this);
+    Label16->setCursor(Qt::PointingHandCursor);
+    Label16->setToolTip(QString::fromStdString(
+        UiText("Form1", "A click here, or Ctrl+D, chooses the controller this window works with")));
     captionBase_ = windowTitle();
     // A held Enter presses Store/Save once, never again and again.
     heldKeys_ = new HeldKeysIgnored(this, this);
@@ -89,7 +94,7 @@ void Form1::Load() {
     RefreshControls();
     quietChecks_ = false;
     shownSet_ = record_;
-    if (autosave.ok()) originFile_ = services_.autosavePath;
+    if (autosave.ok()) origin_.file = services_.autosavePath;
     setCameFromSomewhere_ = autosave.ok();
     if (autosave.ok() && !EditorProblems(record_).empty()) {
         QTimer::singleShot(0, this, [this] { ReportUnshownValues(true); });
@@ -271,12 +276,10 @@ void Form1::ReplaceRecord(const std::uint8_t* recordBytes) {
     if (keepEdits_) return;
     record_ = reply;
     setCameFromSomewhere_ = true;
-    originInstance_ = link_.controller().instance;
-    originPlace_ = PlaceOf(link_.controller());
-    originName_ = NameController(link_.controller());
-    originFile_.clear();
-    originEntry_.clear();
+    origin_ = {link_.controller().instance, PlaceOf(link_.controller()),
+               NameController(link_.controller()), "", ""};
     if (asked) {
+        storedElsewhere_ = false;
         answerForHistory_ = HistoryEvent::kRead;
         answerSet_ = record_;
     }
@@ -293,10 +296,29 @@ void Form1::SetStatusText(const char* text) {
     answerTimer_->stop();
     const std::string_view said = text;
     if (said == "GetConfig Success" && unaskedRead_) {
-        text = UI_TEXT_NOOP("Status", "Read by another program");
+        // A program that stores usually reads back what it stored: that it stored stays
+        // said, and so does that the person's changes were kept.
+        if (storedElsewhere_) {
+            text = keepEdits_ ? UI_TEXT_NOOP("Status",
+                                             "Stored by another program; your changes stay in "
+                                             "the editors")
+                              : UI_TEXT_NOOP("Status", "Stored by another program");
+        } else {
+            text = keepEdits_ ? UI_TEXT_NOOP("Status",
+                                             "Read by another program; your changes stay in the "
+                                             "editors")
+                              : UI_TEXT_NOOP("Status", "Read by another program");
+        }
+    } else if (said == "GetConfig Success" && !switchedTo_.empty()) {
+        SetCaption(Label16,
+                   QString::fromStdString(FillText(
+                       UiText("Status", "The editors show the set of %1"), {switchedTo_})));
+        switchedTo_.clear();
+        return;
     }
     if (said == "Load Success") {
         if (std::exchange(asked_, std::nullopt) == HistoryEvent::kStored) {
+            storedElsewhere_ = false;
             controllerSet_ = lastStoreSent_;
             answerForHistory_ = HistoryEvent::kStored;
             answerSet_ = lastStoreSent_;
@@ -306,6 +328,7 @@ void Form1::SetStatusText(const char* text) {
             // Another program stored a set the window never saw.
             controllerSet_.reset();
             changedElsewhere_ = true;
+            storedElsewhere_ = true;
             text = UI_TEXT_NOOP("Status", "Stored by another program");
         }
     }
@@ -323,8 +346,12 @@ void Form1::SetStatusText(const char* text) {
 }
 
 void Form1::ShowOwnStatus(const char* text) {
+    ShowOwnText(UiText("Status", text));
+}
+
+void Form1::ShowOwnText(const std::string& text) {
     SetBlinking(false);
-    SetCaption(Label16, QString::fromStdString(UiText("Status", text)));
+    SetCaption(Label16, QString::fromStdString(text));
     ShowStatusLine();
 }
 
@@ -365,6 +392,7 @@ void Form1::RenewLinkAfterRemovals() {
     controllerSet_.reset();
     resetSinceRead_ = false;
     changedElsewhere_ = false;
+    storedElsewhere_ = false;
     if (link_.present()) link_.MaintainDeviceLink();
 }
 
@@ -413,6 +441,16 @@ void Form1::OnDisconnect() {
     SendBareCommand(CommandReport::kDisconnect, Command4, true);
 }
 void Form1::OnGetConfig() {
+    // The read replaces the editors: changes the person made are not dropped unasked.
+    if (record_ != shownSet_ && link_.present() &&
+        !services_.dialogs.AskOkCancel(
+            UiText("Form1",
+                   "The editors hold changes that were not stored. Read the controller's set "
+                   "and drop them?"),
+            UiText("Form1", "Cancel keeps the changes in the editors."))) {
+        Command5->setFocus();
+        return;
+    }
     SendBareCommand(CommandReport::kGetConfig, Command5, true);
 }
 void Form1::OnFactorySetting() {
@@ -477,25 +515,25 @@ std::string Form1::StoreDetails() const {
     }
     std::string out =
         FillText(UiText("Form1", "Controller: %1"), {NameController(link_.controller())}) + "\n";
-    if (!originEntry_.empty()) {
+    if (!origin_.entry.empty()) {
         out += FillText(UiText("Form1", "The set in the editors comes from the history, %1."),
-                        {originEntry_}) +
+                        {origin_.entry}) +
                "\n";
-    } else if (!originInstance_.empty() && originInstance_ != link_.controller().instance &&
-               originPlace_ == PlaceOf(link_.controller())) {
+    } else if (!origin_.instance.empty() && origin_.instance != link_.controller().instance &&
+               origin_.place == PlaceOf(link_.controller())) {
         out += UiText("Form1",
                       "The set in the editors was read from the controller plugged into this "
                       "port before.") +
                "\n";
-    } else if (!originInstance_.empty() && originInstance_ != link_.controller().instance) {
+    } else if (!origin_.instance.empty() && origin_.instance != link_.controller().instance) {
         out += FillText(UiText("Form1",
                                "The set in the editors was read from another "
                                "controller: %1."),
-                        {originName_}) +
+                        {origin_.name}) +
                "\n";
-    } else if (!originFile_.empty() && originFile_ != services_.autosavePath) {
+    } else if (!origin_.file.empty() && origin_.file != services_.autosavePath) {
         out += FillText(UiText("Form1", "The set in the editors comes from the file %1."),
-                        {originFile_}) +
+                        {origin_.file}) +
                "\n";
     }
     // What the store changes on the controller: against the set it holds as far as the
@@ -531,9 +569,16 @@ std::string Form1::StoreDetails() const {
                                      "(%1):");
         out += FillText(form, {DescribeEntry(*kept).toStdString()}) + changes;
     } else if (!controllerSet_) {
-        out +=
-            UiText("Form1", "Nothing has been read from this controller since it was plugged in.");
+        out += UiText("Form1",
+                      "Nothing has been read from this controller since it was plugged in: what "
+                      "it holds is not known. GetConfig shows it.");
     } else {
+        if (storedElsewhere_) {
+            out += UiText("Form1",
+                          "Another program stored a set into this controller since the window "
+                          "last read it; the changes below are against the set it holds now.") +
+                   "\n";
+        }
         const std::string changes = changesFrom(*controllerSet_);
         out += changes.empty()
                    ? UiText("Form1", "The set is the one last read from the controller.")
@@ -566,6 +611,13 @@ void Form1::ReportUnshownValues(bool withBoxes) {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Label16 && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        // The status line says when the window's controller left: a click on it opens the
+        // list of the others, as Ctrl+D does.
+        ChooseController();
+        return true;
+    }
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         // Some desktop themes let Enter press a focused option as Space does; in this
@@ -630,9 +682,7 @@ void Form1::OpenParameterFile(const std::string& path) {
     RefreshControls();
     shownSet_ = record_;
     setCameFromSomewhere_ = true;
-    originInstance_.clear();
-    originEntry_.clear();
-    originFile_ = path;
+    origin_ = {"", "", "", path, ""};
     ReportUnshownValues();
 }
 
@@ -653,168 +703,6 @@ void Form1::OnSaveAs() {
     if (!result.ok()) ReportFileProblem(result, *name);
 }
 
-void Form1::FollowOwnController() {
-    if (!own_.bound()) {  // until it has one, the window takes the first it finds
-        RefreshChooser();
-        return;
-    }
-    const std::vector<FoundController> present = link_.FindControllers();
-    const BoundController::Change change = own_.Look(present);
-    link_.SetPresent(own_.present());
-    if (change != BoundController::Change::kNone) ++ownChanges_;
-    if (change == BoundController::Change::kLeft) {
-        // It waits for its own port; a controller elsewhere is offered, never taken.
-        ShowOwnStatus(UI_TEXT_NOOP("Status", "Unplugged"));
-        if (!own_.Others(present).empty()) {
-            OfferControllers(QString::fromStdString(FillText(
-                UiText("Form1",
-                       "The controller in %1 was unplugged. The window waits for a controller "
-                       "in that port; to work with another one, choose it here."),
-                {PlaceOf(own_.controller())})));
-        }
-    }
-    UpdateTitle();
-    RefreshChooser();
-}
-
-void Form1::SwitchTo(const std::string& place) {
-    const std::vector<FoundController> present = link_.FindControllers();
-    const auto chosen = std::find_if(present.begin(), present.end(),
-                                     [&](const FoundController& c) { return PlaceOf(c) == place; });
-    if (chosen == present.end()) {
-        ShowOwnStatus(UI_TEXT_NOOP("Status", "No controller"));
-        return;
-    }
-    if (own_.present() && own_.controller().instance == chosen->instance) return;
-    // What the window knew of the one it leaves stays known for a switch back.
-    if (own_.present() && controllerSet_) knownSets_[own_.controller().instance] = *controllerSet_;
-    own_.Bind(*chosen);
-    link_.ChoosePort(chosen->port);
-    link_.Connect(*chosen);
-    ownChangesSeen_ = ++ownChanges_;
-    removalsSeen_ = link_.removals();
-    const auto known = knownSets_.find(chosen->instance);
-    controllerSet_.reset();
-    if (known != knownSets_.end()) controllerSet_ = known->second;
-    resetSinceRead_ = false;
-    changedElsewhere_ = false;
-    asked_.reset();
-    answerTimer_->stop();
-    ShowOwnStatus("");
-    UpdateTitle();
-}
-
-void Form1::ChooseController() {
-    OfferControllers(
-        QString::fromStdString(UiText("Form1", "Choose the controller this window works with.")));
-}
-
-void Form1::OfferControllers(const QString& why) {
-    chooserWhy_ = why;
-    if (chooser_ == nullptr) {
-        chooser_ = new ControllerChooser(this);
-        connect(chooser_, &ControllerChooser::chosen, this,
-                [this](const QString& place) { SwitchTo(place.toStdString()); });
-        connect(chooser_, &QDialog::finished, this, [this] {
-            chooser_->deleteLater();
-            chooser_ = nullptr;
-        });
-    }
-    RefreshChooser();
-    chooser_->open();
-}
-
-void Form1::RefreshChooser() {
-    if (chooser_ == nullptr) return;
-    std::vector<ControllerChooser::Line> lines;
-    for (const FoundController& c : link_.FindControllers()) {
-        std::string text = NameController(c);
-        if (own_.present() && PlaceOf(c) == own_.place()) {
-            text = FillText(UiText("Form1", "%1 (this window's)"), {text});
-        }
-        const std::string known = LastKnownOf(c);
-        if (!known.empty()) text += "\n    " + known;  // on a line of its own: lines stay short
-        lines.push_back({PlaceOf(c), QString::fromStdString(text)});
-    }
-    const QString why =
-        lines.empty() ? QString::fromStdString(UiText("Form1", "No controller is plugged in."))
-                      : chooserWhy_;
-    chooser_->SetLines(why, lines, own_.place());
-}
-
-std::string Form1::LastKnownOf(const FoundController& c) const {
-    if (services_.history == nullptr || c.port.empty()) return "";
-    for (const HistoryEntry& e : services_.history->Entries(500)) {
-        if (e.port != c.port || e.serial != c.serial) continue;
-        // "2026-12-08T09:12:33+0100" shown as "2026-12-08 09:12".
-        const std::string when = e.time.substr(0, 10) + " " + e.time.substr(11, 5);
-        if (!e.set) return FillText(UiText("Form1", "reset %1"), {when});
-        std::string words;
-        for (ParameterId id : {ParameterId::kContinuousCurrent, ParameterId::kPeakCurrent,
-                               ParameterId::kMotorVoltage}) {
-            if (!words.empty()) words += ", ";
-            words += UiText("Parameters", ValueInWords(Parameter(id), *e.set).c_str());
-        }
-        const char* form = e.event == "stored" ? UI_TEXT_NOOP("Form1", "stored %1: %2")
-                                               : UI_TEXT_NOOP("Form1", "read %1: %2");
-        return FillText(UiText("Form1", form), {when, words});
-    }
-    return "";
-}
-
-std::optional<HistoryEntry> Form1::LastKeptOfOwn() const {
-    const FoundController& c = link_.controller();
-    if (services_.history == nullptr || !link_.isOpen() || c.instance.empty()) return std::nullopt;
-    for (HistoryEntry& e : services_.history->Entries(500)) {
-        if (e.port == c.port && e.serial == c.serial && e.plugIn == c.instance) return e;
-    }
-    return std::nullopt;
-}
-
-std::optional<ConfigRecord> Form1::OwnLastRead() const {
-    if (controllerSet_ || changedElsewhere_ || resetSinceRead_) return controllerSet_;
-    const auto kept = LastKeptOfOwn();
-    return kept ? kept->set : std::nullopt;
-}
-
-void Form1::ShowHistory() {
-    if (services_.history == nullptr) {
-        services_.dialogs.Inform(UiText("Form1", "No history is kept in this session."));
-        return;
-    }
-    if (historyView_ == nullptr) {
-        HistoryView::Window window{[this] { return record_; }, [this] { return OwnLastRead(); }};
-        historyView_ = new HistoryView(*services_.history, std::move(window), this);
-        connect(historyView_, &HistoryView::takeIn, this,
-                [this](const HistoryEntry& entry) { TakeFromHistory(entry); });
-        connect(historyView_, &QDialog::finished, this, [this] {
-            historyView_->deleteLater();
-            historyView_ = nullptr;
-        });
-    }
-    const bool known = own_.bound() && !own_.controller().port.empty();
-    historyView_->SetOwnController(known ? own_.controller().port : "",
-                                   known ? own_.controller().serial : "");
-    historyView_->open();
-}
-
-void Form1::TakeFromHistory(const HistoryEntry& entry) {
-    if (!entry.set) return;
-    record_ = *entry.set;
-    RefreshControls();
-    shownSet_ = record_;
-    setCameFromSomewhere_ = true;
-    originInstance_.clear();
-    originFile_.clear();
-    originEntry_ = DescribeEntry(entry).toStdString();
-    SetBlinking(false);
-    SetCaption(Label16, QCoreApplication::translate("Form1", "From the history: %1 %2, port %3")
-                            .arg(EventWord(entry.event), EntryTime(entry),
-                                 QString::fromStdString(entry.port)));
-    ShowStatusLine();
-    ReportUnshownValues();
-}
-
 void Form1::MarkAsDemo() {
     AddToCaption(QCoreApplication::translate("Form1", " [demo]"));
 }
@@ -822,20 +710,6 @@ void Form1::MarkAsDemo() {
 void Form1::AddToCaption(const QString& text) {
     captionBase_ += text;
     UpdateTitle();
-}
-
-void Form1::UpdateTitle() {
-    // Two windows side by side are told apart by the controller each works with.
-    std::string which;
-    if (own_.present()) {
-        which = NameController(own_.controller());
-    } else if (own_.bound()) {
-        which = FillText(UiText("Form1", "%1, unplugged"),
-                         {FillText(UiText("Messages", "port %1"), {own_.place()})});
-    } else {
-        which = UiText("Form1", "no controller");
-    }
-    setWindowTitle(captionBase_ + QStringLiteral(" \u2014 ") + QString::fromStdString(which));
 }
 
 void Form1::contextMenuEvent(QContextMenuEvent* event) {

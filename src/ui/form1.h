@@ -29,6 +29,7 @@
 #include "protocol/poll_cycle.h"
 #include "protocol/response_report.h"
 #include "protocol/tone.h"
+#include "ui/sets_by_plug_in.h"
 #include "ui/user_dialogs.h"
 
 class QSocketNotifier;
@@ -180,7 +181,8 @@ class Form1 : public QWidget, private OutcomeTarget {
     // Reopens the link when a removal came since the last look, whatever the presence flag
     // says now.
     void RenewLinkAfterRemovals();
-    void ShowOwnStatus(const char* text);  // a status of the window's own, steady, no tone
+    void ShowOwnStatus(const char* text);       // a status of the window's own, steady, no tone
+    void ShowOwnText(const std::string& text);  // ... already in the window's language
     // The values of the record that no editor can show, named in one message.
     // `withBoxes`: the current boxes' values too (their own check has not said them).
     void ReportUnshownValues(bool withBoxes = false);
@@ -238,15 +240,17 @@ class Form1 : public QWidget, private OutcomeTarget {
     int ownChangesSeen_ = 0;
     std::chrono::steady_clock::time_point settleUntil_{};  // looks again after an arrival
     bool toldUnrecognised_ = false;  // said once: its arrivals do not match the key
-    // The set each controller of this session held as far as the window knows, by its
-    // plug-in, so that a switch back compares with that controller's own last read.
-    std::map<std::string, ConfigRecord> knownSets_;
+    // The set each controller of this session held as far as the window knows, and the
+    // changes not stored into it, by its plug-in: a switch back compares with that
+    // controller's own last read and gives the changes back.
+    SetsByPlugIn left_;
+    // The controller just switched to, named, until the read that fills the editors with
+    // its set is answered.
+    std::string switchedTo_;
     ControllerChooser* chooser_ = nullptr;
     QString chooserWhy_;
     QString captionBase_;
-    // Where the editors' set came from: a controller (its plug-in and name), a file, or an
-    // entry of the history (described).
-    std::string originInstance_, originPlace_, originName_, originFile_, originEntry_;
+    EditorsOrigin origin_;  // where the editors' set came from
     HistoryView* historyView_ = nullptr;
     HeldKeysIgnored* heldKeys_ = nullptr;
     // The set as last put into the editors (the start, a file, a reply): the person has
@@ -259,6 +263,9 @@ class Form1 : public QWidget, private OutcomeTarget {
     bool setCameFromSomewhere_ = false;
     // Another program stored or reset a set into the controller since the window read it.
     bool changedElsewhere_ = false;
+    // ... a store among them, since the window's own last read or store: said even after
+    // that program read the set back.
+    bool storedElsewhere_ = false;
     QTimer* answerTimer_ = nullptr;
     // The set the controller holds as far as the window knows: the last one read from it
     // or stored into it since it was plugged in; nothing after a removal or a factory reset.

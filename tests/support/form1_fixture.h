@@ -42,6 +42,12 @@ class Form1Test : public ::testing::Test {
     // A left click in the middle of a button, as a person gives it: a disabled or hidden
     // button does nothing.
     static void Press(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    // A box's text replaced as a person types it.
+    static void Type(QLineEdit* box, const char* text) {
+        QTest::mouseClick(box, Qt::LeftButton);
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(box, text);
+    }
 
     VirtualController controller;
     std::unique_ptr<VirtualHidPlatform> platform;

@@ -21,11 +21,6 @@ class Form1BenchTest : public Form1Test {
         return f;
     }
     static void Key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
-    static void Type(QLineEdit* box, const char* text) {
-        QTest::mouseClick(box, Qt::LeftButton);
-        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(box, text);
-    }
     std::uint8_t LastCommand() const { return controller.received.back()[2]; }
 };
 
@@ -118,6 +113,8 @@ TEST_F(Form1BenchTest, TheStatusLineNeverKeepsAStaleOutcome) {
     // An answer ends the wait for it: no "No answer" follows an outcome that came.
     platform->Plug();
     f.PollTick();
+    EXPECT_EQ(f.Label16->text(), "Plugged in: nothing read yet") << "no stale \"Unplugged\"";
+    dialogs.answers = {true};  // the read drops the 48 V not stored
     Press(f.Command5);
     f.PollTick();
     EXPECT_EQ(f.Label16->text(), "GetConfig Success");
@@ -139,7 +136,10 @@ TEST_F(Form1BenchTest, TheStoreQuestionSaysWhatChangesOnTheController) {
     Press(f.Command1);
     const std::string controller = "Controller: port demo-1, serial 0001\n";
     EXPECT_EQ(dialogs.questionDetails.back(),
-              controller + "Nothing has been read from this controller since it was plugged in.");
+              controller +
+                  "Nothing has been read from this controller since it was plugged in: what it "
+                  "holds is not known. GetConfig shows it.");
+    dialogs.answers = {true};
     Press(f.Command5);
     f.PollTick();
     Type(f.Text1, "20");
@@ -257,7 +257,7 @@ TEST_F(Form1BenchTest, TheHistoryKeepsWhatWasReadAndStoredAndNeverStandsInTheWay
     platform->Write(shell, theirs.data());
     f.PollTick();
     EXPECT_EQ(f.record().Get(0), 25) << "their answer is on the screen";
-    EXPECT_EQ(f.Label16->text(), "Read by another program");
+    EXPECT_EQ(f.Label16->text(), "Stored by another program") << "their read-back says no less";
     platform->Close(shell);
     EXPECT_EQ(history.Entries().size(), 2u) << "but not in the window's history";
     // A history that cannot be written: the store goes on as before.

@@ -127,6 +127,7 @@ TEST_F(Form1KeyboardTest, AZeroCurrentFromTheControllerShowsAndStoresOne) {
     f.Text4->setText("1");
     controller.stored.Set(ConfigRecord::kPeakCurrent, 0);
     controller.stored.Set(ConfigRecord::kContinuousCurrent, 0);
+    dialogs.answers = {true};
     Press(f.Command5);
     f.PollTick();
     EXPECT_EQ(f.Text1->text(), "1");

@@ -40,12 +40,19 @@ TEST_F(Form1SeveralTest, ItsOwnLeavingNeverMovesItAndItsPortTakesTheNextPlugIn) 
     Form1& f = Start("demo-2");
     EXPECT_EQ(Read(), 21);
     QTest::mouseClick(f.Option1[2], Qt::LeftButton);  // 48 V, the person's change
-    // Pulled: the window says so and offers the others, but takes none of them.
+    f.Text1->setFocus();
+    // Pulled: the window says so in the status line and the title, and waits; no list
+    // takes the focus or the next Enter.
     platform->UnplugUnit(1);
     f.PollTick();
-    EXPECT_EQ(f.Label16->text(), "Unplugged");
+    EXPECT_EQ(f.Label16->text(), "Unplugged (Ctrl+D: another controller)");
     EXPECT_NE(Title().find("port demo-2, unplugged"), std::string::npos) << Title();
-    ASSERT_NE(f.chooser(), nullptr) << "the others are offered";
+    EXPECT_EQ(f.chooser(), nullptr) << "nothing opens by itself";
+    EXPECT_EQ(QApplication::focusWidget(), f.Text1);
+    // A click on the status line lists the others, none of them chosen: Return takes none.
+    QTest::mouseClick(f.Label16, Qt::LeftButton);
+    ChooseByKeys({Qt::Key_Return});
+    ASSERT_NE(f.chooser(), nullptr) << "Return with no line chosen takes nothing";
     EXPECT_EQ(f.chooser()->places(), (std::vector<std::string>{"demo-1", "demo-3"}));
     f.chooser()->reject();
     Store();
@@ -54,22 +61,28 @@ TEST_F(Form1SeveralTest, ItsOwnLeavingNeverMovesItAndItsPortTakesTheNextPlugIn) 
               "No controller is linked to this window: OK sends nothing.");
     EXPECT_TRUE(StoredCurrents(controller).empty());
     EXPECT_TRUE(StoredCurrents(third).empty());
-    // Another unit seated in its port: a new plug-in, taken; nothing read from it yet. Its
-    // interface comes some searches after its arrival, as on Windows.
+    // Another unit seated in its port: a new plug-in, taken and said; nothing read from it
+    // yet. Its interface comes some searches after its arrival, as on Windows.
     second.stored.Set(0, 9);
+    second.serial = "0002";
     platform->interfaceLag = 3;
     platform->PlugUnit(1);
     for (int i = 0; i < 5; ++i) f.PollTick();
+    EXPECT_EQ(f.Label16->text(), "Another unit (serial 0002): nothing read yet");
     dialogs.answers = {false};
     Press(f.Command1);
     EXPECT_EQ(dialogs.questionDetails.back(),
-              "Controller: port demo-2, serial 0001\nThe set in the editors was read from the "
+              "Controller: port demo-2, serial 0002\nThe set in the editors was read from the "
               "controller plugged into this port before.\nNothing has been read from this "
-              "controller since it was plugged in.");
+              "controller since it was plugged in: what it holds is not known. GetConfig shows "
+              "it.");
+    dialogs.answers = {false, true};
+    EXPECT_EQ(Read(), -1) << "GetConfig over the changes not stored asks, Cancel keeps them";
+    EXPECT_TRUE(f.Option1[2]->isChecked());
     EXPECT_EQ(Read(), 9);
 }
 
-TEST_F(Form1SeveralTest, ThePersonChoosesAndSwitchesByKeyboardAndTheQuestionSaysWhereTheSetGoes) {
+TEST_F(Form1SeveralTest, ASwitchShowsTheChosenControllersSetAndKeepsTheChangesLeftBehind) {
     Form1& f = Start();
     // Several at start: the window works with the first and asks which one.
     ASSERT_NE(f.chooser(), nullptr);
@@ -77,26 +90,35 @@ TEST_F(Form1SeveralTest, ThePersonChoosesAndSwitchesByKeyboardAndTheQuestionSays
     ChooseByKeys({Qt::Key_Down, Qt::Key_Return});
     EXPECT_EQ(f.chooser(), nullptr);
     EXPECT_NE(Title().find("port demo-2"), std::string::npos) << Title();
-    EXPECT_EQ(Read(), 21);
-    // Switched again with Ctrl+D from a text box, whose own Ctrl+D deletes a character.
-    f.Text1->setFocus();
-    const QString typed = f.Text1->text();
+    // Read at once: the editors never show demo-1's set under demo-2's name.
+    EXPECT_EQ(f.Label16->text(), "Reading the set of port demo-2, serial 0001...");
+    f.PollTick();
+    EXPECT_EQ(f.Text1->text(), "21");
+    EXPECT_EQ(f.Label16->text(), "The editors show the set of port demo-2, serial 0001");
+    // Changed for demo-2, then switched with Ctrl+D from the text box, whose own Ctrl+D
+    // deletes a character: demo-3's set comes, the change waits.
+    Type(f.Text1, "25");
     QTest::keyClick(f.Text1, Qt::Key_D, Qt::ControlModifier);
-    EXPECT_EQ(f.Text1->text(), typed);
+    EXPECT_EQ(f.Text1->text(), "25");
     ChooseByKeys({Qt::Key_Down, Qt::Key_Return});
     EXPECT_NE(Title().find("port demo-3"), std::string::npos) << Title();
-    // demo-2's set, read before, goes to demo-3: the question says so, and compares with
-    // nothing, since nothing was read from demo-3.
+    f.PollTick();
+    EXPECT_EQ(f.Text1->text(), "22");
     dialogs.answers = {false};
     Press(f.Command1);
     EXPECT_EQ(dialogs.questionDetails.back(),
-              "Controller: port demo-3, serial 0001\nThe set in the editors was read from "
-              "another controller: port demo-2, serial 0001.\nNothing has been read from this "
-              "controller since it was plugged in.");
-    // Back to demo-2: its own last read is what the question compares with.
+              "Controller: port demo-3, serial 0001\nThe set is the one last read from the "
+              "controller.");
+    // Back to demo-2: the change is back, without a read, and the question compares with
+    // demo-2's own last read.
+    const auto asked = second.received.size();
     QTest::keyClick(f.Command1, Qt::Key_D, Qt::ControlModifier);
     ChooseByKeys({Qt::Key_Up, Qt::Key_Return});
-    f.Text1->setText("25");
+    EXPECT_EQ(f.Text1->text(), "25");
+    EXPECT_EQ(f.Label16->text(),
+              "Your changes for port demo-2, serial 0001, not stored yet, are back in the "
+              "editors");
+    EXPECT_EQ(second.received.size(), asked);
     dialogs.answers = {false};
     Press(f.Command1);
     EXPECT_EQ(dialogs.questionDetails.back(),
@@ -114,7 +136,7 @@ TEST_F(Form1SeveralTest, RepliesTheWindowDidNotAskForDoNotPoseAsItsOwn) {
     theirs.BuildBareCommand(CommandReport::kGetConfig);
     platform->Write(shell, theirs.data());
     f.PollTick();
-    EXPECT_EQ(f.Label16->text(), "Read by another program");
+    EXPECT_EQ(f.Label16->text(), "Read by another program; your changes stay in the editors");
     EXPECT_EQ(f.Text1->text(), "18");
     // Another program stores: said as such, and the question knows.
     theirs.BuildStoreReport(RecordOf({25, 45, 135, 100, 30, 1, 0, 0, 1, 0, 128}));
