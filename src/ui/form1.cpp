@@ -68,6 +68,10 @@ Form1::Form1(Form1Services services, QWidget* parent)
     heldKeys_ = new HeldKeysIgnored(this, this);
     new WindowKey(this, Qt::Key_D, Qt::ControlModifier, [this] { ChooseController(); });
     new WindowKey(this, Qt::Key_H, Qt::ControlModifier, [this] { ShowHistory(); });
+    // GetConfig without the eleven Tabs to it.
+    new WindowKey(this, Qt::Key_F5, Qt::NoModifier, [this] {
+        if (Command5->isEnabled()) Command5->click();
+    });
     UpdateTitle();
     // The poll runs from the window's creation; the handles read -1 until the link opens.
     Timer1->start();

@@ -36,6 +36,20 @@ bool HeldKeysIgnored::settled() const {
     return shown_.elapsed() >= settleMs_;
 }
 
+bool KeyRepeats::IsRepeat(const QKeyEvent& event) {
+    if (event.isAutoRepeat()) return true;
+    // The display server's own stamp, where the event came from the system (a synthetic
+    // event has no scan code, and no server time to compare).
+    if (event.nativeScanCode() == 0) return false;
+    if (event.type() == QEvent::KeyRelease) {
+        lastRelease_[event.key()] = event.timestamp();
+        return false;
+    }
+    const auto released = lastRelease_.find(event.key());
+    return released != lastRelease_.end() && event.timestamp() >= released->second &&
+           event.timestamp() - released->second < kPairMs;
+}
+
 bool HeldKeysIgnored::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
@@ -44,29 +58,17 @@ bool HeldKeysIgnored::eventFilter(QObject* watched, QEvent* event) {
     // What the keys do is followed in every window: a key held in one may be down when the
     // next appears. (An event that climbs from a control to its parents passes here once for
     // each; noting it again changes nothing.)
-    // The display server's own stamp, where the event came from the system (a synthetic
-    // event has no scan code, and no server time to compare).
-    const bool native = key->nativeScanCode() != 0;
-    bool repeat = key->isAutoRepeat();
+    const bool repeat = repeats_.IsRepeat(*key);
     if (event->type() == QEvent::KeyRelease) {
         if (!repeat) {
             down_.erase(code);
             mustRelease_.erase(code);
-            if (native) lastRelease_[code] = key->timestamp();
         }
         return false;
-    }
-    if (native) {
-        const auto released = lastRelease_.find(code);
-        if (released != lastRelease_.end() && key->timestamp() >= released->second &&
-            key->timestamp() - released->second < kRepeatPairMs) {
-            repeat = true;  // the second half of a server's repeat pair: still held
-        }
     }
     down_.insert(code);
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget == nullptr || widget->window() != window_) return false;
-    if (repeat) return true;
-    if (!settled()) return true;
+    if (repeat || !settled()) return true;
     return mustRelease_.count(code) != 0;
 }

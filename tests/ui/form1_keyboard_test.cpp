@@ -22,6 +22,10 @@ class Form1KeyboardTest : public Form1Test {
     }
 };
 
+std::uint8_t LastCommandOf(const VirtualController& c) {
+    return c.received.back()[2];
+}
+
 }  // namespace
 
 TEST_F(Form1KeyboardTest, TabVisitsEachGroupOnceAtItsSelectedElement) {
@@ -120,6 +124,28 @@ TEST_F(Form1KeyboardTest, TheDemoPlugKeyWorksAnywhereAndEditsNothing) {
     }
     EXPECT_EQ(f.Text1->text(), "15");
     EXPECT_EQ(f.record(), VirtualController::FactoryRecord());
+}
+
+TEST_F(Form1KeyboardTest, F5ReadsFromAnywhereOnceHoweverLongItIsHeld) {
+    Form1& f = Shown();
+    controller.received.clear();
+    // Held in a text box: X11's release-and-press pairs, stamped alike by the server.
+    const auto serverKey = [&](QEvent::Type type, unsigned long time) {
+        QKeyEvent key(type, Qt::Key_F5, Qt::NoModifier, 71, 0, 0, QString());
+        key.setTimestamp(time);
+        QApplication::sendEvent(f.Text1, &key);
+    };
+    serverKey(QEvent::KeyPress, 100);
+    for (unsigned long t = 760; t < 2000; t += 40) {
+        serverKey(QEvent::KeyRelease, t);
+        serverKey(QEvent::KeyPress, t);
+    }
+    serverKey(QEvent::KeyRelease, 2010);
+    ASSERT_EQ(controller.received.size(), 1u);
+    EXPECT_EQ(LastCommandOf(controller), 4) << "GetConfig";
+    EXPECT_EQ(f.Text1->text(), "15");
+    serverKey(QEvent::KeyPress, 2400);  // pressed again
+    EXPECT_EQ(controller.received.size(), 2u);
 }
 
 TEST_F(Form1KeyboardTest, AZeroCurrentFromTheControllerShowsAndStoresOne) {
