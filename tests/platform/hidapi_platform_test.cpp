@@ -1,5 +1,6 @@
 #include "platform/linux/hidapi_platform.h"
 
+#include "hid/device_text.h"
 #include "hid/report_descriptor.h"
 #include "platform/linux/udev_hid_enumeration.h"
 
@@ -108,4 +109,27 @@ TEST(HidapiPlatform, WhatCannotBeReadStaysUnknown) {
     info = InterfaceFromFacts(facts);
     EXPECT_TRUE(info.attributesKnown);
     EXPECT_FALSE(info.usagePageKnown) << "a descriptor that could not be read";
+}
+
+// A serial is the device's own text: shown, never obeyed. Escape sequences, C1 controls,
+// bidirectional overrides and bytes that are not UTF-8 become visible escapes; letters of
+// any script stay.
+TEST(HidapiPlatform, ADevicesSerialIsShownNeverObeyed) {
+    HidrawFacts facts;
+    facts.node = "/dev/hidraw3";
+    facts.hidId = "0003:00000001:00000001";
+    facts.onUsb = true;
+    facts.bcdDevice = "0200";
+    facts.usbName = "1-1";
+    facts.usbSerial = "\x1b[2J\x1b]0;OK\x07";
+    EXPECT_EQ(InterfaceFromFacts(facts).serial, "\\x1b[2J\\x1b]0;OK\\x07");
+    facts.usbSerial = {};
+    facts.hidUniq =
+        "ab\x7f\xc2\x9b"
+        "c\xe2\x80\xae"
+        "d\xff\xc3\xa9\xe2\x82\xac";
+    EXPECT_EQ(InterfaceFromFacts(facts).serial, "ab\\x7f\\u009bc\\u202ed\\xff\xc3\xa9\xe2\x82\xac")
+        << "DEL, C1 CSI, a right-to-left override, a stray byte; é and € stay";
+    EXPECT_EQ(ShownDeviceText("\xe2\x80"), "\\xe2\\x80") << "a cut sequence";
+    EXPECT_EQ(ShownDeviceText("\xc0\xaf"), "\\xc0\\xaf") << "an overlong '/'";
 }

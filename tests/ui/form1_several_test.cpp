@@ -218,11 +218,15 @@ TEST_F(Form1SeveralTest, APortWithNothingInItSaysWhereTheControllersAre) {
 }
 
 TEST_F(Form1SeveralTest, AControllerWhoseArrivalsAreNotRecognisedIsSaidOnceAndFollowed) {
-    third.serial = "0007";
+    third.serial =
+        "\x1b]0;OK\x07"
+        "0007";  // and one that would retitle a terminal
     Form1& f = Start("demo-3");
     EXPECT_EQ(Read(), 22);
     ASSERT_EQ(dialogs.notes.size(), 1u);
-    EXPECT_NE(dialogs.notes[0].find("has serial 0007"), std::string::npos) << dialogs.notes[0];
+    EXPECT_NE(dialogs.notes[0].find("has serial \\x1b]0;OK\\x070007"), std::string::npos)
+        << dialogs.notes[0];
+    EXPECT_NE(Title().find("serial \\x1b]0;OK\\x070007"), std::string::npos) << Title();
     // Replugged: its records match no key, yet the window follows it.
     platform->UnplugUnit(2);
     f.PollTick();

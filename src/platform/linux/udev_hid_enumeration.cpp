@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "hid/device_text.h"
 #include "hid/report_descriptor.h"
 #include "platform/linux/udev_monitor.h"
 
@@ -65,11 +66,11 @@ HidInterfaceInfo InterfaceFromFacts(const HidrawFacts& f) {
         }
         // "1-1.3": bus 1, root port 1, hub port 3, as lsusb -t and usbip name it.
         info.port = std::string(f.usbName);
-        info.serial = std::string(f.usbSerial);
+        info.serial = ShownDeviceText(f.usbSerial);
         // The bus numbers each device it enumerates anew, a replug in the same port too.
         info.instance = std::string(f.usbDevnum);
     }
-    if (info.serial.empty()) info.serial = std::string(f.hidUniq);
+    if (info.serial.empty()) info.serial = ShownDeviceText(f.hidUniq);
     info.instance += ":" + info.path;
     info.usagePageKnown = f.usagePage.has_value();
     info.usagePage = f.usagePage.value_or(0);

@@ -6,6 +6,7 @@
 
 #include "config/os_error.h"
 #include "hid/controller_identity.h"
+#include "hid/device_text.h"
 
 VirtualHidPlatform::VirtualHidPlatform(VirtualController& controller, bool plugged)
     : units_{{&controller, plugged}} {}
@@ -90,7 +91,7 @@ bool VirtualHidPlatform::Enumerate(std::vector<HidInterfaceInfo>& out) {
         info.versionNumber = ControllerIdentity::kVersionNumber;
         info.usagePage = ControllerIdentity::kUsagePage;
         info.port = PortOf(i);
-        info.serial = u.controller->serial;
+        info.serial = ShownDeviceText(u.controller->serial);
         // Each program's virtual controllers are its own, plugged in when it starts: their
         // plug-ins differ from those of every other program's (the demo's history says so).
         info.instance = info.port + "#" + std::to_string(u.plugIns) + "@" + ProgramStart();

@@ -18,6 +18,8 @@ extern "C" {
 #include <string>
 #include <vector>
 
+#include "hid/device_text.h"
+
 namespace {
 
 HANDLE AsHandle(void* h) {
@@ -97,7 +99,7 @@ std::string Locate(DEVINST hidNode, HidInterfaceInfo& info) {
     // (it then holds '&') for a device without one or with one another device has.
     const auto slash = instance.rfind('\\');
     const std::string last = slash == std::string::npos ? "" : instance.substr(slash + 1);
-    if (last.find('&') == std::string::npos) info.serial = last;
+    if (last.find('&') == std::string::npos) info.serial = ShownDeviceText(last);
     return ArrivalOf(usb);
 }
 
@@ -107,7 +109,7 @@ std::string SerialOf(HANDLE query) {
     if (!HidD_GetSerialNumberString(query, serial, sizeof serial - sizeof(wchar_t))) return "";
     std::string out;
     for (const wchar_t* c = serial; *c != 0; ++c) out += *c < 0x80 ? static_cast<char>(*c) : '?';
-    return out;
+    return ShownDeviceText(out);
 }
 
 }  // namespace
