@@ -439,6 +439,56 @@ std::vector<HistoryEntry> History::Entries(std::size_t most) const {
     return out;
 }
 
+namespace {
+
+// The WHERE clause of a scope, and its values bound from 1 on.
+std::string WhereOf(const HistoryScope& scope) {
+    if (scope.port.empty()) return "";
+    std::string where = "WHERE port = ?1 ";
+    if (scope.serial) where += "AND serial = ?2 ";
+    if (!scope.plugIn.empty()) where += "AND plugin = ?3 ";
+    return where;
+}
+
+void BindScope(Statement& s, const HistoryScope& scope) {
+    if (scope.port.empty()) return;
+    s.Bind(1, scope.port);
+    if (scope.serial) s.Bind(2, *scope.serial);
+    if (!scope.plugIn.empty()) s.Bind(3, scope.plugIn);
+}
+
+}  // namespace
+
+std::vector<HistoryEntry> History::Entries(std::size_t most, const HistoryScope& scope) const {
+    std::vector<HistoryEntry> out;
+    Store* store = Open(false);
+    if (store == nullptr) return out;
+    // One controller's entries come through the index by port and serial, however many
+    // entries other ports have.
+    Statement rows(
+        store->db,
+        (std::string(kSelectEntries) + WhereOf(scope) + "ORDER BY id DESC LIMIT ?4").c_str());
+    BindScope(rows, scope);
+    rows.Bind(4, static_cast<std::int64_t>(std::min<std::size_t>(most, INT64_MAX)));
+    while (rows.Step() == SQLITE_ROW) out.push_back(EntryFromRow(rows));
+    return out;
+}
+
+std::size_t History::Count(const HistoryScope& scope) const {
+    Store* store = Open(false);
+    if (store == nullptr) return 0;
+    Statement count(store->db, ("SELECT count(*) FROM entries " + WhereOf(scope)).c_str());
+    BindScope(count, scope);
+    return count.Step() == SQLITE_ROW ? static_cast<std::size_t>(count.Int(0)) : 0;
+}
+
+std::int64_t History::NewestId() const {
+    Store* store = Open(false);
+    if (store == nullptr) return 0;
+    Statement newest(store->db, "SELECT max(id) FROM entries");
+    return newest.Step() == SQLITE_ROW ? newest.Int(0) : 0;
+}
+
 std::size_t History::Count() const {
     Store* store = Open(false);
     return store != nullptr ? store->Count() : 0;

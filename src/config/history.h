@@ -40,6 +40,14 @@ struct HistoryDevice {
     std::string plugIn;
 };
 
+// Which entries a listing takes: all of them, one port's (any serial), or one controller's
+// (a port and a serial), and of it where given one plug-in only.
+struct HistoryScope {
+    std::string port;                   // "": every port
+    std::optional<std::string> serial;  // nothing: every serial of the port
+    std::string plugIn;                 // "": every plug-in
+};
+
 struct HistoryEntry {
     std::int64_t id = 0;              // stable: never reused, never renumbered
     std::string time;                 // ISO 8601, local time with its offset
@@ -84,9 +92,13 @@ class History {
         return Record(event, HistoryDevice{node, "", "", ""}, set);
     }
 
-    // The newest entries first, at most `most`.
+    // The newest entries first, at most `most`; of one port or controller with a scope.
     std::vector<HistoryEntry> Entries(std::size_t most = kDefaultLimit) const;
+    std::vector<HistoryEntry> Entries(std::size_t most, const HistoryScope& scope) const;
     std::size_t Count() const;
+    std::size_t Count(const HistoryScope& scope) const;
+    // The id of the newest entry (0 for none): it changes whenever any program keeps one.
+    std::int64_t NewestId() const;
     // An entry by its number (1 = newest), its id ("@17") or its copy's name; nothing
     // when none is.
     std::optional<HistoryEntry> Find(const std::string& which) const;

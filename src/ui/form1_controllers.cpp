@@ -59,9 +59,14 @@ void Form1::SwitchTo(const std::string& place) {
         return;
     }
     if (own_.present() && own_.controller().instance == chosen->instance) return;
+    // A set the person took from the history or a file is carried to the chosen controller
+    // (that is what a switch before a store is for); a set read from the one left behind is
+    // not shown under the chosen one's name.
+    const bool carried =
+        !origin_.entry.empty() || (!origin_.file.empty() && origin_.file != services_.autosavePath);
     // What the window knew of the one it leaves, and the changes not stored into it, stay
     // for a switch back.
-    if (own_.present()) {
+    if (own_.present() && !carried) {
         std::optional<SetsByPlugIn::Edits> edits;
         if (record_ != shownSet_) edits = SetsByPlugIn::Edits{record_, shownSet_, origin_};
         left_.Leave(own_.controller().instance, controllerSet_, std::move(edits));
@@ -79,6 +84,18 @@ void Form1::SwitchTo(const std::string& place) {
     answerTimer_->stop();
     UpdateTitle();
     const std::string name = NameController(*chosen);
+    if (carried) {
+        switchedTo_.clear();
+        ShowOwnText(FillText(origin_.entry.empty()
+                                 ? UiText("Status",
+                                          "The editors keep the set from the file; GetConfig "
+                                          "shows what %1 holds")
+                                 : UiText("Status",
+                                          "The editors keep the set from the history; GetConfig "
+                                          "shows what %1 holds"),
+                             {name}));
+        return;
+    }
     if (std::optional<SetsByPlugIn::Edits> edits = left_.TakeEdits(chosen->instance)) {
         record_ = edits->edited;
         RefreshControls();
@@ -142,10 +159,10 @@ void Form1::RefreshChooser() {
 
 std::string Form1::LastKnownOf(const FoundController& c) const {
     if (services_.history == nullptr || c.port.empty()) return "";
-    for (const HistoryEntry& e : services_.history->Entries(500)) {
-        if (e.port != c.port || e.serial != c.serial) continue;
-        // "2026-12-08T09:12:33+0100" shown as "2026-12-08 09:12".
-        const std::string when = e.time.substr(0, 10) + " " + e.time.substr(11, 5);
+    for (const HistoryEntry& e : services_.history->Entries(1, {c.port, c.serial, ""})) {
+        // "2026-12-08T09:12:33+0100" shown as "2026-12-08 09:12" (a time another tool wrote
+        // shorter is shown as it is).
+        const std::string when = EntryTime(e).left(16).toStdString();
         if (!e.set) return FillText(UiText("Form1", "reset %1"), {when});
         std::string words;
         for (ParameterId id : {ParameterId::kContinuousCurrent, ParameterId::kPeakCurrent,
@@ -163,10 +180,9 @@ std::string Form1::LastKnownOf(const FoundController& c) const {
 std::optional<HistoryEntry> Form1::LastKeptOfOwn() const {
     const FoundController& c = link_.controller();
     if (services_.history == nullptr || !link_.isOpen() || c.instance.empty()) return std::nullopt;
-    for (HistoryEntry& e : services_.history->Entries(500)) {
-        if (e.port == c.port && e.serial == c.serial && e.plugIn == c.instance) return e;
-    }
-    return std::nullopt;
+    std::vector<HistoryEntry> kept = services_.history->Entries(1, {c.port, c.serial, c.instance});
+    if (kept.empty()) return std::nullopt;
+    return std::move(kept.front());
 }
 
 std::optional<ConfigRecord> Form1::OwnLastRead() const {

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -40,20 +41,27 @@ QString Lines(const std::vector<ParameterChange>& changes) {
 }
 
 // An entry's line sorts by its id in the time column (two entries may share a millisecond),
-// and by its text, then its id, in the others.
+// and by its text in the others, each group newest first whichever way the column sorts.
 class EntryItem : public QTreeWidgetItem {
   public:
     using QTreeWidgetItem::QTreeWidgetItem;
     bool operator<(const QTreeWidgetItem& other) const override {
-        const int column = treeWidget() != nullptr ? treeWidget()->sortColumn() : kTime;
+        const QTreeWidget* tree = treeWidget();
+        const int column = tree != nullptr ? tree->sortColumn() : kTime;
         const auto id = data(kTime, kIdRole).toLongLong();
         const auto otherId = other.data(kTime, kIdRole).toLongLong();
-        if (column != kTime && text(column) != other.text(column)) {
-            return text(column) < other.text(column);
-        }
-        return id < otherId;
+        if (column == kTime) return id < otherId;
+        if (text(column) != other.text(column)) return text(column) < other.text(column);
+        // A descending sort puts the greater first: the newer is the greater there, and
+        // the lesser in an ascending one.
+        const bool ascending =
+            tree == nullptr || tree->header()->sortIndicatorOrder() == Qt::AscendingOrder;
+        return ascending ? id > otherId : id < otherId;
     }
 };
+
+// How often an open view looks whether another program kept an entry: one cheap query.
+constexpr int kFollowMs = 1000;
 
 }  // namespace
 
@@ -135,7 +143,16 @@ HistoryView::HistoryView(const History& history, Window window, QWidget* parent)
     layout->addWidget(comparison_);
     layout->addWidget(buttons);
 
-    connect(all_, &QCheckBox::toggled, this, [this] { Fill(); });
+    connect(all_, &QCheckBox::toggled, this, [this] { Reload(); });
+    connect(list_->header(), &QHeaderView::sortIndicatorChanged, this, [this] { Fill(); });
+    // Entries other programs keep (vt350ctl, the workshop line, another window) appear
+    // while the view is open.
+    auto* follow = new QTimer(this);
+    follow->setInterval(kFollowMs);
+    connect(follow, &QTimer::timeout, this, [this] {
+        if (history_.NewestId() != newestId_) Reload();
+    });
+    follow->start();
     connect(list_, &QTreeWidget::itemSelectionChanged, this, [this] { SelectionChanged(); });
     connect(withEditors_, &QPushButton::clicked, this, [this] { CompareWithEditors(); });
     connect(withLastRead_, &QPushButton::clicked, this, [this] { CompareWithLastRead(); });
@@ -153,12 +170,19 @@ void HistoryView::SetOwnController(const std::string& port, const std::string& s
     ownSerial_ = serial;
     all_->setEnabled(!port.empty());
     if (port.empty()) all_->setChecked(true);
-    Fill();
+    Reload();
     list_->setFocus();
 }
 
 void HistoryView::Reload() {
-    entries_ = history_.Entries(kMostShown);
+    newestId_ = history_.NewestId();
+    // The window's controller's own entries are asked for as such, with the rest of its
+    // port for the port's set before: other ports' entries, however many, never crowd
+    // them out of the bound.
+    const bool all = all_->isChecked() || ownPort_.empty();
+    const HistoryScope scope = all ? HistoryScope{} : HistoryScope{ownPort_, std::nullopt, ""};
+    entries_ = history_.Entries(kMostShown, scope);
+    available_ = entries_.size() < kMostShown ? entries_.size() : history_.Count(scope);
     Fill();
 }
 
@@ -203,11 +227,18 @@ void HistoryView::Fill() {
     }
     QString heading;
     if (all) {
-        heading = tr("Every set read, stored or reset, of all controllers, newest first.");
+        heading = tr("Every set read, stored or reset, of all controllers.");
     } else {
-        heading = tr("Every set read, stored or reset, of %1, newest first.")
+        heading = tr("Every set read, stored or reset, of %1.")
                       .arg(QString::fromStdString(
                           NameController({"", ownPort_, ownSerial_, std::string()})));
+    }
+    heading += ' ' + OrderText();
+    if (entries_.size() < available_) {
+        heading += ' ' + tr("Only the newest %1 of %2 entries are listed; vt350ctl history lists "
+                            "them all.")
+                             .arg(entries_.size())
+                             .arg(available_);
     }
     if (list_->topLevelItemCount() == 0) {
         heading += ' ' + (history_.unavailable().empty()
@@ -217,6 +248,13 @@ void HistoryView::Fill() {
     }
     heading_->setText(heading);
     SelectionChanged();
+}
+
+QString HistoryView::OrderText() const {
+    const int column = list_->header()->sortIndicatorSection();
+    const bool ascending = list_->header()->sortIndicatorOrder() == Qt::AscendingOrder;
+    if (column == kTime || column < 0) return ascending ? tr("Oldest first.") : tr("Newest first.");
+    return tr("Sorted by %1; newest first within each.").arg(list_->headerItem()->text(column));
 }
 
 std::vector<const HistoryEntry*> HistoryView::Selected() const {

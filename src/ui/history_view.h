@@ -60,6 +60,7 @@ class HistoryView : public QDialog {
     void CompareWithPortBefore();
     void CompareTwo();
     void Take();
+    QString OrderText() const;  // how the list is sorted, in a sentence
     void ShowComparison(const QString& from, const ConfigRecord& a, const QString& to,
                         const ConfigRecord& b);
 
@@ -67,6 +68,8 @@ class HistoryView : public QDialog {
     Window window_;
     std::string ownPort_, ownSerial_;
     std::vector<HistoryEntry> entries_;  // newest first
+    std::size_t available_ = 0;          // how many the history holds of what is listed
+    std::int64_t newestId_ = 0;          // the history's newest entry at the last reading
     QLabel* heading_;
     QCheckBox* all_;
     QTreeWidget* list_;

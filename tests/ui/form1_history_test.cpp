@@ -1,9 +1,12 @@
 // The history in the window: which set a controller held before the last store, what
 // changed, and the way back, without a terminal.
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
+
+#include <sqlite3.h>
 
 #include <string>
 #include <vector>
@@ -124,6 +127,11 @@ TEST_F(Form1HistoryTest, ThePersonFindsASetBeforeAStoreComparesAndStoresItIntoAn
     // own last read, which vt350ctl made.
     QTest::keyClick(f.Command1, Qt::Key_D, Qt::ControlModifier);
     ChooseByKeys({Qt::Key_Up, Qt::Key_Return});
+    EXPECT_EQ(f.Label16->text(),
+              "The editors keep the set from the history; GetConfig shows what port demo-1, "
+              "serial 0001 holds");
+    f.PollTick();
+    EXPECT_EQ(f.Text1->text(), "21") << "the set taken in goes with the switch";
     Store();
     EXPECT_EQ(dialogs.questionDetails.back(),
               "Controller: port demo-1, serial 0001\n"
@@ -134,4 +142,64 @@ TEST_F(Form1HistoryTest, ThePersonFindsASetBeforeAStoreComparesAndStoresItIntoAn
               "Continuous current 15 A \u2192 21 A");
     EXPECT_EQ(StoredCurrents(controller), std::vector<int>{21});
     EXPECT_EQ(StoredCurrents(second), std::vector<int>{30});
+}
+
+// A controller's own entries are its own query: 3,000 newer entries of another port (a
+// morning of the workshop line beside it) crowd nothing out; "All controllers" says how
+// many it does not list; a sort keeps each port newest first; entries another program keeps
+// appear while the view is open; a row another tool wrote with a short time breaks nothing.
+TEST_F(Form1HistoryTest, AControllersEntriesAreFoundAmongThousandsOfAnotherPortsAndNewOnesAppear) {
+    History shell = Kept("vt350ctl");
+    const HistoryDevice demo2{"virtual", "demo-2", "0001", "an earlier plug-in"};
+    shell.Record(HistoryEvent::kRead, demo2, &second.stored);   // @1
+    shell.Record(HistoryEvent::kStored, demo2, &third.stored);  // @2
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open((tmp / "history/history.db").c_str(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db,
+                           "BEGIN; WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                           "WHERE i < 3000) INSERT INTO entries(time, event, program, port, "
+                           "serial, record) SELECT '2026-12-08T0' || (i % 10) || ':00:00+0000', "
+                           "'read', 'vt350ctl', 'demo-1', '0001', zeroblob(15) FROM n; "
+                           "INSERT INTO entries(time, event, program, port, serial) VALUES "
+                           "('2026', 'reset', 'other', 'demo-3', '0001'); COMMIT;",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(db);
+    Form1& f = Start("demo-2");
+    QTest::keyClick(f.Text1, Qt::Key_H, Qt::ControlModifier);
+    ASSERT_NE(f.historyView(), nullptr);
+    HistoryView& view = *f.historyView();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    EXPECT_EQ(view.listedIds(), (std::vector<std::int64_t>{2, 1}));
+    auto* heading = view.findChild<QLabel*>();
+    Click(view, "allControllers");
+    EXPECT_EQ(view.listedIds().size(), 2000u);
+    EXPECT_NE(heading->text().indexOf("Only the newest 2000 of 3003 entries are listed"), -1)
+        << heading->text().toStdString();
+    // Sorted by port, one way and the other: each port's entries stay newest first.
+    auto* list = view.findChild<QTreeWidget*>("entries");
+    QHeaderView* header = list->header();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(3) + 5, header->height() / 2));
+    const auto byPort = view.listedIds();
+    EXPECT_EQ(std::vector<std::int64_t>(byPort.begin(), byPort.begin() + 2),
+              (std::vector<std::int64_t>{3002, 3001}))
+        << "demo-1 first, its newest first";
+    EXPECT_EQ(byPort.back(), 3003) << "demo-3 last";
+    EXPECT_NE(heading->text().indexOf("Sorted by Port; newest first within each."), -1)
+        << heading->text().toStdString();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(3) + 5, header->height() / 2));
+    const auto descending = view.listedIds();
+    EXPECT_EQ(std::vector<std::int64_t>(descending.begin(), descending.begin() + 3),
+              (std::vector<std::int64_t>{3003, 3002, 3001}));
+    // Another program keeps an entry of demo-2: it appears without a key pressed.
+    Click(view, "allControllers");
+    shell.Record(HistoryEvent::kRead, demo2, &second.stored);  // @3004
+    EXPECT_TRUE(QTest::qWaitFor([&] { return view.listedIds().size() == 3; }, 20000));
+    view.reject();
+    // The list of controllers reads what is known of each, the short time included.
+    QTest::keyClick(f.Text1, Qt::Key_D, Qt::ControlModifier);
+    ASSERT_NE(f.chooser(), nullptr);
+    EXPECT_EQ(f.chooser()->places().size(), 3u);
 }
