@@ -226,8 +226,7 @@ class History::Store {
     // once, one recovering it after a kill), the whole transaction is tried again.
     template <typename Work>
     bool Transaction(std::string& error, Work work) {
-        const auto deadline =
-            std::chrono::steady_clock::now() + std::chrono::milliseconds(kBusyTimeoutMs);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
         for (;;) {
             error.clear();
             if (Exec("BEGIN IMMEDIATE", error)) {
@@ -246,8 +245,7 @@ class History::Store {
     }
     // The database in write-ahead-log mode, which it keeps once set.
     bool UseWriteAheadLog(std::string& error) {
-        const auto deadline =
-            std::chrono::steady_clock::now() + std::chrono::milliseconds(kBusyTimeoutMs);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
         while (!Exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL", error)) {
             if (!Busy() || std::chrono::steady_clock::now() > deadline) return false;
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
@@ -312,6 +310,7 @@ class History::Store {
 
     file_system::Folder folder;
     sqlite3* db = nullptr;
+    int waitMs = kBusyTimeoutMs;  // how long a busy database is waited for
 };
 
 const char* HistoryEventName(HistoryEvent event) {
@@ -352,7 +351,8 @@ History::Store* History::Open(bool create) const {
         why_ = store->db != nullptr ? store->Error() : "out of memory";
         return nullptr;
     }
-    sqlite3_busy_timeout(store->db, kBusyTimeoutMs);
+    store->waitMs = waitMs_;
+    sqlite3_busy_timeout(store->db, waitMs_);
     // The log is copied into the database when it has grown (SQLite's automatic checkpoint
     // at a commit), not at every close: a command that keeps one entry and ends would
     // otherwise copy and flush the database each time.
@@ -363,6 +363,7 @@ History::Store* History::Open(bool create) const {
     if (!store->UseWriteAheadLog(why_) ||
         (store->SchemaVersion() != kSchemaVersion && !store->MakeSchema(why_)) ||
         !store->ImportOldIndex(limit_, why_)) {
+        busy_ = store->Busy();
         return nullptr;
     }
     why_.clear();
@@ -385,19 +386,38 @@ void History::Complain(const std::string& error) const {
 
 bool History::Record(HistoryEvent event, const HistoryDevice& device, const ConfigRecord* set) {
     std::string error;
-    if (Keep(event, device, set, error)) return true;
+    if (Keep(event, device, set, clock_(), error)) return true;
     Complain(error);
     return false;
 }
 
+History::Outcome History::RecordAt(HistoryEvent event, const HistoryDevice& device,
+                                   const ConfigRecord* set, const HistoryTime& when,
+                                   std::string& error) {
+    if (Keep(event, device, set, when, error)) return Outcome::kKept;
+    return busy_ ? Outcome::kBusy : Outcome::kFailed;
+}
+
+HistoryTime History::Now() const {
+    return clock_();
+}
+
+void History::SetWaitLimit(int milliseconds) {
+    waitMs_ = milliseconds;
+    if (store_) {
+        store_->waitMs = milliseconds;
+        sqlite3_busy_timeout(store_->db, milliseconds);
+    }
+}
+
 bool History::Keep(HistoryEvent event, const HistoryDevice& device, const ConfigRecord* set,
-                   std::string& error) {
+                   const HistoryTime& now, std::string& error) {
+    busy_ = false;
     Store* store = Open(true);
     if (store == nullptr) {
         error = why_;
         return false;
     }
-    const HistoryTime now = clock_();
     HistoryEntry entry;
     entry.time = now.iso;
     entry.event = HistoryEventName(event);
@@ -420,6 +440,7 @@ bool History::Keep(HistoryEvent event, const HistoryDevice& device, const Config
         return true;
     });
     if (!kept) {
+        busy_ = store->Busy();
         file_system::RemoveIn(store->folder, entry.file);
         return false;
     }
@@ -432,10 +453,13 @@ bool History::Keep(HistoryEvent event, const HistoryDevice& device, const Config
 std::vector<HistoryEntry> History::Entries(std::size_t most) const {
     std::vector<HistoryEntry> out;
     Store* store = Open(false);
+    readProblem_ = why_;
     if (store == nullptr) return out;
     Statement rows(store->db, (std::string(kSelectEntries) + "ORDER BY id DESC LIMIT ?").c_str());
     rows.Bind(1, static_cast<std::int64_t>(std::min<std::size_t>(most, INT64_MAX)));
-    while (rows.Step() == SQLITE_ROW) out.push_back(EntryFromRow(rows));
+    int step = SQLITE_ROW;
+    while ((step = rows.Step()) == SQLITE_ROW) out.push_back(EntryFromRow(rows));
+    readProblem_ = step == SQLITE_DONE ? "" : store->Error();
     return out;
 }
 
@@ -462,6 +486,7 @@ void BindScope(Statement& s, const HistoryScope& scope) {
 std::vector<HistoryEntry> History::Entries(std::size_t most, const HistoryScope& scope) const {
     std::vector<HistoryEntry> out;
     Store* store = Open(false);
+    readProblem_ = why_;
     if (store == nullptr) return out;
     // One controller's entries come through the index by port and serial, however many
     // entries other ports have.
@@ -470,7 +495,9 @@ std::vector<HistoryEntry> History::Entries(std::size_t most, const HistoryScope&
         (std::string(kSelectEntries) + WhereOf(scope) + "ORDER BY id DESC LIMIT ?4").c_str());
     BindScope(rows, scope);
     rows.Bind(4, static_cast<std::int64_t>(std::min<std::size_t>(most, INT64_MAX)));
-    while (rows.Step() == SQLITE_ROW) out.push_back(EntryFromRow(rows));
+    int step = SQLITE_ROW;
+    while ((step = rows.Step()) == SQLITE_ROW) out.push_back(EntryFromRow(rows));
+    readProblem_ = step == SQLITE_DONE ? "" : store->Error();
     return out;
 }
 

@@ -92,6 +92,18 @@ class History {
         return Record(event, HistoryDevice{node, "", "", ""}, set);
     }
 
+    // Keeps one entry of a moment before now (one that waited while the database was
+    // busy), saying nothing on standard error: kBusy where another program held the
+    // database longer than the wait limit, and the entry may be kept later.
+    enum class Outcome { kKept, kBusy, kFailed };
+    Outcome RecordAt(HistoryEvent event, const HistoryDevice& device, const ConfigRecord* set,
+                     const HistoryTime& when, std::string& error);
+    // The moment now, as the entries are stamped.
+    HistoryTime Now() const;
+    // How long this program waits for a database another program holds, per attempt (10 s
+    // unless set: a one-shot command may wait; a window must not).
+    void SetWaitLimit(int milliseconds);
+
     // The newest entries first, at most `most`; of one port or controller with a scope.
     std::vector<HistoryEntry> Entries(std::size_t most = kDefaultLimit) const;
     std::vector<HistoryEntry> Entries(std::size_t most, const HistoryScope& scope) const;
@@ -106,12 +118,15 @@ class History {
     const std::string& folder() const { return folder_; }
     // Why the history cannot be kept ("" while it can or has not been tried).
     const std::string& unavailable() const { return why_; }
+    // Why the last listing of entries is not whole ("" when it is): the database could not
+    // be opened or read (another program holds it, it is damaged).
+    const std::string& readProblem() const { return readProblem_; }
 
   private:
     class Store;
     Store* Open(bool create) const;
     bool Keep(HistoryEvent event, const HistoryDevice& device, const ConfigRecord* set,
-              std::string& error);
+              const HistoryTime& now, std::string& error);
     void Complain(const std::string& error) const;
 
     std::string folder_;
@@ -121,4 +136,7 @@ class History {
     mutable std::unique_ptr<Store> store_;
     mutable std::string why_;
     mutable bool complained_ = false;
+    mutable bool busy_ = false;
+    mutable std::string readProblem_;  // the last failure was another program holding the database
+    int waitMs_ = 10000;
 };

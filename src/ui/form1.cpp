@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <utility>
 
@@ -48,6 +49,12 @@ Form1::Form1(Form1Services services, QWidget* parent)
     connect(Command6, &QPushButton::clicked, this, &Form1::OnFactorySetting);
     connect(Command7, &QPushButton::clicked, this, &Form1::OnOpen);
     connect(Command8, &QPushButton::clicked, this, &Form1::OnSaveAs);
+    if (services_.history != nullptr) {
+        // The window never waits long for a history another program holds: its entries
+        // wait instead, and are kept later.
+        services_.history->SetWaitLimit(kHistoryWaitMs);
+        historyQueue_ = std::make_unique<HistoryQueue>(*services_.history);
+    }
     answerTimer_ = new QTimer(this);
     answerTimer_->setObjectName(QStringLiteral("answerTimer"));
     answerTimer_->setSingleShot(true);
@@ -162,10 +169,30 @@ void Form1::Unload() {
     Timer1->stop();
     Timer2->stop();
     SaveAutosave(!noQuestions_);
+    KeepWaitingHistory();
     delete deviceNotifier_;
     deviceNotifier_ = nullptr;
     services_.deviceChanges.Unregister();
     link_.CloseDeviceHandles();
+}
+
+void Form1::KeepWaitingHistory() {
+    if (!historyQueue_ || historyQueue_->waiting() == 0) return;
+    // The window is going: the entries still waiting may wait as a command would.
+    services_.history->SetWaitLimit(kHistoryLastWaitMs);
+    historyQueue_->Retry();
+    std::vector<std::string> lost = historyQueue_->TakeLost();
+    const std::size_t missing = lost.size() + historyQueue_->waiting();
+    if (missing == 0) return;
+    const std::string why = lost.empty() ? std::string("database is locked") : lost.front();
+    const std::string text =
+        FillText(UiText("Form1", "%1 entries of the history could not be kept: %2"),
+                 {std::to_string(missing), why});
+    if (noQuestions_) {
+        std::fprintf(stderr, "vt350-config: %s\n", text.c_str());
+    } else {
+        ShowError(services_.dialogs, text, 0);
+    }
 }
 
 void Form1::CloseWithoutQuestions() {
@@ -225,9 +252,8 @@ void Form1::PollTick() {
         lastKeptRead_.reset();
         if (*answerForHistory_ == HistoryEvent::kRead) lastKeptRead_ = answerSet_;
         lastKeptFrom_ = c.instance;
-        services_.history->Record(*answerForHistory_,
-                                  {TrimmedPath(c.path), c.port, c.serial, c.instance},
-                                  reset ? nullptr : &answerSet_);
+        historyQueue_->Keep(*answerForHistory_, {TrimmedPath(c.path), c.port, c.serial, c.instance},
+                            reset ? nullptr : &answerSet_);
         if (historyView_ != nullptr) historyView_->Reload();
     }
     if (!own_.bound() && link_.isOpen()) {
@@ -256,8 +282,33 @@ void Form1::PollTick() {
             {PlaceOf(own_.controller()), own_.controller().serial, ControllerIdentity::kSerial}));
     }
     if (!link_.isOpen()) controllerSet_.reset();
+    FollowHistoryQueue();
     if (replyCame_) ReportUnshownValues();
     inTick_ = false;
+}
+
+void Form1::FollowHistoryQueue() {
+    if (!historyQueue_) return;
+    const auto now = std::chrono::steady_clock::now();
+    if (historyQueue_->waiting() > 0 && now >= nextHistoryTry_) {
+        historyQueue_->Retry();
+        nextHistoryTry_ = now + std::chrono::milliseconds(kHistoryRetryMs);
+    }
+    if (historyQueue_->waiting() != historyWaitingShown_) {
+        historyWaitingShown_ = historyQueue_->waiting();
+        UpdateTitle();
+    }
+    const std::vector<std::string> lost = historyQueue_->TakeLost();
+    if (lost.empty() || historyLossSaid_) return;
+    // Said once: where one entry cannot be kept, the next usually cannot either.
+    historyLossSaid_ = true;
+    ShowError(services_.dialogs,
+              FillText(UiText("Form1",
+                              "The history could not keep what was just read, stored or reset "
+                              "(%1). The controller has it as the status line says; only the "
+                              "history's record of it is missing."),
+                       {lost.front()}),
+              0);
 }
 
 void Form1::BlinkTick() {

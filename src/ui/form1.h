@@ -21,6 +21,7 @@
 #include "config/config_file.h"
 #include "config/config_record.h"
 #include "config/history.h"
+#include "config/history_queue.h"
 #include "config/parameter_table.h"
 #include "hid/bound_controller.h"
 #include "hid/device_change.h"
@@ -116,6 +117,11 @@ class Form1 : public QWidget, private OutcomeTarget {
 
     // How long a sent command may wait for its answer before the status line says so.
     static constexpr int kAnswerWaitMs = 2000;
+    // How long the window waits for a history another program holds, at an entry and at
+    // exit, and how often it tries the entries that wait.
+    static constexpr int kHistoryWaitMs = 100;
+    static constexpr int kHistoryLastWaitMs = 5000;
+    static constexpr int kHistoryRetryMs = 2000;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -181,6 +187,9 @@ class Form1 : public QWidget, private OutcomeTarget {
     // Reopens the link when a removal came since the last look, whatever the presence flag
     // says now.
     void RenewLinkAfterRemovals();
+    // The entries that wait for a busy history tried again; a lost one said.
+    void FollowHistoryQueue();
+    void KeepWaitingHistory();                  // at unload
     void ShowOwnStatus(const char* text);       // a status of the window's own, steady, no tone
     void ShowOwnText(const std::string& text);  // ... already in the window's language
     // The values of the record that no editor can show, named in one message.
@@ -253,6 +262,10 @@ class Form1 : public QWidget, private OutcomeTarget {
     EditorsOrigin origin_;  // where the editors' set came from
     HistoryView* historyView_ = nullptr;
     HeldKeysIgnored* heldKeys_ = nullptr;
+    std::unique_ptr<HistoryQueue> historyQueue_;
+    std::chrono::steady_clock::time_point nextHistoryTry_{};
+    std::size_t historyWaitingShown_ = 0;
+    bool historyLossSaid_ = false;
     // The set as last put into the editors (the start, a file, a reply): the person has
     // changed the editors when the record differs from it.
     ConfigRecord shownSet_;

@@ -238,5 +238,10 @@ void Form1::UpdateTitle() {
     } else {
         which = UiText("Form1", "no controller");
     }
+    if (historyQueue_ && historyQueue_->waiting() > 0) {
+        // Another program holds the history: its entries are not lost, they wait.
+        which += " \u2014 " + FillText(UiText("Form1", "history entries waiting: %1"),
+                                       {std::to_string(historyQueue_->waiting())});
+    }
     setWindowTitle(captionBase_ + QStringLiteral(" \u2014 ") + QString::fromStdString(which));
 }

@@ -150,7 +150,7 @@ HistoryView::HistoryView(const History& history, Window window, QWidget* parent)
     auto* follow = new QTimer(this);
     follow->setInterval(kFollowMs);
     connect(follow, &QTimer::timeout, this, [this] {
-        if (history_.NewestId() != newestId_) Reload();
+        if (history_.NewestId() != newestId_ || !readProblem_.isEmpty()) Reload();
     });
     follow->start();
     connect(list_, &QTreeWidget::itemSelectionChanged, this, [this] { SelectionChanged(); });
@@ -182,6 +182,7 @@ void HistoryView::Reload() {
     const bool all = all_->isChecked() || ownPort_.empty();
     const HistoryScope scope = all ? HistoryScope{} : HistoryScope{ownPort_, std::nullopt, ""};
     entries_ = history_.Entries(kMostShown, scope);
+    readProblem_ = QString::fromStdString(history_.readProblem());
     available_ = entries_.size() < kMostShown ? entries_.size() : history_.Count(scope);
     Fill();
 }
@@ -240,7 +241,12 @@ void HistoryView::Fill() {
                              .arg(entries_.size())
                              .arg(available_);
     }
-    if (list_->topLevelItemCount() == 0) {
+    if (!readProblem_.isEmpty()) {
+        // Another program holds the database (or it is damaged): never shown as empty.
+        heading += ' ' + tr("The history could not be read whole (%1); the list is filled in "
+                            "as soon as it can be.")
+                             .arg(readProblem_);
+    } else if (list_->topLevelItemCount() == 0) {
         heading += ' ' + (history_.unavailable().empty()
                               ? tr("Nothing has been kept yet.")
                               : tr("The history cannot be kept: %1")

@@ -70,6 +70,7 @@ class HistoryView : public QDialog {
     std::vector<HistoryEntry> entries_;  // newest first
     std::size_t available_ = 0;          // how many the history holds of what is listed
     std::int64_t newestId_ = 0;          // the history's newest entry at the last reading
+    QString readProblem_;                // why the last reading was not whole
     QLabel* heading_;
     QCheckBox* all_;
     QTreeWidget* list_;

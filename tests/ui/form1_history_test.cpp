@@ -8,6 +8,7 @@
 
 #include <sqlite3.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -202,4 +203,51 @@ TEST_F(Form1HistoryTest, AControllersEntriesAreFoundAmongThousandsOfAnotherPorts
     QTest::keyClick(f.Text1, Qt::Key_D, Qt::ControlModifier);
     ASSERT_NE(f.chooser(), nullptr);
     EXPECT_EQ(f.chooser()->places().size(), 3u);
+}
+
+// Another program holds the history (a long transaction, a backup): a lock that keeps
+// readers out leaves the start and the view quick, the view saying it could not read; under
+// a write lock the window reads and stores at once, the entries wait, counted in the title,
+// and are kept in order with their own moments once the database is free.
+TEST_F(Form1HistoryTest, AHistoryAnotherProgramHoldsNeverHoldsTheWindow) {
+    ASSERT_TRUE(Kept("vt350ctl").Prepare());
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open((tmp / "history/history.db").c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other,
+                           "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE; "
+                           "SELECT count(*) FROM entries;",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    const auto begun = std::chrono::steady_clock::now();
+    Form1& f = Start("demo-2");
+    QTest::keyClick(f.Text1, Qt::Key_H, Qt::ControlModifier);
+    ASSERT_NE(f.historyView(), nullptr);
+    // The history's own wait is 10 s: the window waited for none of it.
+    EXPECT_LT(std::chrono::steady_clock::now() - begun, std::chrono::seconds(5));
+    auto* heading = f.historyView()->findChild<QLabel*>();
+    EXPECT_NE(heading->text().indexOf("could not be read whole"), -1)
+        << heading->text().toStdString();
+    sqlite3_close(other);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return heading->text().indexOf("Nothing has been kept yet.") != -1; }, 20000))
+        << "read once it can be";
+    f.historyView()->reject();
+
+    ASSERT_EQ(sqlite3_open((tmp / "history/history.db").c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    const auto asked = std::chrono::steady_clock::now();
+    EXPECT_EQ(Read(), 21);
+    f.Text1->setText("30");
+    Store();
+    EXPECT_EQ(f.Label16->text(), "Load Success");
+    EXPECT_LT(std::chrono::steady_clock::now() - asked, std::chrono::seconds(5));
+    EXPECT_NE(Title().find("history entries waiting: 2"), std::string::npos) << Title();
+    ASSERT_EQ(sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(other);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return windowHistory.Entries().size() == 2; }, 20000));
+    const auto kept = windowHistory.Entries();
+    EXPECT_EQ(kept[0].event, "stored");
+    EXPECT_EQ(kept[1].event, "read");
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return Title().find("waiting") == std::string::npos; }, 20000));
 }
