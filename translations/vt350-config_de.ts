@@ -55,10 +55,6 @@
         <translation>Der Regler wurde seit dem letzten Auslesen auf die Werkseinstellung zurückgesetzt; die Eingabefelder zeigen noch den Satz von vorher, und OK schreibt diesen Satz in den Regler. „Auslesen“ zeigt, was er jetzt enthält.</translation>
     </message>
     <message>
-        <source>Nothing has been read from this controller since it was plugged in.</source>
-        <translation>Seit dem Anschließen wurde aus diesem Regler nichts ausgelesen.</translation>
-    </message>
-    <message>
         <source>The set is the one last read from the controller.</source>
         <translation>Der Satz ist der zuletzt aus dem Regler gelesene.</translation>
     </message>
@@ -493,11 +489,13 @@
     </message>
     <message>
         <source>Several controllers are plugged in. This window works with the one in %1; choose another here, or later with Ctrl+D.</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
         <translation>Mehrere Regler sind angeschlossen. Dieses Fenster arbeitet mit dem an %1; wählen Sie hier einen anderen oder später mit Strg+D.</translation>
     </message>
     <message>
         <source>The controller in %1 has serial %2: its arrivals are not recognised by name (serial %3 is), so the window finds it by looking after any device comes or goes.</source>
-        <translation>Der Regler an %1 hat die Seriennummer %2: Sein Anschließen wird nicht am Namen erkannt (nur Seriennummer %3), daher findet ihn das Fenster, indem es nachsieht, sobald irgendein Gerät kommt oder geht.</translation>
+        <extracomment>%1: a bare USB port such as 1-1 (without the word &quot;port&quot;); %2, %3: serial numbers</extracomment>
+        <translation>Der Regler an Port %1 hat die Seriennummer %2: Sein Anschließen wird nicht am Namen erkannt (nur Seriennummer %3), daher findet ihn das Fenster, indem es nachsieht, sobald irgendein Gerät kommt oder geht.</translation>
     </message>
     <message>
         <source>No controller is linked to this window: OK sends nothing.</source>
@@ -520,16 +518,12 @@
         <translation>Ein anderes Programm hat den Satz dieses Reglers seit dem letzten Auslesen durch das Fenster geändert; „Auslesen“ zeigt, was er jetzt enthält.</translation>
     </message>
     <message>
-        <source>The controller in %1 was unplugged. The window waits for a controller in that port; to work with another one, choose it here.</source>
-        <translation>Der Regler an %1 wurde abgezogen. Das Fenster wartet auf einen Regler an diesem Port; um mit einem anderen zu arbeiten, wählen Sie ihn hier.</translation>
-    </message>
-    <message>
         <source>Choose the controller this window works with.</source>
         <translation>Wählen Sie den Regler, mit dem dieses Fenster arbeitet.</translation>
     </message>
     <message>
         <source>%1 (this window&apos;s)</source>
-        <translation>%1 (dieses Fensters)</translation>
+        <translation>%1 (in diesem Fenster)</translation>
     </message>
     <message>
         <source>No controller is plugged in.</source>
@@ -537,15 +531,15 @@
     </message>
     <message>
         <source>reset %1</source>
-        <translation>zurückgesetzt %1</translation>
+        <translation>zurückgesetzt am %1</translation>
     </message>
     <message>
         <source>stored %1: %2</source>
-        <translation>geschrieben %1: %2</translation>
+        <translation>geschrieben am %1: %2</translation>
     </message>
     <message>
         <source>read %1: %2</source>
-        <translation>ausgelesen %1: %2</translation>
+        <translation>ausgelesen am %1: %2</translation>
     </message>
     <message>
         <source>%1, unplugged</source>
@@ -605,6 +599,38 @@
         <source>Changes to the set the history last kept of this controller (%1):</source>
         <translation>Änderungen gegenüber dem zuletzt im Verlauf für diesen Regler festgehaltenen Satz (%1):</translation>
     </message>
+    <message>
+        <source>A click here, or Ctrl+D, chooses the controller this window works with</source>
+        <translation>Ein Klick hier oder Strg+D wählt den Regler, mit dem dieses Fenster arbeitet</translation>
+    </message>
+    <message>
+        <source>%1 entries of the history could not be kept: %2</source>
+        <translation>%1 Einträge des Verlaufs konnten nicht festgehalten werden: %2</translation>
+    </message>
+    <message>
+        <source>The history could not keep what was just read, stored or reset (%1). The controller has it as the status line says; only the history&apos;s record of it is missing.</source>
+        <translation>Der Verlauf konnte nicht festhalten, was eben ausgelesen, geschrieben oder zurückgesetzt wurde (%1). Der Regler hat es so, wie die Statuszeile sagt; nur der Eintrag im Verlauf fehlt.</translation>
+    </message>
+    <message>
+        <source>The editors hold changes that were not stored. Read the controller&apos;s set and drop them?</source>
+        <translation>Die Eingabefelder enthalten Änderungen, die nicht geschrieben wurden. Den Satz des Reglers auslesen und sie verwerfen?</translation>
+    </message>
+    <message>
+        <source>Cancel keeps the changes in the editors.</source>
+        <translation>Abbrechen behält die Änderungen in den Eingabefeldern.</translation>
+    </message>
+    <message>
+        <source>Nothing has been read from this controller since it was plugged in: what it holds is not known. GetConfig shows it.</source>
+        <translation>Seit dem Anschließen wurde aus diesem Regler nichts ausgelesen: Was er enthält, ist nicht bekannt. „Auslesen“ zeigt es.</translation>
+    </message>
+    <message>
+        <source>Another program stored a set into this controller since the window last read it; the changes below are against the set it holds now.</source>
+        <translation>Ein anderes Programm hat seit dem letzten Auslesen durch das Fenster einen Satz in diesen Regler geschrieben; die Änderungen unten beziehen sich auf den Satz, den er jetzt enthält.</translation>
+    </message>
+    <message>
+        <source>history entries waiting: %1</source>
+        <translation>wartende Verlaufseinträge: %1</translation>
+    </message>
 </context>
 <context>
     <name>HistoryView</name>
@@ -637,7 +663,7 @@
     </message>
     <message>
         <source>History entries</source>
-        <translation>Einträge des Verlaufs</translation>
+        <translation>Verlaufseinträge</translation>
     </message>
     <message>
         <source>Time</source>
@@ -697,7 +723,7 @@
     </message>
     <message>
         <source>factory settings restored; the set they gave was not read</source>
-        <translation>Werkseinstellungen wiederhergestellt; der Satz danach wurde nicht ausgelesen</translation>
+        <translation>auf Werkseinstellung zurückgesetzt; danach nicht ausgelesen</translation>
     </message>
     <message>
         <source>plugged in anew: the first set since</source>
@@ -710,14 +736,6 @@
     <message>
         <source>no changes</source>
         <translation>keine Änderungen</translation>
-    </message>
-    <message>
-        <source>Every set read, stored or reset, of all controllers, newest first.</source>
-        <translation>Jeder ausgelesene, geschriebene oder zurückgesetzte Satz aller Regler, der neueste zuerst.</translation>
-    </message>
-    <message>
-        <source>Every set read, stored or reset, of %1, newest first.</source>
-        <translation>Jeder ausgelesene, geschriebene oder zurückgesetzte Satz von %1, der neueste zuerst.</translation>
     </message>
     <message>
         <source>Nothing has been kept yet.</source>
@@ -753,6 +771,35 @@ zu %2:</translation>
         <source>Nothing was kept of this port before this entry.</source>
         <translation>Von diesem Port wurde vor diesem Eintrag nichts festgehalten.</translation>
     </message>
+    <message>
+        <source>Every set read, stored or reset, of all controllers.</source>
+        <translation>Jeder ausgelesene, geschriebene oder zurückgesetzte Satz aller Regler.</translation>
+    </message>
+    <message>
+        <source>Every set read, stored or reset, of %1.</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
+        <translation>Jeder ausgelesene, geschriebene oder zurückgesetzte Satz von %1.</translation>
+    </message>
+    <message>
+        <source>Only the newest %1 of %2 entries are listed; vt350ctl history lists them all.</source>
+        <translation>Nur die neuesten %1 von %2 Einträgen sind aufgeführt; vt350ctl history listet alle.</translation>
+    </message>
+    <message>
+        <source>The history could not be read whole (%1); the list is filled in as soon as it can be.</source>
+        <translation>Der Verlauf konnte nicht vollständig gelesen werden (%1); die Liste wird ergänzt, sobald es geht.</translation>
+    </message>
+    <message>
+        <source>Oldest first.</source>
+        <translation>Die ältesten zuerst.</translation>
+    </message>
+    <message>
+        <source>Newest first.</source>
+        <translation>Die neuesten zuerst.</translation>
+    </message>
+    <message>
+        <source>Sorted by %1; newest first within each.</source>
+        <translation>Sortiert nach %1; innerhalb jeder Gruppe die neuesten zuerst.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -782,7 +829,7 @@ zu %2:</translation>
     </message>
     <message>
         <source>Peak current %1 is below the continuous current %2</source>
-        <translation>der Spitzenstrom %1 liegt unter dem Dauerstrom %2</translation>
+        <translation>Der Spitzenstrom %1 liegt unter dem Dauerstrom %2</translation>
     </message>
     <message>
         <source>%1: %2 is outside %3 to %4</source>
@@ -853,15 +900,15 @@ zu %2:</translation>
     </message>
     <message>
         <source>Low</source>
-        <translation>Niedrig</translation>
+        <translation>1 (niedrig)</translation>
     </message>
     <message>
         <source>Mid</source>
-        <translation>Mittel</translation>
+        <translation>2 (mittel)</translation>
     </message>
     <message>
         <source>High</source>
-        <translation>Hoch</translation>
+        <translation>3 (hoch)</translation>
     </message>
     <message>
         <source>REV</source>
@@ -992,19 +1039,64 @@ zu %2:</translation>
     </message>
     <message>
         <source>Read by another program</source>
-        <translation>Von anderem Programm ausgelesen</translation>
+        <translation>Von einem anderen Programm ausgelesen</translation>
     </message>
     <message>
         <source>Stored by another program</source>
-        <translation>Von anderem Programm geschrieben</translation>
+        <translation>Von einem anderen Programm geschrieben</translation>
     </message>
     <message>
         <source>Reset by another program</source>
-        <translation>Von anderem Programm zurückgesetzt</translation>
+        <translation>Von einem anderen Programm zurückgesetzt</translation>
     </message>
     <message>
         <source>Unplugged</source>
         <translation>Abgezogen</translation>
+    </message>
+    <message>
+        <source>Stored by another program; your changes stay in the editors</source>
+        <translation>Von einem anderen Programm geschrieben; Ihre Änderungen bleiben in den Eingabefeldern</translation>
+    </message>
+    <message>
+        <source>Read by another program; your changes stay in the editors</source>
+        <translation>Von einem anderen Programm ausgelesen; Ihre Änderungen bleiben in den Eingabefeldern</translation>
+    </message>
+    <message>
+        <source>The editors show the set of %1</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
+        <translation>Die Eingabefelder zeigen den Satz von %1</translation>
+    </message>
+    <message>
+        <source>Unplugged (Ctrl+D: another controller)</source>
+        <translation>Abgezogen (Strg+D: anderer Regler)</translation>
+    </message>
+    <message>
+        <source>Another unit (serial %1): nothing read yet</source>
+        <translation>Ein anderes Gerät (Seriennummer %1): noch nichts ausgelesen</translation>
+    </message>
+    <message>
+        <source>Plugged in: nothing read yet</source>
+        <translation>Angeschlossen: noch nichts ausgelesen</translation>
+    </message>
+    <message>
+        <source>The editors keep the set from the file; GetConfig shows what %1 holds</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
+        <translation>Die Eingabefelder behalten den Satz aus der Datei; „Auslesen“ zeigt, was %1 enthält</translation>
+    </message>
+    <message>
+        <source>The editors keep the set from the history; GetConfig shows what %1 holds</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
+        <translation>Die Eingabefelder behalten den Satz aus dem Verlauf; „Auslesen“ zeigt, was %1 enthält</translation>
+    </message>
+    <message>
+        <source>Your changes for %1, not stored yet, are back in the editors</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
+        <translation>Ihre noch nicht geschriebenen Änderungen für %1 sind wieder in den Eingabefeldern</translation>
+    </message>
+    <message>
+        <source>Reading the set of %1...</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
+        <translation>Der Satz von %1 wird ausgelesen …</translation>
     </message>
 </context>
 </TS>

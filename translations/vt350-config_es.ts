@@ -55,10 +55,6 @@
         <translation>El controlador volvió a los valores de fábrica desde la última lectura; los campos aún muestran el juego anterior, y Aceptar graba ese juego en el controlador. «Leer» muestra lo que contiene ahora.</translation>
     </message>
     <message>
-        <source>Nothing has been read from this controller since it was plugged in.</source>
-        <translation>No se ha leído nada de este controlador desde que se conectó.</translation>
-    </message>
-    <message>
         <source>The set is the one last read from the controller.</source>
         <translation>El juego es el último leído del controlador.</translation>
     </message>
@@ -493,11 +489,13 @@
     </message>
     <message>
         <source>Several controllers are plugged in. This window works with the one in %1; choose another here, or later with Ctrl+D.</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
         <translation>Hay varios controladores conectados. Esta ventana trabaja con el de %1; elija otro aquí, o más tarde con Ctrl+D.</translation>
     </message>
     <message>
         <source>The controller in %1 has serial %2: its arrivals are not recognised by name (serial %3 is), so the window finds it by looking after any device comes or goes.</source>
-        <translation>El controlador de %1 tiene el número de serie %2: su conexión no se reconoce por el nombre (solo el número %3), así que la ventana lo encuentra mirando cada vez que llega o se va un dispositivo.</translation>
+        <extracomment>%1: a bare USB port such as 1-1 (without the word &quot;port&quot;); %2, %3: serial numbers</extracomment>
+        <translation>El controlador del puerto %1 tiene el número de serie %2: su conexión no se reconoce por el nombre (solo el número %3), así que la ventana lo encuentra mirando cada vez que llega o se va un dispositivo.</translation>
     </message>
     <message>
         <source>No controller is linked to this window: OK sends nothing.</source>
@@ -518,10 +516,6 @@
     <message>
         <source>Another program changed this controller&apos;s set since the window last read it; GetConfig shows what it holds now.</source>
         <translation>Otro programa cambió el juego de este controlador desde la última lectura de la ventana; «Leer» muestra lo que contiene ahora.</translation>
-    </message>
-    <message>
-        <source>The controller in %1 was unplugged. The window waits for a controller in that port; to work with another one, choose it here.</source>
-        <translation>Se desconectó el controlador de %1. La ventana espera un controlador en ese puerto; para trabajar con otro, elíjalo aquí.</translation>
     </message>
     <message>
         <source>Choose the controller this window works with.</source>
@@ -549,7 +543,7 @@
     </message>
     <message>
         <source>%1, unplugged</source>
-        <translation>%1, desconectado</translation>
+        <translation>%1, desenchufado</translation>
     </message>
     <message>
         <source>no controller</source>
@@ -591,7 +585,7 @@
     </message>
     <message>
         <source>From the history: %1 %2, port %3</source>
-        <translation>Del historial: %1 %2, puerto %3</translation>
+        <translation>Del historial: %1 el %2, puerto %3</translation>
     </message>
     <message>
         <source>History…</source>
@@ -604,6 +598,38 @@
     <message>
         <source>Changes to the set the history last kept of this controller (%1):</source>
         <translation>Cambios respecto al último juego que el historial guardó de este controlador (%1):</translation>
+    </message>
+    <message>
+        <source>A click here, or Ctrl+D, chooses the controller this window works with</source>
+        <translation>Un clic aquí, o Ctrl+D, elige el controlador con el que trabaja esta ventana</translation>
+    </message>
+    <message>
+        <source>%1 entries of the history could not be kept: %2</source>
+        <translation>No se pudieron registrar %1 entradas del historial: %2</translation>
+    </message>
+    <message>
+        <source>The history could not keep what was just read, stored or reset (%1). The controller has it as the status line says; only the history&apos;s record of it is missing.</source>
+        <translation>El historial no pudo registrar lo que se acaba de leer, grabar o restablecer (%1). El controlador lo tiene tal como dice la barra de estado; solo falta su registro en el historial.</translation>
+    </message>
+    <message>
+        <source>The editors hold changes that were not stored. Read the controller&apos;s set and drop them?</source>
+        <translation>Los campos tienen cambios que no se grabaron. ¿Leer el juego del controlador y descartarlos?</translation>
+    </message>
+    <message>
+        <source>Cancel keeps the changes in the editors.</source>
+        <translation>Cancelar conserva los cambios en los campos.</translation>
+    </message>
+    <message>
+        <source>Nothing has been read from this controller since it was plugged in: what it holds is not known. GetConfig shows it.</source>
+        <translation>No se ha leído nada de este controlador desde que se enchufó: no se sabe qué contiene. «Leer» lo muestra.</translation>
+    </message>
+    <message>
+        <source>Another program stored a set into this controller since the window last read it; the changes below are against the set it holds now.</source>
+        <translation>Otro programa grabó un juego en este controlador desde la última lectura de la ventana; los cambios de abajo son respecto al juego que contiene ahora.</translation>
+    </message>
+    <message>
+        <source>history entries waiting: %1</source>
+        <translation>entradas del historial en espera: %1</translation>
     </message>
 </context>
 <context>
@@ -697,7 +723,7 @@
     </message>
     <message>
         <source>factory settings restored; the set they gave was not read</source>
-        <translation>ajustes de fábrica restablecidos; el juego resultante no se leyó</translation>
+        <translation>valores de fábrica restablecidos; el juego resultante no se leyó</translation>
     </message>
     <message>
         <source>plugged in anew: the first set since</source>
@@ -712,14 +738,6 @@
         <translation>sin cambios</translation>
     </message>
     <message>
-        <source>Every set read, stored or reset, of all controllers, newest first.</source>
-        <translation>Cada juego leído, grabado o restablecido, de todos los controladores, el más reciente primero.</translation>
-    </message>
-    <message>
-        <source>Every set read, stored or reset, of %1, newest first.</source>
-        <translation>Cada juego leído, grabado o restablecido, de %1, el más reciente primero.</translation>
-    </message>
-    <message>
         <source>Nothing has been kept yet.</source>
         <translation>Todavía no se ha guardado nada.</translation>
     </message>
@@ -730,8 +748,8 @@
     <message>
         <source>From %1
 to %2:</source>
-        <translation>Desde %1
-hasta %2:</translation>
+        <translation>Desde: %1
+Hasta: %2:</translation>
     </message>
     <message>
         <source>No differences.</source>
@@ -752,6 +770,35 @@ hasta %2:</translation>
     <message>
         <source>Nothing was kept of this port before this entry.</source>
         <translation>No se guardó nada de este puerto antes de esta entrada.</translation>
+    </message>
+    <message>
+        <source>Every set read, stored or reset, of all controllers.</source>
+        <translation>Cada juego leído, grabado o restablecido, de todos los controladores.</translation>
+    </message>
+    <message>
+        <source>Every set read, stored or reset, of %1.</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
+        <translation>Cada juego leído, grabado o restablecido del %1.</translation>
+    </message>
+    <message>
+        <source>Only the newest %1 of %2 entries are listed; vt350ctl history lists them all.</source>
+        <translation>Solo se listan las %1 entradas más recientes de %2; vt350ctl history las lista todas.</translation>
+    </message>
+    <message>
+        <source>The history could not be read whole (%1); the list is filled in as soon as it can be.</source>
+        <translation>No se pudo leer el historial completo (%1); la lista se completará en cuanto se pueda.</translation>
+    </message>
+    <message>
+        <source>Oldest first.</source>
+        <translation>Las más antiguas primero.</translation>
+    </message>
+    <message>
+        <source>Newest first.</source>
+        <translation>Las más recientes primero.</translation>
+    </message>
+    <message>
+        <source>Sorted by %1; newest first within each.</source>
+        <translation>Ordenado por %1; las más recientes primero dentro de cada grupo.</translation>
     </message>
 </context>
 <context>
@@ -1004,7 +1051,52 @@ hasta %2:</translation>
     </message>
     <message>
         <source>Unplugged</source>
-        <translation>Desconectado</translation>
+        <translation>Desenchufado</translation>
+    </message>
+    <message>
+        <source>Stored by another program; your changes stay in the editors</source>
+        <translation>Grabado por otro programa; sus cambios se quedan en los campos</translation>
+    </message>
+    <message>
+        <source>Read by another program; your changes stay in the editors</source>
+        <translation>Leído por otro programa; sus cambios se quedan en los campos</translation>
+    </message>
+    <message>
+        <source>The editors show the set of %1</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
+        <translation>Los campos muestran el juego del %1</translation>
+    </message>
+    <message>
+        <source>Unplugged (Ctrl+D: another controller)</source>
+        <translation>Desenchufado (Ctrl+D: otro controlador)</translation>
+    </message>
+    <message>
+        <source>Another unit (serial %1): nothing read yet</source>
+        <translation>Otra unidad (número de serie %1): aún no se ha leído nada</translation>
+    </message>
+    <message>
+        <source>Plugged in: nothing read yet</source>
+        <translation>Enchufado: aún no se ha leído nada</translation>
+    </message>
+    <message>
+        <source>The editors keep the set from the file; GetConfig shows what %1 holds</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
+        <translation>Los campos conservan el juego del archivo; «Leer» muestra lo que contiene el %1</translation>
+    </message>
+    <message>
+        <source>The editors keep the set from the history; GetConfig shows what %1 holds</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
+        <translation>Los campos conservan el juego del historial; «Leer» muestra lo que contiene el %1</translation>
+    </message>
+    <message>
+        <source>Your changes for %1, not stored yet, are back in the editors</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
+        <translation>Sus cambios para el %1, aún sin grabar, vuelven a estar en los campos</translation>
+    </message>
+    <message>
+        <source>Reading the set of %1...</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
+        <translation>Leyendo el juego del %1…</translation>
     </message>
 </context>
 </TS>

@@ -55,10 +55,6 @@
         <translation>Le contrôleur a été remis aux réglages d’usine depuis sa dernière lecture&#xa0;; les champs montrent encore le jeu d’avant, et OK écrit ce jeu dans le contrôleur. «&#xa0;Lire&#xa0;» montre ce qu’il contient maintenant.</translation>
     </message>
     <message>
-        <source>Nothing has been read from this controller since it was plugged in.</source>
-        <translation>Rien n’a été lu de ce contrôleur depuis son branchement.</translation>
-    </message>
-    <message>
         <source>The set is the one last read from the controller.</source>
         <translation>Le jeu est celui lu en dernier dans le contrôleur.</translation>
     </message>
@@ -493,11 +489,13 @@
     </message>
     <message>
         <source>Several controllers are plugged in. This window works with the one in %1; choose another here, or later with Ctrl+D.</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
         <translation>Plusieurs contrôleurs sont branchés. Cette fenêtre travaille avec celui du %1&#xa0;; choisissez-en un autre ici, ou plus tard avec Ctrl+D.</translation>
     </message>
     <message>
         <source>The controller in %1 has serial %2: its arrivals are not recognised by name (serial %3 is), so the window finds it by looking after any device comes or goes.</source>
-        <translation>Le contrôleur du %1 a le numéro de série %2&#xa0;: son branchement n’est pas reconnu par son nom (seul le numéro %3 l’est)&#xa0;; la fenêtre le trouve donc en regardant chaque fois qu’un appareil arrive ou part.</translation>
+        <extracomment>%1: a bare USB port such as 1-1 (without the word &quot;port&quot;); %2, %3: serial numbers</extracomment>
+        <translation>Le contrôleur du port %1 a le numéro de série %2&#xa0;: son branchement n’est pas reconnu par son nom (seul le numéro %3 l’est)&#xa0;; la fenêtre le trouve donc en regardant chaque fois qu’un appareil arrive ou part.</translation>
     </message>
     <message>
         <source>No controller is linked to this window: OK sends nothing.</source>
@@ -518,10 +516,6 @@
     <message>
         <source>Another program changed this controller&apos;s set since the window last read it; GetConfig shows what it holds now.</source>
         <translation>Un autre programme a modifié le jeu de ce contrôleur depuis la dernière lecture de la fenêtre&#xa0;; «&#xa0;Lire&#xa0;» montre ce qu’il contient maintenant.</translation>
-    </message>
-    <message>
-        <source>The controller in %1 was unplugged. The window waits for a controller in that port; to work with another one, choose it here.</source>
-        <translation>Le contrôleur du %1 a été débranché. La fenêtre attend un contrôleur sur ce port&#xa0;; pour travailler avec un autre, choisissez-le ici.</translation>
     </message>
     <message>
         <source>Choose the controller this window works with.</source>
@@ -591,7 +585,7 @@
     </message>
     <message>
         <source>From the history: %1 %2, port %3</source>
-        <translation>De l’historique&#xa0;: %1 %2, port %3</translation>
+        <translation>De l’historique&#xa0;: %1 le %2, port %3</translation>
     </message>
     <message>
         <source>History…</source>
@@ -604,6 +598,38 @@
     <message>
         <source>Changes to the set the history last kept of this controller (%1):</source>
         <translation>Modifications par rapport au jeu gardé en dernier par l’historique pour ce contrôleur (%1)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>A click here, or Ctrl+D, chooses the controller this window works with</source>
+        <translation>Un clic ici, ou Ctrl+D, choisit le contrôleur avec lequel cette fenêtre travaille</translation>
+    </message>
+    <message>
+        <source>%1 entries of the history could not be kept: %2</source>
+        <translation>%1 entrées de l’historique n’ont pas pu être conservées&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The history could not keep what was just read, stored or reset (%1). The controller has it as the status line says; only the history&apos;s record of it is missing.</source>
+        <translation>L’historique n’a pas pu conserver ce qui vient d’être lu, écrit ou réinitialisé (%1). Le contrôleur l’a comme l’indique la barre d’état&#xa0;; seule la trace dans l’historique manque.</translation>
+    </message>
+    <message>
+        <source>The editors hold changes that were not stored. Read the controller&apos;s set and drop them?</source>
+        <translation>Les champs contiennent des modifications qui n’ont pas été écrites. Lire le jeu du contrôleur et les abandonner&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Cancel keeps the changes in the editors.</source>
+        <translation>Annuler garde les modifications dans les champs.</translation>
+    </message>
+    <message>
+        <source>Nothing has been read from this controller since it was plugged in: what it holds is not known. GetConfig shows it.</source>
+        <translation>Rien n’a été lu dans ce contrôleur depuis son branchement&#xa0;: son contenu n’est pas connu. «&#xa0;Lire&#xa0;» le montre.</translation>
+    </message>
+    <message>
+        <source>Another program stored a set into this controller since the window last read it; the changes below are against the set it holds now.</source>
+        <translation>Un autre programme a écrit un jeu dans ce contrôleur depuis la dernière lecture de la fenêtre&#xa0;; les modifications ci-dessous se rapportent au jeu qu’il contient maintenant.</translation>
+    </message>
+    <message>
+        <source>history entries waiting: %1</source>
+        <translation>entrées d’historique en attente&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -697,7 +723,7 @@
     </message>
     <message>
         <source>factory settings restored; the set they gave was not read</source>
-        <translation>réglages d’usine restaurés&#xa0;; le jeu obtenu n’a pas été lu</translation>
+        <translation>réglages d’usine rétablis&#xa0;; le jeu obtenu n’a pas été lu</translation>
     </message>
     <message>
         <source>plugged in anew: the first set since</source>
@@ -712,14 +738,6 @@
         <translation>aucune modification</translation>
     </message>
     <message>
-        <source>Every set read, stored or reset, of all controllers, newest first.</source>
-        <translation>Chaque jeu lu, écrit ou réinitialisé, de tous les contrôleurs, le plus récent d’abord.</translation>
-    </message>
-    <message>
-        <source>Every set read, stored or reset, of %1, newest first.</source>
-        <translation>Chaque jeu lu, écrit ou réinitialisé, de %1, le plus récent d’abord.</translation>
-    </message>
-    <message>
         <source>Nothing has been kept yet.</source>
         <translation>Rien n’a encore été gardé.</translation>
     </message>
@@ -730,8 +748,8 @@
     <message>
         <source>From %1
 to %2:</source>
-        <translation>Depuis %1
-jusqu’à %2&#xa0;:</translation>
+        <translation>De&#xa0;: %1
+À&#xa0;: %2&#xa0;:</translation>
     </message>
     <message>
         <source>No differences.</source>
@@ -752,6 +770,35 @@ jusqu’à %2&#xa0;:</translation>
     <message>
         <source>Nothing was kept of this port before this entry.</source>
         <translation>Rien n’a été gardé de ce port avant cette entrée.</translation>
+    </message>
+    <message>
+        <source>Every set read, stored or reset, of all controllers.</source>
+        <translation>Chaque jeu lu, écrit ou réinitialisé, de tous les contrôleurs.</translation>
+    </message>
+    <message>
+        <source>Every set read, stored or reset, of %1.</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
+        <translation>Chaque jeu lu, écrit ou réinitialisé du %1.</translation>
+    </message>
+    <message>
+        <source>Only the newest %1 of %2 entries are listed; vt350ctl history lists them all.</source>
+        <translation>Seules les %1 entrées les plus récentes sur %2 sont listées&#xa0;; vt350ctl history les liste toutes.</translation>
+    </message>
+    <message>
+        <source>The history could not be read whole (%1); the list is filled in as soon as it can be.</source>
+        <translation>L’historique n’a pas pu être lu en entier (%1)&#xa0;; la liste sera complétée dès que possible.</translation>
+    </message>
+    <message>
+        <source>Oldest first.</source>
+        <translation>Les plus anciennes d’abord.</translation>
+    </message>
+    <message>
+        <source>Newest first.</source>
+        <translation>Les plus récentes d’abord.</translation>
+    </message>
+    <message>
+        <source>Sorted by %1; newest first within each.</source>
+        <translation>Trié par %1&#xa0;; les plus récentes d’abord dans chaque groupe.</translation>
     </message>
 </context>
 <context>
@@ -1005,6 +1052,51 @@ jusqu’à %2&#xa0;:</translation>
     <message>
         <source>Unplugged</source>
         <translation>Débranché</translation>
+    </message>
+    <message>
+        <source>Stored by another program; your changes stay in the editors</source>
+        <translation>Écrit par un autre programme&#xa0;; vos modifications restent dans les champs</translation>
+    </message>
+    <message>
+        <source>Read by another program; your changes stay in the editors</source>
+        <translation>Lu par un autre programme&#xa0;; vos modifications restent dans les champs</translation>
+    </message>
+    <message>
+        <source>The editors show the set of %1</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
+        <translation>Les champs montrent le jeu du %1</translation>
+    </message>
+    <message>
+        <source>Unplugged (Ctrl+D: another controller)</source>
+        <translation>Débranché (Ctrl+D&#xa0;: autre contrôleur)</translation>
+    </message>
+    <message>
+        <source>Another unit (serial %1): nothing read yet</source>
+        <translation>Une autre unité (numéro de série %1)&#xa0;: rien n’a encore été lu</translation>
+    </message>
+    <message>
+        <source>Plugged in: nothing read yet</source>
+        <translation>Branché&#xa0;: rien n’a encore été lu</translation>
+    </message>
+    <message>
+        <source>The editors keep the set from the file; GetConfig shows what %1 holds</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
+        <translation>Les champs gardent le jeu du fichier&#xa0;; «&#xa0;Lire&#xa0;» montre ce que contient le %1</translation>
+    </message>
+    <message>
+        <source>The editors keep the set from the history; GetConfig shows what %1 holds</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
+        <translation>Les champs gardent le jeu de l’historique&#xa0;; «&#xa0;Lire&#xa0;» montre ce que contient le %1</translation>
+    </message>
+    <message>
+        <source>Your changes for %1, not stored yet, are back in the editors</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
+        <translation>Vos modifications pour le %1, pas encore écrites, sont de retour dans les champs</translation>
+    </message>
+    <message>
+        <source>Reading the set of %1...</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
+        <translation>Lecture du jeu du %1…</translation>
     </message>
 </context>
 </TS>

@@ -55,10 +55,6 @@
         <translation>Dall’ultima lettura il controller è stato riportato alle impostazioni di fabbrica; i campi mostrano ancora il set precedente, e OK scrive quel set nel controller. «Leggi» mostra cosa contiene ora.</translation>
     </message>
     <message>
-        <source>Nothing has been read from this controller since it was plugged in.</source>
-        <translation>Da quando è stato collegato, da questo controller non è stato letto nulla.</translation>
-    </message>
-    <message>
         <source>The set is the one last read from the controller.</source>
         <translation>Il set è l’ultimo letto dal controller.</translation>
     </message>
@@ -493,11 +489,13 @@
     </message>
     <message>
         <source>Several controllers are plugged in. This window works with the one in %1; choose another here, or later with Ctrl+D.</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
         <translation>Sono collegati più controller. Questa finestra lavora con quello su %1; scegline un altro qui, o più tardi con Ctrl+D.</translation>
     </message>
     <message>
         <source>The controller in %1 has serial %2: its arrivals are not recognised by name (serial %3 is), so the window finds it by looking after any device comes or goes.</source>
-        <translation>Il controller su %1 ha il numero di serie %2: il suo collegamento non è riconosciuto dal nome (solo il numero %3), quindi la finestra lo trova controllando ogni volta che un dispositivo arriva o se ne va.</translation>
+        <extracomment>%1: a bare USB port such as 1-1 (without the word &quot;port&quot;); %2, %3: serial numbers</extracomment>
+        <translation>Il controller sulla porta %1 ha il numero di serie %2: il suo collegamento non è riconosciuto dal nome (solo il numero %3), quindi la finestra lo trova controllando ogni volta che un dispositivo arriva o se ne va.</translation>
     </message>
     <message>
         <source>No controller is linked to this window: OK sends nothing.</source>
@@ -518,10 +516,6 @@
     <message>
         <source>Another program changed this controller&apos;s set since the window last read it; GetConfig shows what it holds now.</source>
         <translation>Un altro programma ha cambiato il set di questo controller dall’ultima lettura della finestra; «Leggi» mostra cosa contiene ora.</translation>
-    </message>
-    <message>
-        <source>The controller in %1 was unplugged. The window waits for a controller in that port; to work with another one, choose it here.</source>
-        <translation>Il controller su %1 è stato scollegato. La finestra attende un controller su quella porta; per lavorare con un altro, sceglilo qui.</translation>
     </message>
     <message>
         <source>Choose the controller this window works with.</source>
@@ -591,7 +585,7 @@
     </message>
     <message>
         <source>From the history: %1 %2, port %3</source>
-        <translation>Dalla cronologia: %1 %2, porta %3</translation>
+        <translation>Dalla cronologia: %1 il %2, porta %3</translation>
     </message>
     <message>
         <source>History…</source>
@@ -604,6 +598,38 @@
     <message>
         <source>Changes to the set the history last kept of this controller (%1):</source>
         <translation>Modifiche rispetto all’ultimo set conservato dalla cronologia per questo controller (%1):</translation>
+    </message>
+    <message>
+        <source>A click here, or Ctrl+D, chooses the controller this window works with</source>
+        <translation>Un clic qui, o Ctrl+D, sceglie il controller con cui lavora questa finestra</translation>
+    </message>
+    <message>
+        <source>%1 entries of the history could not be kept: %2</source>
+        <translation>Non è stato possibile conservare %1 voci della cronologia: %2</translation>
+    </message>
+    <message>
+        <source>The history could not keep what was just read, stored or reset (%1). The controller has it as the status line says; only the history&apos;s record of it is missing.</source>
+        <translation>La cronologia non ha potuto conservare ciò che è stato appena letto, scritto o ripristinato (%1). Il controller lo ha come dice la barra di stato; manca solo la sua voce nella cronologia.</translation>
+    </message>
+    <message>
+        <source>The editors hold changes that were not stored. Read the controller&apos;s set and drop them?</source>
+        <translation>I campi contengono modifiche non scritte. Leggere il set del controller e scartarle?</translation>
+    </message>
+    <message>
+        <source>Cancel keeps the changes in the editors.</source>
+        <translation>Annulla mantiene le modifiche nei campi.</translation>
+    </message>
+    <message>
+        <source>Nothing has been read from this controller since it was plugged in: what it holds is not known. GetConfig shows it.</source>
+        <translation>Da quando è stato collegato, da questo controller non è stato letto nulla: non si sa cosa contiene. «Leggi» lo mostra.</translation>
+    </message>
+    <message>
+        <source>Another program stored a set into this controller since the window last read it; the changes below are against the set it holds now.</source>
+        <translation>Un altro programma ha scritto un set in questo controller dopo l’ultima lettura della finestra; le modifiche qui sotto sono rispetto al set che contiene ora.</translation>
+    </message>
+    <message>
+        <source>history entries waiting: %1</source>
+        <translation>voci della cronologia in attesa: %1</translation>
     </message>
 </context>
 <context>
@@ -712,14 +738,6 @@
         <translation>nessuna modifica</translation>
     </message>
     <message>
-        <source>Every set read, stored or reset, of all controllers, newest first.</source>
-        <translation>Ogni set letto, scritto o ripristinato, di tutti i controller, il più recente per primo.</translation>
-    </message>
-    <message>
-        <source>Every set read, stored or reset, of %1, newest first.</source>
-        <translation>Ogni set letto, scritto o ripristinato, di %1, il più recente per primo.</translation>
-    </message>
-    <message>
         <source>Nothing has been kept yet.</source>
         <translation>Non è stato ancora conservato nulla.</translation>
     </message>
@@ -752,6 +770,35 @@ A: %2:</translation>
     <message>
         <source>Nothing was kept of this port before this entry.</source>
         <translation>Di questa porta non è stato conservato nulla prima di questa voce.</translation>
+    </message>
+    <message>
+        <source>Every set read, stored or reset, of all controllers.</source>
+        <translation>Ogni set letto, scritto o ripristinato, di tutti i controller.</translation>
+    </message>
+    <message>
+        <source>Every set read, stored or reset, of %1.</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
+        <translation>Ogni set letto, scritto o ripristinato della %1.</translation>
+    </message>
+    <message>
+        <source>Only the newest %1 of %2 entries are listed; vt350ctl history lists them all.</source>
+        <translation>Sono elencate solo le %1 voci più recenti su %2; vt350ctl history le elenca tutte.</translation>
+    </message>
+    <message>
+        <source>The history could not be read whole (%1); the list is filled in as soon as it can be.</source>
+        <translation>Non è stato possibile leggere tutta la cronologia (%1); l’elenco verrà completato appena possibile.</translation>
+    </message>
+    <message>
+        <source>Oldest first.</source>
+        <translation>Prima le più vecchie.</translation>
+    </message>
+    <message>
+        <source>Newest first.</source>
+        <translation>Prima le più recenti.</translation>
+    </message>
+    <message>
+        <source>Sorted by %1; newest first within each.</source>
+        <translation>Ordinato per %1; prima le più recenti in ogni gruppo.</translation>
     </message>
 </context>
 <context>
@@ -1005,6 +1052,51 @@ A: %2:</translation>
     <message>
         <source>Unplugged</source>
         <translation>Scollegato</translation>
+    </message>
+    <message>
+        <source>Stored by another program; your changes stay in the editors</source>
+        <translation>Scritto da un altro programma; le modifiche restano nei campi</translation>
+    </message>
+    <message>
+        <source>Read by another program; your changes stay in the editors</source>
+        <translation>Letto da un altro programma; le modifiche restano nei campi</translation>
+    </message>
+    <message>
+        <source>The editors show the set of %1</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
+        <translation>I campi mostrano il set della %1</translation>
+    </message>
+    <message>
+        <source>Unplugged (Ctrl+D: another controller)</source>
+        <translation>Scollegato (Ctrl+D: altro controller)</translation>
+    </message>
+    <message>
+        <source>Another unit (serial %1): nothing read yet</source>
+        <translation>Un’altra unità (numero di serie %1): ancora nulla letto</translation>
+    </message>
+    <message>
+        <source>Plugged in: nothing read yet</source>
+        <translation>Collegato: ancora nulla letto</translation>
+    </message>
+    <message>
+        <source>The editors keep the set from the file; GetConfig shows what %1 holds</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
+        <translation>I campi tengono il set del file; «Leggi» mostra cosa contiene la %1</translation>
+    </message>
+    <message>
+        <source>The editors keep the set from the history; GetConfig shows what %1 holds</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
+        <translation>I campi tengono il set della cronologia; «Leggi» mostra cosa contiene la %1</translation>
+    </message>
+    <message>
+        <source>Your changes for %1, not stored yet, are back in the editors</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
+        <translation>Le modifiche per la %1, non ancora scritte, sono di nuovo nei campi</translation>
+    </message>
+    <message>
+        <source>Reading the set of %1...</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
+        <translation>Lettura del set della %1…</translation>
     </message>
 </context>
 </TS>

@@ -55,10 +55,6 @@
         <translation>De controller is sinds het laatste uitlezen teruggezet naar de fabrieksinstellingen; de velden tonen nog de set van daarvoor, en OK schrijft die set naar de controller. “Uitlezen” toont wat hij nu bevat.</translation>
     </message>
     <message>
-        <source>Nothing has been read from this controller since it was plugged in.</source>
-        <translation>Sinds het aansluiten is uit deze controller niets uitgelezen.</translation>
-    </message>
-    <message>
         <source>The set is the one last read from the controller.</source>
         <translation>De set is de laatst uit de controller gelezen set.</translation>
     </message>
@@ -493,11 +489,13 @@
     </message>
     <message>
         <source>Several controllers are plugged in. This window works with the one in %1; choose another here, or later with Ctrl+D.</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
         <translation>Er zijn meerdere controllers aangesloten. Dit venster werkt met die op %1; kies hier een andere, of later met Ctrl+D.</translation>
     </message>
     <message>
         <source>The controller in %1 has serial %2: its arrivals are not recognised by name (serial %3 is), so the window finds it by looking after any device comes or goes.</source>
-        <translation>De controller op %1 heeft serienummer %2: het aansluiten ervan wordt niet aan de naam herkend (alleen serienummer %3), dus het venster vindt hem door te kijken zodra een apparaat komt of gaat.</translation>
+        <extracomment>%1: a bare USB port such as 1-1 (without the word &quot;port&quot;); %2, %3: serial numbers</extracomment>
+        <translation>De controller op poort %1 heeft serienummer %2: het aansluiten ervan wordt niet aan de naam herkend (alleen serienummer %3), dus het venster vindt hem door te kijken zodra een apparaat komt of gaat.</translation>
     </message>
     <message>
         <source>No controller is linked to this window: OK sends nothing.</source>
@@ -520,10 +518,6 @@
         <translation>Een ander programma heeft de set van deze controller gewijzigd sinds het venster hem uitlas; “Uitlezen” toont wat hij nu bevat.</translation>
     </message>
     <message>
-        <source>The controller in %1 was unplugged. The window waits for a controller in that port; to work with another one, choose it here.</source>
-        <translation>De controller op %1 is losgekoppeld. Het venster wacht op een controller op die poort; kies hier een andere om daarmee te werken.</translation>
-    </message>
-    <message>
         <source>Choose the controller this window works with.</source>
         <translation>Kies de controller waarmee dit venster werkt.</translation>
     </message>
@@ -537,15 +531,15 @@
     </message>
     <message>
         <source>reset %1</source>
-        <translation>teruggezet %1</translation>
+        <translation>teruggezet op %1</translation>
     </message>
     <message>
         <source>stored %1: %2</source>
-        <translation>geschreven %1: %2</translation>
+        <translation>geschreven op %1: %2</translation>
     </message>
     <message>
         <source>read %1: %2</source>
-        <translation>uitgelezen %1: %2</translation>
+        <translation>uitgelezen op %1: %2</translation>
     </message>
     <message>
         <source>%1, unplugged</source>
@@ -605,6 +599,38 @@
         <source>Changes to the set the history last kept of this controller (%1):</source>
         <translation>Wijzigingen ten opzichte van de laatste set die de geschiedenis van deze controller bewaarde (%1):</translation>
     </message>
+    <message>
+        <source>A click here, or Ctrl+D, chooses the controller this window works with</source>
+        <translation>Een klik hier, of Ctrl+D, kiest de controller waarmee dit venster werkt</translation>
+    </message>
+    <message>
+        <source>%1 entries of the history could not be kept: %2</source>
+        <translation>%1 items van de geschiedenis konden niet worden bewaard: %2</translation>
+    </message>
+    <message>
+        <source>The history could not keep what was just read, stored or reset (%1). The controller has it as the status line says; only the history&apos;s record of it is missing.</source>
+        <translation>De geschiedenis kon niet bewaren wat zojuist is uitgelezen, geschreven of teruggezet (%1). De controller heeft het zoals de statusregel zegt; alleen het item in de geschiedenis ontbreekt.</translation>
+    </message>
+    <message>
+        <source>The editors hold changes that were not stored. Read the controller&apos;s set and drop them?</source>
+        <translation>De velden bevatten wijzigingen die niet zijn geschreven. De set van de controller uitlezen en ze weggooien?</translation>
+    </message>
+    <message>
+        <source>Cancel keeps the changes in the editors.</source>
+        <translation>Annuleren houdt de wijzigingen in de velden.</translation>
+    </message>
+    <message>
+        <source>Nothing has been read from this controller since it was plugged in: what it holds is not known. GetConfig shows it.</source>
+        <translation>Sinds het aansluiten is uit deze controller niets uitgelezen: wat hij bevat is niet bekend. “Uitlezen” toont het.</translation>
+    </message>
+    <message>
+        <source>Another program stored a set into this controller since the window last read it; the changes below are against the set it holds now.</source>
+        <translation>Een ander programma heeft sinds het laatste uitlezen door het venster een set naar deze controller geschreven; de wijzigingen hieronder zijn ten opzichte van de set die hij nu bevat.</translation>
+    </message>
+    <message>
+        <source>history entries waiting: %1</source>
+        <translation>wachtende geschiedenisitems: %1</translation>
+    </message>
 </context>
 <context>
     <name>HistoryView</name>
@@ -637,7 +663,7 @@
     </message>
     <message>
         <source>History entries</source>
-        <translation>Items van de geschiedenis</translation>
+        <translation>Geschiedenisitems</translation>
     </message>
     <message>
         <source>Time</source>
@@ -712,14 +738,6 @@
         <translation>geen wijzigingen</translation>
     </message>
     <message>
-        <source>Every set read, stored or reset, of all controllers, newest first.</source>
-        <translation>Elke uitgelezen, geschreven of teruggezette set van alle controllers, de nieuwste eerst.</translation>
-    </message>
-    <message>
-        <source>Every set read, stored or reset, of %1, newest first.</source>
-        <translation>Elke uitgelezen, geschreven of teruggezette set van %1, de nieuwste eerst.</translation>
-    </message>
-    <message>
         <source>Nothing has been kept yet.</source>
         <translation>Er is nog niets bewaard.</translation>
     </message>
@@ -752,6 +770,35 @@ naar %2:</translation>
     <message>
         <source>Nothing was kept of this port before this entry.</source>
         <translation>Van deze poort is vóór dit item niets bewaard.</translation>
+    </message>
+    <message>
+        <source>Every set read, stored or reset, of all controllers.</source>
+        <translation>Elke uitgelezen, geschreven of teruggezette set van alle controllers.</translation>
+    </message>
+    <message>
+        <source>Every set read, stored or reset, of %1.</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
+        <translation>Elke uitgelezen, geschreven of teruggezette set van %1.</translation>
+    </message>
+    <message>
+        <source>Only the newest %1 of %2 entries are listed; vt350ctl history lists them all.</source>
+        <translation>Alleen de nieuwste %1 van %2 items staan in de lijst; vt350ctl history toont ze allemaal.</translation>
+    </message>
+    <message>
+        <source>The history could not be read whole (%1); the list is filled in as soon as it can be.</source>
+        <translation>De geschiedenis kon niet volledig worden gelezen (%1); de lijst wordt aangevuld zodra dat kan.</translation>
+    </message>
+    <message>
+        <source>Oldest first.</source>
+        <translation>Oudste eerst.</translation>
+    </message>
+    <message>
+        <source>Newest first.</source>
+        <translation>Nieuwste eerst.</translation>
+    </message>
+    <message>
+        <source>Sorted by %1; newest first within each.</source>
+        <translation>Gesorteerd op %1; binnen elke groep nieuwste eerst.</translation>
     </message>
 </context>
 <context>
@@ -992,19 +1039,64 @@ naar %2:</translation>
     </message>
     <message>
         <source>Read by another program</source>
-        <translation>Uitgelezen door ander programma</translation>
+        <translation>Uitgelezen door een ander programma</translation>
     </message>
     <message>
         <source>Stored by another program</source>
-        <translation>Geschreven door ander programma</translation>
+        <translation>Geschreven door een ander programma</translation>
     </message>
     <message>
         <source>Reset by another program</source>
-        <translation>Teruggezet door ander programma</translation>
+        <translation>Teruggezet door een ander programma</translation>
     </message>
     <message>
         <source>Unplugged</source>
         <translation>Losgekoppeld</translation>
+    </message>
+    <message>
+        <source>Stored by another program; your changes stay in the editors</source>
+        <translation>Geschreven door een ander programma; uw wijzigingen blijven in de velden</translation>
+    </message>
+    <message>
+        <source>Read by another program; your changes stay in the editors</source>
+        <translation>Uitgelezen door een ander programma; uw wijzigingen blijven in de velden</translation>
+    </message>
+    <message>
+        <source>The editors show the set of %1</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
+        <translation>De velden tonen de set van %1</translation>
+    </message>
+    <message>
+        <source>Unplugged (Ctrl+D: another controller)</source>
+        <translation>Losgekoppeld (Ctrl+D: andere controller)</translation>
+    </message>
+    <message>
+        <source>Another unit (serial %1): nothing read yet</source>
+        <translation>Een ander exemplaar (serienummer %1): nog niets uitgelezen</translation>
+    </message>
+    <message>
+        <source>Plugged in: nothing read yet</source>
+        <translation>Aangesloten: nog niets uitgelezen</translation>
+    </message>
+    <message>
+        <source>The editors keep the set from the file; GetConfig shows what %1 holds</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
+        <translation>De velden houden de set uit het bestand; “Uitlezen” toont wat %1 bevat</translation>
+    </message>
+    <message>
+        <source>The editors keep the set from the history; GetConfig shows what %1 holds</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
+        <translation>De velden houden de set uit de geschiedenis; “Uitlezen” toont wat %1 bevat</translation>
+    </message>
+    <message>
+        <source>Your changes for %1, not stored yet, are back in the editors</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
+        <translation>Uw nog niet geschreven wijzigingen voor %1 staan weer in de velden</translation>
+    </message>
+    <message>
+        <source>Reading the set of %1...</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
+        <translation>De set van %1 wordt uitgelezen…</translation>
     </message>
 </context>
 </TS>

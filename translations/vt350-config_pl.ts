@@ -55,10 +55,6 @@
         <translation>Od ostatniego odczytu sterownik przywrócono do ustawień fabrycznych; pola wciąż pokazują poprzedni zestaw, a OK wgra ten zestaw do sterownika. „Odczytaj” pokaże, co zawiera teraz.</translation>
     </message>
     <message>
-        <source>Nothing has been read from this controller since it was plugged in.</source>
-        <translation>Od podłączenia nic nie odczytano z tego sterownika.</translation>
-    </message>
-    <message>
         <source>The set is the one last read from the controller.</source>
         <translation>Zestaw jest taki sam jak ostatnio odczytany ze sterownika.</translation>
     </message>
@@ -493,11 +489,13 @@
     </message>
     <message>
         <source>Several controllers are plugged in. This window works with the one in %1; choose another here, or later with Ctrl+D.</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
         <translation>Podłączono kilka sterowników. To okno pracuje ze sterownikiem: %1; wybierz tu inny albo później klawiszami Ctrl+D.</translation>
     </message>
     <message>
         <source>The controller in %1 has serial %2: its arrivals are not recognised by name (serial %3 is), so the window finds it by looking after any device comes or goes.</source>
-        <translation>Sterownik w %1 ma numer seryjny %2: jego podłączenie nie jest rozpoznawane po nazwie (tylko numer %3), więc okno znajduje go, sprawdzając przy każdym pojawieniu się lub zniknięciu urządzenia.</translation>
+        <extracomment>%1: a bare USB port such as 1-1 (without the word &quot;port&quot;); %2, %3: serial numbers</extracomment>
+        <translation>Sterownik w porcie %1 ma numer seryjny %2: jego podłączenie nie jest rozpoznawane po nazwie (tylko numer %3), więc okno znajduje go, sprawdzając przy każdym pojawieniu się lub zniknięciu urządzenia.</translation>
     </message>
     <message>
         <source>No controller is linked to this window: OK sends nothing.</source>
@@ -520,10 +518,6 @@
         <translation>Inny program zmienił zestaw tego sterownika od ostatniego odczytu w oknie; „Odczytaj” pokaże, co zawiera teraz.</translation>
     </message>
     <message>
-        <source>The controller in %1 was unplugged. The window waits for a controller in that port; to work with another one, choose it here.</source>
-        <translation>Sterownik w %1 odłączono. Okno czeka na sterownik w tym porcie; aby pracować z innym, wybierz go tutaj.</translation>
-    </message>
-    <message>
         <source>Choose the controller this window works with.</source>
         <translation>Wybierz sterownik, z którym pracuje to okno.</translation>
     </message>
@@ -537,7 +531,7 @@
     </message>
     <message>
         <source>reset %1</source>
-        <translation>przywrócony %1</translation>
+        <translation>zresetowany %1</translation>
     </message>
     <message>
         <source>stored %1: %2</source>
@@ -599,11 +593,43 @@
     </message>
     <message>
         <source>The set is the one the history last kept of this controller (%1).</source>
-        <translation>Zestaw jest tym, który historia ostatnio zachowała dla tego sterownika (%1).</translation>
+        <translation>Zestaw jest taki sam jak ostatnio zachowany w historii dla tego sterownika (%1).</translation>
     </message>
     <message>
         <source>Changes to the set the history last kept of this controller (%1):</source>
         <translation>Zmiany względem zestawu ostatnio zachowanego w historii dla tego sterownika (%1):</translation>
+    </message>
+    <message>
+        <source>A click here, or Ctrl+D, chooses the controller this window works with</source>
+        <translation>Kliknięcie tutaj lub Ctrl+D wybiera sterownik, z którym pracuje to okno</translation>
+    </message>
+    <message>
+        <source>%1 entries of the history could not be kept: %2</source>
+        <translation>Nie udało się odnotować %1 wpisów historii: %2</translation>
+    </message>
+    <message>
+        <source>The history could not keep what was just read, stored or reset (%1). The controller has it as the status line says; only the history&apos;s record of it is missing.</source>
+        <translation>Historia nie mogła odnotować tego, co właśnie odczytano, wgrano lub zresetowano (%1). Sterownik ma to, co mówi pasek stanu; brakuje tylko wpisu w historii.</translation>
+    </message>
+    <message>
+        <source>The editors hold changes that were not stored. Read the controller&apos;s set and drop them?</source>
+        <translation>Pola zawierają zmiany, których nie wgrano. Odczytać zestaw sterownika i je porzucić?</translation>
+    </message>
+    <message>
+        <source>Cancel keeps the changes in the editors.</source>
+        <translation>Anuluj zachowuje zmiany w polach.</translation>
+    </message>
+    <message>
+        <source>Nothing has been read from this controller since it was plugged in: what it holds is not known. GetConfig shows it.</source>
+        <translation>Od podłączenia nic nie odczytano z tego sterownika: nie wiadomo, co zawiera. „Odczytaj” to pokaże.</translation>
+    </message>
+    <message>
+        <source>Another program stored a set into this controller since the window last read it; the changes below are against the set it holds now.</source>
+        <translation>Inny program wgrał zestaw do tego sterownika od ostatniego odczytu przez okno; poniższe zmiany dotyczą zestawu, który zawiera teraz.</translation>
+    </message>
+    <message>
+        <source>history entries waiting: %1</source>
+        <translation>wpisy historii czekające na zapis: %1</translation>
     </message>
 </context>
 <context>
@@ -621,7 +647,7 @@
     <message>
         <source>reset</source>
         <comment>event</comment>
-        <translation>przywrócony</translation>
+        <translation>zresetowany</translation>
     </message>
     <message>
         <source>entry @%1: %2 %3, %4</source>
@@ -712,14 +738,6 @@
         <translation>brak zmian</translation>
     </message>
     <message>
-        <source>Every set read, stored or reset, of all controllers, newest first.</source>
-        <translation>Każdy odczytany, wgrany lub przywrócony zestaw wszystkich sterowników, najnowszy najpierw.</translation>
-    </message>
-    <message>
-        <source>Every set read, stored or reset, of %1, newest first.</source>
-        <translation>Każdy odczytany, wgrany lub przywrócony zestaw sterownika %1, najnowszy najpierw.</translation>
-    </message>
-    <message>
         <source>Nothing has been kept yet.</source>
         <translation>Nic jeszcze nie zachowano.</translation>
     </message>
@@ -752,6 +770,35 @@ do: %2:</translation>
     <message>
         <source>Nothing was kept of this port before this entry.</source>
         <translation>Przed tym wpisem nic nie zachowano z tego portu.</translation>
+    </message>
+    <message>
+        <source>Every set read, stored or reset, of all controllers.</source>
+        <translation>Każdy odczytany, wgrany lub zresetowany zestaw wszystkich sterowników.</translation>
+    </message>
+    <message>
+        <source>Every set read, stored or reset, of %1.</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
+        <translation>Każdy odczytany, wgrany lub zresetowany zestaw sterownika: %1.</translation>
+    </message>
+    <message>
+        <source>Only the newest %1 of %2 entries are listed; vt350ctl history lists them all.</source>
+        <translation>Pokazano tylko %1 najnowszych z %2 wpisów; vt350ctl history pokazuje wszystkie.</translation>
+    </message>
+    <message>
+        <source>The history could not be read whole (%1); the list is filled in as soon as it can be.</source>
+        <translation>Nie udało się odczytać całej historii (%1); lista zostanie uzupełniona, gdy tylko będzie to możliwe.</translation>
+    </message>
+    <message>
+        <source>Oldest first.</source>
+        <translation>Od najstarszego.</translation>
+    </message>
+    <message>
+        <source>Newest first.</source>
+        <translation>Od najnowszego.</translation>
+    </message>
+    <message>
+        <source>Sorted by %1; newest first within each.</source>
+        <translation>Posortowano według: %1; w każdej grupie od najnowszego.</translation>
     </message>
 </context>
 <context>
@@ -853,15 +900,15 @@ do: %2:</translation>
     </message>
     <message>
         <source>Low</source>
-        <translation>Niski</translation>
+        <translation>1 (niski)</translation>
     </message>
     <message>
         <source>Mid</source>
-        <translation>Średni</translation>
+        <translation>2 (średni)</translation>
     </message>
     <message>
         <source>High</source>
-        <translation>Wysoki</translation>
+        <translation>3 (wysoki)</translation>
     </message>
     <message>
         <source>REV</source>
@@ -1000,11 +1047,56 @@ do: %2:</translation>
     </message>
     <message>
         <source>Reset by another program</source>
-        <translation>Przywrócony przez inny program</translation>
+        <translation>Zresetowany przez inny program</translation>
     </message>
     <message>
         <source>Unplugged</source>
         <translation>Odłączony</translation>
+    </message>
+    <message>
+        <source>Stored by another program; your changes stay in the editors</source>
+        <translation>Wgrany przez inny program; zmiany zostają w polach</translation>
+    </message>
+    <message>
+        <source>Read by another program; your changes stay in the editors</source>
+        <translation>Odczytany przez inny program; zmiany zostają w polach</translation>
+    </message>
+    <message>
+        <source>The editors show the set of %1</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
+        <translation>Pola pokazują zestaw sterownika: %1</translation>
+    </message>
+    <message>
+        <source>Unplugged (Ctrl+D: another controller)</source>
+        <translation>Odłączony (Ctrl+D: inny sterownik)</translation>
+    </message>
+    <message>
+        <source>Another unit (serial %1): nothing read yet</source>
+        <translation>Inny egzemplarz (numer seryjny %1): jeszcze nic nie odczytano</translation>
+    </message>
+    <message>
+        <source>Plugged in: nothing read yet</source>
+        <translation>Podłączony: jeszcze nic nie odczytano</translation>
+    </message>
+    <message>
+        <source>The editors keep the set from the file; GetConfig shows what %1 holds</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
+        <translation>Pola zachowują zestaw z pliku; „Odczytaj” pokaże zawartość sterownika: %1</translation>
+    </message>
+    <message>
+        <source>The editors keep the set from the history; GetConfig shows what %1 holds</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
+        <translation>Pola zachowują zestaw z historii; „Odczytaj” pokaże zawartość sterownika: %1</translation>
+    </message>
+    <message>
+        <source>Your changes for %1, not stored yet, are back in the editors</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
+        <translation>Niewgrane zmiany (sterownik: %1) wróciły do pól</translation>
+    </message>
+    <message>
+        <source>Reading the set of %1...</source>
+        <extracomment>%1: a controller as &quot;port 1-1, serial 0001&quot;</extracomment>
+        <translation>Odczyt zestawu sterownika: %1…</translation>
     </message>
 </context>
 </TS>

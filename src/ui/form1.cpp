@@ -264,6 +264,7 @@ void Form1::PollTick() {
         UpdateTitle();
         if (services_.port.empty() && link_.FindControllers().size() >= 2) {
             OfferControllers(QString::fromStdString(
+                //: %1: a controller as "port 1-1, serial 0001"
                 FillText(UiText("Form1",
                                 "Several controllers are plugged in. This window works with the "
                                 "one in %1; choose another here, or later with Ctrl+D."),
@@ -275,6 +276,7 @@ void Form1::PollTick() {
         own_.controller().serial != ControllerIdentity::kSerial) {
         toldUnrecognised_ = true;
         services_.dialogs.Inform(FillText(
+            //: %1: a bare USB port such as 1-1 (without the word "port"); %2, %3: serial numbers
             UiText("Form1",
                    "The controller in %1 has serial %2: its arrivals are not recognised by name "
                    "(serial %3 is), so the window finds it by looking after any device comes or "
@@ -367,6 +369,7 @@ void Form1::SetStatusText(const char* text) {
     } else if (said == "GetConfig Success" && !switchedTo_.empty()) {
         SetCaption(Label16,
                    QString::fromStdString(FillText(
+                       //: %1: a controller as "port 1-1, serial 0001"
                        UiText("Status", "The editors show the set of %1"), {switchedTo_})));
         switchedTo_.clear();
         return;

@@ -86,14 +86,13 @@ void Form1::SwitchTo(const std::string& place) {
     const std::string name = NameController(*chosen);
     if (carried) {
         switchedTo_.clear();
-        ShowOwnText(FillText(origin_.entry.empty()
-                                 ? UiText("Status",
-                                          "The editors keep the set from the file; GetConfig "
-                                          "shows what %1 holds")
-                                 : UiText("Status",
-                                          "The editors keep the set from the history; GetConfig "
-                                          "shows what %1 holds"),
-                             {name}));
+        //: %1: a controller as "port 1-1, serial 0001"
+        const std::string fromFile = UiText(
+            "Status", "The editors keep the set from the file; GetConfig shows what %1 holds");
+        //: %1: a controller as "port 1-1, serial 0001"
+        const std::string fromHistory = UiText(
+            "Status", "The editors keep the set from the history; GetConfig shows what %1 holds");
+        ShowOwnText(FillText(origin_.entry.empty() ? fromFile : fromHistory, {name}));
         return;
     }
     if (std::optional<SetsByPlugIn::Edits> edits = left_.TakeEdits(chosen->instance)) {
@@ -103,6 +102,7 @@ void Form1::SwitchTo(const std::string& place) {
         origin_ = edits->origin;
         switchedTo_.clear();
         ShowOwnText(FillText(
+            //: %1: a controller as "port 1-1, serial 0001"
             UiText("Status", "Your changes for %1, not stored yet, are back in the editors"),
             {name}));
         return;
@@ -113,6 +113,7 @@ void Form1::SwitchTo(const std::string& place) {
     if (SendToController(UI_TEXT_NOOP("Messages", "Send Command Error"))) {
         asked_ = HistoryEvent::kRead;
         switchedTo_ = name;
+        //: %1: a controller as "port 1-1, serial 0001"
         ShowOwnText(FillText(UiText("Status", "Reading the set of %1..."), {name}));
     }
 }

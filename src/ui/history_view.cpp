@@ -230,6 +230,7 @@ void HistoryView::Fill() {
     if (all) {
         heading = tr("Every set read, stored or reset, of all controllers.");
     } else {
+        //: %1: a controller as "port 1-1, serial 0001"
         heading = tr("Every set read, stored or reset, of %1.")
                       .arg(QString::fromStdString(
                           NameController({"", ownPort_, ownSerial_, std::string()})));
