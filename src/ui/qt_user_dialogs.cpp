@@ -7,7 +7,10 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QScreen>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace {
 
@@ -60,8 +63,20 @@ std::optional<std::string> QtUserDialogs::OpenFileName(const std::string& title)
     // for the history in its side bar.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    // Qt's default size cuts the column titles of several languages.
-    dialog.resize(760, 480);
+    // Qt's default size cuts the column titles of several languages, and the list the
+    // port, serial and event at the end of a history copy's name, which is what tells the
+    // copies apart: the list shows details, and the dialog is as wide as it takes to show
+    // the longest such name (24 characters each of port and serial) beside the side bar,
+    // within the screen.
+    dialog.setViewMode(QFileDialog::Detail);
+    const int longestName = dialog.fontMetrics().horizontalAdvance(
+        QStringLiteral("20261208-115416-120-port1-1.4.2.3.1.2.3.4.1.2.3-"
+                       "serial0001ABCDEF0123456789ABCD-stored.qkf"));
+    int width = std::max(760, longestName + 380);
+    if (const QScreen* screen = dialog.screen()) {
+        width = std::min(width, screen->availableGeometry().width() - 40);
+    }
+    dialog.resize(width, 480);
     const QString history = QString::fromStdString(historyFolder_);
     if (!history.isEmpty() && QDir(history).exists()) {
         // One click from any folder to the sets each controller held.
