@@ -82,10 +82,10 @@ TEST(HidapiPlatform, TheDescriptorFileIsReadWithinItsBound) {
     EXPECT_EQ(UsagePageFromFile(file), std::nullopt) << "empty";
 }
 
-// What the search makes of one interface's facts: a USB device without a readable
-// bcdDevice, or a descriptor that could not be read, leaves its attributes or its page
-// unknown, so that the search's rules for the unknown apply instead of a guessed 0.
-TEST(HidapiPlatform, WhatCannotBeReadStaysUnknown) {
+namespace {
+
+// The facts of a controller's interface on USB port 1-1.3, as udev gives them.
+HidrawFacts ControllerFacts() {
     HidrawFacts facts;
     facts.node = "/dev/hidraw3";
     facts.hidId = "0003:00000001:00000001";
@@ -95,6 +95,16 @@ TEST(HidapiPlatform, WhatCannotBeReadStaysUnknown) {
     facts.usbDevnum = "7";
     facts.hidUniq = "0001";
     facts.usagePage = 0x0001;
+    return facts;
+}
+
+}  // namespace
+
+// What the search makes of one interface's facts: a USB device without a readable
+// bcdDevice, or a descriptor that could not be read, leaves its attributes or its page
+// unknown, so that the search's rules for the unknown apply instead of a guessed 0.
+TEST(HidapiPlatform, WhatCannotBeReadStaysUnknown) {
+    HidrawFacts facts = ControllerFacts();
     HidInterfaceInfo info = InterfaceFromFacts(facts);
     EXPECT_TRUE(info.attributesKnown && info.usagePageKnown);
     EXPECT_EQ(info.versionNumber, 0x0200);
@@ -115,12 +125,7 @@ TEST(HidapiPlatform, WhatCannotBeReadStaysUnknown) {
 // bidirectional overrides and bytes that are not UTF-8 become visible escapes; letters of
 // any script stay.
 TEST(HidapiPlatform, ADevicesSerialIsShownNeverObeyed) {
-    HidrawFacts facts;
-    facts.node = "/dev/hidraw3";
-    facts.hidId = "0003:00000001:00000001";
-    facts.onUsb = true;
-    facts.bcdDevice = "0200";
-    facts.usbName = "1-1";
+    HidrawFacts facts = ControllerFacts();
     facts.usbSerial = "\x1b[2J\x1b]0;OK\x07";
     EXPECT_EQ(InterfaceFromFacts(facts).serial, "\\x1b[2J\\x1b]0;OK\\x07");
     facts.usbSerial = {};
