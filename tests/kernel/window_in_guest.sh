@@ -5,7 +5,8 @@
 # port and driven with the mouse and keys as a person would (xdotool):
 #   window_in_guest.sh BUILD_DIR
 # The window keeps its controller while the other two are pulled and plugged back in, and
-# its store goes into that one only; the others are read back with vt350ctl. Its history
+# its store goes into that one only; the others are read back with vt350ctl. A held Return
+# stores nothing. Its history
 # view gives the set before the last store back.
 build=$1
 work=/tmp/window-kernel  # inside the chroot of the host's root (its /tmp)
@@ -66,6 +67,24 @@ store() {
     done
     return 1
 }
+
+# Return held down for 3 s in the continuous current box, the X server repeating it as a
+# finger on the key does: the store question comes once and confirms nothing.
+before=$(current_in "$P2")
+click 164 156
+keys ctrl+a 2 9
+rig-host-root sh -c 'xdotool keydown Return; sleep 3; xdotool keyup Return'
+sleep 2
+if wait_for 10 rig-host-root xdotool search --onlyvisible --name '^Message$' &&
+   [ "$(current_in "$P2")" = "$before" ]; then
+    ok "a held Return asks once and stores nothing ($P2 holds $before A)"
+else
+    bad "a held Return: $P2 holds $(current_in "$P2") A (was $before)"
+fi
+rig-host-root sh -c "xdotool mousemove --window \"\$(xdotool search --name '^Message\$' | head -1)\" 30 30"
+keys Escape
+click 164 156
+keys ctrl+a $(echo "$before" | sed 's/./& /g')
 
 # The others are pulled and plugged back in; the window stays with its own, and what it
 # stores while one of them is away goes into its own.
