@@ -223,7 +223,7 @@ TEST_F(Form1HistoryTest, AHistoryAnotherProgramHoldsNeverHoldsTheWindow) {
     QTest::keyClick(f.Text1, Qt::Key_H, Qt::ControlModifier);
     ASSERT_NE(f.historyView(), nullptr);
     // The history's own wait is 10 s: the window waited for none of it.
-    EXPECT_LT(std::chrono::steady_clock::now() - begun, std::chrono::seconds(5));
+    EXPECT_LT(std::chrono::steady_clock::now() - begun, std::chrono::seconds(8));
     auto* heading = f.historyView()->findChild<QLabel*>();
     EXPECT_NE(heading->text().indexOf("could not be read whole"), -1)
         << heading->text().toStdString();
@@ -240,7 +240,7 @@ TEST_F(Form1HistoryTest, AHistoryAnotherProgramHoldsNeverHoldsTheWindow) {
     f.Text1->setText("30");
     Store();
     EXPECT_EQ(f.Label16->text(), "Load Success");
-    EXPECT_LT(std::chrono::steady_clock::now() - asked, std::chrono::seconds(5));
+    EXPECT_LT(std::chrono::steady_clock::now() - asked, std::chrono::seconds(8));
     EXPECT_NE(Title().find("history entries waiting: 2"), std::string::npos) << Title();
     ASSERT_EQ(sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
     sqlite3_close(other);
