@@ -482,6 +482,7 @@ void Form1::SendBareCommand(std::uint8_t code, QPushButton* pressed, bool disabl
     activateWindow();
     if (disablesItself) pressed->setEnabled(false);
     asked_.reset();
+    switchedTo_.clear();  // a press of the person's own: its answer says what it says
     if (SendToController(UI_TEXT_NOOP("Messages", "Send Command Error"))) {
         if (code == CommandReport::kGetConfig) asked_ = HistoryEvent::kRead;
         if (code == CommandReport::kFactoryReset) asked_ = HistoryEvent::kReset;
