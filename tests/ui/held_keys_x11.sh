@@ -19,21 +19,24 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-# A display of its own: the first free number from 60 on.
-n=60
-while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
-export DISPLAY=:$n
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp > "$work/xvfb.log" 2>&1 &
+# A display of its own: Xvfb takes the first number free on this machine (sockets of other
+# servers, in a chroot too, included) and says which.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3> "$work/display" > "$work/xvfb.log" 2>&1 &
 pids+=($!)
 wait_for() {  # wait_for SECONDS COMMAND...: until the command succeeds
     local limit=$(($1 * 10)) i=0; shift
     while ! "$@" > /dev/null 2>&1 && [ $i -lt $limit ]; do sleep 0.1; i=$((i + 1)); done
     "$@" > /dev/null 2>&1
 }
+wait_for 60 test -s "$work/display" || { echo "no X display"; cat "$work/xvfb.log"; exit 1; }
+export DISPLAY=:$(cat "$work/display")
 wait_for 60 xdotool getmouselocation || { echo "no X display"; cat "$work/xvfb.log"; exit 1; }
+# A window manager, as on a desktop; the window comes only once it manages the screen (a
+# window mapped while it starts may stay unmapped).
 if command -v openbox > /dev/null; then
-    openbox > /dev/null 2>&1 &
+    openbox > "$work/openbox.log" 2>&1 &
     pids+=($!)
+    wait_for 30 xdotool get_num_desktops || echo "(openbox did not come up)"
 fi
 # The window's own copy keeps its autosave beside itself; its history goes to the test's.
 cp "$program" "$work/vt350-config"
@@ -44,8 +47,12 @@ run_window() {
         > "$work/window.log" 2>&1 &
     pids+=($!)
     window=$!
-    wait_for 60 xdotool search --onlyvisible --name Cruise ||
-        { echo "no window"; cat "$work/window.log"; exit 1; }
+    wait_for 90 xdotool search --onlyvisible --name Cruise || {
+        echo "no window on $DISPLAY"
+        cat "$work/window.log"
+        xdotool search --name . getwindowname %@ 2> /dev/null | head
+        exit 1
+    }
 }
 passed=0 failed=0
 ok() { echo "ok   $1"; passed=$((passed + 1)); }
