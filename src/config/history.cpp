@@ -450,19 +450,6 @@ bool History::Keep(HistoryEvent event, const HistoryDevice& device, const Config
     return true;
 }
 
-std::vector<HistoryEntry> History::Entries(std::size_t most) const {
-    std::vector<HistoryEntry> out;
-    Store* store = Open(false);
-    readProblem_ = why_;
-    if (store == nullptr) return out;
-    Statement rows(store->db, (std::string(kSelectEntries) + "ORDER BY id DESC LIMIT ?").c_str());
-    rows.Bind(1, static_cast<std::int64_t>(std::min<std::size_t>(most, INT64_MAX)));
-    int step = SQLITE_ROW;
-    while ((step = rows.Step()) == SQLITE_ROW) out.push_back(EntryFromRow(rows));
-    readProblem_ = step == SQLITE_DONE ? "" : store->Error();
-    return out;
-}
-
 namespace {
 
 // The WHERE clause of a scope, and its values bound from 1 on.
@@ -516,9 +503,12 @@ std::int64_t History::NewestId() const {
     return newest.Step() == SQLITE_ROW ? newest.Int(0) : 0;
 }
 
+std::vector<HistoryEntry> History::Entries(std::size_t most) const {
+    return Entries(most, HistoryScope{});
+}
+
 std::size_t History::Count() const {
-    Store* store = Open(false);
-    return store != nullptr ? store->Count() : 0;
+    return Count(HistoryScope{});
 }
 
 std::optional<HistoryEntry> History::Find(const std::string& which) const {

@@ -22,6 +22,18 @@ void HistoryQueue::Retry() {
     }
 }
 
+void HistoryQueue::RetryWhenDue(std::chrono::steady_clock::time_point now) {
+    if (pending_.empty() || now < nextTry_) return;
+    Retry();
+    nextTry_ = now + kRetryInterval;
+}
+
+void HistoryQueue::RetryLastTime(int waitMs) {
+    if (pending_.empty()) return;
+    history_.SetWaitLimit(waitMs);
+    Retry();
+}
+
 std::vector<std::string> HistoryQueue::TakeLost() {
     return std::exchange(lost_, {});
 }

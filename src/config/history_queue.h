@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <deque>
 #include <optional>
@@ -22,9 +23,15 @@ class HistoryQueue {
     void Keep(HistoryEvent event, const HistoryDevice& device, const ConfigRecord* set);
     // The waiting entries tried again, oldest first, until one finds the database busy.
     void Retry();
+    // ... where some wait and the last try is `kRetryInterval` ago (a window's tick calls it).
+    void RetryWhenDue(std::chrono::steady_clock::time_point now);
+    // ... once more, waiting up to `waitMs` for the database: the program is ending.
+    void RetryLastTime(int waitMs);
     std::size_t waiting() const { return pending_.size(); }
     // The entries given up since the last call, each as the reason it could not be kept.
     std::vector<std::string> TakeLost();
+
+    static constexpr std::chrono::milliseconds kRetryInterval{2000};
 
   private:
     struct Pending {
@@ -35,5 +42,6 @@ class HistoryQueue {
     };
     History& history_;
     std::deque<Pending> pending_;
+    std::chrono::steady_clock::time_point nextTry_{};
     std::vector<std::string> lost_;
 };

@@ -177,10 +177,9 @@ void Form1::Unload() {
 }
 
 void Form1::KeepWaitingHistory() {
-    if (!historyQueue_ || historyQueue_->waiting() == 0) return;
+    if (!historyQueue_) return;
     // The window is going: the entries still waiting may wait as a command would.
-    services_.history->SetWaitLimit(kHistoryLastWaitMs);
-    historyQueue_->Retry();
+    historyQueue_->RetryLastTime(kHistoryLastWaitMs);
     std::vector<std::string> lost = historyQueue_->TakeLost();
     const std::size_t missing = lost.size() + historyQueue_->waiting();
     if (missing == 0) return;
@@ -291,11 +290,7 @@ void Form1::PollTick() {
 
 void Form1::FollowHistoryQueue() {
     if (!historyQueue_) return;
-    const auto now = std::chrono::steady_clock::now();
-    if (historyQueue_->waiting() > 0 && now >= nextHistoryTry_) {
-        historyQueue_->Retry();
-        nextHistoryTry_ = now + std::chrono::milliseconds(kHistoryRetryMs);
-    }
+    historyQueue_->RetryWhenDue(std::chrono::steady_clock::now());
     if (historyQueue_->waiting() != historyWaitingShown_) {
         historyWaitingShown_ = historyQueue_->waiting();
         UpdateTitle();

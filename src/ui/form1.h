@@ -118,10 +118,9 @@ class Form1 : public QWidget, private OutcomeTarget {
     // How long a sent command may wait for its answer before the status line says so.
     static constexpr int kAnswerWaitMs = 2000;
     // How long the window waits for a history another program holds, at an entry and at
-    // exit, and how often it tries the entries that wait.
+    // exit.
     static constexpr int kHistoryWaitMs = 100;
     static constexpr int kHistoryLastWaitMs = 5000;
-    static constexpr int kHistoryRetryMs = 2000;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -263,7 +262,6 @@ class Form1 : public QWidget, private OutcomeTarget {
     HistoryView* historyView_ = nullptr;
     HeldKeysIgnored* heldKeys_ = nullptr;
     std::unique_ptr<HistoryQueue> historyQueue_;
-    std::chrono::steady_clock::time_point nextHistoryTry_{};
     std::size_t historyWaitingShown_ = 0;
     bool historyLossSaid_ = false;
     // The set as last put into the editors (the start, a file, a reply): the person has

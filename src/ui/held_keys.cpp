@@ -3,9 +3,14 @@
 #include <QApplication>
 #include <QKeyEvent>
 
+namespace {
+
+// The keys that answer, take and press.
 bool IsConfirmingKey(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
 }
+
+}  // namespace
 
 bool KeysSettled(const QWidget* window) {
     for (const HeldKeysIgnored* held :

@@ -64,6 +64,3 @@ class HeldKeysIgnored : public QObject {
 
 // Whether the keys of a window that ignores them for a while after it appeared count now.
 bool KeysSettled(const QWidget* window);
-
-// Whether `key` is Return, Enter or Space: the keys that answer, take and press.
-bool IsConfirmingKey(int key);
