@@ -225,7 +225,9 @@ bool IsHistoryEntryId(const std::string& what) {
 }
 
 int LoadHistoryEntry(const CtlOptions& o, const std::string& which, ConfigRecord& set) {
-    const auto entry = OpenHistory(o).Find(which);
+    const History history = OpenHistory(o);
+    const auto entry = history.Find(which);
+    if (!entry && !history.readProblem().empty()) return HistoryUnreadable(history, 0);
     if (!entry) {
         return Fail(Exit::kUsage,
                     "the history holds no entry \"" + which + "\" (vt350ctl history lists them)");

@@ -14,6 +14,18 @@ History OpenHistory(const CtlOptions& o) {
     return History(HistoryFolder(o.backend.demo), "vt350ctl", HistoryNow);
 }
 
+int HistoryUnreadable(const History& history, std::size_t read) {
+    const std::string damaged =
+        history.readProblem().find("malformed") != std::string::npos
+            ? "; sqlite3 can try to recover it (sqlite3 history.db .recover), and moving "
+              "history.db aside begins a new one"
+            : "";
+    return Fail(Exit::kFileError,
+                "the history in " + history.folder() + " cannot be read" +
+                    (read > 0 ? " whole (" + std::to_string(read) + " entries read)" : "") + ": " +
+                    history.readProblem() + damaged);
+}
+
 std::string CannotOpenAdvice(int error, const std::string& path) {
     return PermissionAdvice(GatherPermissionFacts(error, path), path);
 }

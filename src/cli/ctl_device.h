@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+
 #include "cli/ctl_commands.h"
 #include "config/history.h"
 #include "protocol/controller_session.h"
@@ -43,6 +45,9 @@ class CtlDevice {
 
 // The history vt350ctl keeps: the demo's own with --demo.
 History OpenHistory(const CtlOptions& o);
+// Says that the history could not be read whole (`read` entries were) and why; an exit
+// status. A damaged or locked history is never taken for an empty one.
+int HistoryUnreadable(const History& history, std::size_t read);
 
 // "cannot be opened (reason); what to do", for a controller that is found but refused,
 // naming what is wrong with its permissions where that can be told.

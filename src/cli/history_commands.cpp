@@ -1,5 +1,6 @@
 // vt350ctl history and restore: what every controller held and was given, and the way
 // back to any of it.
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <nlohmann/json.hpp>
@@ -10,6 +11,7 @@
 #include "config/history_steps.h"
 #include "config/parameter_rules.h"
 #include "config/parameter_view.h"
+#include "hid/device_text.h"
 
 namespace {
 
@@ -46,7 +48,8 @@ int NoSuchEntry(const std::string& which) {
 int ShowEntry(const CtlOptions& o, const History& history) {
     const std::string& which = o.args.at(1);
     const auto entry = history.Find(which);
-    if (!entry) return NoSuchEntry(which);
+    if (!entry)
+        return history.readProblem().empty() ? NoSuchEntry(which) : HistoryUnreadable(history, 0);
     if (o.json) {
         if (!entry->set) return Fail(Exit::kDiffers, "a factory reset holds no parameter set");
         std::cout << RecordToJson(*entry->set);
@@ -64,11 +67,18 @@ int ShowEntry(const CtlOptions& o, const History& history) {
     return Exit::kOk;
 }
 
-void ListAsJson(const std::vector<HistoryEntry>& entries, const std::vector<std::size_t>& shown) {
+// A listing of entries that any program may have written: text as shown (no escape
+// sequence reaches the terminal, nothing that is not UTF-8), JSON valid whatever a field holds.
+std::string Shown(const std::string& text) {
+    return ShownDeviceText(text);
+}
+
+void ListAsJson(const std::vector<HistoryEntry>& entries, const std::vector<HistoryStep>& steps,
+                const std::vector<std::size_t>& shown) {
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
     for (const std::size_t i : shown) {
         const HistoryEntry& e = entries[i];
-        const HistoryStep step = StepOf(entries, i);
+        const HistoryStep& step = steps[i];
         const nlohmann::ordered_json portBefore =
             step.portBefore ? nlohmann::ordered_json(entries[*step.portBefore].id) : nullptr;
         list.push_back({{"number", i + 1},
@@ -87,7 +97,29 @@ void ListAsJson(const std::vector<HistoryEntry>& entries, const std::vector<std:
                         {"port_before", portBefore},
                         {"warnings", e.set ? SafetyWarnings(*e.set) : std::vector<std::string>()}});
     }
-    std::cout << list.dump(2) << "\n";
+    std::cout << list.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
+}
+
+void ListAsText(const std::vector<HistoryEntry>& entries, const std::vector<HistoryStep>& steps,
+                const std::vector<std::size_t>& shown) {
+    for (const std::size_t i : shown) {
+        const HistoryEntry& e = entries[i];
+        char row[512];
+        const std::string id = "@" + std::to_string(e.id);
+        std::snprintf(row, sizeof row, "%4zu  %-7s  %s  %-6s  %-12s  ", i + 1, id.c_str(),
+                      Shown(e.time).c_str(), Shown(e.event).c_str(), Shown(e.program).c_str());
+        std::cout << row << Shown(ControllerOf(e)) << "\n";
+        const HistoryStep& step = steps[i];
+        const std::string first = FirstInPortLine(entries, i, step);
+        if (!first.empty()) std::cout << "        " << first << "\n";
+        for (const auto& change : ChangesFromBefore(step)) {
+            std::cout << "        " << change << "\n";
+        }
+        if (e.set) {
+            for (const auto& w : SafetyWarnings(*e.set))
+                std::cout << "        warning: " << w << "\n";
+        }
+    }
 }
 
 }  // namespace
@@ -102,54 +134,52 @@ int CmdHistory(const CtlOptions& o) {
         }
         return ShowEntry(o, history);
     }
-    if (history.Count() == 0 && !history.unavailable().empty() && !o.quiet) {
-        std::cerr << "vt350ctl: no history here: " << history.unavailable() << "\n";
+    const std::size_t wanted = o.last > 0 ? static_cast<std::size_t>(o.last) : 0;
+    const auto entries = history.Entries(std::max(History::kDefaultLimit, wanted));
+    if (!history.readProblem().empty()) {
+        // What could be read is listed before saying why the rest could not.
+        std::vector<std::size_t> all(entries.size());
+        for (std::size_t i = 0; i < all.size(); ++i) all[i] = i;
+        const std::vector<HistoryStep> steps = StepsOf(entries);
+        o.json ? ListAsJson(entries, steps, all) : ListAsText(entries, steps, all);
+        return HistoryUnreadable(history, entries.size());
     }
-    const auto entries = history.Entries();
     // Numbered among all entries, so that a number shown is the one restore takes.
     std::vector<std::size_t> shown;
-    for (std::size_t i = 0; i < entries.size() && shown.size() < static_cast<std::size_t>(o.last);
-         ++i) {
+    for (std::size_t i = 0; i < entries.size() && shown.size() < wanted; ++i) {
         if (o.port.empty() || entries[i].port == o.port) shown.push_back(i);
     }
+    const std::vector<HistoryStep> steps = StepsOf(entries);
     if (o.json) {
-        ListAsJson(entries, shown);
+        ListAsJson(entries, steps, shown);
         return Exit::kOk;
     }
     if (entries.empty()) {
+        if (!history.unavailable().empty()) {
+            return Fail(Exit::kFileError,
+                        "no history in " + history.folder() + ": " + history.unavailable());
+        }
         std::cout << "The history in " << history.folder() << " is empty.\n";
         return Exit::kOk;
     }
-    for (const std::size_t i : shown) {
-        const HistoryEntry& e = entries[i];
-        char row[512];
-        const std::string id = "@" + std::to_string(e.id);
-        std::snprintf(row, sizeof row, "%4zu  %-7s  %s  %-6s  %-12s  ", i + 1, id.c_str(),
-                      e.time.c_str(), e.event.c_str(), e.program.c_str());
-        std::cout << row << ControllerOf(e) << "\n";
-        const HistoryStep step = StepOf(entries, i);
-        const std::string first = FirstInPortLine(entries, i, step);
-        if (!first.empty()) std::cout << "        " << first << "\n";
-        for (const auto& change : ChangesFromBefore(step)) {
-            std::cout << "        " << change << "\n";
-        }
-        if (e.set) {
-            for (const auto& w : SafetyWarnings(*e.set))
-                std::cout << "        warning: " << w << "\n";
-        }
-    }
+    ListAsText(entries, steps, shown);
     if (!o.quiet) {
-        std::cerr << shown.size() << " of " << entries.size() << " entries, newest first"
-                  << (o.port.empty() ? "" : ", of port " + o.port) << ", in " << history.folder()
-                  << "\n";
+        // The whole history's count, which may be more than was read.
+        const std::size_t total =
+            entries.size() < History::kDefaultLimit ? entries.size() : history.Count();
+        std::cerr << shown.size() << " of " << total << " entries, newest first"
+                  << (o.port.empty() ? "" : ", of port " + Shown(o.port)) << ", in "
+                  << history.folder() << "\n";
     }
     return Exit::kOk;
 }
 
 int CmdRestore(const CtlOptions& o) {
     const std::string& which = o.args.at(0);
-    const auto entry = OpenHistory(o).Find(which);
-    if (!entry) return NoSuchEntry(which);
+    const History history = OpenHistory(o);
+    const auto entry = history.Find(which);
+    if (!entry)
+        return history.readProblem().empty() ? NoSuchEntry(which) : HistoryUnreadable(history, 0);
     if (!entry->set) {
         return Fail(Exit::kUsage, "entry \"" + which +
                                       "\" is a factory reset and holds no set: restore an "

@@ -77,6 +77,12 @@ int OpenFolderOf(const std::string& file);
 // Whether the current user may create files in the folder.
 bool FolderWritable(const std::string& dir);
 
+// The network file system `path` lies on ("nfs", "cifs", "a network drive", ...), or ""
+// for a local disk or where the system cannot tell.
+std::string NetworkFileSystemOf(const std::string& path);
+// The name of a network file system by its statfs(2) type, or nullptr for any other.
+const char* NetworkFileSystemName(unsigned long long type);
+
 // A folder that is this user's own, opened once without following a link in its place;
 // the files in it are then created, read, listed and removed relative to it, so that
 // nobody can swap the folder for a link between two steps.

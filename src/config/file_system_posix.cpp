@@ -2,6 +2,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -210,6 +211,38 @@ void RemoveStaleTemporaries(const std::string& file) {
 int OpenFolderOf(const std::string& file) {
     const fs::path parent = fs::path(file).parent_path();
     return ::open(parent.empty() ? "." : parent.c_str(), O_RDONLY | O_CLOEXEC);
+}
+
+const char* NetworkFileSystemName(unsigned long long type) {
+    // The kernel's magic numbers (linux/magic.h and the file systems' own headers).
+    switch (type) {
+        case 0x6969:
+            return "nfs";
+        case 0x517B:
+            return "smbfs";
+        case 0xFF534D42:
+            return "cifs";
+        case 0xFE534D42:
+            return "smb3";
+        case 0x73757245:
+            return "coda";
+        case 0x5346414F:
+        case 0x6B414653:
+            return "afs";
+        case 0x00C36400:
+            return "ceph";
+        case 0x0BD00BD0:
+            return "lustre";
+        default:
+            return nullptr;
+    }
+}
+
+std::string NetworkFileSystemOf(const std::string& path) {
+    struct statfs st = {};
+    if (::statfs(path.c_str(), &st) != 0) return "";
+    const char* name = NetworkFileSystemName(static_cast<unsigned long long>(st.f_type));
+    return name != nullptr ? name : "";
 }
 
 bool FolderWritable(const std::string& dir) {

@@ -326,6 +326,18 @@ int OpenFolderOf(const std::string&) {
     return -1;
 }
 
+const char* NetworkFileSystemName(unsigned long long) {
+    return nullptr;  // Windows names no file system types; its drives say they are remote
+}
+
+std::string NetworkFileSystemOf(const std::string& path) {
+    const std::wstring wide = WideFromUtf8(path);
+    if (wide.rfind(L"\\\\", 0) == 0 && wide.rfind(L"\\\\?\\", 0) != 0) return "a network share";
+    wchar_t volume[MAX_PATH + 1] = {};
+    if (!GetVolumePathNameW(wide.c_str(), volume, MAX_PATH)) return "";
+    return GetDriveTypeW(volume) == DRIVE_REMOTE ? "a network drive" : "";
+}
+
 bool FolderWritable(const std::string& dir) {
     // The access bits say nothing about a folder's rights on Windows: try to make a file.
     const std::wstring probe = WideFromUtf8(dir) + L"\\.vt350-write-test.tmp";

@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -15,6 +16,7 @@
 
 #include "config/file_names.h"
 #include "config/file_system.h"
+#include "config/network_share.h"
 
 namespace fs = std::filesystem;
 
@@ -55,6 +57,11 @@ constexpr const char* kAddPlugIn = "ALTER TABLE entries ADD COLUMN plugin TEXT N
 // A version-1 program that meets this database sets the version back to 1 and leaves the
 // column: the column is then found, not added again.
 constexpr int kSchemaVersion = 2;
+
+std::string NewerVersion(int version) {
+    return "it was written by a newer version of the program (format " + std::to_string(version) +
+           "; this one knows " + std::to_string(kSchemaVersion) + "), so this one only reads it";
+}
 
 std::optional<ConfigRecord> FromHex(const std::string& hex) {
     if (hex.size() != 2 * ConfigRecord::kSize) return std::nullopt;
@@ -244,15 +251,24 @@ class History::Store {
         return code == SQLITE_BUSY || code == SQLITE_LOCKED;
     }
     // The database in write-ahead-log mode, which it keeps once set.
+    // Every commit is flushed (synchronous=FULL): an entry a program has kept survives a power
+    // cut that comes right after.
     bool UseWriteAheadLog(std::string& error) {
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
-        while (!Exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL", error)) {
+        while (!Exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL", error)) {
             if (!Busy() || std::chrono::steady_clock::now() > deadline) return false;
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
         return true;
     }
     std::string Error() const { return sqlite3_errmsg(db); }
+    // Why a reading failed part-way: SQLite's words ("database disk image is malformed"),
+    // and for a newer program's database that this one may not understand it.
+    std::string ReadFailure() const {
+        std::string why = Error();
+        if (version > kSchemaVersion) why += "; " + NewerVersion(version);
+        return why;
+    }
     bool Imported() {
         Statement done(db, "SELECT value FROM settings WHERE key = 'imported'");
         return done.Step() == SQLITE_ROW;
@@ -310,6 +326,7 @@ class History::Store {
 
     file_system::Folder folder;
     sqlite3* db = nullptr;
+    int version = 0;              // the schema's version as this program found it
     int waitMs = kBusyTimeoutMs;  // how long a busy database is waited for
 };
 
@@ -353,18 +370,32 @@ History::Store* History::Open(bool create) const {
     }
     store->waitMs = waitMs_;
     sqlite3_busy_timeout(store->db, waitMs_);
-    // The log is copied into the database when it has grown (SQLite's automatic checkpoint
-    // at a commit), not at every close: a command that keeps one entry and ends would
-    // otherwise copy and flush the database each time.
-    sqlite3_db_config(store->db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
-    // WAL: readers never wait for a writer, and a commit needs no flush of its own (the
-    // log is flushed at checkpoints), so that an entry costs little; a kill leaves every
-    // committed entry.
-    if (!store->UseWriteAheadLog(why_) ||
-        (store->SchemaVersion() != kSchemaVersion && !store->MakeSchema(why_)) ||
-        !store->ImportOldIndex(limit_, why_)) {
+    // WAL: readers never wait for a writer, and a kill leaves every committed entry. The last
+    // program to close copies the log into the database (SQLite's checkpoint at close), so
+    // that the next one, which must read the whole log to begin, finds it empty: a command
+    // costs the same at the ten-thousandth entry as at the first.
+    if (!store->UseWriteAheadLog(why_)) {
         busy_ = store->Busy();
         return nullptr;
+    }
+    store->version = store->SchemaVersion();
+    // A newer program's database is read as far as this one understands it, never written:
+    // setting its version back would hide from that program what it changed.
+    if (store->version <= kSchemaVersion &&
+        ((store->version != kSchemaVersion && !store->MakeSchema(why_)) ||
+         !store->ImportOldIndex(limit_, why_))) {
+        busy_ = store->Busy();
+        return nullptr;
+    }
+    if (!shareSaid_) {
+        shareSaid_ = true;
+        shareWarning_ = NetworkShareWarning(folder_, "The history folder");
+        // Said once a program, though a window keeps its entries through a second History.
+        static std::atomic<bool> said{false};
+        if (!shareWarning_.empty() && !said.exchange(true)) {
+            std::cerr << program_ << ": " << shareWarning_
+                      << " (XDG_DATA_HOME chooses the data folder).\n";
+        }
     }
     why_.clear();
     store_ = std::move(store);
@@ -416,6 +447,10 @@ bool History::Keep(HistoryEvent event, const HistoryDevice& device, const Config
     Store* store = Open(true);
     if (store == nullptr) {
         error = why_;
+        return false;
+    }
+    if (store->version > kSchemaVersion) {
+        error = NewerVersion(store->version);
         return false;
     }
     HistoryEntry entry;
@@ -484,16 +519,19 @@ std::vector<HistoryEntry> History::Entries(std::size_t most, const HistoryScope&
     rows.Bind(4, static_cast<std::int64_t>(std::min<std::size_t>(most, INT64_MAX)));
     int step = SQLITE_ROW;
     while ((step = rows.Step()) == SQLITE_ROW) out.push_back(EntryFromRow(rows));
-    readProblem_ = step == SQLITE_DONE ? "" : store->Error();
+    readProblem_ = step == SQLITE_DONE ? "" : store->ReadFailure();
     return out;
 }
 
 std::size_t History::Count(const HistoryScope& scope) const {
     Store* store = Open(false);
+    readProblem_ = why_;
     if (store == nullptr) return 0;
     Statement count(store->db, ("SELECT count(*) FROM entries " + WhereOf(scope)).c_str());
     BindScope(count, scope);
-    return count.Step() == SQLITE_ROW ? static_cast<std::size_t>(count.Int(0)) : 0;
+    if (count.Step() == SQLITE_ROW) return static_cast<std::size_t>(count.Int(0));
+    readProblem_ = store->ReadFailure();
+    return 0;
 }
 
 std::int64_t History::NewestId() const {
@@ -513,6 +551,7 @@ std::size_t History::Count() const {
 
 std::optional<HistoryEntry> History::Find(const std::string& which) const {
     Store* store = Open(false);
+    readProblem_ = why_;
     if (store == nullptr) return std::nullopt;
     auto wholeNumber = [](const std::string& text) {
         return !text.empty() && text.size() < 18 &&
@@ -534,8 +573,10 @@ std::optional<HistoryEntry> History::Find(const std::string& which) const {
         row.emplace(store->db, (select + "WHERE file = ?").c_str());
         row->Bind(1, name);
     }
-    if (row->Step() != SQLITE_ROW) return std::nullopt;
-    return EntryFromRow(*row);
+    const int step = row->Step();
+    if (step == SQLITE_ROW) return EntryFromRow(*row);
+    if (step != SQLITE_DONE) readProblem_ = store->ReadFailure();
+    return std::nullopt;
 }
 
 bool History::Store::ImportOldIndex(std::size_t limit, std::string& error) {
@@ -614,8 +655,12 @@ bool History::Store::CreateCopy(const std::string& stamp, HistoryEvent event,
                  static_cast<ssize_t>(ConfigRecord::kSize);
             if (!ok && errno == 0) errno = ENOSPC;
         }
+        // On the disk before the entry names it: a power cut after the entry leaves the copy
+        // whole, and the folder flushed keeps its name.
+        if (ok && file_system::Fsync(fd) != 0) ok = false;
         const int writeError = errno;
         file_system::Close(fd);
+        if (ok && folder.fd >= 0) file_system::Fsync(folder.fd);  // a folder may refuse: EINVAL
         if (!ok) {
             error = std::strerror(writeError);
             file_system::RemoveIn(folder, name);

@@ -80,6 +80,10 @@ class History {
     History(History&&) noexcept;
     History& operator=(History&&) noexcept;
 
+    // A History of the same folder, program, clock and bound, with a database connection of
+    // its own (for another thread).
+    History Twin() const { return History(folder_, program_, clock_, limit_); }
+
     // Makes the folder and the database ready (the window does so at start, so that the
     // Open dialog can show the folder). False when the history cannot be kept here (said
     // once on standard error).
@@ -121,6 +125,8 @@ class History {
     // Why the last listing of entries is not whole ("" when it is): the database could not
     // be opened or read (another program holds it, it is damaged).
     const std::string& readProblem() const { return readProblem_; }
+    // What to do about a history folder on a network file system ("" on a local disk).
+    const std::string& shareWarning() const { return shareWarning_; }
 
   private:
     class Store;
@@ -139,4 +145,6 @@ class History {
     mutable bool busy_ = false;
     mutable std::string readProblem_;  // the last failure was another program holding the database
     int waitMs_ = 10000;
+    mutable bool shareSaid_ = false;
+    mutable std::string shareWarning_;
 };

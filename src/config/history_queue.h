@@ -1,37 +1,48 @@
 #pragma once
 
-#include <chrono>
+#include <condition_variable>
 #include <cstddef>
+#include <cstdint>
 #include <deque>
+#include <mutex>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "config/config_record.h"
 #include "config/history.h"
 
-// A window's entries, kept without making the person wait. Each is tried at once, with the
-// history's short wait (the window sets one); an entry the database is too busy for (another
-// program holds it: a long transaction, a backup) waits here, in order, with the moment it
-// happened, and is tried again. One that cannot be kept at all is handed back with the
+// A window's entries, kept without making the person wait: each is stamped with its moment
+// and handed to a thread of the queue's own, which keeps it through a History of its own on
+// the same folder (a commit waits for the disk to have it). An entry the database is too
+// busy for (another program holds it: a long transaction, a backup) waits, in order, and is
+// tried again until it is kept. One that cannot be kept at all is handed back with the
 // reason, for the window to say.
 class HistoryQueue {
   public:
-    explicit HistoryQueue(History& history) : history_(history) {}
+    // `history` names the folder, the program, the clock and the bound; `attemptWaitMs` is
+    // how long one attempt waits for a database another program holds before the entry
+    // counts as waiting.
+    explicit HistoryQueue(const History& history, int attemptWaitMs = kAttemptWaitMs);
+    ~HistoryQueue();
+    HistoryQueue(const HistoryQueue&) = delete;
+    HistoryQueue& operator=(const HistoryQueue&) = delete;
 
     // One entry of now.
     void Keep(HistoryEvent event, const HistoryDevice& device, const ConfigRecord* set);
-    // The waiting entries tried again, oldest first, until one finds the database busy.
-    void Retry();
-    // ... where some wait and the last try is `kRetryInterval` ago (a window's tick calls it).
-    void RetryWhenDue(std::chrono::steady_clock::time_point now);
-    // ... once more, waiting up to `waitMs` for the database: the program is ending.
-    void RetryLastTime(int waitMs);
-    std::size_t waiting() const { return pending_.size(); }
+    // The entries that wait for a busy database (with those behind them); 0 while none has
+    // found it busy.
+    std::size_t waiting() const;
+    // How many entries were kept so far: a view of the history follows it.
+    std::uint64_t kept() const;
     // The entries given up since the last call, each as the reason it could not be kept.
     std::vector<std::string> TakeLost();
+    // The program is ending: the entries still there are tried for up to `waitMs` more,
+    // then the thread ends; what is left then is counted by waiting().
+    void Finish(int waitMs);
 
-    static constexpr std::chrono::milliseconds kRetryInterval{2000};
+    static constexpr int kAttemptWaitMs = 500;
 
   private:
     struct Pending {
@@ -40,8 +51,17 @@ class HistoryQueue {
         std::optional<ConfigRecord> set;
         HistoryTime when;
     };
-    History& history_;
+    void Run();
+
+    History own_;  // used by the thread alone
+    const int attemptWaitMs_;
+    mutable std::mutex mutex_;
+    std::condition_variable wake_;
     std::deque<Pending> pending_;
-    std::chrono::steady_clock::time_point nextTry_{};
+    bool delayed_ = false;  // the oldest entry found the database busy
+    bool stop_ = false;
+    std::chrono::steady_clock::time_point deadline_{};
+    std::uint64_t kept_ = 0;
     std::vector<std::string> lost_;
+    std::thread thread_;
 };

@@ -30,5 +30,7 @@ struct HistoryStep {
     std::optional<std::size_t> portBefore;
 };
 
-// `entries` newest first, as History::Entries gives them; `i` one of them.
-HistoryStep StepOf(const std::vector<HistoryEntry>& entries, std::size_t i);
+// The step of every entry of `entries` (newest first, as History::Entries gives them), in
+// one pass from the oldest: a listing of ten thousand entries of many controllers costs ten
+// thousand steps, not ten thousand each.
+std::vector<HistoryStep> StepsOf(const std::vector<HistoryEntry>& entries);

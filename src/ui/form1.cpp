@@ -50,8 +50,8 @@ Form1::Form1(Form1Services services, QWidget* parent)
     connect(Command7, &QPushButton::clicked, this, &Form1::OnOpen);
     connect(Command8, &QPushButton::clicked, this, &Form1::OnSaveAs);
     if (services_.history != nullptr) {
-        // The window never waits long for a history another program holds: its entries
-        // wait instead, and are kept later.
+        // The window never waits long for a history another program holds, nor for the
+        // disk: its readings wait briefly, its entries are kept on a thread of their own.
         services_.history->SetWaitLimit(kHistoryWaitMs);
         historyQueue_ = std::make_unique<HistoryQueue>(*services_.history);
     }
@@ -179,7 +179,7 @@ void Form1::Unload() {
 void Form1::KeepWaitingHistory() {
     if (!historyQueue_) return;
     // The window is going: the entries still waiting may wait as a command would.
-    historyQueue_->RetryLastTime(kHistoryLastWaitMs);
+    historyQueue_->Finish(kHistoryLastWaitMs);
     std::vector<std::string> lost = historyQueue_->TakeLost();
     const std::size_t missing = lost.size() + historyQueue_->waiting();
     if (missing == 0) return;
@@ -253,7 +253,6 @@ void Form1::PollTick() {
         lastKeptFrom_ = c.instance;
         historyQueue_->Keep(*answerForHistory_, {TrimmedPath(c.path), c.port, c.serial, c.instance},
                             reset ? nullptr : &answerSet_);
-        if (historyView_ != nullptr) historyView_->Reload();
     }
     if (!own_.bound() && link_.isOpen()) {
         // The first controller the window links is its own from now on.
@@ -290,7 +289,11 @@ void Form1::PollTick() {
 
 void Form1::FollowHistoryQueue() {
     if (!historyQueue_) return;
-    historyQueue_->RetryWhenDue(std::chrono::steady_clock::now());
+    if (historyQueue_->kept() != historyKeptSeen_) {
+        // The entry the window just kept is in the open view at the next tick.
+        historyKeptSeen_ = historyQueue_->kept();
+        if (historyView_ != nullptr) historyView_->Reload();
+    }
     if (historyQueue_->waiting() != historyWaitingShown_) {
         historyWaitingShown_ = historyQueue_->waiting();
         UpdateTitle();

@@ -11,6 +11,8 @@
 
 #include <array>
 #include <chrono>
+#include <cstddef>
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <optional>
@@ -117,8 +119,8 @@ class Form1 : public QWidget, private OutcomeTarget {
 
     // How long a sent command may wait for its answer before the status line says so.
     static constexpr int kAnswerWaitMs = 2000;
-    // How long the window waits for a history another program holds, at an entry and at
-    // exit.
+    // How long the window waits for a history another program holds, at a reading and for
+    // its entries at exit.
     static constexpr int kHistoryWaitMs = 100;
     static constexpr int kHistoryLastWaitMs = 5000;
 
@@ -263,6 +265,7 @@ class Form1 : public QWidget, private OutcomeTarget {
     HeldKeysIgnored* heldKeys_ = nullptr;
     std::unique_ptr<HistoryQueue> historyQueue_;
     std::size_t historyWaitingShown_ = 0;
+    std::uint64_t historyKeptSeen_ = 0;
     bool historyLossSaid_ = false;
     // The set as last put into the editors (the start, a file, a reply): the person has
     // changed the editors when the record differs from it.

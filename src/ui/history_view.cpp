@@ -182,6 +182,7 @@ void HistoryView::Reload() {
     const bool all = all_->isChecked() || ownPort_.empty();
     const HistoryScope scope = all ? HistoryScope{} : HistoryScope{ownPort_, std::nullopt, ""};
     entries_ = history_.Entries(kMostShown, scope);
+    steps_ = StepsOf(entries_);
     readProblem_ = QString::fromStdString(history_.readProblem());
     available_ = entries_.size() < kMostShown ? entries_.size() : history_.Count(scope);
     Fill();
@@ -196,7 +197,7 @@ void HistoryView::Fill() {
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         const HistoryEntry& e = entries_[i];
         if (!all && (e.port != ownPort_ || e.serial != ownSerial_)) continue;
-        const HistoryStep step = StepOf(entries_, i);
+        const HistoryStep& step = steps_[i];
         QString changes;
         if (!e.set) {
             changes = tr("factory settings restored; the set they gave was not read");
@@ -322,7 +323,7 @@ void HistoryView::CompareWithPortBefore() {
     const HistoryEntry* e = Current();
     if (e == nullptr) return;
     const auto i = static_cast<std::size_t>(e - entries_.data());
-    const HistoryStep step = StepOf(entries_, i);
+    const HistoryStep& step = steps_[i];
     if (!step.portBefore) {
         comparison_->setPlainText(tr("Nothing was kept of this port before this entry."));
         return;

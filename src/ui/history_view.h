@@ -11,6 +11,7 @@
 
 #include "config/config_record.h"
 #include "config/history.h"
+#include "config/history_steps.h"
 
 class QCheckBox;
 class QLabel;
@@ -68,6 +69,7 @@ class HistoryView : public QDialog {
     Window window_;
     std::string ownPort_, ownSerial_;
     std::vector<HistoryEntry> entries_;  // newest first
+    std::vector<HistoryStep> steps_;     // each entry's against the one before it
     std::size_t available_ = 0;          // how many the history holds of what is listed
     std::int64_t newestId_ = 0;          // the history's newest entry at the last reading
     QString readProblem_;                // why the last reading was not whole

@@ -3,6 +3,7 @@
 // A bench of three controllers of one make (one serial) on the virtual hub, and a window.
 #include <QApplication>
 
+#include <cstddef>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -64,6 +65,11 @@ class Form1SeveralTest : public Form1Test {
         for (Qt::Key key : keys) QTest::keyClick(QApplication::focusWidget(), key);
     }
     std::string Title() const { return form->windowTitle().toStdString(); }
+    // Until the window's history holds `n` entries: the window keeps them on a thread of
+    // their own, so they are there a moment after the screen says so.
+    [[nodiscard]] bool HistoryHolds(std::size_t n) const {
+        return QTest::qWaitFor([&] { return history->Count() == n; }, 20000);
+    }
 
     VirtualController second, third;
     History* history = nullptr;  // the window's history, if it keeps one

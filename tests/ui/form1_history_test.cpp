@@ -82,6 +82,7 @@ TEST_F(Form1HistoryTest, ThePersonFindsASetBeforeAStoreComparesAndStoresItIntoAn
     f.Text1->setText("30");
     Store();  // @2
     EXPECT_EQ(f.Label16->text(), "Load Success");
+    ASSERT_TRUE(HistoryHolds(2));
     {
         History shell = Kept("vt350ctl");
         shell.Record(HistoryEvent::kRead, {"virtual", "demo-1", "0001", PlugInOf("demo-1")},
@@ -95,6 +96,7 @@ TEST_F(Form1HistoryTest, ThePersonFindsASetBeforeAStoreComparesAndStoresItIntoAn
     platform->PlugUnit(1);
     f.PollTick();
     EXPECT_EQ(Read(), 30);  // @5, a new plug-in
+    ASSERT_TRUE(HistoryHolds(5));
 
     QTest::keyClick(f.Text1, Qt::Key_H, Qt::ControlModifier);
     ASSERT_NE(f.historyView(), nullptr);
@@ -241,7 +243,9 @@ TEST_F(Form1HistoryTest, AHistoryAnotherProgramHoldsNeverHoldsTheWindow) {
     Store();
     EXPECT_EQ(f.Label16->text(), "Load Success");
     EXPECT_LT(std::chrono::steady_clock::now() - asked, std::chrono::seconds(8));
-    EXPECT_NE(Title().find("history entries waiting: 2"), std::string::npos) << Title();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return Title().find("history entries waiting: 2") != std::string::npos; }, 20000))
+        << Title();
     ASSERT_EQ(sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
     sqlite3_close(other);
     ASSERT_TRUE(QTest::qWaitFor([&] { return windowHistory.Entries().size() == 2; }, 20000));
