@@ -1,6 +1,8 @@
 // vt350ctl as a process against the virtual controller.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -353,4 +355,72 @@ TEST_F(Vt350ctlTest, AnotherUsersLinkInASharedFolderIsNotWrittenThrough) {
     EXPECT_EQ(Run({"--demo", "read", "-o", Path("public/mine.qkf")}).exitCode, 0);
     EXPECT_EQ(Slurp(Path("victim")).substr(0, 15), kFactory);
     EXPECT_TRUE(fs::is_symlink(Path("public/mine.qkf")));
+}
+
+// A history that cannot be read whole is named with the reason and a non-zero exit, never
+// listed as empty: a newer program's database is read but never written nor set back; text
+// that is no UTF-8 or carries an escape is listed safely; the count is true past the
+// listing's bound; damaged pages list what could be read; a header that is no database is
+// named by `history` and `diff` alike.
+TEST_F(Vt350ctlTest, AHistoryItCannotReadWholeIsNamedNeverListedAsEmpty) {
+    setenv("XDG_DATA_HOME", Path("home").c_str(), 1);
+    ASSERT_EQ(Run({"--demo", "read"}).exitCode, 0);
+    const std::string db = Path("home") + "/vt350-config/demo-history/history.db";
+    auto sql = [&](const std::string& statements) {
+        sqlite3* h = nullptr;
+        ASSERT_EQ(sqlite3_open(db.c_str(), &h), SQLITE_OK);
+        EXPECT_EQ(sqlite3_exec(h, statements.c_str(), nullptr, nullptr, nullptr), SQLITE_OK)
+            << sqlite3_errmsg(h);
+        sqlite3_close(h);
+    };
+    sql("BEGIN; WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 12000) "
+        "INSERT INTO entries(time, event, program, port, serial, record) SELECT "
+        "'2026-12-08T00:00:00+0000', 'read', 'vt350ctl', 'p' || i, '0001', zeroblob(15) FROM n; "
+        "INSERT INTO entries(time, event, program, port, serial, record) VALUES('2026', 'read', "
+        "'other', 'x', CAST(X'1b5d303b6f776e6564ff07' AS TEXT), zeroblob(15)); "
+        "PRAGMA user_version = 3; COMMIT;");
+
+    auto read = Run({"--demo", "read"});
+    EXPECT_EQ(read.exitCode, 0) << "the controller is read all the same";
+    EXPECT_NE(read.err.find("newer version of the program (format 3"), std::string::npos)
+        << read.err;
+    auto listed = Run({"--demo", "history", "-n", "2"});
+    EXPECT_EQ(listed.exitCode, 0) << listed.err;
+    EXPECT_NE(listed.err.find("2 of 12002 entries"), std::string::npos) << listed.err;
+    EXPECT_EQ(listed.out.find_first_of("\x1b\x07\xff"), std::string::npos) << listed.out;
+    EXPECT_NE(listed.out.find("serial \\x1b]0;owned\\xff\\x07"), std::string::npos) << listed.out;
+    auto json = Run({"--demo", "history", "--json", "-n", "1"});
+    ASSERT_EQ(json.exitCode, 0) << json.err;
+    EXPECT_EQ(nlohmann::json::parse(json.out)[0]["program"], "other");
+    sqlite3* h = nullptr;
+    ASSERT_EQ(sqlite3_open(db.c_str(), &h), SQLITE_OK);
+    sqlite3_stmt* version = nullptr;
+    sqlite3_prepare_v2(h, "PRAGMA user_version", -1, &version, nullptr);
+    ASSERT_EQ(sqlite3_step(version), SQLITE_ROW);
+    EXPECT_EQ(sqlite3_column_int(version, 0), 3) << "never set back";
+    sqlite3_finalize(version);
+    sqlite3_close(h);
+
+    // Pages in the middle of the file overwritten: what precedes them is listed, then why.
+    std::string bytes = Slurp(db);
+    ASSERT_GT(bytes.size(), 100000u);
+    std::fill(bytes.begin() + static_cast<long>(bytes.size() * 2 / 5),
+              bytes.begin() + static_cast<long>(bytes.size() * 3 / 5), '\x5a');
+    Put(db, bytes);
+    auto damaged = Run({"--demo", "history"});
+    EXPECT_EQ(damaged.exitCode, 5);
+    EXPECT_NE(damaged.err.find("cannot be read"), std::string::npos) << damaged.err;
+    EXPECT_NE(damaged.err.find("malformed"), std::string::npos) << damaged.err;
+
+    bytes.replace(0, 100, std::string(100, 'x'));
+    Put(db, bytes);
+    for (const std::vector<std::string>& command : {std::vector<std::string>{"--demo", "history"},
+                                                    {"--demo", "diff", "@1", "@2"},
+                                                    {"--demo", "history", "show", "@1"}}) {
+        auto r = Run(command);
+        EXPECT_EQ(r.exitCode, 5) << command[1] << ": " << r.err;
+        EXPECT_NE(r.err.find("file is not a database"), std::string::npos) << r.err;
+        EXPECT_EQ(r.out.find("is empty"), std::string::npos) << r.out;
+    }
+    unsetenv("XDG_DATA_HOME");
 }

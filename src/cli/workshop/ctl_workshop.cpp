@@ -17,6 +17,7 @@
 #include "cli/ctl_device.h"
 #include "cli/ctl_io.h"
 #include "cli/workshop/provisioner.h"
+#include "config/network_share.h"
 #include "config/parameter_view.h"
 #include "hid/controller_identity.h"
 #include "platform/interrupts.h"
@@ -82,6 +83,12 @@ int CmdProvision(const CtlOptions& o) {
                      .timeoutMs = static_cast<int>(o.timeoutSeconds * 1000),
                      .port = o.port,
                      .settleMs = backend.deviceChanges()->ArrivalSettleMs()};
+    if (!o.logFile.empty()) {
+        const std::filesystem::path log(o.logFile);
+        const std::string folder = log.has_parent_path() ? log.parent_path().string() : ".";
+        const std::string share = NetworkShareWarning(folder, "The workshop log's folder");
+        if (!share.empty()) std::cerr << "vt350ctl: " << share << ".\n";
+    }
     History history = OpenHistory(o);
     job.history = &history;
     CatchInterrupts();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -216,7 +217,10 @@ bool Provisioner::Log(const ProvisionRecord& r) {
     // line the disk had no room for is cut back whole, so that the next line starts clean.
     const int fd = file_system::OpenForAppending(job_.logPath);
     if (fd < 0) return false;
-    const bool written = AppendWhole(fd, line.dump() + "\n");
+    // Flushed before the line is reported: what the screen says was logged survives a power
+    // cut (a pipe or a terminal has nothing to flush: EINVAL).
+    const bool written =
+        AppendWhole(fd, line.dump() + "\n") && (file_system::Fsync(fd) == 0 || errno == EINVAL);
     return file_system::Close(fd) == 0 && written;
 }
 
