@@ -5,8 +5,10 @@
 #include <sqlite3.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 
+#include "config/network_share.h"
 #include "platform/history_place.h"
 #include "test_support.h"
 
@@ -199,4 +201,27 @@ PRAGMA user_version = 1;)sql");
         EXPECT_EQ(history.Find("20261201-100000-000-read.qkf")->id, entries.back().id);
         exec("PRAGMA user_version = 1");  // what the earlier version's start does
     }
+}
+
+// A history folder on a network file system is said once, with what to do, and the entries
+// are kept all the same; a local one says nothing. The system's answer is the seam.
+TEST(History, AFolderOnANetworkFileSystemIsSaidOnce) {
+    TempDir tmp("history-share");
+    const NetworkFileSystemProbe system = NetworkProbe();
+    EXPECT_EQ(NetworkShareWarning(tmp.path().string(), "The history folder"), "")
+        << "this machine's temporary folder is local";
+    NetworkProbe() = [](const std::string&) { return std::string("nfs"); };
+    History first(tmp.path() / "history", "vt350ctl", StillClock{});
+    History second = first.Twin();
+    testing::internal::CaptureStderr();
+    const ConfigRecord set;
+    EXPECT_TRUE(first.Record(HistoryEvent::kRead, "/dev/hidraw0", &set));
+    EXPECT_TRUE(second.Prepare());
+    const std::string said = testing::internal::GetCapturedStderr();
+    NetworkProbe() = system;
+    EXPECT_NE(first.shareWarning().find("is on a network file system (nfs)"), std::string::npos);
+    EXPECT_EQ(second.shareWarning(), first.shareWarning());
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_NE(said.find("Keep it on a local disk"), std::string::npos) << said;
+    EXPECT_EQ(first.Entries().size(), 1u);
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs one kernel test in the emulated machine of the shared USB gadget rig.
-#   run_rig.sh RIG BUILD_DIR link|cli|hub|window|wine|udev-rule|udev-norule|udev-flood|udev-provision|udev-swap|udev-search
+#   run_rig.sh RIG BUILD_DIR link|cli|hub|window|wine|power-cut|udev-rule|udev-norule|udev-flood|udev-provision|udev-swap|udev-search
 # Exit 77 (skipped) where the rig cannot run: not root, or no rig beside the project.
 set -u
 rig=$1 build=$2 what=$3
@@ -53,6 +53,25 @@ case "$what" in
             --add "$(dirname "$0")/window_in_guest.sh" \
             --device 'for k in 0 1 2; do /bin/vt350-sim --hidg /dev/hidg$k & done; wait' \
             --run "/bin/window_in_guest.sh $(cd "$build" && pwd)" --timeout 240
+        ;;
+    power-cut)
+        # A read and a store said done, the power cut at once; then, booted again on that
+        # disk, both entries and their copies are there.
+        disk=$(mktemp --suffix=.img)
+        trap 'rm -f "$disk"' EXIT
+        truncate -s 64M "$disk" && mkfs.ext4 -q -F "$disk" || exit 1
+        rig_on_disk() {
+            bash "$rig" --disk "$disk" --add "$build/src/vt350-sim" --add "$build/src/vt350ctl" \
+                --add "$(dirname "$0")/power_cut_in_guest.sh" \
+                --device "/bin/vt350-sim --hidg /dev/hidg0" --run "/bin/power_cut_in_guest.sh $1" \
+                --timeout 90
+        }
+        rig_on_disk cut
+        cut=$?
+        # No exit line: the machine went out in the middle, as it should.
+        [ "$cut" -eq 124 ] || { echo "FAIL the machine was not cut (exit $cut)"; exit 1; }
+        rig_on_disk check
+        exit $?
         ;;
     cli)
         exec bash "$rig" --add "$build/src/vt350-sim" --add "$build/src/vt350ctl" \
