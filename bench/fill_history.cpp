@@ -8,12 +8,14 @@
 
 #include "config/history.h"
 
+HistoryTime Midnight() {
+    return {"20261208-000000-000", "2026-12-08T00:00:00+0000"};
+}
+
 int main(int argc, char* argv[]) {
     if (argc != 3) return 2;
     const std::string folder = argv[1];
-    History history(folder, "vt350ctl", [] {
-        return HistoryTime{"20261208-000000-000", "2026-12-08T00:00:00+0000"};
-    });
+    History history(folder, "vt350ctl", Midnight);
     if (!history.Prepare()) return 1;
     sqlite3* db = nullptr;
     if (sqlite3_open((folder + "/" + History::kDatabaseName).c_str(), &db) != SQLITE_OK) return 1;
