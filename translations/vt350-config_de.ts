@@ -800,6 +800,10 @@ zu %2:</translation>
         <source>Sorted by %1; newest first within each.</source>
         <translation>Sortiert nach %1; innerhalb jeder Gruppe die neuesten zuerst.</translation>
     </message>
+    <message>
+        <source>The history folder is on a network file system (%1): programs on other machines that use it can damage it. Keep it on a local disk.</source>
+        <translation>Der Verlaufsordner liegt auf einem Netzwerkdateisystem (%1): Programme auf anderen Rechnern, die ihn benutzen, können ihn beschädigen. Bewahren Sie ihn auf einer lokalen Platte auf.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -800,6 +800,10 @@ Hasta: %2:</translation>
         <source>Sorted by %1; newest first within each.</source>
         <translation>Ordenado por %1; las más recientes primero dentro de cada grupo.</translation>
     </message>
+    <message>
+        <source>The history folder is on a network file system (%1): programs on other machines that use it can damage it. Keep it on a local disk.</source>
+        <translation>La carpeta del historial está en un sistema de archivos de red (%1): los programas de otros equipos que la usan pueden dañarla. Guárdela en un disco local.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -800,6 +800,10 @@ to %2:</source>
         <source>Sorted by %1; newest first within each.</source>
         <translation>Trié par %1&#xa0;; les plus récentes d’abord dans chaque groupe.</translation>
     </message>
+    <message>
+        <source>The history folder is on a network file system (%1): programs on other machines that use it can damage it. Keep it on a local disk.</source>
+        <translation>Le dossier de l’historique se trouve sur un système de fichiers réseau (%1)&#xa0;: les programmes d’autres machines qui l’utilisent peuvent l’endommager. Gardez-le sur un disque local.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -800,6 +800,10 @@ A: %2:</translation>
         <source>Sorted by %1; newest first within each.</source>
         <translation>Ordinato per %1; prima le più recenti in ogni gruppo.</translation>
     </message>
+    <message>
+        <source>The history folder is on a network file system (%1): programs on other machines that use it can damage it. Keep it on a local disk.</source>
+        <translation>La cartella della cronologia si trova su un file system di rete (%1): i programmi di altre macchine che la usano possono danneggiarla. Tienila su un disco locale.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -800,6 +800,10 @@ naar %2:</translation>
         <source>Sorted by %1; newest first within each.</source>
         <translation>Gesorteerd op %1; binnen elke groep nieuwste eerst.</translation>
     </message>
+    <message>
+        <source>The history folder is on a network file system (%1): programs on other machines that use it can damage it. Keep it on a local disk.</source>
+        <translation>De geschiedenismap staat op een netwerkbestandssysteem (%1): programma’s op andere computers die hem gebruiken, kunnen hem beschadigen. Bewaar hem op een lokale schijf.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -800,6 +800,10 @@ do: %2:</translation>
         <source>Sorted by %1; newest first within each.</source>
         <translation>Posortowano według: %1; w każdej grupie od najnowszego.</translation>
     </message>
+    <message>
+        <source>The history folder is on a network file system (%1): programs on other machines that use it can damage it. Keep it on a local disk.</source>
+        <translation>Folder historii znajduje się w sieciowym systemie plików (%1): programy na innych komputerach, które z niego korzystają, mogą go uszkodzić. Trzymaj go na dysku lokalnym.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

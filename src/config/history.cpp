@@ -389,7 +389,8 @@ History::Store* History::Open(bool create) const {
     }
     if (!shareSaid_) {
         shareSaid_ = true;
-        shareWarning_ = NetworkShareWarning(folder_, "The history folder");
+        shareKind_ = NetworkProbe()(folder_);
+        shareWarning_ = NetworkShareWarning(folder_, "The history folder", shareKind_);
         // Said once a program, though a window keeps its entries through a second History.
         static std::atomic<bool> said{false};
         if (!shareWarning_.empty() && !said.exchange(true)) {

@@ -127,6 +127,8 @@ class History {
     const std::string& readProblem() const { return readProblem_; }
     // What to do about a history folder on a network file system ("" on a local disk).
     const std::string& shareWarning() const { return shareWarning_; }
+    // Which network file system that is ("nfs", "a network drive"; "" on a local disk).
+    const std::string& networkFileSystem() const { return shareKind_; }
 
   private:
     class Store;
@@ -147,4 +149,5 @@ class History {
     int waitMs_ = 10000;
     mutable bool shareSaid_ = false;
     mutable std::string shareWarning_;
+    mutable std::string shareKind_;
 };

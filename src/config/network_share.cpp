@@ -8,7 +8,11 @@ NetworkFileSystemProbe& NetworkProbe() {
 }
 
 std::string NetworkShareWarning(const std::string& folder, const std::string& what) {
-    const std::string kind = NetworkProbe()(folder);
+    return NetworkShareWarning(folder, what, NetworkProbe()(folder));
+}
+
+std::string NetworkShareWarning(const std::string& folder, const std::string& what,
+                                const std::string& kind) {
     if (kind.empty()) return "";
     return what + " \"" + folder + "\" is on a network file system (" + kind +
            "): programs on other machines that use it can damage it or mix their lines. "

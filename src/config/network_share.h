@@ -14,3 +14,6 @@ NetworkFileSystemProbe& NetworkProbe();
 // "" for a local folder; else the sentence that says `what` ("the history folder") lies on
 // which network file system and what to do.
 std::string NetworkShareWarning(const std::string& folder, const std::string& what);
+// The same for a folder whose network file system is known already ("" for none).
+std::string NetworkShareWarning(const std::string& folder, const std::string& what,
+                                const std::string& kind);

@@ -254,6 +254,11 @@ void HistoryView::Fill() {
                               : tr("The history cannot be kept: %1")
                                     .arg(QString::fromStdString(history_.unavailable())));
     }
+    if (!history_.networkFileSystem().empty()) {
+        heading += ' ' + tr("The history folder is on a network file system (%1): programs on "
+                            "other machines that use it can damage it. Keep it on a local disk.")
+                             .arg(QString::fromStdString(history_.networkFileSystem()));
+    }
     heading_->setText(heading);
     SelectionChanged();
 }
