@@ -211,7 +211,7 @@ TEST(History, AFolderOnANetworkFileSystemIsSaidOnce) {
     EXPECT_EQ(NetworkShareWarning(tmp.path().string(), "The history folder"), "")
         << "this machine's temporary folder is local";
     NetworkProbe() = [](const std::string&) { return std::string("nfs"); };
-    History first(tmp.path() / "history", "vt350ctl", StillClock{});
+    History first(tmp / "history", "vt350ctl", StillClock{});
     History second = first.Twin();
     testing::internal::CaptureStderr();
     const ConfigRecord set;
