@@ -631,6 +631,36 @@
         <source>history entries waiting: %1</source>
         <translation>wartende Verlaufseinträge: %1</translation>
     </message>
+    <message>
+        <source>Unit: %1</source>
+        <extracomment>%1: the bike, frame or order number the controller belongs to</extracomment>
+        <translation>Einheit: %1</translation>
+    </message>
+    <message>
+        <source>Unit…</source>
+        <translation>Einheit…</translation>
+    </message>
+    <message>
+        <source>unit %1</source>
+        <extracomment>%1: the bike, frame or order number the controller belongs to</extracomment>
+        <translation>Einheit %1</translation>
+    </message>
+    <message>
+        <source>Plug in the controller first: a unit belongs to the controller this window works with.</source>
+        <translation>Stecken Sie zuerst den Regler ein: Eine Einheit gehört zu dem Regler, mit dem dieses Fenster arbeitet.</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>The unit of %1 (bike, frame or order number), kept with every entry of it; scan or type it, or leave it empty:</source>
+        <translation>Die Einheit von %1 (Fahrrad, Rahmen oder Auftragsnummer), mit jedem seiner Einträge festgehalten; scannen oder tippen Sie sie ein, oder lassen Sie das Feld leer:</translation>
+    </message>
+    <message>
+        <source>A unit is text of at most 64 bytes without control characters; the unit stays as it was.</source>
+        <translation>Eine Einheit ist Text von höchstens 64 Bytes ohne Steuerzeichen; die Einheit bleibt, wie sie war.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryView</name>
@@ -803,6 +833,11 @@ zu %2:</translation>
     <message>
         <source>The history folder is on a network file system (%1): programs on other machines that use it can damage it. Keep it on a local disk.</source>
         <translation>Der Verlaufsordner liegt auf einem Netzwerkdateisystem (%1): Programme auf anderen Rechnern, die ihn benutzen, können ihn beschädigen. Bewahren Sie ihn auf einer lokalen Platte auf.</translation>
+    </message>
+    <message>
+        <source>&amp;Unit %1, every bench and controller</source>
+        <extracomment>%1: the bike, frame or order number the window&apos;s controller belongs to</extracomment>
+        <translation>Ein&amp;heit %1, alle Arbeitsplätze und Regler</translation>
     </message>
 </context>
 <context>

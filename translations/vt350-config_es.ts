@@ -631,6 +631,36 @@
         <source>history entries waiting: %1</source>
         <translation>entradas del historial en espera: %1</translation>
     </message>
+    <message>
+        <source>Unit: %1</source>
+        <extracomment>%1: the bike, frame or order number the controller belongs to</extracomment>
+        <translation>Unidad: %1</translation>
+    </message>
+    <message>
+        <source>Unit…</source>
+        <translation>Unidad…</translation>
+    </message>
+    <message>
+        <source>unit %1</source>
+        <extracomment>%1: the bike, frame or order number the controller belongs to</extracomment>
+        <translation>unidad %1</translation>
+    </message>
+    <message>
+        <source>Plug in the controller first: a unit belongs to the controller this window works with.</source>
+        <translation>Conecte primero el controlador: una unidad pertenece al controlador con el que trabaja esta ventana.</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unidad</translation>
+    </message>
+    <message>
+        <source>The unit of %1 (bike, frame or order number), kept with every entry of it; scan or type it, or leave it empty:</source>
+        <translation>La unidad de %1 (bicicleta, cuadro o número de pedido), guardada con cada una de sus entradas; escanéela o escríbala, o déjela vacía:</translation>
+    </message>
+    <message>
+        <source>A unit is text of at most 64 bytes without control characters; the unit stays as it was.</source>
+        <translation>Una unidad es un texto de 64 bytes como máximo sin caracteres de control; la unidad queda como estaba.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryView</name>
@@ -803,6 +833,11 @@ Hasta: %2:</translation>
     <message>
         <source>The history folder is on a network file system (%1): programs on other machines that use it can damage it. Keep it on a local disk.</source>
         <translation>La carpeta del historial está en un sistema de archivos de red (%1): los programas de otros equipos que la usan pueden dañarla. Guárdela en un disco local.</translation>
+    </message>
+    <message>
+        <source>&amp;Unit %1, every bench and controller</source>
+        <extracomment>%1: the bike, frame or order number the window&apos;s controller belongs to</extracomment>
+        <translation>&amp;Unidad %1, todos los puestos y controladores</translation>
     </message>
 </context>
 <context>

@@ -631,6 +631,36 @@
         <source>history entries waiting: %1</source>
         <translation>entrées d’historique en attente&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Unit: %1</source>
+        <extracomment>%1: the bike, frame or order number the controller belongs to</extracomment>
+        <translation>Unité&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Unit…</source>
+        <translation>Unité…</translation>
+    </message>
+    <message>
+        <source>unit %1</source>
+        <extracomment>%1: the bike, frame or order number the controller belongs to</extracomment>
+        <translation>unité %1</translation>
+    </message>
+    <message>
+        <source>Plug in the controller first: a unit belongs to the controller this window works with.</source>
+        <translation>Branchez d’abord le contrôleur&#xa0;: une unité appartient au contrôleur avec lequel travaille cette fenêtre.</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unité</translation>
+    </message>
+    <message>
+        <source>The unit of %1 (bike, frame or order number), kept with every entry of it; scan or type it, or leave it empty:</source>
+        <translation>L’unité de %1 (vélo, cadre ou numéro de commande), gardée avec chacune de ses entrées&#xa0;; scannez-la ou tapez-la, ou laissez-la vide&#xa0;:</translation>
+    </message>
+    <message>
+        <source>A unit is text of at most 64 bytes without control characters; the unit stays as it was.</source>
+        <translation>Une unité est un texte de 64 octets au plus sans caractères de contrôle&#xa0;; l’unité reste telle qu’elle était.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryView</name>
@@ -803,6 +833,11 @@ to %2:</source>
     <message>
         <source>The history folder is on a network file system (%1): programs on other machines that use it can damage it. Keep it on a local disk.</source>
         <translation>Le dossier de l’historique se trouve sur un système de fichiers réseau (%1)&#xa0;: les programmes d’autres machines qui l’utilisent peuvent l’endommager. Gardez-le sur un disque local.</translation>
+    </message>
+    <message>
+        <source>&amp;Unit %1, every bench and controller</source>
+        <extracomment>%1: the bike, frame or order number the window&apos;s controller belongs to</extracomment>
+        <translation>&amp;Unité %1, tous les postes et contrôleurs</translation>
     </message>
 </context>
 <context>

@@ -631,6 +631,36 @@
         <source>history entries waiting: %1</source>
         <translation>voci della cronologia in attesa: %1</translation>
     </message>
+    <message>
+        <source>Unit: %1</source>
+        <extracomment>%1: the bike, frame or order number the controller belongs to</extracomment>
+        <translation>Unità: %1</translation>
+    </message>
+    <message>
+        <source>Unit…</source>
+        <translation>Unità…</translation>
+    </message>
+    <message>
+        <source>unit %1</source>
+        <extracomment>%1: the bike, frame or order number the controller belongs to</extracomment>
+        <translation>unità %1</translation>
+    </message>
+    <message>
+        <source>Plug in the controller first: a unit belongs to the controller this window works with.</source>
+        <translation>Collega prima il controller: un’unità appartiene al controller con cui lavora questa finestra.</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unità</translation>
+    </message>
+    <message>
+        <source>The unit of %1 (bike, frame or order number), kept with every entry of it; scan or type it, or leave it empty:</source>
+        <translation>L’unità di %1 (bici, telaio o numero d’ordine), conservata con ogni sua voce; scansionala o digitala, oppure lasciala vuota:</translation>
+    </message>
+    <message>
+        <source>A unit is text of at most 64 bytes without control characters; the unit stays as it was.</source>
+        <translation>Un’unità è un testo di al massimo 64 byte senza caratteri di controllo; l’unità resta com’era.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryView</name>
@@ -803,6 +833,11 @@ A: %2:</translation>
     <message>
         <source>The history folder is on a network file system (%1): programs on other machines that use it can damage it. Keep it on a local disk.</source>
         <translation>La cartella della cronologia si trova su un file system di rete (%1): i programmi di altre macchine che la usano possono danneggiarla. Tienila su un disco locale.</translation>
+    </message>
+    <message>
+        <source>&amp;Unit %1, every bench and controller</source>
+        <extracomment>%1: the bike, frame or order number the window&apos;s controller belongs to</extracomment>
+        <translation>U&amp;nità %1, tutte le postazioni e i controller</translation>
     </message>
 </context>
 <context>

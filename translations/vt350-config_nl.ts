@@ -631,6 +631,36 @@
         <source>history entries waiting: %1</source>
         <translation>wachtende geschiedenisitems: %1</translation>
     </message>
+    <message>
+        <source>Unit: %1</source>
+        <extracomment>%1: the bike, frame or order number the controller belongs to</extracomment>
+        <translation>Eenheid: %1</translation>
+    </message>
+    <message>
+        <source>Unit…</source>
+        <translation>Eenheid…</translation>
+    </message>
+    <message>
+        <source>unit %1</source>
+        <extracomment>%1: the bike, frame or order number the controller belongs to</extracomment>
+        <translation>eenheid %1</translation>
+    </message>
+    <message>
+        <source>Plug in the controller first: a unit belongs to the controller this window works with.</source>
+        <translation>Sluit eerst de controller aan: een eenheid hoort bij de controller waarmee dit venster werkt.</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Eenheid</translation>
+    </message>
+    <message>
+        <source>The unit of %1 (bike, frame or order number), kept with every entry of it; scan or type it, or leave it empty:</source>
+        <translation>De eenheid van %1 (fiets, frame of ordernummer), bewaard bij elk van zijn items; scan of typ hem, of laat hem leeg:</translation>
+    </message>
+    <message>
+        <source>A unit is text of at most 64 bytes without control characters; the unit stays as it was.</source>
+        <translation>Een eenheid is tekst van hoogstens 64 bytes zonder stuurtekens; de eenheid blijft zoals ze was.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryView</name>
@@ -803,6 +833,11 @@ naar %2:</translation>
     <message>
         <source>The history folder is on a network file system (%1): programs on other machines that use it can damage it. Keep it on a local disk.</source>
         <translation>De geschiedenismap staat op een netwerkbestandssysteem (%1): programma’s op andere computers die hem gebruiken, kunnen hem beschadigen. Bewaar hem op een lokale schijf.</translation>
+    </message>
+    <message>
+        <source>&amp;Unit %1, every bench and controller</source>
+        <extracomment>%1: the bike, frame or order number the window&apos;s controller belongs to</extracomment>
+        <translation>&amp;Eenheid %1, alle werkplekken en controllers</translation>
     </message>
 </context>
 <context>

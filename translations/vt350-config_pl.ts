@@ -631,6 +631,36 @@
         <source>history entries waiting: %1</source>
         <translation>wpisy historii czekające na zapis: %1</translation>
     </message>
+    <message>
+        <source>Unit: %1</source>
+        <extracomment>%1: the bike, frame or order number the controller belongs to</extracomment>
+        <translation>Jednostka: %1</translation>
+    </message>
+    <message>
+        <source>Unit…</source>
+        <translation>Jednostka…</translation>
+    </message>
+    <message>
+        <source>unit %1</source>
+        <extracomment>%1: the bike, frame or order number the controller belongs to</extracomment>
+        <translation>jednostka %1</translation>
+    </message>
+    <message>
+        <source>Plug in the controller first: a unit belongs to the controller this window works with.</source>
+        <translation>Najpierw podłącz sterownik: jednostka należy do sterownika, z którym pracuje to okno.</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Jednostka</translation>
+    </message>
+    <message>
+        <source>The unit of %1 (bike, frame or order number), kept with every entry of it; scan or type it, or leave it empty:</source>
+        <translation>Jednostka %1 (rower, rama lub numer zamówienia), zapisywana z każdym jego wpisem; zeskanuj ją lub wpisz albo zostaw puste:</translation>
+    </message>
+    <message>
+        <source>A unit is text of at most 64 bytes without control characters; the unit stays as it was.</source>
+        <translation>Jednostka to tekst o długości najwyżej 64 bajtów bez znaków sterujących; jednostka pozostaje bez zmian.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryView</name>
@@ -803,6 +833,11 @@ do: %2:</translation>
     <message>
         <source>The history folder is on a network file system (%1): programs on other machines that use it can damage it. Keep it on a local disk.</source>
         <translation>Folder historii znajduje się w sieciowym systemie plików (%1): programy na innych komputerach, które z niego korzystają, mogą go uszkodzić. Trzymaj go na dysku lokalnym.</translation>
+    </message>
+    <message>
+        <source>&amp;Unit %1, every bench and controller</source>
+        <extracomment>%1: the bike, frame or order number the window&apos;s controller belongs to</extracomment>
+        <translation>&amp;Jednostka %1, wszystkie stanowiska i sterowniki</translation>
     </message>
 </context>
 <context>

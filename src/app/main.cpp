@@ -25,6 +25,7 @@
 #include "config/config_file.h"
 #include "config/file_names.h"
 #include "platform/history_place.h"
+#include "platform/host_name.h"
 #include "ui/application_font.h"
 #include "ui/form1.h"
 #include "ui/qt_user_dialogs.h"
@@ -227,6 +228,7 @@ int main(int argc, char* argv[]) {
                                               backend.demo() ? "Demo.qkf" : "Data.qkf");
     // Every set read, stored or reset is kept; the demo keeps its own history.
     History history(HistoryFolder(backend.demo()), "vt350-config", HistoryNow);
+    history.SetBench(HostName());
     history.Prepare();  // the folder exists for the Open dialog's side bar
     Form1 form({dialogs, backend.platform(), changes, tone, autosave, &history, args.port});
     dialogs.setParent(&form);

@@ -17,8 +17,11 @@ struct CtlOptions {
     BackendOptions backend;
     // provision and watch
     std::string backupDir, logFile;
-    int count = 0;  // 0: until stopped
-    int last = 20;  // history: how many entries
+    int count = 0;         // 0: until stopped
+    int last = 20;         // history: how many entries
+    std::string unit;      // --unit: the unit the entries kept belong to; history: whose to list
+    std::string bench;     // --bench: the bench's name in the entries ("": the host's name)
+    bool askUnit = false;  // provision: ask each controller's unit before storing
 };
 
 int CmdList(const CtlOptions& o);

@@ -7,11 +7,14 @@
 #include "cli/ctl_io.h"
 #include "config/os_error.h"
 #include "platform/history_place.h"
+#include "platform/host_name.h"
 #include "platform/permission_advice.h"
 #include "protocol/command_report.h"
 
 History OpenHistory(const CtlOptions& o) {
-    return History(HistoryFolder(o.backend.demo), "vt350ctl", HistoryNow);
+    History history(HistoryFolder(o.backend.demo), "vt350ctl", HistoryNow);
+    history.SetBench(o.bench.empty() ? HostName() : o.bench);
+    return history;
 }
 
 int HistoryUnreadable(const History& history, std::size_t read) {
@@ -37,11 +40,12 @@ CtlDevice::CtlDevice(const CtlOptions& o)
       timeoutMs_(static_cast<int>(std::lround(o.timeoutSeconds * 1000))),
       timeoutSeconds_(o.timeoutSeconds),
       port_(o.port),
+      unit_(o.unit),
       sayWhich_(!o.quiet && !o.json && o.output != "-") {}
 
 HistoryDevice CtlDevice::Device() {
     const FoundController& c = session_.link().controller();
-    return {TrimmedPath(c.path), c.port, c.serial, c.instance};
+    return {TrimmedPath(c.path), c.port, c.serial, c.instance, unit_};
 }
 
 int CtlDevice::Read(ConfigRecord& out) {

@@ -38,6 +38,7 @@ class CtlDevice {
     int timeoutMs_;
     double timeoutSeconds_;
     std::string port_;  // --port, or "" to take the only controller plugged in
+    std::string unit_;  // --unit: the unit its entries belong to
     // Names the controller taken; not where the output is data for a program (-q, --json,
     // -o -).
     bool sayWhich_;

@@ -34,10 +34,15 @@ std::string FirstInPortLine(const std::vector<HistoryEntry>& entries, std::size_
            std::to_string(entries[i].id) + ")";
 }
 
-// "port 1-1  serial 0001  /dev/hidraw2", or the node alone for an entry without a port.
+// "port 1-1  serial 0001  /dev/hidraw2", or the node alone for an entry without a port; then
+// the unit and the bench where the entry names them.
 std::string ControllerOf(const HistoryEntry& e) {
-    if (e.port.empty()) return e.device;
-    return "port " + e.port + "  serial " + (e.serial.empty() ? "-" : e.serial) + "  " + e.device;
+    std::string where = e.port.empty() ? e.device
+                                       : "port " + e.port + "  serial " +
+                                             (e.serial.empty() ? "-" : e.serial) + "  " + e.device;
+    if (!e.unit.empty()) where += "  unit " + e.unit;
+    if (!e.bench.empty()) where += "  bench " + e.bench;
+    return where;
 }
 
 int NoSuchEntry(const std::string& which) {
@@ -73,15 +78,17 @@ std::string Shown(const std::string& text) {
     return ShownDeviceText(text);
 }
 
+// A listing of all entries numbers them as restore takes them (1 the newest); a listing of
+// one unit's does not, since its numbers would name other entries there: its ids do.
 void ListAsJson(const std::vector<HistoryEntry>& entries, const std::vector<HistoryStep>& steps,
-                const std::vector<std::size_t>& shown) {
+                const std::vector<std::size_t>& shown, bool numbered) {
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
     for (const std::size_t i : shown) {
         const HistoryEntry& e = entries[i];
         const HistoryStep& step = steps[i];
         const nlohmann::ordered_json portBefore =
             step.portBefore ? nlohmann::ordered_json(entries[*step.portBefore].id) : nullptr;
-        list.push_back({{"number", i + 1},
+        list.push_back({{"number", numbered ? nlohmann::ordered_json(i + 1) : nullptr},
                         {"id", e.id},
                         {"time", e.time},
                         {"event", e.event},
@@ -90,6 +97,8 @@ void ListAsJson(const std::vector<HistoryEntry>& entries, const std::vector<Hist
                         {"port", e.port},
                         {"serial", e.serial},
                         {"plug_in", e.plugIn},
+                        {"unit", e.unit},
+                        {"bench", e.bench},
                         {"set", e.set ? nlohmann::ordered_json(e.set->Hex()) : nullptr},
                         {"file", e.file},
                         {"changes", ChangesFromBefore(step)},
@@ -101,12 +110,13 @@ void ListAsJson(const std::vector<HistoryEntry>& entries, const std::vector<Hist
 }
 
 void ListAsText(const std::vector<HistoryEntry>& entries, const std::vector<HistoryStep>& steps,
-                const std::vector<std::size_t>& shown) {
+                const std::vector<std::size_t>& shown, bool numbered) {
     for (const std::size_t i : shown) {
         const HistoryEntry& e = entries[i];
         char row[512];
         const std::string id = "@" + std::to_string(e.id);
-        std::snprintf(row, sizeof row, "%4zu  %-7s  %s  %-6s  %-12s  ", i + 1, id.c_str(),
+        const std::string number = numbered ? std::to_string(i + 1) : "-";
+        std::snprintf(row, sizeof row, "%4s  %-7s  %s  %-6s  %-12s  ", number.c_str(), id.c_str(),
                       Shown(e.time).c_str(), Shown(e.event).c_str(), Shown(e.program).c_str());
         std::cout << row << Shown(ControllerOf(e)) << "\n";
         const HistoryStep& step = steps[i];
@@ -135,13 +145,18 @@ int CmdHistory(const CtlOptions& o) {
         return ShowEntry(o, history);
     }
     const std::size_t wanted = o.last > 0 ? static_cast<std::size_t>(o.last) : 0;
-    const auto entries = history.Entries(std::max(History::kDefaultLimit, wanted));
+    // One unit's entries are its own query, however many other entries there are; they are
+    // numbered among themselves.
+    HistoryScope scope;
+    scope.unit = o.unit;
+    const auto entries = history.Entries(std::max(History::kDefaultLimit, wanted), scope);
     if (!history.readProblem().empty()) {
         // What could be read is listed before saying why the rest could not.
         std::vector<std::size_t> all(entries.size());
         for (std::size_t i = 0; i < all.size(); ++i) all[i] = i;
         const std::vector<HistoryStep> steps = StepsOf(entries);
-        o.json ? ListAsJson(entries, steps, all) : ListAsText(entries, steps, all);
+        o.json ? ListAsJson(entries, steps, all, o.unit.empty())
+               : ListAsText(entries, steps, all, o.unit.empty());
         return HistoryUnreadable(history, entries.size());
     }
     // Numbered among all entries, so that a number shown is the one restore takes.
@@ -151,7 +166,7 @@ int CmdHistory(const CtlOptions& o) {
     }
     const std::vector<HistoryStep> steps = StepsOf(entries);
     if (o.json) {
-        ListAsJson(entries, steps, shown);
+        ListAsJson(entries, steps, shown, o.unit.empty());
         return Exit::kOk;
     }
     if (entries.empty()) {
@@ -159,16 +174,22 @@ int CmdHistory(const CtlOptions& o) {
             return Fail(Exit::kFileError,
                         "no history in " + history.folder() + ": " + history.unavailable());
         }
+        if (!o.unit.empty()) {
+            std::cout << "The history in " << history.folder() << " holds no entry of unit "
+                      << Shown(o.unit) << ".\n";
+            return Exit::kOk;
+        }
         std::cout << "The history in " << history.folder() << " is empty.\n";
         return Exit::kOk;
     }
-    ListAsText(entries, steps, shown);
+    ListAsText(entries, steps, shown, o.unit.empty());
     if (!o.quiet) {
         // The whole history's count, which may be more than was read.
         const std::size_t total =
-            entries.size() < History::kDefaultLimit ? entries.size() : history.Count();
+            entries.size() < History::kDefaultLimit ? entries.size() : history.Count(scope);
         std::cerr << shown.size() << " of " << total << " entries, newest first"
-                  << (o.port.empty() ? "" : ", of port " + Shown(o.port)) << ", in "
+                  << (o.port.empty() ? "" : ", of port " + Shown(o.port))
+                  << (o.unit.empty() ? "" : ", of unit " + Shown(o.unit)) << ", in "
                   << history.folder() << "\n";
     }
     return Exit::kOk;

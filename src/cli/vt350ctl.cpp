@@ -13,6 +13,7 @@
 
 #include "cli/ctl_commands.h"
 #include "cli/ctl_io.h"
+#include "config/unit_name.h"
 #include "platform/permission_advice.h"
 
 namespace {
@@ -60,6 +61,13 @@ const CLI::Validator kFileName(
         return name.empty() ? std::string("a file name cannot be empty") : "";
     },
     "", "file name");
+
+const CLI::Validator kUnitText(
+    [](std::string& text) {
+        text = TrimmedUnit(text);
+        return UnitProblem(text);
+    },
+    "", "unit");
 
 const CLI::Validator kTimeoutRange(
     [](std::string& text) {
@@ -123,6 +131,8 @@ void AddCommandOptions(CLI::App& sub, const std::string& name, CtlOptions& o) {
             ->type_name("N");
         sub.add_flag("-y,--yes", o.yes, "do not ask for confirmation");
         sub.add_flag("--force", o.force, "store a set that holds values no editor would write");
+        sub.add_flag("--ask-unit", o.askUnit,
+                     "ask each controller's unit (typed or scanned, then Enter) before storing");
     } else if (name == "watch") {
         sub.add_flag("--json", o.json, "one JSON object per line");
         sub.add_flag("--every-device", o.everyDevice,
@@ -185,6 +195,14 @@ int ParseAndRun(int argc, char* argv[]) {
                                 "the controller plugged into this USB port (vt350ctl list shows "
                                 "them; needed when several are plugged in)")
                      ->type_name("PORT");
+    auto* unit = app.add_option("--unit", o.unit,
+                                "the bike, frame or order the controller belongs to, kept with "
+                                "each entry; history: list that unit's entries")
+                     ->check(kUnitText)
+                     ->type_name("UNIT");
+    app.add_option("--bench", o.bench,
+                   "this bench's name in the history (default: the host's name)")
+        ->type_name("NAME");
     app.add_flag("-q,--quiet", o.quiet, "print only the data asked for and the errors");
     for (const Command& c : kCommands) {
         CLI::App* sub = app.add_subcommand(c.name, c.summary);
@@ -209,7 +227,8 @@ int ParseAndRun(int argc, char* argv[]) {
     }
     for (const Command& c : kCommands) {
         if (o.command != c.name) continue;
-        for (const CLI::Option* opt : {demo, misbehave, timeout, port}) {
+        for (const CLI::Option* opt : {demo, misbehave, timeout, port, unit}) {
+            if (opt == unit && c.name == std::string_view("history")) continue;
             if (!c.usesDevice && opt->count() > 0) {
                 return Usage(
                     opt->get_name() + " does not apply to " + c.name + ", which uses no controller",

@@ -46,17 +46,23 @@ CREATE TABLE IF NOT EXISTS entries(
     node TEXT NOT NULL DEFAULT '',
     record BLOB CHECK (record IS NULL OR length(record) = 15),
     file TEXT NOT NULL DEFAULT '',
-    plugin TEXT NOT NULL DEFAULT '');
+    plugin TEXT NOT NULL DEFAULT '',
+    unit TEXT NOT NULL DEFAULT '',
+    bench TEXT NOT NULL DEFAULT '');
 CREATE INDEX IF NOT EXISTS entries_by_controller ON entries(port, serial, id);
 CREATE TABLE IF NOT EXISTS settings(key TEXT PRIMARY KEY, value TEXT NOT NULL);
 )sql";
-// Version 1 kept no plug-in; its databases get the column with '' for their entries.
-constexpr const char* kAddPlugIn = "ALTER TABLE entries ADD COLUMN plugin TEXT NOT NULL DEFAULT ''";
+// Columns later versions added, each with '' for the entries kept before it: version 2 the
+// plug-in, version 3 the unit and the bench. Each is looked for before it is added, since
+// an older program that met the database set its version back and left the columns.
+constexpr const char* kAddedColumns[] = {"plugin", "unit", "bench"};
+constexpr const char* kUnitIndex =
+    "CREATE INDEX IF NOT EXISTS entries_by_unit ON entries(unit, id) WHERE unit <> ''";
 // The schema's version, kept in the database's header: a program that finds it there
 // parses and runs no schema statements, which would cost every command that keeps an entry.
 // A version-1 program that meets this database sets the version back to 1 and leaves the
 // column: the column is then found, not added again.
-constexpr int kSchemaVersion = 2;
+constexpr int kSchemaVersion = 3;
 
 std::string NewerVersion(int version) {
     return "it was written by a newer version of the program (format " + std::to_string(version) +
@@ -194,7 +200,8 @@ class Statement {
 };
 
 constexpr const char* kSelectEntries =
-    "SELECT id, time, event, program, node, port, serial, record, file, plugin FROM entries ";
+    "SELECT id, time, event, program, node, port, serial, record, file, plugin, unit, bench "
+    "FROM entries ";
 
 HistoryEntry EntryFromRow(const Statement& row) {
     HistoryEntry e;
@@ -208,6 +215,8 @@ HistoryEntry EntryFromRow(const Statement& row) {
     e.set = row.Set(7);
     e.file = row.Text(8);
     e.plugIn = row.Text(9);
+    e.unit = row.Text(10);
+    e.bench = row.Text(11);
     return e;
 }
 
@@ -287,10 +296,10 @@ class History::Store {
     bool Insert(const HistoryEntry& e, std::string& error) {
         Statement insert(db,
                          "INSERT INTO entries(time, event, program, node, port, serial, record, "
-                         "file, plugin) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)");
+                         "file, plugin, unit, bench) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
         insert.Bind(1, e.time).Bind(2, e.event).Bind(3, e.program).Bind(4, e.device);
         insert.Bind(5, e.port).Bind(6, e.serial).Bind(7, e.set).Bind(8, e.file);
-        insert.Bind(9, e.plugIn);
+        insert.Bind(9, e.plugIn).Bind(10, e.unit).Bind(11, e.bench);
         if (insert.Step() == SQLITE_DONE) return true;
         error = Error();
         return false;
@@ -316,9 +325,14 @@ class History::Store {
     bool MakeSchema(std::string& error) {
         return Transaction(error, [&](std::string& e) {
             if (!Exec(kSchema, e)) return false;
-            Statement plugIn(db,
-                             "SELECT 1 FROM pragma_table_info('entries') WHERE name = 'plugin'");
-            if (plugIn.Step() != SQLITE_ROW && !Exec(kAddPlugIn, e)) return false;
+            for (const char* column : kAddedColumns) {
+                Statement there(db, "SELECT 1 FROM pragma_table_info('entries') WHERE name = ?");
+                there.Bind(1, std::string(column));
+                const std::string add = std::string("ALTER TABLE entries ADD COLUMN ") + column +
+                                        " TEXT NOT NULL DEFAULT ''";
+                if (there.Step() != SQLITE_ROW && !Exec(add.c_str(), e)) return false;
+            }
+            if (!Exec(kUnitIndex, e)) return false;
             const std::string version = "PRAGMA user_version = " + std::to_string(kSchemaVersion);
             return Exec(version.c_str(), e);
         });
@@ -462,6 +476,8 @@ bool History::Keep(HistoryEvent event, const HistoryDevice& device, const Config
     entry.port = device.port;
     entry.serial = device.serial;
     entry.plugIn = device.plugIn;
+    entry.unit = device.unit;
+    entry.bench = bench_;
     if (set != nullptr) entry.set = *set;
     // The copy first: a kill before the entry leaves a copy no entry names, which a later
     // trim removes; never an entry without its copy.
@@ -488,8 +504,9 @@ bool History::Keep(HistoryEvent event, const HistoryDevice& device, const Config
 
 namespace {
 
-// The WHERE clause of a scope, and its values bound from 1 on.
+// The WHERE clause of a scope, and its values bound from 1 on (?4 is the listing's bound).
 std::string WhereOf(const HistoryScope& scope) {
+    if (!scope.unit.empty()) return "WHERE unit = ?5 ";
     if (scope.port.empty()) return "";
     std::string where = "WHERE port = ?1 ";
     if (scope.serial) where += "AND serial = ?2 ";
@@ -498,6 +515,10 @@ std::string WhereOf(const HistoryScope& scope) {
 }
 
 void BindScope(Statement& s, const HistoryScope& scope) {
+    if (!scope.unit.empty()) {
+        s.Bind(5, scope.unit);
+        return;
+    }
     if (scope.port.empty()) return;
     s.Bind(1, scope.port);
     if (scope.serial) s.Bind(2, *scope.serial);

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "config/config_record.h"
@@ -38,6 +39,7 @@ struct HistoryDevice {
     std::string port;
     std::string serial;
     std::string plugIn;
+    std::string unit = {};  // the bike, frame or order the controller belongs to, where given
 };
 
 // Which entries a listing takes: all of them, one port's (any serial), or one controller's
@@ -46,6 +48,7 @@ struct HistoryScope {
     std::string port;                   // "": every port
     std::optional<std::string> serial;  // nothing: every serial of the port
     std::string plugIn;                 // "": every plug-in
+    std::string unit = {};  // one unit's entries, whatever port (then the rest is unused)
 };
 
 struct HistoryEntry {
@@ -57,6 +60,8 @@ struct HistoryEntry {
     std::string port;                 // its USB port, where known
     std::string serial;               // its serial number, where known
     std::string plugIn;               // its plug-in, where known ("" in older entries)
+    std::string unit;                 // the unit it belongs to, where given
+    std::string bench;                // the bench that kept the entry ("" in older entries)
     std::optional<ConfigRecord> set;  // none for a reset
     std::string file;                 // the entry's copy in the folder ("" for none)
 };
@@ -82,7 +87,11 @@ class History {
 
     // A History of the same folder, program, clock and bound, with a database connection of
     // its own (for another thread).
-    History Twin() const { return History(folder_, program_, clock_, limit_); }
+    History Twin() const {
+        History twin(folder_, program_, clock_, limit_);
+        twin.SetBench(bench_);
+        return twin;
+    }
 
     // Makes the folder and the database ready (the window does so at start, so that the
     // Open dialog can show the folder). False when the history cannot be kept here (said
@@ -107,6 +116,9 @@ class History {
     // How long this program waits for a database another program holds, per attempt (10 s
     // unless set: a one-shot command may wait; a window must not).
     void SetWaitLimit(int milliseconds);
+    // The bench's name the entries kept from now on carry (the host's name, or one chosen).
+    void SetBench(std::string name) { bench_ = std::move(name); }
+    const std::string& bench() const { return bench_; }
 
     // The newest entries first, at most `most`; of one port or controller with a scope.
     std::vector<HistoryEntry> Entries(std::size_t most = kDefaultLimit) const;
@@ -147,6 +159,7 @@ class History {
     mutable bool busy_ = false;
     mutable std::string readProblem_;  // the last failure was another program holding the database
     int waitMs_ = 10000;
+    std::string bench_;
     mutable bool shareSaid_ = false;
     mutable std::string shareWarning_;
     mutable std::string shareKind_;

@@ -75,6 +75,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
     heldKeys_ = new HeldKeysIgnored(this, this);
     new WindowKey(this, Qt::Key_D, Qt::ControlModifier, [this] { ChooseController(); });
     new WindowKey(this, Qt::Key_H, Qt::ControlModifier, [this] { ShowHistory(); });
+    new WindowKey(this, Qt::Key_U, Qt::ControlModifier, [this] { AskUnit(); });
     // GetConfig without the eleven Tabs to it.
     new WindowKey(this, Qt::Key_F5, Qt::NoModifier, [this] {
         if (Command5->isEnabled()) Command5->click();
@@ -251,8 +252,10 @@ void Form1::PollTick() {
         lastKeptRead_.reset();
         if (*answerForHistory_ == HistoryEvent::kRead) lastKeptRead_ = answerSet_;
         lastKeptFrom_ = c.instance;
-        historyQueue_->Keep(*answerForHistory_, {TrimmedPath(c.path), c.port, c.serial, c.instance},
-                            reset ? nullptr : &answerSet_);
+        historyQueue_->Keep(
+            *answerForHistory_,
+            {TrimmedPath(c.path), c.port, c.serial, c.instance, left_.Unit(c.instance)},
+            reset ? nullptr : &answerSet_);
     }
     if (!own_.bound() && link_.isOpen()) {
         // The first controller the window links is its own from now on.
@@ -572,6 +575,10 @@ std::string Form1::StoreDetails() const {
     }
     std::string out =
         FillText(UiText("Form1", "Controller: %1"), {NameController(link_.controller())}) + "\n";
+    if (const std::string unit = left_.Unit(link_.controller().instance); !unit.empty()) {
+        //: %1: the bike, frame or order number the controller belongs to
+        out += FillText(UiText("Form1", "Unit: %1"), {unit}) + "\n";
+    }
     if (!origin_.entry.empty()) {
         out += FillText(UiText("Form1", "The set in the editors comes from the history, %1."),
                         {origin_.entry}) +
@@ -775,7 +782,10 @@ void Form1::contextMenuEvent(QContextMenuEvent* event) {
     choose->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     QAction* history = menu.addAction(QString::fromStdString(UiText("Form1", "History…")));
     history->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    QAction* unit = menu.addAction(QString::fromStdString(UiText("Form1", "Unit…")));
+    unit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
     QAction* taken = menu.exec(event->globalPos());
     if (taken == choose) ChooseController();
     if (taken == history) ShowHistory();
+    if (taken == unit) AskUnit();
 }

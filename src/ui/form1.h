@@ -81,6 +81,9 @@ class Form1 : public QWidget, private OutcomeTarget {
     // Opens the history of the sets, on the window's controller (Ctrl+H anywhere in the
     // window, or its context menu).
     void ShowHistory();
+    // Asks the unit of the window's controller (Ctrl+U or the context menu's "Unit…"): kept
+    // with its entries, in the title and the store question, until it is plugged in anew.
+    void AskUnit();
     // The history view while it is open, else nullptr.
     HistoryView* historyView() const { return historyView_; }
     // Text after the window's caption, before the controller's name.

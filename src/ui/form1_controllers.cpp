@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "config/parameter_view.h"
+#include "config/unit_name.h"
 #include "hid/controller_identity.h"
 #include "ui/controller_chooser.h"
 #include "ui/history_view.h"
@@ -209,7 +210,8 @@ void Form1::ShowHistory() {
     }
     const bool known = own_.bound() && !own_.controller().port.empty();
     historyView_->SetOwnController(known ? own_.controller().port : "",
-                                   known ? own_.controller().serial : "");
+                                   known ? own_.controller().serial : "",
+                                   own_.present() ? left_.Unit(own_.controller().instance) : "");
     historyView_->open();
 }
 
@@ -239,10 +241,45 @@ void Form1::UpdateTitle() {
     } else {
         which = UiText("Form1", "no controller");
     }
+    if (own_.present()) {
+        if (const std::string unit = left_.Unit(own_.controller().instance); !unit.empty()) {
+            //: %1: the bike, frame or order number the controller belongs to
+            which += ", " + FillText(UiText("Form1", "unit %1"), {unit});
+        }
+    }
     if (historyQueue_ && historyQueue_->waiting() > 0) {
         // Another program holds the history: its entries are not lost, they wait.
         which += " \u2014 " + FillText(UiText("Form1", "history entries waiting: %1"),
                                        {std::to_string(historyQueue_->waiting())});
     }
     setWindowTitle(captionBase_ + QStringLiteral(" \u2014 ") + QString::fromStdString(which));
+}
+
+void Form1::AskUnit() {
+    if (!own_.present()) {
+        services_.dialogs.Inform(UiText("Form1",
+                                        "Plug in the controller first: a unit belongs to the "
+                                        "controller this window works with."));
+        return;
+    }
+    const FoundController& c = own_.controller();
+    const std::optional<std::string> typed = services_.dialogs.AskText(
+        UiText("Form1", "Unit"),
+        FillText(UiText("Form1",
+                        "The unit of %1 (bike, frame or order number), kept with every entry of "
+                        "it; scan or type it, or leave it empty:"),
+                 {NameController(c)}),
+        left_.Unit(c.instance));
+    if (!typed) return;
+    const std::string unit = TrimmedUnit(*typed);
+    if (!unit.empty() && !UnitProblem(unit).empty()) {
+        ShowError(services_.dialogs,
+                  UiText("Form1",
+                         "A unit is text of at most 64 bytes without control characters; the "
+                         "unit stays as it was."),
+                  0);
+        return;
+    }
+    left_.SetUnit(c.instance, unit);
+    UpdateTitle();
 }

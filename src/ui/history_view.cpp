@@ -91,6 +91,8 @@ HistoryView::HistoryView(const History& history, Window window, QWidget* parent)
     heading_ = new QLabel(this);
     heading_->setWordWrap(true);
     all_ = new QCheckBox(tr("&All controllers"), this);
+    unitOnly_ = new QCheckBox(this);
+    unitOnly_->setVisible(false);
     list_ = new QTreeWidget(this);
     list_->setAccessibleName(tr("History entries"));
     list_->setColumnCount(kColumns);
@@ -128,6 +130,7 @@ HistoryView::HistoryView(const History& history, Window window, QWidget* parent)
     for (QPushButton* b : {take_, close}) b->setAutoDefault(false);
     // Names for the window's tests and for scripts that drive it.
     all_->setObjectName(QStringLiteral("allControllers"));
+    unitOnly_->setObjectName(QStringLiteral("unitOnly"));
     list_->setObjectName(QStringLiteral("entries"));
     withEditors_->setObjectName(QStringLiteral("compareWithEditors"));
     withLastRead_->setObjectName(QStringLiteral("compareWithLastRead"));
@@ -137,13 +140,21 @@ HistoryView::HistoryView(const History& history, Window window, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading_);
-    layout->addWidget(all_);
+    auto* scopes = new QHBoxLayout;
+    scopes->addWidget(all_);
+    scopes->addWidget(unitOnly_);
+    scopes->addStretch();
+    layout->addLayout(scopes);
     layout->addWidget(list_, 1);
     layout->addLayout(compare);
     layout->addWidget(comparison_);
     layout->addWidget(buttons);
 
     connect(all_, &QCheckBox::toggled, this, [this] { Reload(); });
+    connect(unitOnly_, &QCheckBox::toggled, this, [this] {
+        all_->setEnabled(!unitOnly_->isChecked() && !ownPort_.empty());
+        Reload();
+    });
     connect(list_->header(), &QHeaderView::sortIndicatorChanged, this, [this] { Fill(); });
     // Entries other programs keep (vt350ctl, the workshop line, another window) appear
     // while the view is open.
@@ -165,9 +176,16 @@ HistoryView::HistoryView(const History& history, Window window, QWidget* parent)
     Reload();
 }
 
-void HistoryView::SetOwnController(const std::string& port, const std::string& serial) {
+void HistoryView::SetOwnController(const std::string& port, const std::string& serial,
+                                   const std::string& unit) {
     ownPort_ = port;
     ownSerial_ = serial;
+    unit_ = unit;
+    //: %1: the bike, frame or order number the window's controller belongs to
+    unitOnly_->setText(
+        tr("&Unit %1, every bench and controller").arg(QString::fromStdString(unit)));
+    unitOnly_->setVisible(!unit.empty());
+    if (unit.empty()) unitOnly_->setChecked(false);
     all_->setEnabled(!port.empty());
     if (port.empty()) all_->setChecked(true);
     Reload();
@@ -180,7 +198,11 @@ void HistoryView::Reload() {
     // port for the port's set before: other ports' entries, however many, never crowd
     // them out of the bound.
     const bool all = all_->isChecked() || ownPort_.empty();
-    const HistoryScope scope = all ? HistoryScope{} : HistoryScope{ownPort_, std::nullopt, ""};
+    HistoryScope scope = all ? HistoryScope{} : HistoryScope{ownPort_, std::nullopt, ""};
+    if (unitOnly_->isChecked()) {
+        scope = HistoryScope{};
+        scope.unit = unit_;
+    }
     entries_ = history_.Entries(kMostShown, scope);
     steps_ = StepsOf(entries_);
     readProblem_ = QString::fromStdString(history_.readProblem());
@@ -191,7 +213,7 @@ void HistoryView::Reload() {
 void HistoryView::Fill() {
     std::vector<std::int64_t> selected;
     for (const HistoryEntry* e : Selected()) selected.push_back(e->id);
-    const bool all = all_->isChecked() || ownPort_.empty();
+    const bool all = all_->isChecked() || ownPort_.empty() || unitOnly_->isChecked();
     list_->setSortingEnabled(false);
     list_->clear();
     for (std::size_t i = 0; i < entries_.size(); ++i) {

@@ -40,7 +40,9 @@ class HistoryView : public QDialog {
     HistoryView(const History& history, Window window, QWidget* parent);
     // The window's own controller, whose entries are shown unless all are asked for ("" for
     // none: all are shown).
-    void SetOwnController(const std::string& port, const std::string& serial);
+    // Its unit, where the person gave one: the view can show that unit's entries alone.
+    void SetOwnController(const std::string& port, const std::string& serial,
+                          const std::string& unit = "");
     // Reads the entries anew (the window kept one); the selection stays where it was.
     void Reload();
     // The ids of the entries listed, top to bottom (for the window's tests).
@@ -67,14 +69,14 @@ class HistoryView : public QDialog {
 
     const History& history_;
     Window window_;
-    std::string ownPort_, ownSerial_;
+    std::string ownPort_, ownSerial_, unit_;
     std::vector<HistoryEntry> entries_;  // newest first
     std::vector<HistoryStep> steps_;     // each entry's against the one before it
     std::size_t available_ = 0;          // how many the history holds of what is listed
     std::int64_t newestId_ = 0;          // the history's newest entry at the last reading
     QString readProblem_;                // why the last reading was not whole
     QLabel* heading_;
-    QCheckBox* all_;
+    QCheckBox *all_, *unitOnly_;
     QTreeWidget* list_;
     QPlainTextEdit* comparison_;
     QPushButton *withEditors_, *withLastRead_, *withPortBefore_, *withEntry_, *take_;

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QScreen>
 #include <QUrl>
@@ -54,6 +55,21 @@ void QtUserDialogs::Inform(const std::string& text) {
     box.setTextFormat(Qt::PlainText);
     new HeldKeysIgnored(&box, &box, HeldKeysIgnored::kBoxSettleMs);
     box.exec();
+}
+
+std::optional<std::string> QtUserDialogs::AskText(const std::string& title,
+                                                  const std::string& label,
+                                                  const std::string& current) {
+    QInputDialog dialog(parent_);
+    dialog.setWindowTitle(QString::fromStdString(title));
+    dialog.setLabelText(QString::fromStdString(label));
+    dialog.setTextValue(QString::fromStdString(current));
+    dialog.setInputMode(QInputDialog::TextInput);
+    // An Enter held from before never confirms what was not typed; a scanner's comes after
+    // its text, well past the moment.
+    new HeldKeysIgnored(&dialog, &dialog, HeldKeysIgnored::kBoxSettleMs);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.textValue().toStdString();
 }
 
 std::optional<std::string> QtUserDialogs::OpenFileName(const std::string& title) {

@@ -17,6 +17,8 @@ class QtUserDialogs : public UserDialogs {
     void Inform(const std::string& text) override;
     std::optional<std::string> OpenFileName(const std::string& title) override;
     std::optional<std::string> SaveFileName(const std::string& title) override;
+    std::optional<std::string> AskText(const std::string& title, const std::string& label,
+                                       const std::string& current) override;
 
   private:
     QWidget* parent_;

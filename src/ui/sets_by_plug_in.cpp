@@ -25,3 +25,16 @@ std::optional<SetsByPlugIn::Edits> SetsByPlugIn::TakeEdits(const std::string& pl
     edits_.erase(found);
     return edits;
 }
+
+void SetsByPlugIn::SetUnit(const std::string& plugIn, const std::string& unit) {
+    if (unit.empty()) {
+        units_.erase(plugIn);
+    } else {
+        units_[plugIn] = unit;
+    }
+}
+
+std::string SetsByPlugIn::Unit(const std::string& plugIn) const {
+    const auto it = units_.find(plugIn);
+    return it != units_.end() ? it->second : "";
+}

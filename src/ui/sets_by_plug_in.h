@@ -14,7 +14,8 @@ struct EditorsOrigin {
 
 // What the window knows of each controller of this session, by its plug-in, while it works
 // with another: the set the controller held at the window's last read or store, and the
-// person's changes that were not stored into it, given back at a switch back.
+// person's changes that were not stored into it, given back at a switch back; and the unit
+// the person gave it, which a new plug-in of that port does not have.
 class SetsByPlugIn {
   public:
     struct Edits {
@@ -31,7 +32,12 @@ class SetsByPlugIn {
     // The changes left behind for that controller, handed back once.
     std::optional<Edits> TakeEdits(const std::string& plugIn);
 
+    // The unit (bike, frame, order) of the controller of `plugIn`; "" clears it.
+    void SetUnit(const std::string& plugIn, const std::string& unit);
+    std::string Unit(const std::string& plugIn) const;
+
   private:
+    std::map<std::string, std::string> units_;
     std::map<std::string, ConfigRecord> held_;
     std::map<std::string, Edits> edits_;
 };

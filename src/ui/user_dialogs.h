@@ -20,4 +20,8 @@ class UserDialogs : public ErrorReporter {
     // the user cancelled.
     virtual std::optional<std::string> OpenFileName(const std::string& title) = 0;
     virtual std::optional<std::string> SaveFileName(const std::string& title) = 0;
+    // A line of text, such as a unit typed or scanned (a scanner types its text and
+    // Enter), starting from `current`. Nothing when the user cancelled.
+    virtual std::optional<std::string> AskText(const std::string& title, const std::string& label,
+                                               const std::string& current) = 0;
 };

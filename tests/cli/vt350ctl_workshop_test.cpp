@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <nlohmann/json.hpp>
+#include <string>
 #include <thread>
 
 #include "run_process.h"
@@ -104,4 +106,43 @@ TEST(Vt350ctlWorkshop, TheLogOutlivesTheScreen) {
     EXPECT_NE(shown.find("Programmed " + std::to_string(lines(tmp / "hup.jsonl"))),
               std::string::npos)
         << shown;
+}
+
+// The line asks each controller's unit before it touches it, as a scanner types it (its text,
+// a carriage return and Enter), and refuses an empty one; every entry and log line of the
+// controller names its unit and the bench, and `history --unit` lists that unit's alone.
+TEST(Vt350ctlWorkshop, EachControllersUnitIsAskedAndGoesWithItsEntries) {
+    TempDir tmp("vt350ctl-units");
+    setenv("XDG_DATA_HOME", (tmp / "data").c_str(), 1);
+    const std::string set = tmp / "shop.qkf";
+    std::ofstream(set, std::ios::binary)
+        << std::string("\x0f\x2a\x87\x6e\x19\x01\x00\x00\x01\x00\x80\x00\x00\x00\x00", 15);
+    auto r = RunProcess({VT350CTL_PATH, "--demo", "--bench", "bench-A", "provision", set, "--yes",
+                         "--count", "2", "--ask-unit", "--log", tmp / "log.jsonl"},
+                        "\r\n  BIKE-42\r\nBIKE-43\n");
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("a unit cannot be empty"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("0002  programmed  port demo-1  serial 0001  virtual:vt350/0001  unit "
+                         "BIKE-43"),
+              std::string::npos)
+        << r.out;
+    std::ifstream log(tmp / "log.jsonl");
+    std::string first;
+    std::getline(log, first);
+    EXPECT_NE(first.find("\"unit\":\"BIKE-42\""), std::string::npos) << first;
+    auto listed = RunProcess({VT350CTL_PATH, "--demo", "history", "--unit", "BIKE-42", "--json"});
+    ASSERT_EQ(listed.exitCode, 0) << listed.err;
+    const auto entries = nlohmann::json::parse(listed.out);
+    ASSERT_EQ(entries.size(), 3u) << "its read, store and read-back";
+    for (const auto& e : entries) {
+        EXPECT_EQ(e["unit"], "BIKE-42");
+        EXPECT_EQ(e["bench"], "bench-A");
+    }
+    // Without a unit to give (the input ended), a controller is skipped, never stored.
+    auto ended = RunProcess(
+        {VT350CTL_PATH, "--demo", "provision", set, "--yes", "--count", "1", "--ask-unit"}, "");
+    EXPECT_EQ(ended.exitCode, 1);
+    EXPECT_NE(ended.out.find("skipped  port demo-1"), std::string::npos) << ended.out;
+    EXPECT_NE(ended.out.find("no unit was given"), std::string::npos) << ended.out;
+    unsetenv("XDG_DATA_HOME");
 }

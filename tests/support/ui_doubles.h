@@ -35,13 +35,21 @@ class ScriptedDialogs : public UserDialogs {
         titles.push_back(title);
         return Next();
     }
+    std::optional<std::string> AskText(const std::string& title, const std::string& label,
+                                       const std::string& current) override {
+        titles.push_back(title);
+        textLabels.push_back(label);
+        textsShown.push_back(current);
+        return Next();
+    }
 
     std::vector<std::string> errors;  // first lines of the error boxes
     std::vector<std::string> fullErrors;
     std::vector<std::string> questions;
     std::vector<std::string> questionDetails;  // the informative text below each question
     std::vector<std::string> titles;
-    std::vector<std::string> notes;  // the information boxes
+    std::vector<std::string> textLabels, textsShown;  // AskText's label and starting text
+    std::vector<std::string> notes;                   // the information boxes
     std::deque<bool> answers;
     std::deque<std::optional<std::string>> fileNames;
     std::function<void()> onError;

@@ -255,3 +255,47 @@ TEST_F(Form1HistoryTest, AHistoryAnotherProgramHoldsNeverHoldsTheWindow) {
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return Title().find("waiting") == std::string::npos; }, 20000));
 }
+
+// The person gives the window's controller its unit (a scanner types it with a carriage
+// return and Enter): it stands in the title and the store question and goes with every entry
+// of that controller; the view lists the unit's entries from every bench; the controller
+// plugged in anew has none until it is given one.
+TEST_F(Form1HistoryTest, AUnitGoesWithTheControllersEntriesUntilItIsPluggedInAnew) {
+    {
+        History otherBench = Kept("vt350ctl");
+        otherBench.SetBench("bench-B");
+        otherBench.Record(HistoryEvent::kStored, {"virtual", "1-4", "0001", "x", "BIKE-42"},
+                          &third.stored);  // @1
+        otherBench.Record(HistoryEvent::kRead, {"virtual", "1-5", "0001", "y"}, &third.stored);
+    }
+    Form1& f = Start("demo-2");
+    dialogs.fileNames = {" BIKE-42\r"};
+    QTest::keyClick(f.Text1, Qt::Key_U, Qt::ControlModifier);
+    EXPECT_NE(Title().find("serial 0001, unit BIKE-42"), std::string::npos) << Title();
+    EXPECT_EQ(Read(), 21);  // @3
+    f.Text1->setText("30");
+    Store();  // @4
+    EXPECT_NE(dialogs.questionDetails.back().find("Unit: BIKE-42\n"), std::string::npos)
+        << dialogs.questionDetails.back();
+    ASSERT_TRUE(HistoryHolds(4));
+    for (const HistoryEntry& e : windowHistory.Entries(2)) EXPECT_EQ(e.unit, "BIKE-42") << e.id;
+
+    QTest::keyClick(f.Text1, Qt::Key_H, Qt::ControlModifier);
+    ASSERT_NE(f.historyView(), nullptr);
+    HistoryView& view = *f.historyView();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    EXPECT_EQ(view.listedIds(), (std::vector<std::int64_t>{4, 3}));
+    Click(view, "unitOnly");
+    EXPECT_EQ(view.listedIds(), (std::vector<std::int64_t>{4, 3, 1})) << "bench-B's too";
+    view.reject();
+
+    platform->UnplugUnit(1);
+    f.PollTick();
+    if (f.chooser() != nullptr) f.chooser()->reject();
+    platform->PlugUnit(1);
+    f.PollTick();
+    EXPECT_EQ(Title().find("unit"), std::string::npos) << Title();
+    EXPECT_EQ(Read(), 30);  // @5
+    ASSERT_TRUE(HistoryHolds(5));
+    EXPECT_EQ(windowHistory.Entries()[0].unit, "");
+}

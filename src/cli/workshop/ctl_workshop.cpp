@@ -9,6 +9,7 @@
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <optional>
+#include <string>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -19,6 +20,7 @@
 #include "cli/workshop/provisioner.h"
 #include "config/network_share.h"
 #include "config/parameter_view.h"
+#include "config/unit_name.h"
 #include "hid/controller_identity.h"
 #include "platform/interrupts.h"
 #include "platform/local_time.h"
@@ -45,6 +47,24 @@ std::function<void(ProvisionPhase)> DemoTechnician(ControllerBackend& backend) {
             bench->Plug();
         }
     };
+}
+
+// Each controller's unit from standard input, as a person types it or a barcode scanner
+// sends it (its text and Enter); an empty or unfit line is refused and asked again.
+std::optional<std::string> AskUnit(const ProvisionRecord& r) {
+    for (;;) {
+        std::cout << "Unit of the controller in port " << (r.port.empty() ? "-" : r.port)
+                  << " (scan or type it, then Enter): " << std::flush;
+        std::string line;
+        if (!std::getline(std::cin, line)) {
+            std::cout << std::endl;
+            return std::nullopt;
+        }
+        const std::string unit = TrimmedUnit(line);
+        const std::string problem = UnitProblem(unit);
+        if (problem.empty()) return unit;
+        std::cout << problem << "; the controller waits for its unit.\a" << std::endl;
+    }
 }
 
 }  // namespace
@@ -82,7 +102,8 @@ int CmdProvision(const CtlOptions& o) {
                      .count = o.count,
                      .timeoutMs = static_cast<int>(o.timeoutSeconds * 1000),
                      .port = o.port,
-                     .settleMs = backend.deviceChanges()->ArrivalSettleMs()};
+                     .settleMs = backend.deviceChanges()->ArrivalSettleMs(),
+                     .unit = o.unit};
     if (!o.logFile.empty()) {
         const std::filesystem::path log(o.logFile);
         const std::string folder = log.has_parent_path() ? log.parent_path().string() : ".";
@@ -95,6 +116,7 @@ int CmdProvision(const CtlOptions& o) {
     ProvisionHooks hooks{[] { return Interrupted(); }, DemoTechnician(backend),
                          [] { return LocalTimeText("%Y%m%d-%H%M%S"); },
                          [] { return LocalTimeText("%Y-%m-%dT%H:%M:%S%z"); }};
+    if (o.askUnit) hooks.askUnit = AskUnit;
     Provisioner line(backend.platform(), *backend.deviceChanges(), job, std::cout, hooks);
     const ProvisionSummary summary = line.Run();
     if (summary.eventsUnavailable) return Fail(Exit::kNoController, kNoEvents);

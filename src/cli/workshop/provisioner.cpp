@@ -16,6 +16,7 @@
 #include "config/os_error.h"
 #include "hid/bound_controller.h"
 #include "hid/controller_identity.h"
+#include "hid/device_text.h"
 #include "protocol/controller_session.h"
 
 namespace {
@@ -119,7 +120,7 @@ void Provisioner::OnDeviceChange(std::uint32_t event, const std::uint8_t* record
 
 void Provisioner::Remember(HistoryEvent event, const ProvisionRecord& r, const ConfigRecord& set) {
     if (job_.history != nullptr)
-        job_.history->Record(event, {r.device, r.port, r.serial, r.plugIn}, &set);
+        job_.history->Record(event, {r.device, r.port, r.serial, r.plugIn, r.unit}, &set);
 }
 
 void Provisioner::Program(const FoundController& controller, ProvisionRecord& r) {
@@ -134,6 +135,17 @@ void Provisioner::Program(const FoundController& controller, ProvisionRecord& r)
         r.outcome = "skipped";
         r.error = std::string("cannot be opened (") + SystemErrorText(link.lastOpenError()) + ")";
         return;
+    }
+    r.unit = job_.unit;
+    if (hooks_.askUnit) {
+        // Asked once it is open, so that every entry it leaves names its unit.
+        const std::optional<std::string> unit = hooks_.askUnit(r);
+        if (!unit) {
+            r.outcome = "skipped";
+            r.error = "no unit was given";
+            return;
+        }
+        r.unit = *unit;
     }
     r.outcome = "failed";
     auto status = session.GetConfig(r.before, job_.timeoutMs);
@@ -204,6 +216,7 @@ bool Provisioner::Log(const ProvisionRecord& r) {
         {"device", r.device},
         {"port", r.port},
         {"serial", r.serial},
+        {"unit", r.unit},
         {"set", job_.setName},
         {"set_sha256", job_.setSha256},
         {"before", r.haveBefore ? nlohmann::ordered_json(r.before.Hex()) : nullptr},
@@ -236,6 +249,7 @@ void Provisioner::Report(ProvisionRecord& r) {
     std::snprintf(seq, sizeof seq, "%04d", r.sequence);
     out_ << seq << "  " << r.outcome << "  port " << (r.port.empty() ? "-" : r.port) << "  serial "
          << (r.serial.empty() ? "-" : r.serial) << "  " << (r.device.empty() ? "-" : r.device);
+    if (!r.unit.empty()) out_ << "  unit " << ShownDeviceText(r.unit);
     if (!r.backup.empty()) out_ << "  backup " << r.backup;
     if (!r.error.empty()) out_ << "  " << r.error << '\a';  // the bell: look up from the bench
     out_ << std::endl;

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -39,6 +40,7 @@ struct ProvisionJob {
     // node found while the system is still applying its rules (group, mode, access list)
     // is refused for a moment, and is tried again at its own arrival or shortly after.
     int refusedRetryMs = 3000;
+    std::string unit = {};  // the unit every controller's entries belong to ("" for none)
 };
 
 struct ProvisionSummary {
@@ -57,24 +59,28 @@ int ProvisionExitStatus(const ProvisionSummary& summary);
 // Where the line stands, for whoever plugs the controllers (a person, the demo, a test).
 enum class ProvisionPhase { kWaitingForArrival, kWaitingForRemoval };
 
-struct ProvisionHooks {
-    std::function<bool()> stopRequested;       // Ctrl+C
-    std::function<void(ProvisionPhase)> idle;  // called while waiting
-    std::function<std::string()> now;          // local time, "YYYYmmdd-HHMMSS"
-    std::function<std::string()> isoTime;      // for the log
-};
-
 // One controller's handling, as it goes to the screen and the log.
 struct ProvisionRecord {
     int sequence = 0;
     std::string device;
     std::string port, serial;
     std::string plugIn;   // for the history: a replug into the same port is another unit
+    std::string unit;     // the unit it belongs to ("" for none)
     std::string outcome;  // "programmed", "failed" or "skipped"
     std::string error;    // empty when programmed
     bool haveBefore = false, haveAfter = false;
     ConfigRecord before, after;
     std::string backup;  // the backup file's path, or ""
+};
+
+struct ProvisionHooks {
+    std::function<bool()> stopRequested;       // Ctrl+C
+    std::function<void(ProvisionPhase)> idle;  // called while waiting
+    std::function<std::string()> now;          // local time, "YYYYmmdd-HHMMSS"
+    std::function<std::string()> isoTime;      // for the log
+    // Where set, asked for each controller's unit before it is read and stored: the unit,
+    // or nothing when none can be had (the input ended), and the controller is skipped.
+    std::function<std::optional<std::string>(const ProvisionRecord&)> askUnit = {};
 };
 
 class Provisioner {
