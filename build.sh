@@ -10,7 +10,7 @@ cd "$(dirname "$0")"
 
 PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-l10n-tools qt6-translations-l10n
           libhidapi-dev libudev-dev
-          libasound2-dev libsqlite3-dev libgtest-dev nlohmann-json3-dev libcli11-dev nettle-dev fonts-liberation xvfb xauth xdotool openbox dpkg-dev file
+          libasound2-dev libsqlite3-dev libpq-dev postgresql libgtest-dev nlohmann-json3-dev libcli11-dev nettle-dev fonts-liberation xvfb xauth xdotool openbox dpkg-dev file
           ccache)
 
 # What every build of the project shares: ccache, where it is installed, so that a second

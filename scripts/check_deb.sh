@@ -16,6 +16,7 @@ fi
 lintian --fail-on error,warning "$deb"
 echo "lintian: no error and no warning"
 dpkg-deb -f "$deb" Depends | grep -q fonts-liberation  # the layout's font is not optional
+dpkg-deb -f "$deb" Suggests | grep -q postgresql  # the shared record's server, not needed
 DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --reinstall "$deb"
 /usr/bin/vt350ctl --version
 /usr/bin/vt350ctl --demo read

@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-}
 only=${2:-}
 # libclang-rt-dev follows clang's version on every release (14 on Debian 12, 19 on 13).
-packages=(clang libclang-rt-dev libsqlite3-dev)
+packages=(clang libclang-rt-dev libsqlite3-dev libpq-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

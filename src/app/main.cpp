@@ -24,8 +24,9 @@
 #endif
 #include "config/config_file.h"
 #include "config/file_names.h"
+#include "fleet/history_sync.h"
+#include "fleet/shared_record.h"
 #include "platform/history_place.h"
-#include "platform/host_name.h"
 #include "ui/application_font.h"
 #include "ui/form1.h"
 #include "ui/qt_user_dialogs.h"
@@ -228,9 +229,18 @@ int main(int argc, char* argv[]) {
                                               backend.demo() ? "Demo.qkf" : "Data.qkf");
     // Every set read, stored or reset is kept; the demo keeps its own history.
     History history(HistoryFolder(backend.demo()), "vt350-config", HistoryNow);
-    history.SetBench(HostName());
+    history.SetBench(BenchName(""));
     history.Prepare();  // the folder exists for the Open dialog's side bar
-    Form1 form({dialogs, backend.platform(), changes, tone, autosave, &history, args.port});
+    // Where a shared record is set, each entry goes on to it within a moment, from the
+    // thread that keeps the entries; one that cannot goes with the next.
+    std::function<void(History&)> toSharedRecord;
+    if (const std::string server = HistoryServer(); !server.empty()) {
+        toSharedRecord = [server, demo = backend.demo()](History& kept) {
+            SyncHistory(kept, server, demo, kSendMoment);
+        };
+    }
+    Form1 form({dialogs, backend.platform(), changes, tone, autosave, &history, args.port,
+                toSharedRecord});
     dialogs.setParent(&form);
     dialogs.setHistoryFolder(history.folder());
 #ifdef _WIN32

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "config/history.h"
 #include "platform/controller_backend.h"
 
 // What a vt350ctl command was given, once the arguments are parsed and checked.
@@ -17,11 +18,12 @@ struct CtlOptions {
     BackendOptions backend;
     // provision and watch
     std::string backupDir, logFile;
-    int count = 0;         // 0: until stopped
-    int last = 20;         // history: how many entries
-    std::string unit;      // --unit: the unit the entries kept belong to; history: whose to list
-    std::string bench;     // --bench: the bench's name in the entries ("": the host's name)
-    bool askUnit = false;  // provision: ask each controller's unit before storing
+    int count = 0;            // 0: until stopped
+    int last = 20;            // history: how many entries
+    std::string unit;         // --unit: the unit the entries kept belong to; history: whose to list
+    std::string bench;        // --bench: the bench's name in the entries ("": the host's name)
+    bool askUnit = false;     // provision: ask each controller's unit before storing
+    bool allBenches = false;  // history: every bench's entries, from the shared record
 };
 
 int CmdList(const CtlOptions& o);
@@ -47,6 +49,10 @@ void PrintWarnings(const ConfigRecord& record);
 // Whether `record` may be sent as it is: the check of `write`, `provision` and `import`.
 // Says why not, naming `path`, and returns Exit::kFileError; Exit::kOk when it may.
 int CheckSendable(const std::string& path, const ConfigRecord& record);
+
+// Sends the history's entries that wait to the shared record, where one is set, within a
+// moment; says on standard error how many still wait and why.
+void SendToSharedRecord(const CtlOptions& o, History& history);
 
 // Asks on the terminal; false for anything but yes (and at the end of the input).
 bool Confirm(const std::string& question);

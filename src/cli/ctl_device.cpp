@@ -7,13 +7,12 @@
 #include "cli/ctl_io.h"
 #include "config/os_error.h"
 #include "platform/history_place.h"
-#include "platform/host_name.h"
 #include "platform/permission_advice.h"
 #include "protocol/command_report.h"
 
 History OpenHistory(const CtlOptions& o) {
     History history(HistoryFolder(o.backend.demo), "vt350ctl", HistoryNow);
-    history.SetBench(o.bench.empty() ? HostName() : o.bench);
+    history.SetBench(BenchName(o.bench));
     return history;
 }
 

@@ -1,9 +1,12 @@
 // vt350ctl history and restore: what every controller held and was given, and the way
 // back to any of it.
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <iostream>
+#include <memory>
 #include <nlohmann/json.hpp>
+#include <optional>
 
 #include "cli/ctl_commands.h"
 #include "cli/ctl_device.h"
@@ -11,9 +14,25 @@
 #include "config/history_steps.h"
 #include "config/parameter_rules.h"
 #include "config/parameter_view.h"
+#include "fleet/history_sync.h"
+#include "fleet/shared_record.h"
 #include "hid/device_text.h"
+#include "platform/history_place.h"
 
 namespace {
+
+constexpr const char* kNoServer =
+    "no shared record is set: VT350_HISTORY_SERVER, or history_server in the settings file, "
+    "names it (a PostgreSQL connection string)";
+// How long a listing from the shared record, and a sync or server-init asked for, may take.
+constexpr std::chrono::milliseconds kListLimit{5000};
+constexpr std::chrono::milliseconds kSyncLimit{30000};
+
+// Every bench's entries: each against the one before it of the same bench and controller.
+std::vector<HistoryStep> StepsOfAllBenches(std::vector<HistoryEntry> entries) {
+    for (HistoryEntry& e : entries) e.port = e.bench + "\n" + e.port;
+    return StepsOf(entries);
+}
 
 // What changed from the entry before it of the same controller (the next older one of the
 // same plug-in that holds a set).
@@ -132,17 +151,109 @@ void ListAsText(const std::vector<HistoryEntry>& entries, const std::vector<Hist
     }
 }
 
+// A unit's line: each entry against the unit's entry before it, whichever bench, port or
+// plug-in kept either.
+std::vector<HistoryStep> StepsOfUnit(std::vector<HistoryEntry> entries) {
+    for (HistoryEntry& e : entries) {
+        e.port = "unit";
+        e.serial.clear();
+        e.plugIn.clear();
+    }
+    return StepsOf(entries);
+}
+
+// The listing from the shared record (a unit's, or every bench's); nothing, after saying
+// why, when the record cannot be read, and the bench's own history is listed instead.
+std::optional<int> ListShared(const CtlOptions& o, History& history, const std::string& conninfo) {
+    SyncResult sent = SyncHistory(history, conninfo, o.backend.demo, kSendMoment);
+    std::string error = sent.error;
+    std::unique_ptr<SharedRecord> record;
+    if (error.empty()) record = SharedRecord::Connect(conninfo, kListLimit, error);
+    std::optional<std::vector<SharedEntry>> shared;
+    if (record != nullptr)
+        shared = record->Entries(o.unit, static_cast<std::size_t>(o.last), error);
+    if (!shared) {
+        std::cerr << "vt350ctl: the shared record cannot be read (" << Shown(error)
+                  << "): this bench's history is listed\n";
+        return std::nullopt;
+    }
+    std::vector<HistoryEntry> entries;
+    for (SharedEntry& s : *shared) entries.push_back(std::move(s.entry));
+    const std::vector<HistoryStep> steps =
+        o.unit.empty() ? StepsOfAllBenches(entries) : StepsOfUnit(entries);
+    std::vector<std::size_t> all(entries.size());
+    for (std::size_t i = 0; i < all.size(); ++i) all[i] = i;
+    if (o.json) {
+        ListAsJson(entries, steps, all, false);
+        return Exit::kOk;
+    }
+    ListAsText(entries, steps, all, false);
+    if (!o.quiet) {
+        std::cerr << entries.size() << " entries, newest first"
+                  << (o.unit.empty() ? ", of every bench" : ", of unit " + Shown(o.unit))
+                  << ", from the shared record\n";
+    }
+    return Exit::kOk;
+}
+
+int SyncNow(const CtlOptions& o, History& history, const std::string& conninfo) {
+    if (conninfo.empty()) return Fail(Exit::kUsage, kNoServer);
+    const SyncResult r = SyncHistory(history, conninfo, o.backend.demo, kSyncLimit);
+    if (r.waiting > 0) {
+        return Fail(Exit::kFileError, std::to_string(r.sent) + " entries sent, " +
+                                          std::to_string(r.waiting) + " wait: " + Shown(r.error));
+    }
+    if (!r.error.empty()) return HistoryUnreadable(history, 0);
+    if (!o.quiet) std::cout << r.sent << " entries sent; none waits.\n";
+    return Exit::kOk;
+}
+
+int ServerInit(const std::string& conninfo) {
+    if (conninfo.empty()) return Fail(Exit::kUsage, kNoServer);
+    std::string error;
+    auto record = SharedRecord::Connect(conninfo, kSyncLimit, error);
+    if (record == nullptr || !record->MakeSchema(error)) {
+        return Fail(Exit::kFileError, "the shared record cannot be made: " + Shown(error));
+    }
+    std::cout << "The shared record is ready: its table vt350_entries, and the role vt350_bench "
+                 "that may add and read entries (grant it to each bench's login role).\n";
+    return Exit::kOk;
+}
+
 }  // namespace
 
+void SendToSharedRecord(const CtlOptions& o, History& history) {
+    const std::string conninfo = HistoryServer();
+    if (conninfo.empty()) return;
+    // A moment at most: a server away or slow never holds the command up; its entries wait
+    // in the history and go with the next one.
+    const SyncResult r = SyncHistory(history, conninfo, o.backend.demo, kSendMoment);
+    if (r.waiting > 0 && !o.quiet) {
+        std::cerr << "vt350ctl: " << r.waiting << " history entries wait for the shared record ("
+                  << Shown(r.error)
+                  << "); they go with the next command that keeps one, or vt350ctl history "
+                     "sync\n";
+    }
+}
+
 int CmdHistory(const CtlOptions& o) {
-    const History history = OpenHistory(o);
+    History history = OpenHistory(o);
+    const std::string conninfo = HistoryServer();
     if (!o.args.empty()) {
+        if (o.args.size() == 1 && o.args[0] == "sync") return SyncNow(o, history, conninfo);
+        if (o.args.size() == 1 && o.args[0] == "server-init") return ServerInit(conninfo);
         if (o.args.size() != 2 || o.args[0] != "show") {
             return Fail(Exit::kUsage,
-                        "history takes \"show ENTRY\" or nothing (see vt350ctl "
-                        "history --help)");
+                        "history takes \"show ENTRY\", \"sync\", \"server-init\" or nothing "
+                        "(see vt350ctl history --help)");
         }
         return ShowEntry(o, history);
+    }
+    if ((!o.unit.empty() || o.allBenches) && !conninfo.empty()) {
+        if (const std::optional<int> listed = ListShared(o, history, conninfo)) return *listed;
+    } else if (o.allBenches && !o.quiet) {
+        std::cerr << "vt350ctl: no shared record is set (VT350_HISTORY_SERVER): this bench's "
+                     "history is listed\n";
     }
     const std::size_t wanted = o.last > 0 ? static_cast<std::size_t>(o.last) : 0;
     // One unit's entries are its own query, however many other entries there are; they are
@@ -164,7 +275,7 @@ int CmdHistory(const CtlOptions& o) {
     for (std::size_t i = 0; i < entries.size() && shown.size() < wanted; ++i) {
         if (o.port.empty() || entries[i].port == o.port) shown.push_back(i);
     }
-    const std::vector<HistoryStep> steps = StepsOf(entries);
+    const std::vector<HistoryStep> steps = o.unit.empty() ? StepsOf(entries) : StepsOfUnit(entries);
     if (o.json) {
         ListAsJson(entries, steps, shown, o.unit.empty());
         return Exit::kOk;

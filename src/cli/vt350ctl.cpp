@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "cli/ctl_commands.h"
+#include "cli/ctl_device.h"
 #include "cli/ctl_io.h"
 #include "config/unit_name.h"
 #include "platform/permission_advice.h"
@@ -147,10 +148,18 @@ void AddCommandOptions(CLI::App& sub, const std::string& name, CtlOptions& o) {
                        "newest; its id, @17; or its file's name)")
             ->expected(0, 2)
             ->type_name("");
+        sub.footer(
+            "history sync: send the entries that wait to the shared record now.\n"
+            "history server-init: make the shared record's table and its role vt350_bench "
+            "(once, as the server's owner).\n"
+            "The shared record: a PostgreSQL connection string in VT350_HISTORY_SERVER, or "
+            "history_server = ... in the settings file; --unit and --all-benches list from it.");
         sub.add_option("-n,--last", o.last, "list this many entries, newest first (default 20)")
             ->check(CLI::Range(1, 1000000))
             ->type_name("N");
         sub.add_flag("--json", o.json, "the entries (or the entry's set) as JSON");
+        sub.add_flag("--all-benches", o.allBenches,
+                     "every bench's entries, from the shared record (VT350_HISTORY_SERVER)");
     } else if (name == "restore") {
         file("ENTRY",
              "the history entry to store again: its number (1 the newest), its id (@17) or file "
@@ -166,6 +175,14 @@ void AddCommandOptions(CLI::App& sub, const std::string& name, CtlOptions& o) {
             ->check(kFileName)
             ->type_name("FILE");
     }
+}
+
+// The commands that may keep history entries, which then go to the shared record.
+bool KeepsEntries(std::string_view command) {
+    for (const char* keeping : {"read", "write", "reset", "restore", "diff", "provision"}) {
+        if (command == keeping) return true;
+    }
+    return false;
 }
 
 int Usage(const std::string& sentence, const std::string& command) {
@@ -235,7 +252,12 @@ int ParseAndRun(int argc, char* argv[]) {
                     c.name);
             }
         }
-        return FinishOutput(c.run(o));
+        const int status = c.run(o);
+        if (KeepsEntries(c.name) && o.command != "provision") {
+            History history = OpenHistory(o);
+            SendToSharedRecord(o, history);
+        }
+        return FinishOutput(status);
     }
     return Usage("no command given", "");
 }

@@ -6,11 +6,13 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <deque>
 #include <filesystem>
 #include <iostream>
 #include <nlohmann/json.hpp>
+#include <random>
 #include <thread>
 #include <unordered_set>
 
@@ -723,4 +725,62 @@ void History::Store::Trim(std::size_t drop) {
             file_system::RemoveIn(folder, f.name);
         }
     }
+}
+
+std::vector<HistoryEntry> History::EntriesAfter(std::int64_t after, std::size_t most) const {
+    std::vector<HistoryEntry> out;
+    Store* store = Open(false);
+    readProblem_ = why_;
+    if (store == nullptr) return out;
+    Statement rows(store->db,
+                   (std::string(kSelectEntries) + "WHERE id > ? ORDER BY id LIMIT ?").c_str());
+    rows.Bind(1, after);
+    rows.Bind(2, static_cast<std::int64_t>(std::min<std::size_t>(most, INT64_MAX)));
+    int step = SQLITE_ROW;
+    while ((step = rows.Step()) == SQLITE_ROW) out.push_back(EntryFromRow(rows));
+    readProblem_ = step == SQLITE_DONE ? "" : store->ReadFailure();
+    return out;
+}
+
+std::string History::Setting(const std::string& key) const {
+    Store* store = Open(false);
+    if (store == nullptr) return "";
+    Statement value(store->db, "SELECT value FROM settings WHERE key = ?");
+    value.Bind(1, key);
+    return value.Step() == SQLITE_ROW ? value.Text(0) : "";
+}
+
+bool History::SetSetting(const std::string& key, const std::string& value) {
+    Store* store = Open(true);
+    if (store == nullptr || store->version > kSchemaVersion) return false;
+    std::string error;
+    return store->Transaction(error, [&](std::string& e) {
+        Statement put(store->db, "INSERT OR REPLACE INTO settings(key, value) VALUES(?, ?)");
+        put.Bind(1, key).Bind(2, value);
+        if (put.Step() == SQLITE_DONE) return true;
+        e = store->Error();
+        return false;
+    });
+}
+
+std::string History::BenchId() {
+    if (std::string id = Setting("bench_id"); !id.empty()) return id;
+    std::random_device random;
+    std::string id;
+    for (int i = 0; i < 4; ++i) {
+        char part[9];
+        std::snprintf(part, sizeof part, "%08x", static_cast<unsigned>(random()));
+        id += part;
+    }
+    Store* store = Open(true);
+    if (store == nullptr || store->version > kSchemaVersion) return "";
+    std::string error;
+    // Two programs making it at once keep the first one's.
+    store->Transaction(error, [&](std::string&) {
+        Statement put(store->db,
+                      "INSERT OR IGNORE INTO settings(key, value) VALUES('bench_id', ?)");
+        put.Bind(1, id);
+        return put.Step() == SQLITE_DONE;
+    });
+    return Setting("bench_id");
 }

@@ -131,6 +131,17 @@ class History {
     // when none is.
     std::optional<HistoryEntry> Find(const std::string& which) const;
 
+    // The entries after the one with id `after`, oldest first, at most `most`: what waits to
+    // be sent to a shared record.
+    std::vector<HistoryEntry> EntriesAfter(std::int64_t after, std::size_t most) const;
+    // A value the history keeps for the programs (empty when none), and one to keep; false
+    // when it could not be kept.
+    std::string Setting(const std::string& key) const;
+    bool SetSetting(const std::string& key, const std::string& value);
+    // This history's bench id: made once, at random, and kept with it, so that a shared
+    // record tells apart the benches that send it entries.
+    std::string BenchId();
+
     const std::string& folder() const { return folder_; }
     // Why the history cannot be kept ("" while it can or has not been tried).
     const std::string& unavailable() const { return why_; }

@@ -84,5 +84,10 @@ void HistoryQueue::Run() {
         if (outcome == History::Outcome::kKept) ++kept_;
         pending_.pop_front();
         delayed_ = false;
+        if (pending_.empty() && afterKept_ && !stop_) {
+            lock.unlock();
+            afterKept_(own_);
+            lock.lock();
+        }
     }
 }

@@ -4,10 +4,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "config/config_record.h"
@@ -38,6 +40,11 @@ class HistoryQueue {
     std::uint64_t kept() const;
     // The entries given up since the last call, each as the reason it could not be kept.
     std::vector<std::string> TakeLost();
+    // Called on the queue's thread with its History once the entries handed over are kept
+    // (the window's entries go on to a shared record from there); set before the first Keep.
+    void SetAfterKept(std::function<void(History&)> afterKept) {
+        afterKept_ = std::move(afterKept);
+    }
     // The program is ending: the entries still there are tried for up to `waitMs` more,
     // then the thread ends; what is left then is counted by waiting().
     void Finish(int waitMs);
@@ -63,5 +70,6 @@ class HistoryQueue {
     std::chrono::steady_clock::time_point deadline_{};
     std::uint64_t kept_ = 0;
     std::vector<std::string> lost_;
+    std::function<void(History&)> afterKept_;
     std::thread thread_;
 };

@@ -54,6 +54,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
         // disk: its readings wait briefly, its entries are kept on a thread of their own.
         services_.history->SetWaitLimit(kHistoryWaitMs);
         historyQueue_ = std::make_unique<HistoryQueue>(*services_.history);
+        if (services_.afterHistoryKept) historyQueue_->SetAfterKept(services_.afterHistoryKept);
     }
     answerTimer_ = new QTimer(this);
     answerTimer_->setObjectName(QStringLiteral("answerTimer"));
@@ -75,7 +76,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
     heldKeys_ = new HeldKeysIgnored(this, this);
     new WindowKey(this, Qt::Key_D, Qt::ControlModifier, [this] { ChooseController(); });
     new WindowKey(this, Qt::Key_H, Qt::ControlModifier, [this] { ShowHistory(); });
-    new WindowKey(this, Qt::Key_U, Qt::ControlModifier, [this] { AskUnit(); });
+    new WindowKey(this, Qt::Key_B, Qt::ControlModifier, [this] { AskUnit(); });
     // GetConfig without the eleven Tabs to it.
     new WindowKey(this, Qt::Key_F5, Qt::NoModifier, [this] {
         if (Command5->isEnabled()) Command5->click();
@@ -783,7 +784,7 @@ void Form1::contextMenuEvent(QContextMenuEvent* event) {
     QAction* history = menu.addAction(QString::fromStdString(UiText("Form1", "History…")));
     history->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     QAction* unit = menu.addAction(QString::fromStdString(UiText("Form1", "Unit…")));
-    unit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
+    unit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     QAction* taken = menu.exec(event->globalPos());
     if (taken == choose) ChooseController();
     if (taken == history) ShowHistory();

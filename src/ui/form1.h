@@ -13,6 +13,7 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -49,6 +50,9 @@ struct Form1Services {
     std::string autosavePath;
     History* history = nullptr;  // where each set read, stored or reset is kept, if anywhere
     std::string port;            // work only with the controller in this USB port ("": any)
+    // Called with the window's own History on the thread that keeps its entries, once they
+    // are kept (they go on to a shared record); none where nothing is to be done.
+    std::function<void(History&)> afterHistoryKept = {};
 };
 
 // The tool's one window. Controls keep their classic names (Command1, Text1, Option1...),
@@ -81,7 +85,7 @@ class Form1 : public QWidget, private OutcomeTarget {
     // Opens the history of the sets, on the window's controller (Ctrl+H anywhere in the
     // window, or its context menu).
     void ShowHistory();
-    // Asks the unit of the window's controller (Ctrl+U or the context menu's "Unit…"): kept
+    // Asks the unit of the window's controller (Ctrl+B or the context menu's "Unit…"): kept
     // with its entries, in the title and the store question, until it is plugged in anew.
     void AskUnit();
     // The history view while it is open, else nullptr.

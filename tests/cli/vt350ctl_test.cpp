@@ -378,11 +378,11 @@ TEST_F(Vt350ctlTest, AHistoryItCannotReadWholeIsNamedNeverListedAsEmpty) {
         "'2026-12-08T00:00:00+0000', 'read', 'vt350ctl', 'p' || i, '0001', zeroblob(15) FROM n; "
         "INSERT INTO entries(time, event, program, port, serial, record) VALUES('2026', 'read', "
         "'other', 'x', CAST(X'1b5d303b6f776e6564ff07' AS TEXT), zeroblob(15)); "
-        "PRAGMA user_version = 3; COMMIT;");
+        "PRAGMA user_version = 4; COMMIT;");
 
     auto read = Run({"--demo", "read"});
     EXPECT_EQ(read.exitCode, 0) << "the controller is read all the same";
-    EXPECT_NE(read.err.find("newer version of the program (format 3"), std::string::npos)
+    EXPECT_NE(read.err.find("newer version of the program (format 4"), std::string::npos)
         << read.err;
     auto listed = Run({"--demo", "history", "-n", "2"});
     EXPECT_EQ(listed.exitCode, 0) << listed.err;
@@ -397,7 +397,7 @@ TEST_F(Vt350ctlTest, AHistoryItCannotReadWholeIsNamedNeverListedAsEmpty) {
     sqlite3_stmt* version = nullptr;
     sqlite3_prepare_v2(h, "PRAGMA user_version", -1, &version, nullptr);
     ASSERT_EQ(sqlite3_step(version), SQLITE_ROW);
-    EXPECT_EQ(sqlite3_column_int(version, 0), 3) << "never set back";
+    EXPECT_EQ(sqlite3_column_int(version, 0), 4) << "never set back";
     sqlite3_finalize(version);
     sqlite3_close(h);
 

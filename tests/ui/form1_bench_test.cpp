@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
+#include <atomic>
 
 #include "form1_fixture.h"
 
@@ -222,8 +223,11 @@ TEST_F(Form1BenchTest, TheHistoryKeepsWhatWasReadAndStoredAndNeverStandsInTheWay
     };
     History history(Path("history"), "vt350-config", firstTime);
     platform = std::make_unique<VirtualHidPlatform>(controller, true);
+    // What goes on to a shared record: called off the window's thread once an entry is kept.
+    std::atomic<std::size_t> sentOn{0};
     form = std::make_unique<Form1>(
-        Form1Services{dialogs, *platform, *platform, tone, autosave, &history, ""});
+        Form1Services{dialogs, *platform, *platform, tone, autosave, &history, "",
+                      [&sentOn](History& kept) { sentOn = kept.Entries().size(); }});
     Form1& f = *form;
     f.Load();
     f.show();
@@ -236,6 +240,7 @@ TEST_F(Form1BenchTest, TheHistoryKeepsWhatWasReadAndStoredAndNeverStandsInTheWay
         return QTest::qWaitFor([&] { return history.Entries().size() == n; }, 20000);
     };
     ASSERT_TRUE(kept(1));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return sentOn == 1; }, 20000)) << "the entry went on";
     EXPECT_EQ(history.Entries()[0].event, "read");
     EXPECT_EQ(*history.Entries()[0].set, VirtualController::FactoryRecord());
     dialogs.answers = {false};

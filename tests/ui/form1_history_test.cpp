@@ -270,7 +270,7 @@ TEST_F(Form1HistoryTest, AUnitGoesWithTheControllersEntriesUntilItIsPluggedInAne
     }
     Form1& f = Start("demo-2");
     dialogs.fileNames = {" BIKE-42\r"};
-    QTest::keyClick(f.Text1, Qt::Key_U, Qt::ControlModifier);
+    QTest::keyClick(f.Text1, Qt::Key_B, Qt::ControlModifier);
     EXPECT_NE(Title().find("serial 0001, unit BIKE-42"), std::string::npos) << Title();
     EXPECT_EQ(Read(), 21);  // @3
     f.Text1->setText("30");

@@ -117,6 +117,8 @@ int CmdProvision(const CtlOptions& o) {
                          [] { return LocalTimeText("%Y%m%d-%H%M%S"); },
                          [] { return LocalTimeText("%Y-%m-%dT%H:%M:%S%z"); }};
     if (o.askUnit) hooks.askUnit = AskUnit;
+    // Each controller's entries go to the shared record as the line goes on, not at its end.
+    hooks.reported = [&o, &history] { SendToSharedRecord(o, history); };
     Provisioner line(backend.platform(), *backend.deviceChanges(), job, std::cout, hooks);
     const ProvisionSummary summary = line.Run();
     if (summary.eventsUnavailable) return Fail(Exit::kNoController, kNoEvents);

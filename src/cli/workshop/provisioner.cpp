@@ -253,6 +253,7 @@ void Provisioner::Report(ProvisionRecord& r) {
     if (!r.backup.empty()) out_ << "  backup " << r.backup;
     if (!r.error.empty()) out_ << "  " << r.error << '\a';  // the bell: look up from the bench
     out_ << std::endl;
+    if (hooks_.reported) hooks_.reported();
 }
 
 ProvisionSummary Provisioner::Run() {

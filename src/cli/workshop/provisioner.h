@@ -81,6 +81,8 @@ struct ProvisionHooks {
     // Where set, asked for each controller's unit before it is read and stored: the unit,
     // or nothing when none can be had (the input ended), and the controller is skipped.
     std::function<std::optional<std::string>(const ProvisionRecord&)> askUnit = {};
+    // Where set, called after each controller was reported (its entries go on from there).
+    std::function<void()> reported = {};
 };
 
 class Provisioner {

@@ -1,0 +1,54 @@
+#include "fleet/history_sync.h"
+
+#include <memory>
+
+#include "fleet/shared_record.h"
+
+namespace {
+
+constexpr std::size_t kBatch = 500;
+
+std::int64_t SentMark(const History& history) {
+    const std::string mark = history.Setting(kSentMarkKey);
+    try {
+        return mark.empty() ? 0 : std::stoll(mark);
+    } catch (const std::exception&) {
+        return 0;  // a mark no program wrote: everything is sent again, which adds nothing
+    }
+}
+
+}  // namespace
+
+std::size_t EntriesWaiting(const History& history) {
+    return history.EntriesAfter(SentMark(history), History::kDefaultLimit).size();
+}
+
+SyncResult SyncHistory(History& history, const std::string& conninfo, bool demo,
+                       std::chrono::milliseconds limit) {
+    SyncResult result;
+    std::vector<HistoryEntry> batch = history.EntriesAfter(SentMark(history), kBatch);
+    if (batch.empty()) {
+        result.error = history.readProblem();
+        return result;
+    }
+    const std::string benchId = history.BenchId();
+    if (benchId.empty()) {
+        result.error = "this bench's history cannot be written: " + history.unavailable();
+        result.waiting = EntriesWaiting(history);
+        return result;
+    }
+    std::unique_ptr<SharedRecord> record = SharedRecord::Connect(conninfo, limit, result.error);
+    while (record != nullptr && !batch.empty()) {
+        record->SetLimit(limit);
+        if (!record->Send(benchId, demo, batch, result.error)) break;
+        result.sent += batch.size();
+        if (!history.SetSetting(kSentMarkKey, std::to_string(batch.back().id))) {
+            result.error = "the mark of what was sent cannot be kept; it is sent again later";
+            break;
+        }
+        batch = history.EntriesAfter(batch.back().id, kBatch);
+    }
+    result.waiting = EntriesWaiting(history);
+    if (result.waiting == 0) result.error.clear();
+    return result;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <string>
+
+#include "config/history.h"
+
+// A bench's entries on their way to the shared record: the local history is the truth and
+// the queue. What it holds after the mark of the last entry the server took is sent in
+// batches, each in one transaction on the server, and the mark moves on only after the server
+// took it: a sync killed at any moment, or a server away, loses nothing and, run again, adds
+// nothing twice.
+struct SyncResult {
+    std::size_t sent = 0;     // entries the server took now
+    std::size_t waiting = 0;  // entries still to be sent
+    std::string error;        // why they wait ("" when none does)
+};
+
+// Sends what waits, within `limit` for the connection and for each batch. `demo` marks the
+// entries as the demo's.
+SyncResult SyncHistory(History& history, const std::string& conninfo, bool demo,
+                       std::chrono::milliseconds limit);
+// How many entries wait to be sent (at most the history's bound).
+std::size_t EntriesWaiting(const History& history);
+
+// The settings key of the mark: the id of the newest entry the server took.
+constexpr const char* kSentMarkKey = "shared_record_sent";
