@@ -122,7 +122,9 @@ class SharedRecord::Connection {
             if (error.empty()) error = Message(conn_);
             return false;
         }
-        return Check(Await(deadline, error), PGRES_COMMAND_OK, error) != nullptr;
+        PGresult* done = Check(Await(deadline, error), PGRES_COMMAND_OK, error);
+        PQclear(done);
+        return done != nullptr;
     }
     // A prepared statement, made once a connection.
     PGresult* Prepared(const char* name, const char* sql, int count, const char* const* values,
