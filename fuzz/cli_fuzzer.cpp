@@ -1,8 +1,10 @@
 // vt350ctl's argument parsing and dispatch, in the process: any argument list ends in one
 // of the documented exit statuses, never in a crash or an uncaught exception. The
-// arguments run against the virtual controller in a folder of their own; names with a
-// slash, "-" streams, options that make the controller slow and the commands that wait
-// for a person (provision, watch) are left out.
+// arguments run against the virtual controller with a folder of their own for its files,
+// its history and its settings (file names are taken there, and no shared record is
+// reached); the working folder stays, so that a corpus named relative to it works. Names
+// with a slash, "-" streams, options that make the controller slow and the commands that
+// wait for a person (provision, watch) are left out.
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -16,17 +18,20 @@
 
 namespace {
 
+std::filesystem::path dir;
+
 void PrepareFolder() {
     static bool done = false;
     if (done) return;
     done = true;
-    const auto dir =
-        std::filesystem::temp_directory_path() / ("vt350-cli-fuzz-" + std::to_string(getpid()));
+    dir = std::filesystem::temp_directory_path() / ("vt350-cli-fuzz-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
-    std::filesystem::current_path(dir);
+    setenv("XDG_DATA_HOME", dir.c_str(), 1);
+    setenv("XDG_CONFIG_HOME", dir.c_str(), 1);
+    unsetenv("VT350_HISTORY_SERVER");
     const char factory[] = "\x0f\x1e\x87\x6e\x19\x01\x00\x00\x01\x00\x80\x00\x00\x00\x00";
-    std::ofstream("f.qkf", std::ios::binary).write(factory, 15);
-    std::ofstream("j.json") << "{\"continuous_current_a\": 15}";
+    std::ofstream(dir / "f.qkf", std::ios::binary).write(factory, 15);
+    std::ofstream(dir / "j.json") << "{\"continuous_current_a\": 15}";
     // No terminal to ask, nothing to show; run with -close_fd_mask=2 to hide the messages.
     const int null = open("/dev/null", O_RDWR);
     dup2(null, 0);
@@ -47,7 +52,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string word;
     for (std::size_t i = 0; i <= size; ++i) {
         if (i == size || data[i] == '\n' || data[i] == 0) {
-            if (Allowed(word)) words.push_back(word);
+            // A word that is no option nor command names a file in the folder.
+            const bool option = word.empty() || word[0] == '-' || word[0] == '@' ||
+                                word.find('.') == std::string::npos;
+            if (Allowed(word)) words.push_back(option ? word : (dir / word).string());
             word.clear();
         } else {
             word += static_cast<char>(data[i]);

@@ -424,3 +424,42 @@ TEST_F(Vt350ctlTest, AHistoryItCannotReadWholeIsNamedNeverListedAsEmpty) {
     }
     unsetenv("XDG_DATA_HOME");
 }
+
+// What `history --port` and `diff` take is what they were asked for: a port's own entries
+// (never a port below it on a hub), N of that port's; `@` and digits an entry, anything
+// else a file; a factory reset refused by name.
+TEST_F(Vt350ctlTest, HistoryAndDiffTakeExactlyWhatTheyWereAskedFor) {
+    setenv("XDG_DATA_HOME", Path("home").c_str(), 1);
+    ASSERT_EQ(Run({"--demo", "reset", "--yes"}).exitCode, 0);  // @1, a reset
+    const std::string db = Path("home") + "/vt350-config/demo-history/history.db";
+    sqlite3* h = nullptr;
+    ASSERT_EQ(sqlite3_open(db.c_str(), &h), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(h,
+                           "BEGIN; WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                           "WHERE i < 30) INSERT INTO entries(time, event, program, port, serial, "
+                           "record) SELECT '2026-12-09T08:00:00+0000', 'read', 'vt350ctl', "
+                           "CASE WHEN i % 3 = 1 THEN '1-1' ELSE '1-1.3' END, '0001', "
+                           "zeroblob(15) FROM n; COMMIT;",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(h);
+    auto listed = Run({"--demo", "history", "--port", "1-1", "-n", "4", "--json"});
+    ASSERT_EQ(listed.exitCode, 0) << listed.err;
+    const auto entries = nlohmann::json::parse(listed.out);
+    ASSERT_EQ(entries.size(), 4u) << "four of the port's, not four of all";
+    for (const auto& e : entries) EXPECT_EQ(e["port"], "1-1");
+    EXPECT_EQ(entries[0]["number"], 3) << "numbered among all, as restore takes them";
+
+    Put(Path("@notes.qkf"), kFactory);
+    const fs::path was = fs::current_path();
+    fs::current_path(dir_);
+    auto file = Run({"--demo", "diff", "@notes.qkf", "@2"});
+    fs::current_path(was);
+    EXPECT_EQ(file.exitCode, 1) << "the factory set against zeros: they differ; " << file.err;
+    EXPECT_EQ(file.err.find("history"), std::string::npos) << file.err;
+    auto reset = Run({"--demo", "diff", "@1", "@2"});
+    EXPECT_EQ(reset.exitCode, 2);
+    EXPECT_NE(reset.err.find("@1 is a factory reset and holds no set"), std::string::npos)
+        << reset.err;
+    unsetenv("XDG_DATA_HOME");
+}

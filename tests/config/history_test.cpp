@@ -225,3 +225,18 @@ TEST(History, AFolderOnANetworkFileSystemIsSaidOnce) {
     EXPECT_NE(said.find("Keep it on a local disk"), std::string::npos) << said;
     EXPECT_EQ(first.Entries().size(), 1u);
 }
+
+// A copy's name keeps only letters, digits, dots and dashes of the port and serial, so that a
+// serial with a slash, a space or a Windows location's '#' still gives a copy in the folder.
+TEST(History, ACopysNameTakesOnlyPlainCharactersOfPortAndSerial) {
+    TempDir tmp("history-names");
+    History history(tmp / "history", "vt350ctl", StillClock{});
+    const ConfigRecord set;
+    ASSERT_TRUE(
+        history.Record(HistoryEvent::kRead, {"/dev/hidraw0", "USB#1.2", "a/b c..", "p"}, &set));
+    const auto kept = history.Entries();
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(kept[0].file, "20261207-142033-100-portUSB_1.2-seriala_b_c..-read.qkf");
+    EXPECT_TRUE(fs::is_regular_file(tmp.path() / "history" / kept[0].file));
+    EXPECT_EQ(kept[0].serial, "a/b c..") << "the entry keeps the serial as it came";
+}

@@ -299,3 +299,24 @@ TEST_F(Form1HistoryTest, AUnitGoesWithTheControllersEntriesUntilItIsPluggedInAne
     ASSERT_TRUE(HistoryHolds(5));
     EXPECT_EQ(windowHistory.Entries()[0].unit, "");
 }
+
+// The window's keys act with Ctrl alone: a plain D, H or B typed into an editor opens
+// nothing; Ctrl+H or Ctrl+D pressed inside the history view does nothing to the window
+// behind it (no second view, no list on top of it).
+TEST_F(Form1HistoryTest, WindowKeysActOnlyWithCtrlAndOnlyOnTheWindow) {
+    Form1& f = Start("demo-2");
+    for (Qt::Key key : {Qt::Key_D, Qt::Key_H, Qt::Key_B}) QTest::keyClick(f.Text1, key);
+    EXPECT_EQ(f.chooser(), nullptr);
+    EXPECT_EQ(f.historyView(), nullptr);
+    EXPECT_TRUE(dialogs.textLabels.empty()) << "no unit asked";
+    QTest::keyClick(f.Text1, Qt::Key_H, Qt::ControlModifier);
+    HistoryView* view = f.historyView();
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
+    auto* list = view->findChild<QTreeWidget*>("entries");
+    QTest::keyClick(list, Qt::Key_H, Qt::ControlModifier);
+    QTest::keyClick(list, Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(f.historyView(), view) << "the same view";
+    EXPECT_EQ(f.chooser(), nullptr) << "no list on top of the view";
+    view->reject();
+}
