@@ -121,6 +121,22 @@ TEST(HidapiPlatform, WhatCannotBeReadStaysUnknown) {
     EXPECT_FALSE(info.usagePageKnown) << "a descriptor that could not be read";
 }
 
+// A plug-in is the USB device's number within one boot: two facts that differ only in that
+// number are two plug-ins (a replug into the same port), and so are the same facts of two
+// boots (the bus numbers devices from 1 again).
+TEST(HidapiPlatform, APlugInIsTheDevicesNumberWithinOneBoot) {
+    HidrawFacts facts = ControllerFacts();
+    facts.bootId = "boot-1";
+    facts.usbDevnum = "5";
+    const std::string first = InterfaceFromFacts(facts).instance;
+    EXPECT_EQ(InterfaceFromFacts(facts).instance, first) << "the same plug-in looked at again";
+    facts.usbDevnum = "6";
+    EXPECT_NE(InterfaceFromFacts(facts).instance, first) << "plugged in anew";
+    facts.usbDevnum = "5";
+    facts.bootId = "boot-2";
+    EXPECT_NE(InterfaceFromFacts(facts).instance, first) << "another boot";
+}
+
 // A serial is the device's own text: shown, never obeyed. Escape sequences, C1 controls,
 // bidirectional overrides and bytes that are not UTF-8 become visible escapes; letters of
 // any script stay.

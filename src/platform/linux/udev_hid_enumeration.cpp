@@ -71,7 +71,7 @@ HidInterfaceInfo InterfaceFromFacts(const HidrawFacts& f) {
         info.instance = std::string(f.usbDevnum);
     }
     if (info.serial.empty()) info.serial = ShownDeviceText(f.hidUniq);
-    info.instance += ":" + info.path;
+    info.instance = std::string(f.bootId) + "/" + info.instance + ":" + info.path;
     info.usagePageKnown = f.usagePage.has_value();
     info.usagePage = f.usagePage.value_or(0);
     return info;
@@ -128,9 +128,8 @@ bool EnumerateHidraw(std::vector<HidInterfaceInfo>& out) {
             facts.usbDevnum = UdevText(udev_device_get_sysattr_value(usb, "devnum"));
         }
         facts.usagePage = UsagePageOf(UdevText(udev_device_get_syspath(hid)));
-        HidInterfaceInfo info = InterfaceFromFacts(facts);
-        info.instance = BootId() + "/" + info.instance;
-        out.push_back(std::move(info));
+        facts.bootId = BootId();
+        out.push_back(InterfaceFromFacts(facts));
     }
     return true;
 }

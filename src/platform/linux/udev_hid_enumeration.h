@@ -28,8 +28,10 @@ struct HidrawFacts {
     const char* bcdDevice = nullptr;  // that device's attributes, where on USB
     std::string_view usbName, usbSerial, usbDevnum;
     std::optional<std::uint16_t> usagePage;  // of its report descriptor
+    std::string_view bootId;                 // this boot's id: devices are numbered anew each boot
 };
 
 // The interface the search sees: attributes known only when HID_ID and, on USB, bcdDevice
-// could be read; the usage page known only when the descriptor could.
+// could be read; the usage page known only when the descriptor could; its plug-in the boot,
+// the USB device's number in it and the node.
 HidInterfaceInfo InterfaceFromFacts(const HidrawFacts& facts);
