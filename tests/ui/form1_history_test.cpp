@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -319,4 +320,29 @@ TEST_F(Form1HistoryTest, WindowKeysActOnlyWithCtrlAndOnlyOnTheWindow) {
     EXPECT_EQ(f.historyView(), view) << "the same view";
     EXPECT_EQ(f.chooser(), nullptr) << "no list on top of the view";
     view->reject();
+}
+
+// The list of controllers names the window's own line alone as its own, and each line says
+// what the history knew of that port and serial, not of another serial in the port.
+TEST_F(Form1HistoryTest, EachLineOfTheListSaysWhatTheHistoryKnewOfItsOwnController) {
+    {
+        History shell = Kept("vt350ctl");
+        shell.Record(HistoryEvent::kStored, {"virtual", "demo-1", "0001", "x"}, &third.stored);
+        shell.Record(HistoryEvent::kRead, {"virtual", "demo-3", "0099", "y"}, &third.stored);
+    }
+    Form1& f = Start("demo-2");
+    QTest::keyClick(f.Text1, Qt::Key_D, Qt::ControlModifier);
+    ASSERT_NE(f.chooser(), nullptr);
+    auto* list = f.chooser()->findChild<QListWidget*>();
+    ASSERT_EQ(list->count(), 3);
+    std::vector<std::string> lines;
+    for (int i = 0; i < list->count(); ++i) lines.push_back(list->item(i)->text().toStdString());
+    int own = 0;
+    for (const std::string& line : lines) own += line.find("(this window's)") != std::string::npos;
+    EXPECT_EQ(own, 1);
+    EXPECT_NE(lines[1].find("port demo-2, serial 0001 (this window's)"), std::string::npos)
+        << lines[1];
+    EXPECT_NE(lines[0].find("\n    stored "), std::string::npos) << lines[0];
+    EXPECT_EQ(lines[2].find('\n'), std::string::npos) << "serial 0099 is another controller";
+    f.chooser()->reject();
 }
