@@ -93,9 +93,7 @@ int ShowEntry(const CtlOptions& o, const History& history) {
 
 // A listing of entries that any program may have written: text as shown (no escape
 // sequence reaches the terminal, nothing that is not UTF-8), JSON valid whatever a field holds.
-std::string Shown(const std::string& text) {
-    return ShownDeviceText(text);
-}
+constexpr auto Shown = ShownDeviceText;
 
 // A listing of all entries numbers them as restore takes them (1 the newest); a listing of
 // one unit's does not, since its numbers would name other entries there: its ids do.

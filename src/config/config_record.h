@@ -3,7 +3,9 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 // The controller's whole parameter set: 15 unsigned bytes, one parameter per byte.
 // Bytes 0 to 10 are edited by the window; bytes 11 to 14 are reserved and only ever
@@ -43,6 +45,8 @@ class ConfigRecord {
     int FirstStoredDifference(const ConfigRecord& readBack) const;
     // The 15 bytes as 30 lowercase hexadecimal digits, as logs and the history write them.
     std::string Hex() const;
+    // The set those 30 lowercase digits write; nothing for any other text.
+    static std::optional<ConfigRecord> FromHex(std::string_view hex);
 
     const std::array<std::uint8_t, kSize>& Bytes() const { return bytes_; }
 

@@ -11,7 +11,6 @@
 #include <deque>
 #include <filesystem>
 #include <iostream>
-#include <nlohmann/json.hpp>
 #include <random>
 #include <thread>
 #include <unordered_set>
@@ -19,6 +18,8 @@
 #include "config/file_names.h"
 #include "config/file_system.h"
 #include "config/network_share.h"
+#include "config/old_history_index.h"
+#include "config/sqlite_statement.h"
 
 namespace fs = std::filesystem;
 
@@ -33,9 +34,6 @@ constexpr int kBusyTimeoutMs = 10000;
 // A copy no entry names is removed only when older than this: a writer may have created it
 // and not yet added its entry.
 constexpr long long kOrphanAgeSeconds = 60;
-// The old index is read in blocks, a line at most this long, at most this much in all.
-constexpr std::size_t kLongestOldLine = 64 * 1024;
-constexpr std::size_t kMostOldIndexBytes = 256u << 20;
 
 constexpr const char* kSchema = R"sql(
 CREATE TABLE IF NOT EXISTS entries(
@@ -71,29 +69,6 @@ std::string NewerVersion(int version) {
            "; this one knows " + std::to_string(kSchemaVersion) + "), so this one only reads it";
 }
 
-std::optional<ConfigRecord> FromHex(const std::string& hex) {
-    if (hex.size() != 2 * ConfigRecord::kSize) return std::nullopt;
-    std::uint8_t bytes[ConfigRecord::kSize];
-    for (std::size_t i = 0; i < ConfigRecord::kSize; ++i) {
-        unsigned value = 0;
-        for (char c : hex.substr(2 * i, 2)) {
-            const char* at = std::strchr("0123456789abcdef", c);
-            if (at == nullptr || c == '\0') return std::nullopt;
-            value = value * 16 + static_cast<unsigned>(at - "0123456789abcdef");
-        }
-        bytes[i] = static_cast<std::uint8_t>(value);
-    }
-    ConfigRecord r;
-    r.ReplaceAll(bytes);
-    return r;
-}
-
-// A name the history itself could have given its copies: no folder, no way out of it.
-bool IsEntryName(const std::string& name) {
-    return !name.empty() && name.find_first_of("/\\") == std::string::npos && name != "." &&
-           name != ".." && name.rfind("history.", 0) != 0;
-}
-
 // "20261207-142033-120-...-read.qkf", "...-stored.qkf", "...-reset": what CreateCopy makes.
 bool LooksLikeCopy(const std::string& name) {
     auto digits = [&](std::size_t from, std::size_t n) {
@@ -125,87 +100,11 @@ std::string CopyNameTag(const HistoryDevice& device) {
     return part("port", device.port) + part("serial", device.serial);
 }
 
-// One line of the old index, as versions before the database wrote it.
-std::optional<HistoryEntry> ParseOldLine(const std::string& line) {
-    auto j = nlohmann::json::parse(line, nullptr, false);
-    if (j.is_discarded()) {
-        // That version tore a line when the disk was full and glued the next entry to it:
-        // the entry that follows the torn part is whole.
-        const auto glued = line.rfind("{\"time\":");
-        if (glued == 0 || glued == std::string::npos) return std::nullopt;
-        j = nlohmann::json::parse(line.substr(glued), nullptr, false);
-    }
-    if (!j.is_object()) return std::nullopt;
-    HistoryEntry e;
-    auto text = [&](const char* key) {
-        const auto it = j.find(key);
-        return it != j.end() && it->is_string() ? it->get<std::string>() : std::string();
-    };
-    e.time = text("time");
-    e.event = text("event");
-    e.program = text("program");
-    e.device = text("device");
-    e.file = IsEntryName(text("file")) ? text("file") : "";
-    if (const auto set = j.find("set"); set != j.end() && set->is_string()) {
-        e.set = FromHex(set->get<std::string>());
-        if (!e.set) return std::nullopt;
-    }
-    if (e.event != "read" && e.event != "stored" && e.event != "reset") return std::nullopt;
-    if ((e.event == "reset") == e.set.has_value()) return std::nullopt;
-    return e;
-}
-
-// A prepared statement, finalized when it goes.
-class Statement {
-  public:
-    Statement(sqlite3* db, const char* sql) { sqlite3_prepare_v2(db, sql, -1, &s_, nullptr); }
-    ~Statement() { sqlite3_finalize(s_); }
-    Statement(const Statement&) = delete;
-    Statement& operator=(const Statement&) = delete;
-
-    bool ok() const { return s_ != nullptr; }
-    Statement& Bind(int i, const std::string& text) {
-        sqlite3_bind_text(s_, i, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
-        return *this;
-    }
-    Statement& Bind(int i, std::int64_t n) {
-        sqlite3_bind_int64(s_, i, n);
-        return *this;
-    }
-    Statement& Bind(int i, const std::optional<ConfigRecord>& set) {
-        if (set) {
-            sqlite3_bind_blob(s_, i, set->Bytes().data(), ConfigRecord::kSize, SQLITE_TRANSIENT);
-        } else {
-            sqlite3_bind_null(s_, i);
-        }
-        return *this;
-    }
-    // SQLITE_ROW, SQLITE_DONE or an error code.
-    int Step() { return s_ != nullptr ? sqlite3_step(s_) : SQLITE_ERROR; }
-    std::int64_t Int(int column) const { return sqlite3_column_int64(s_, column); }
-    std::string Text(int column) const {
-        const auto* p = sqlite3_column_text(s_, column);
-        return p != nullptr ? reinterpret_cast<const char*>(p) : "";
-    }
-    std::optional<ConfigRecord> Set(int column) const {
-        if (sqlite3_column_type(s_, column) != SQLITE_BLOB ||
-            sqlite3_column_bytes(s_, column) != static_cast<int>(ConfigRecord::kSize)) {
-            return std::nullopt;
-        }
-        ConfigRecord r;
-        r.ReplaceAll(static_cast<const std::uint8_t*>(sqlite3_column_blob(s_, column)));
-        return r;
-    }
-
-  private:
-    sqlite3_stmt* s_ = nullptr;
-};
-
 constexpr const char* kSelectEntries =
     "SELECT id, time, event, program, node, port, serial, record, file, plugin, unit, bench "
     "FROM entries ";
 
-HistoryEntry EntryFromRow(const Statement& row) {
+HistoryEntry EntryFromRow(const SqliteStatement& row) {
     HistoryEntry e;
     e.id = row.Int(0);
     e.time = row.Text(1);
@@ -281,7 +180,7 @@ class History::Store {
         return why;
     }
     bool Imported() {
-        Statement done(db, "SELECT value FROM settings WHERE key = 'imported'");
+        SqliteStatement done(db, "SELECT value FROM settings WHERE key = 'imported'");
         return done.Step() == SQLITE_ROW;
     }
     // Takes the old index in, once: its newest `limit` entries with the copies they name,
@@ -296,9 +195,10 @@ class History::Store {
     void Trim(std::size_t drop);
 
     bool Insert(const HistoryEntry& e, std::string& error) {
-        Statement insert(db,
-                         "INSERT INTO entries(time, event, program, node, port, serial, record, "
-                         "file, plugin, unit, bench) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+        SqliteStatement insert(
+            db,
+            "INSERT INTO entries(time, event, program, node, port, serial, record, "
+            "file, plugin, unit, bench) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
         insert.Bind(1, e.time).Bind(2, e.event).Bind(3, e.program).Bind(4, e.device);
         insert.Bind(5, e.port).Bind(6, e.serial).Bind(7, e.set).Bind(8, e.file);
         insert.Bind(9, e.plugIn).Bind(10, e.unit).Bind(11, e.bench);
@@ -308,19 +208,19 @@ class History::Store {
     }
 
     std::size_t Count() {
-        Statement count(db, "SELECT count(*) FROM entries");
+        SqliteStatement count(db, "SELECT count(*) FROM entries");
         return count.Step() == SQLITE_ROW ? static_cast<std::size_t>(count.Int(0)) : 0;
     }
     // At least the number of entries, from the ends of the id range alone: only trims
     // remove entries, the oldest first, so the range holds few gaps, and it costs two
     // lookups where a count reads the whole table.
     std::size_t CountAtMost() {
-        Statement span(db,
-                       "SELECT (SELECT max(id) FROM entries) - (SELECT min(id) FROM entries) + 1");
+        SqliteStatement span(
+            db, "SELECT (SELECT max(id) FROM entries) - (SELECT min(id) FROM entries) + 1");
         return span.Step() == SQLITE_ROW ? static_cast<std::size_t>(span.Int(0)) : 0;
     }
     int SchemaVersion() {
-        Statement version(db, "PRAGMA user_version");
+        SqliteStatement version(db, "PRAGMA user_version");
         return version.Step() == SQLITE_ROW ? static_cast<int>(version.Int(0)) : 0;
     }
     // The tables as this version keeps them, in one transaction.
@@ -328,7 +228,8 @@ class History::Store {
         return Transaction(error, [&](std::string& e) {
             if (!Exec(kSchema, e)) return false;
             for (const char* column : kAddedColumns) {
-                Statement there(db, "SELECT 1 FROM pragma_table_info('entries') WHERE name = ?");
+                SqliteStatement there(db,
+                                      "SELECT 1 FROM pragma_table_info('entries') WHERE name = ?");
                 there.Bind(1, std::string(column));
                 const std::string add = std::string("ALTER TABLE entries ADD COLUMN ") + column +
                                         " TEXT NOT NULL DEFAULT ''";
@@ -516,7 +417,7 @@ std::string WhereOf(const HistoryScope& scope) {
     return where;
 }
 
-void BindScope(Statement& s, const HistoryScope& scope) {
+void BindScope(SqliteStatement& s, const HistoryScope& scope) {
     if (!scope.unit.empty()) {
         s.Bind(5, scope.unit);
         return;
@@ -536,7 +437,7 @@ std::vector<HistoryEntry> History::Entries(std::size_t most, const HistoryScope&
     if (store == nullptr) return out;
     // One controller's entries come through the index by port and serial, however many
     // entries other ports have.
-    Statement rows(
+    SqliteStatement rows(
         store->db,
         (std::string(kSelectEntries) + WhereOf(scope) + "ORDER BY id DESC LIMIT ?4").c_str());
     BindScope(rows, scope);
@@ -551,7 +452,7 @@ std::size_t History::Count(const HistoryScope& scope) const {
     Store* store = Open(false);
     readProblem_ = why_;
     if (store == nullptr) return 0;
-    Statement count(store->db, ("SELECT count(*) FROM entries " + WhereOf(scope)).c_str());
+    SqliteStatement count(store->db, ("SELECT count(*) FROM entries " + WhereOf(scope)).c_str());
     BindScope(count, scope);
     if (count.Step() == SQLITE_ROW) return static_cast<std::size_t>(count.Int(0));
     readProblem_ = store->ReadFailure();
@@ -561,7 +462,7 @@ std::size_t History::Count(const HistoryScope& scope) const {
 std::int64_t History::NewestId() const {
     Store* store = Open(false);
     if (store == nullptr) return 0;
-    Statement newest(store->db, "SELECT max(id) FROM entries");
+    SqliteStatement newest(store->db, "SELECT max(id) FROM entries");
     return newest.Step() == SQLITE_ROW ? newest.Int(0) : 0;
 }
 
@@ -582,7 +483,7 @@ std::optional<HistoryEntry> History::Find(const std::string& which) const {
                text.find_first_not_of("0123456789") == std::string::npos;
     };
     const std::string select(kSelectEntries);
-    std::optional<Statement> row;
+    std::optional<SqliteStatement> row;
     if (wholeNumber(which)) {
         const std::int64_t number = std::stoll(which);
         if (number < 1) return std::nullopt;
@@ -610,43 +511,14 @@ bool History::Store::ImportOldIndex(std::size_t limit, std::string& error) {
         file_system::Close(fd);
         return true;
     }
-    std::deque<HistoryEntry> newest;
-    std::string line, block(64 * 1024, '\0');
-    bool tooLong = false;
-    std::size_t total = 0;
-    auto take = [&] {
-        if (!tooLong) {
-            if (auto e = ParseOldLine(line)) {
-                newest.push_back(std::move(*e));
-                if (newest.size() > limit) newest.pop_front();
-            }
-        }
-        line.clear();
-        tooLong = false;
-    };
-    ssize_t n = 0;
-    while (total < kMostOldIndexBytes &&
-           (n = file_system::Read(fd, block.data(), block.size())) > 0) {
-        total += static_cast<std::size_t>(n);
-        for (ssize_t i = 0; i < n; ++i) {
-            const char c = block[static_cast<std::size_t>(i)];
-            if (c == '\n') {
-                take();
-            } else if (line.size() < kLongestOldLine) {
-                line += c;
-            } else {
-                tooLong = true;
-            }
-        }
-    }
-    if (!line.empty()) take();
+    const std::deque<HistoryEntry> newest = ReadOldIndex(fd, limit);
     file_system::Close(fd);
     const bool imported = Transaction(error, [&](std::string& e) {
         if (Imported()) return true;  // another program took it in meanwhile
         for (const HistoryEntry& entry : newest) {
             if (!Insert(entry, e)) return false;
         }
-        Statement mark(db, "INSERT INTO settings(key, value) VALUES('imported', ?)");
+        SqliteStatement mark(db, "INSERT INTO settings(key, value) VALUES('imported', ?)");
         mark.Bind(1, std::string(History::kOldIndexName));
         if (mark.Step() == SQLITE_DONE) return true;
         e = Error();
@@ -699,14 +571,14 @@ void History::Store::Trim(std::size_t drop) {
     std::vector<std::string> dropped;
     std::string error;
     const bool trimmed = Transaction(error, [&](std::string& e) {
-        Statement oldest(db, "SELECT id, file FROM entries ORDER BY id LIMIT ?");
+        SqliteStatement oldest(db, "SELECT id, file FROM entries ORDER BY id LIMIT ?");
         oldest.Bind(1, static_cast<std::int64_t>(drop));
         std::int64_t last = 0;
         while (oldest.Step() == SQLITE_ROW) {
             last = oldest.Int(0);
             dropped.push_back(oldest.Text(1));
         }
-        Statement remove(db, "DELETE FROM entries WHERE id <= ?");
+        SqliteStatement remove(db, "DELETE FROM entries WHERE id <= ?");
         remove.Bind(1, last);
         if (remove.Step() == SQLITE_DONE) return true;
         e = Error();
@@ -718,7 +590,7 @@ void History::Store::Trim(std::size_t drop) {
     }
     // Copies that a kill left without their entry, or whose removal a kill interrupted.
     std::unordered_set<std::string> named;
-    Statement files(db, "SELECT file FROM entries");
+    SqliteStatement files(db, "SELECT file FROM entries");
     while (files.Step() == SQLITE_ROW) named.insert(files.Text(0));
     for (const file_system::FolderFile& f : file_system::RegularFilesIn(folder)) {
         if (LooksLikeCopy(f.name) && f.ageSeconds > kOrphanAgeSeconds && !named.count(f.name)) {
@@ -732,8 +604,8 @@ std::vector<HistoryEntry> History::EntriesAfter(std::int64_t after, std::size_t 
     Store* store = Open(false);
     readProblem_ = why_;
     if (store == nullptr) return out;
-    Statement rows(store->db,
-                   (std::string(kSelectEntries) + "WHERE id > ? ORDER BY id LIMIT ?").c_str());
+    SqliteStatement rows(
+        store->db, (std::string(kSelectEntries) + "WHERE id > ? ORDER BY id LIMIT ?").c_str());
     rows.Bind(1, after);
     rows.Bind(2, static_cast<std::int64_t>(std::min<std::size_t>(most, INT64_MAX)));
     int step = SQLITE_ROW;
@@ -745,7 +617,7 @@ std::vector<HistoryEntry> History::EntriesAfter(std::int64_t after, std::size_t 
 std::string History::Setting(const std::string& key) const {
     Store* store = Open(false);
     if (store == nullptr) return "";
-    Statement value(store->db, "SELECT value FROM settings WHERE key = ?");
+    SqliteStatement value(store->db, "SELECT value FROM settings WHERE key = ?");
     value.Bind(1, key);
     return value.Step() == SQLITE_ROW ? value.Text(0) : "";
 }
@@ -755,7 +627,7 @@ bool History::SetSetting(const std::string& key, const std::string& value) {
     if (store == nullptr || store->version > kSchemaVersion) return false;
     std::string error;
     return store->Transaction(error, [&](std::string& e) {
-        Statement put(store->db, "INSERT OR REPLACE INTO settings(key, value) VALUES(?, ?)");
+        SqliteStatement put(store->db, "INSERT OR REPLACE INTO settings(key, value) VALUES(?, ?)");
         put.Bind(1, key).Bind(2, value);
         if (put.Step() == SQLITE_DONE) return true;
         e = store->Error();
@@ -777,8 +649,8 @@ std::string History::BenchId() {
     std::string error;
     // Two programs making it at once keep the first one's.
     store->Transaction(error, [&](std::string&) {
-        Statement put(store->db,
-                      "INSERT OR IGNORE INTO settings(key, value) VALUES('bench_id', ?)");
+        SqliteStatement put(store->db,
+                            "INSERT OR IGNORE INTO settings(key, value) VALUES('bench_id', ?)");
         put.Bind(1, id);
         return put.Step() == SQLITE_DONE;
     });

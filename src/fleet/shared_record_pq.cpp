@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 #include "fleet/shared_record.h"
 
@@ -250,25 +251,6 @@ bool SharedRecord::Send(const std::string& benchId, bool demo,
     return connection_->Exec("COMMIT", deadline, error);
 }
 
-namespace {
-
-std::optional<ConfigRecord> RecordFromHex(const char* hex, int length) {
-    if (length != 2 * static_cast<int>(ConfigRecord::kSize)) return std::nullopt;
-    std::uint8_t bytes[ConfigRecord::kSize];
-    for (std::size_t i = 0; i < ConfigRecord::kSize; ++i) {
-        char pair[3] = {hex[2 * i], hex[2 * i + 1], '\0'};
-        char* end = nullptr;
-        const long value = std::strtol(pair, &end, 16);
-        if (end != pair + 2) return std::nullopt;
-        bytes[i] = static_cast<std::uint8_t>(value);
-    }
-    ConfigRecord r;
-    r.ReplaceAll(bytes);
-    return r;
-}
-
-}  // namespace
-
 std::optional<std::vector<SharedEntry>> SharedRecord::Entries(const std::string& unit,
                                                               std::size_t most,
                                                               std::string& error) {
@@ -310,7 +292,8 @@ std::optional<std::vector<SharedEntry>> SharedRecord::Entries(const std::string&
         s.entry.plugIn = text(9);
         s.entry.unit = text(10);
         if (!PQgetisnull(rows, row, 11)) {
-            s.entry.set = RecordFromHex(PQgetvalue(rows, row, 11), PQgetlength(rows, row, 11));
+            s.entry.set = ConfigRecord::FromHex(std::string_view(
+                PQgetvalue(rows, row, 11), static_cast<std::size_t>(PQgetlength(rows, row, 11))));
             if (!s.entry.set) return refuse("a set that is not 15 bytes");
         }
         if ((s.entry.event == "reset") == s.entry.set.has_value()) {
