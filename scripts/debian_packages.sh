@@ -22,6 +22,13 @@ unpack_source() {
             > /etc/apt/sources.list.d/debian-src.sources'
         "${sudo[@]}" apt-get update -qq
     fi
-    (cd "$2" && apt-get source -qq --download-only "$1" > /dev/null 2>&1 &&
-        dpkg-source -x --no-check ./*.dsc src > /dev/null)
+    # The newest version first; where a mirror lacks it (a security update not mirrored yet),
+    # the next one it lists.
+    local version
+    for version in "" $(apt-cache showsrc "$1" | sed -n 's/^Version: //p' | sort -rV); do
+        rm -f "$2"/*.dsc
+        (cd "$2" && apt-get source -qq --download-only "$1${version:+=$version}" > /dev/null 2>&1) &&
+            break
+    done
+    (cd "$2" && dpkg-source -x --no-check ./*.dsc src > /dev/null)
 }

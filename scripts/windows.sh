@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# The tool for Windows: cross-built with MinGW-w64 against a static Qt (built once by
-# scripts/build_qt_mingw.sh), then tried under wine: the unit tests, the window's tests
-# (real windows on a virtual X display, driven by key and mouse events), a vt350ctl round trip
-# through a folder with a non-ASCII name, vt350ctl list through the real SetupAPI code, and
+# The tool for Windows: cross-built with MinGW-w64 against a static Qt, SQLite and libpq (each
+# built once by its scripts/build_*_mingw.sh), then tried under wine: the unit tests, the
+# window's tests (real windows on a virtual X display, driven by key and mouse events), a
+# vt350ctl round trip through a folder with a non-ASCII name, vt350ctl list through the real
+# SetupAPI code, the shared record on a PostgreSQL server of its own reached over TCP, and
 # a smoke run of the window that performs GetConfig against the virtual controller and
 # saves a screenshot (build-windows/window-windows.png).
 #   scripts/windows.sh            build and test
@@ -14,18 +15,20 @@ cd "$(dirname "$0")/.."
 root=$PWD
 qt=${VT350_QT_MINGW:-/opt/vt350-qt6-mingw}
 sqlite=${VT350_SQLITE_MINGW:-/opt/vt350-sqlite-mingw}
+libpq=${VT350_LIBPQ_MINGW:-/opt/vt350-libpq-mingw}
 . scripts/debian_packages.sh
 install_missing g++-mingw-w64-x86-64-posix wine wine64 fonts-wine fonts-liberation xvfb xauth \
     libgtest-dev nlohmann-json3-dev libcli11-dev ninja-build ccache nsis osslsigncode openssl \
-    xdotool imagemagick qt6-l10n-tools qt6-translations-l10n
+    xdotool imagemagick qt6-l10n-tools qt6-translations-l10n postgresql
 scripts/build_qt_mingw.sh "$qt"
 scripts/build_sqlite_mingw.sh "$sqlite"
+scripts/build_libpq_mingw.sh "$libpq"
 # ccache where it is installed; warnings as errors in CI.
 options=()
 command -v ccache > /dev/null && options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 [ "${CI:-}" = true ] && options+=(-DVT350_WERROR=ON)
 cmake -S . -B build-windows -G Ninja "${options[@]}" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-      -DCMAKE_PREFIX_PATH="$qt;$sqlite" -DCMAKE_FIND_ROOT_PATH="$qt;$sqlite" -DQT_HOST_PATH=/usr \
+      -DCMAKE_PREFIX_PATH="$qt;$sqlite;$libpq" -DCMAKE_FIND_ROOT_PATH="$qt;$sqlite;$libpq" -DQT_HOST_PATH=/usr \
       -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" > /dev/null
 cmake --build build-windows
 [ "${1:-}" = build ] && exit 0
@@ -83,6 +86,29 @@ check "a set holding 0x0A to standard output" 0 sh -c \
 check "the window's --help where output is redirected" 0 sh -c \
     "wine $bin/vt350-config.exe --help | grep -q 'usage: vt350-config'"
 check "list through SetupAPI: no controller" 3 wine $bin/vt350ctl.exe list
+# The shared record through Windows' sockets: a server of the tests' own on a port of
+# 127.0.0.1, made by the Windows build, an entry of a unit sent and read back; with the
+# server away a store is not refused and its entry goes with the next sync.
+pg=$(mktemp -d "${TMPDIR:-/tmp}/vt350-windows-pg.XXXXXX")
+chmod 755 "$pg"  # the server runs as nobody when this runs as root
+trap 'tests/server/postgres.sh stop "$pg/server" || true; rm -rf "$pg"' EXIT
+export VT350_PG_TCP_PORT=$(shuf -i 20000-60000 -n 1)
+tests/server/postgres.sh start "$pg/server"
+owner="host=127.0.0.1 port=$VT350_PG_TCP_PORT dbname=vt350 user=vt350_owner"
+check "the shared record made" 0 env VT350_HISTORY_SERVER="$owner" wine $bin/vt350ctl.exe history server-init
+psql -q "$(cat "$pg/server/conninfo")" -c "GRANT vt350_bench TO bench"
+export VT350_HISTORY_SERVER="$(cat "$pg/server/tcp-conninfo")"
+check "a unit's read sent to the shared record" 0 wine $bin/vt350ctl.exe --demo --unit "bike 42" read
+tests/server/postgres.sh halt "$pg/server"
+check "a store with the server away" 0 wine $bin/vt350ctl.exe --demo --unit "bike 42" write "$win\\new.qkf" --yes
+check "its entry waits" 5 wine $bin/vt350ctl.exe --demo history sync
+tests/server/postgres.sh resume "$pg/server"
+check "and goes with the next sync" 0 wine $bin/vt350ctl.exe --demo history sync
+check "the unit's entries read from the shared record" 0 sh -c \
+    "wine $bin/vt350ctl.exe history --unit 'bike 42' > build-windows/unit.log 2>&1 &&
+     grep -q 'of unit bike 42, from the shared record' build-windows/unit.log &&
+     grep -q 'stored .*unit bike 42' build-windows/unit.log"
+unset VT350_HISTORY_SERVER
 # The window's tests: about a minute on a quiet machine.
 timeout 30 wineserver -k || true
 limit=900 check "the window's tests" 0 xvfb-run -a -s "-screen 0 1024x768x24" \

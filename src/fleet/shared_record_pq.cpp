@@ -1,6 +1,12 @@
 // The shared record through libpq: its asynchronous calls, each waited for with a bound.
 #include <libpq-fe.h>
+#ifdef _WIN32
+#define NOMINMAX
+#define WIN32_LEAN_AND_MEAN
+#include <winsock2.h>
+#else
 #include <poll.h>
+#endif
 
 #include <cstdint>
 #include <cstdlib>
@@ -56,9 +62,27 @@ constexpr int kSelectColumns = 14;
 // Longer than any field a bench keeps: what a server sends beyond it is refused, not held.
 constexpr int kLongestField = 4096;
 
+// A message of libpq's on one line: its lines (a failed connection names each address it
+// tried, the next line indented) joined with "; ".
+std::string OneLine(std::string_view text) {
+    std::string line;
+    bool lineBreak = false;
+    for (const char c : text) {
+        if (c == '\n' || c == '\r') {
+            lineBreak = !line.empty();
+        } else if (lineBreak && (c == ' ' || c == '\t')) {
+            continue;
+        } else {
+            if (lineBreak) line += "; ";
+            lineBreak = false;
+            line += c;
+        }
+    }
+    return line;
+}
+
 std::string Message(PGconn* conn) {
-    std::string text = conn != nullptr ? PQerrorMessage(conn) : "out of memory";
-    while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
+    const std::string text = OneLine(conn != nullptr ? PQerrorMessage(conn) : "out of memory");
     return text.empty() ? "the server refused" : text;
 }
 
@@ -67,8 +91,14 @@ bool WaitForSocket(PGconn* conn, bool forWriting, Clock::time_point deadline) {
     const auto left =
         std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
     if (left <= 0) return false;
+#ifdef _WIN32
+    WSAPOLLFD fd{static_cast<SOCKET>(PQsocket(conn)),
+                 static_cast<SHORT>(forWriting ? POLLWRNORM : POLLRDNORM), 0};
+    return ::WSAPoll(&fd, 1, static_cast<INT>(left)) > 0;
+#else
     pollfd fd{PQsocket(conn), static_cast<short>(forWriting ? POLLOUT : POLLIN), 0};
     return ::poll(&fd, 1, static_cast<int>(left)) > 0;
+#endif
 }
 
 }  // namespace
@@ -158,8 +188,8 @@ class SharedRecord::Connection {
         if (result == nullptr) return nullptr;
         if (PQresultStatus(result) == wanted) return result;
         const char* why = PQresultErrorMessage(result);
-        error = why != nullptr && why[0] != '\0' ? why : "the server answered what was not asked";
-        while (!error.empty() && error.back() == '\n') error.pop_back();
+        error = OneLine(why != nullptr ? why : "");
+        if (error.empty()) error = "the server answered what was not asked";
         PQclear(result);
         return nullptr;
     }

@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
 # A PostgreSQL server of the tests' own: Debian's server binaries run by an unprivileged user
-# in a folder of their own, on a private Unix socket only (no TCP port), stopped at the end.
+# in a folder of their own, on a private Unix socket, stopped at the end.
 #   postgres.sh start DIR   make and start it; DIR/conninfo then holds the owner's connection
 #                           string, DIR/bench-conninfo that of a bench's role
 #   postgres.sh halt DIR    stop it, keeping its data (a server that went away)
 #   postgres.sh resume DIR  start it again
 #   postgres.sh stop DIR    stop it and remove DIR
-# As root the server runs as "nobody" (PostgreSQL refuses to run as root).
+# As root the server runs as "nobody" (PostgreSQL refuses to run as root). With
+# VT350_PG_TCP_PORT set it listens on that port of 127.0.0.1 as well (for a client that has
+# no Unix sockets: the Windows build under wine), and DIR/tcp-conninfo holds a bench's
+# connection string through it.
 set -euo pipefail
 what=$1 dir=$2
+port=${VT350_PG_TCP_PORT:-}
+listen="-c listen_addresses='${port:+127.0.0.1}' ${port:+-c port=$port} -c unix_socket_directories='$dir/socket' -c fsync=off"
 bin=$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -1)
 [ -x "$bin/initdb" ] || { echo "postgres.sh: no PostgreSQL server installed (apt-get install postgresql)" >&2; exit 1; }
 as_server() {
@@ -25,21 +30,24 @@ case "$what" in
         as_server "$bin/initdb" -D "$dir/data" -U vt350_owner --auth=trust -E UTF8 --locale=C.UTF-8 > "$dir/initdb.log" 2>&1 ||
             { cat "$dir/initdb.log" >&2; exit 1; }
         as_server "$bin/pg_ctl" -D "$dir/data" -l "$dir/socket/server.log" -w -t 60 \
-            -o "-c listen_addresses='' -c unix_socket_directories='$dir/socket' -c fsync=off" start > /dev/null ||
+            -o "$listen" start > /dev/null ||
             { cat "$dir/socket/server.log" >&2; exit 1; }
-        owner="host=$dir/socket dbname=postgres user=vt350_owner"
+        owner="host=$dir/socket ${port:+port=$port} dbname=postgres user=vt350_owner"
         "$bin/psql" -q -v ON_ERROR_STOP=1 "$owner" -c "CREATE DATABASE vt350" > /dev/null
-        echo "host=$dir/socket dbname=vt350 user=vt350_owner" > "$dir/conninfo"
+        echo "host=$dir/socket ${port:+port=$port} dbname=vt350 user=vt350_owner" > "$dir/conninfo"
         "$bin/psql" -q -v ON_ERROR_STOP=1 "$(cat "$dir/conninfo")" \
             -c "CREATE ROLE bench LOGIN" > /dev/null
-        echo "host=$dir/socket dbname=vt350 user=bench" > "$dir/bench-conninfo"
+        echo "host=$dir/socket ${port:+port=$port} dbname=vt350 user=bench" > "$dir/bench-conninfo"
+        if [ -n "$port" ]; then
+            echo "host=127.0.0.1 port=$port dbname=vt350 user=bench" > "$dir/tcp-conninfo"
+        fi
         ;;
     halt)
         as_server "$bin/pg_ctl" -D "$dir/data" -m fast -w stop > /dev/null
         ;;
     resume)
         as_server "$bin/pg_ctl" -D "$dir/data" -l "$dir/socket/server.log" -w -t 60 \
-            -o "-c listen_addresses='' -c unix_socket_directories='$dir/socket' -c fsync=off" start > /dev/null
+            -o "$listen" start > /dev/null
         ;;
     stop)
         [ -d "$dir/data" ] && as_server "$bin/pg_ctl" -D "$dir/data" -m fast -w stop > /dev/null 2>&1 || true
