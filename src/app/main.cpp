@@ -40,6 +40,11 @@
 
 namespace {
 
+// The shared record's listing of a unit in the window: as many entries as the view lists, read
+// within a few seconds (the view lists the bench's own meanwhile).
+constexpr std::size_t kSharedListing = 2000;
+constexpr std::chrono::milliseconds kSharedReadLimit{5000};
+
 // Arrival and removal come from the window on Windows, which exists only after the form.
 class DeferredDeviceChanges : public DeviceChangeSource {
   public:
@@ -233,14 +238,19 @@ int main(int argc, char* argv[]) {
     history.Prepare();  // the folder exists for the Open dialog's side bar
     // Where a shared record is set, each entry goes on to it within a moment, from the
     // thread that keeps the entries; one that cannot goes with the next.
+    // The history view reads a unit's entries of every bench from it.
     std::function<void(History&)> toSharedRecord;
+    ReadSharedUnit readSharedUnit;
     if (const std::string server = HistoryServer(); !server.empty()) {
         toSharedRecord = [server, demo = backend.demo()](History& kept) {
             SyncHistory(kept, server, demo, kSendMoment);
         };
+        readSharedUnit = [server](const std::string& unit, std::string& error) {
+            return ReadSharedRecord(server, unit, kSharedListing, kSharedReadLimit, error);
+        };
     }
     Form1 form({dialogs, backend.platform(), changes, tone, autosave, &history, args.port,
-                toSharedRecord});
+                toSharedRecord, readSharedUnit});
     dialogs.setParent(&form);
     dialogs.setHistoryFolder(history.folder());
 #ifdef _WIN32

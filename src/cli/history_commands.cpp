@@ -149,34 +149,23 @@ void ListAsText(const std::vector<HistoryEntry>& entries, const std::vector<Hist
     }
 }
 
-// A unit's line: each entry against the unit's entry before it, whichever bench, port or
-// plug-in kept either.
-std::vector<HistoryStep> StepsOfUnit(std::vector<HistoryEntry> entries) {
-    for (HistoryEntry& e : entries) {
-        e.port = "unit";
-        e.serial.clear();
-        e.plugIn.clear();
-    }
-    return StepsOf(entries);
-}
 
 // The listing from the shared record (a unit's, or every bench's); nothing, after saying
 // why, when the record cannot be read, and the bench's own history is listed instead.
 std::optional<int> ListShared(const CtlOptions& o, History& history, const std::string& conninfo) {
     SyncResult sent = SyncHistory(history, conninfo, o.backend.demo, kSendMoment);
     std::string error = sent.error;
-    std::unique_ptr<SharedRecord> record;
-    if (error.empty()) record = SharedRecord::Connect(conninfo, kListLimit, error);
-    std::optional<std::vector<SharedEntry>> shared;
-    if (record != nullptr)
-        shared = record->Entries(o.unit, static_cast<std::size_t>(o.last), error);
+    std::optional<std::vector<HistoryEntry>> shared;
+    if (error.empty()) {
+        shared = ReadSharedRecord(conninfo, o.unit, static_cast<std::size_t>(o.last), kListLimit,
+                                  error);
+    }
     if (!shared) {
         std::cerr << "vt350ctl: the shared record cannot be read (" << Shown(error)
                   << "): this bench's history is listed\n";
         return std::nullopt;
     }
-    std::vector<HistoryEntry> entries;
-    for (SharedEntry& s : *shared) entries.push_back(std::move(s.entry));
+    std::vector<HistoryEntry>& entries = *shared;
     const std::vector<HistoryStep> steps =
         o.unit.empty() ? StepsOfAllBenches(entries) : StepsOfUnit(entries);
     std::vector<std::size_t> all(entries.size());

@@ -74,3 +74,12 @@ std::vector<HistoryStep> StepsOf(const std::vector<HistoryEntry>& entries) {
     }
     return steps;
 }
+
+std::vector<HistoryStep> StepsOfUnit(std::vector<HistoryEntry> entries) {
+    for (HistoryEntry& e : entries) {
+        e.port = "unit";
+        e.serial.clear();
+        e.plugIn.clear();
+    }
+    return StepsOf(entries);
+}

@@ -34,3 +34,7 @@ struct HistoryStep {
 // one pass from the oldest: a listing of ten thousand entries of many controllers costs ten
 // thousand steps, not ten thousand each.
 std::vector<HistoryStep> StepsOf(const std::vector<HistoryEntry>& entries);
+// The steps of one unit's entries: each against the unit's entry before it that holds a set,
+// whichever bench, port or plug-in kept either (the unit is the bike, whatever controller
+// it holds).
+std::vector<HistoryStep> StepsOfUnit(std::vector<HistoryEntry> entries);

@@ -52,3 +52,18 @@ SyncResult SyncHistory(History& history, const std::string& conninfo, bool demo,
     if (result.waiting == 0) result.error.clear();
     return result;
 }
+
+std::optional<std::vector<HistoryEntry>> ReadSharedRecord(const std::string& conninfo,
+                                                          const std::string& unit,
+                                                          std::size_t most,
+                                                          std::chrono::milliseconds limit,
+                                                          std::string& error) {
+    std::unique_ptr<SharedRecord> record = SharedRecord::Connect(conninfo, limit, error);
+    if (record == nullptr) return std::nullopt;
+    auto shared = record->Entries(unit, most, error);
+    if (!shared) return std::nullopt;
+    std::vector<HistoryEntry> entries;
+    entries.reserve(shared->size());
+    for (SharedEntry& s : *shared) entries.push_back(std::move(s.entry));
+    return entries;
+}

@@ -2,7 +2,9 @@
 
 #include <chrono>
 #include <cstddef>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "config/history.h"
 
@@ -26,3 +28,12 @@ std::size_t EntriesWaiting(const History& history);
 
 // The settings key of the mark: the id of the newest entry the server took.
 constexpr const char* kSentMarkKey = "shared_record_sent";
+
+// The entries of `unit` (every bench's entries for "") as the shared record holds them, newest
+// first, at most `most`, each with the id it has on its own bench, read within `limit`;
+// nothing with `error` said when the record cannot be read.
+std::optional<std::vector<HistoryEntry>> ReadSharedRecord(const std::string& conninfo,
+                                                          const std::string& unit,
+                                                          std::size_t most,
+                                                          std::chrono::milliseconds limit,
+                                                          std::string& error);

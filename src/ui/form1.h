@@ -33,6 +33,7 @@
 #include "protocol/poll_cycle.h"
 #include "protocol/response_report.h"
 #include "protocol/tone.h"
+#include "ui/history_view.h"
 #include "ui/sets_by_plug_in.h"
 #include "ui/user_dialogs.h"
 
@@ -53,6 +54,8 @@ struct Form1Services {
     // Called with the window's own History on the thread that keeps its entries, once they
     // are kept (they go on to a shared record); none where nothing is to be done.
     std::function<void(History&)> afterHistoryKept = {};
+    // Reads a unit's entries of every bench from the shared record, where one is set.
+    ReadSharedUnit readSharedUnit = {};
 };
 
 // The tool's one window. Controls keep their classic names (Command1, Text1, Option1...),

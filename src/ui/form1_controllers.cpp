@@ -199,7 +199,8 @@ void Form1::ShowHistory() {
         return;
     }
     if (historyView_ == nullptr) {
-        HistoryView::Window window{[this] { return record_; }, [this] { return OwnLastRead(); }};
+        HistoryView::Window window{[this] { return record_; }, [this] { return OwnLastRead(); },
+                                   services_.readSharedUnit};
         historyView_ = new HistoryView(*services_.history, std::move(window), this);
         connect(historyView_, &HistoryView::takeIn, this,
                 [this](const HistoryEntry& entry) { TakeFromHistory(entry); });
@@ -221,7 +222,7 @@ void Form1::TakeFromHistory(const HistoryEntry& entry) {
     RefreshControls();
     shownSet_ = record_;
     setCameFromSomewhere_ = true;
-    origin_ = {"", "", "", "", DescribeEntry(entry).toStdString()};
+    origin_ = {"", "", "", "", DescribeEntry(entry, services_.history->bench()).toStdString()};
     SetBlinking(false);
     SetCaption(Label16, QCoreApplication::translate("Form1", "From the history: %1 %2, port %3")
                             .arg(EventWord(entry.event), EntryTime(entry),

@@ -8,11 +8,13 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QThread>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <memory>
 
 #include "config/history_steps.h"
 #include "config/parameter_view.h"
@@ -27,7 +29,7 @@ namespace {
 constexpr std::size_t kMostShown = 2000;
 constexpr int kIdRole = Qt::UserRole;
 
-enum Column { kTime, kEvent, kProgram, kPort, kSerial, kChanges, kColumns };
+enum Column { kTime, kEvent, kProgram, kPort, kSerial, kBench, kChanges, kColumns };
 
 QString ControllerName(const HistoryEntry& e) {
     if (e.port.empty()) return QString::fromStdString(e.device);
@@ -78,10 +80,16 @@ QString EntryTime(const HistoryEntry& entry) {
     return time.replace('T', ' ');
 }
 
-QString DescribeEntry(const HistoryEntry& e) {
-    return QCoreApplication::translate("HistoryView", "entry @%1: %2 %3, %4")
-        .arg(e.id)
-        .arg(EventWord(e.event), EntryTime(e), ControllerName(e));
+QString DescribeEntry(const HistoryEntry& e, const std::string& ownBench) {
+    QString text = QCoreApplication::translate("HistoryView", "entry @%1: %2 %3, %4")
+                       .arg(e.id)
+                       .arg(EventWord(e.event), EntryTime(e), ControllerName(e));
+    if (!e.bench.empty() && e.bench != ownBench) {
+        //: %1: the name of the bench (the workshop's computer) that kept the entry
+        text += QCoreApplication::translate("HistoryView", ", bench %1")
+                    .arg(QString::fromStdString(e.bench));
+    }
+    return text;
 }
 
 HistoryView::HistoryView(const History& history, Window window, QWidget* parent)
@@ -97,7 +105,9 @@ HistoryView::HistoryView(const History& history, Window window, QWidget* parent)
     list_->setAccessibleName(tr("History entries"));
     list_->setColumnCount(kColumns);
     list_->setHeaderLabels(
-        {tr("Time"), tr("Event"), tr("Program"), tr("Port"), tr("Serial"), tr("Changes")});
+        {tr("Time"), tr("Event"), tr("Program"), tr("Port"), tr("Serial"), tr("Bench"),
+         tr("Changes")});
+    list_->setColumnHidden(kBench, true);
     list_->setRootIsDecorated(false);
     list_->setAllColumnsShowFocus(true);
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -153,6 +163,7 @@ HistoryView::HistoryView(const History& history, Window window, QWidget* parent)
     connect(all_, &QCheckBox::toggled, this, [this] { Reload(); });
     connect(unitOnly_, &QCheckBox::toggled, this, [this] {
         all_->setEnabled(!unitOnly_->isChecked() && !ownPort_.empty());
+        list_->setColumnHidden(kBench, !unitOnly_->isChecked());
         Reload();
     });
     connect(list_->header(), &QHeaderView::sortIndicatorChanged, this, [this] { Fill(); });
@@ -194,6 +205,13 @@ void HistoryView::SetOwnController(const std::string& port, const std::string& s
 
 void HistoryView::Reload() {
     newestId_ = history_.NewestId();
+    if (unitOnly_->isChecked() && window_.sharedUnit) {
+        ReadShared();
+        // The shared record's listing stands until its next reading comes.
+        if (fromShared_) return;
+    }
+    fromShared_ = false;
+    sharedIds_.clear();
     // The window's controller's own entries are asked for as such, with the rest of its
     // port for the port's set before: other ports' entries, however many, never crowd
     // them out of the bound.
@@ -208,6 +226,91 @@ void HistoryView::Reload() {
     readProblem_ = QString::fromStdString(history_.readProblem());
     available_ = entries_.size() < kMostShown ? entries_.size() : history_.Count(scope);
     Fill();
+}
+
+void HistoryView::ReadShared() {
+    if (readingShared_) {
+        readSharedAgain_ = true;
+        return;
+    }
+    readingShared_ = true;
+    readSharedAgain_ = false;
+    // The reading runs on a thread of its own, bounded in time by the reader; a view closed
+    // meanwhile leaves it to end by itself.
+    struct Reading {
+        std::optional<std::vector<HistoryEntry>> entries;
+        std::string error;
+    };
+    auto reading = std::make_shared<Reading>();
+    QThread* thread = QThread::create([read = window_.sharedUnit, unit = unit_, reading] {
+        reading->entries = read(unit, reading->error);
+    });
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    connect(thread, &QThread::finished, this, [this, reading, unit = unit_] {
+        readingShared_ = false;
+        TakeShared(unit, std::move(reading->entries), reading->error);
+        if (readSharedAgain_) Reload();
+    });
+    thread->start();
+}
+
+void HistoryView::TakeShared(const std::string& unit,
+                             std::optional<std::vector<HistoryEntry>> entries,
+                             const std::string& error) {
+    if (!unitOnly_->isChecked() || unit != unit_) return;  // the person moved on
+    if (!entries) {
+        sharedProblem_ = QString::fromStdString(error);
+        if (fromShared_) {
+            fromShared_ = false;
+            Reload();  // this bench's own entries, as it has them
+            return;
+        }
+        Fill();
+        return;
+    }
+    sharedProblem_.clear();
+    // This bench's entries of the unit that have not reached the record yet (they wait for
+    // the next send) are listed with it.
+    HistoryScope scope;
+    scope.unit = unit_;
+    for (HistoryEntry& own : history_.Entries(kMostShown, scope)) {
+        const bool there =
+            std::any_of(entries->begin(), entries->end(), [&](const HistoryEntry& e) {
+                return e.id == own.id && e.bench == own.bench && e.time == own.time;
+            });
+        if (!there) entries->push_back(std::move(own));
+    }
+    // Newest first, as the record orders them; a bench's own entries of one moment by their
+    // order on it.
+    std::sort(entries->begin(), entries->end(), [](const HistoryEntry& a, const HistoryEntry& b) {
+        if (a.time != b.time) return a.time > b.time;
+        if (a.bench != b.bench) return a.bench < b.bench;
+        return a.id > b.id;
+    });
+    // Entries of several benches share ids: the list numbers them anew, newest highest, and
+    // keeps each one's own for its description.
+    entries_ = std::move(*entries);
+    sharedIds_.clear();
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        sharedIds_.push_back(entries_[i].id);
+        entries_[i].id = static_cast<std::int64_t>(entries_.size() - i);
+    }
+    steps_ = StepsOfUnit(entries_);
+    available_ = entries_.size();
+    readProblem_.clear();
+    fromShared_ = true;
+    Fill();
+}
+
+HistoryEntry HistoryView::Own(const HistoryEntry& listed) const {
+    HistoryEntry entry = listed;
+    const auto i = static_cast<std::size_t>(&listed - entries_.data());
+    if (fromShared_ && i < sharedIds_.size()) entry.id = sharedIds_[i];
+    return entry;
+}
+
+QString HistoryView::Describe(const HistoryEntry& listed) const {
+    return DescribeEntry(Own(listed), history_.bench());
 }
 
 void HistoryView::Fill() {
@@ -239,6 +342,7 @@ void HistoryView::Fill() {
         item->setText(kProgram, QString::fromStdString(e.program));
         item->setText(kPort, QString::fromStdString(e.port.empty() ? e.device : e.port));
         item->setText(kSerial, QString::fromStdString(e.serial));
+        item->setText(kBench, QString::fromStdString(e.bench));
         item->setText(kChanges, changes);
         if (std::find(selected.begin(), selected.end(), e.id) != selected.end()) {
             item->setSelected(true);
@@ -250,7 +354,20 @@ void HistoryView::Fill() {
         list_->setCurrentItem(list_->topLevelItem(0));
     }
     QString heading;
-    if (all) {
+    const QString unit = QString::fromStdString(unit_);
+    if (unitOnly_->isChecked() && fromShared_) {
+        //: %1: the bike, frame or order number
+        heading = tr("Every set read, stored or reset, of unit %1, from every bench that sends "
+                     "to the shared record; each against the unit's set before it.")
+                      .arg(unit);
+    } else if (unitOnly_->isChecked()) {
+        heading = tr("Every set read, stored or reset, of unit %1 on this bench.").arg(unit);
+        if (!sharedProblem_.isEmpty()) {
+            heading += ' ' + tr("The shared record cannot be read (%1).").arg(sharedProblem_);
+        } else if (readingShared_) {
+            heading += ' ' + tr("Reading the other benches' from the shared record…");
+        }
+    } else if (all) {
         heading = tr("Every set read, stored or reset, of all controllers.");
     } else {
         //: %1: a controller as "port 1-1, serial 0001"
@@ -317,6 +434,9 @@ void HistoryView::SelectionChanged() {
     for (QPushButton* b : {withEditors_, withLastRead_, withPortBefore_, take_}) {
         b->setEnabled(one != nullptr);
     }
+    // A unit's line from every bench follows the unit, not a port: its Changes column says
+    // what the unit held before.
+    if (fromShared_) withPortBefore_->setEnabled(false);
     withEntry_->setEnabled(selected.size() == 2 && selected[0]->set && selected[1]->set);
 }
 
@@ -329,7 +449,7 @@ void HistoryView::ShowComparison(const QString& from, const ConfigRecord& a, con
 
 void HistoryView::CompareWithEditors() {
     if (const HistoryEntry* e = Current()) {
-        ShowComparison(tr("the editors"), window_.editors(), DescribeEntry(*e), *e->set);
+        ShowComparison(tr("the editors"), window_.editors(), Describe(*e), *e->set);
     }
 }
 
@@ -342,7 +462,7 @@ void HistoryView::CompareWithLastRead() {
             tr("Nothing has been read from the window's controller since it was plugged in."));
         return;
     }
-    ShowComparison(tr("the set last read from the window's controller"), *last, DescribeEntry(*e),
+    ShowComparison(tr("the set last read from the window's controller"), *last, Describe(*e),
                    *e->set);
 }
 
@@ -356,7 +476,7 @@ void HistoryView::CompareWithPortBefore() {
         return;
     }
     const HistoryEntry& before = entries_[*step.portBefore];
-    ShowComparison(DescribeEntry(before), *before.set, DescribeEntry(*e), *e->set);
+    ShowComparison(Describe(before), *before.set, Describe(*e), *e->set);
 }
 
 void HistoryView::CompareTwo() {
@@ -364,14 +484,14 @@ void HistoryView::CompareTwo() {
     if (selected.size() != 2 || !selected[0]->set || !selected[1]->set) return;
     // The older first: what changed from it to the newer.
     if (selected[0]->id > selected[1]->id) std::swap(selected[0], selected[1]);
-    ShowComparison(DescribeEntry(*selected[0]), *selected[0]->set, DescribeEntry(*selected[1]),
+    ShowComparison(Describe(*selected[0]), *selected[0]->set, Describe(*selected[1]),
                    *selected[1]->set);
 }
 
 void HistoryView::Take() {
     const HistoryEntry* e = Current();
     if (e == nullptr) return;
-    const HistoryEntry taken = *e;
+    const HistoryEntry taken = Own(*e);
     accept();
     emit takeIn(taken);
 }

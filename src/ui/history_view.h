@@ -19,6 +19,12 @@ class QPlainTextEdit;
 class QPushButton;
 class QTreeWidget;
 
+// The entries of a unit from the record the benches share (newest first, each with its id
+// on its own bench), read within a bounded time; called off the window's thread. Nothing,
+// with why, when they cannot be read.
+using ReadSharedUnit = std::function<std::optional<std::vector<HistoryEntry>>(
+    const std::string& unit, std::string& error)>;
+
 // The history in the window: every set read from, stored into or reset on a controller,
 // newest first, with what changed against the entry before it of the same controller. It
 // opens on the window's own controller, all of them on request. An entry can be compared
@@ -35,6 +41,8 @@ class HistoryView : public QDialog {
         std::function<ConfigRecord()> editors;
         // What the window's controller held at its last read (nothing when unknown).
         std::function<std::optional<ConfigRecord>()> lastRead;
+        // Where a shared record is set: a unit's entries are read from every bench.
+        ReadSharedUnit sharedUnit = {};
     };
 
     HistoryView(const History& history, Window window, QWidget* parent);
@@ -64,6 +72,14 @@ class HistoryView : public QDialog {
     void CompareTwo();
     void Take();
     QString OrderText() const;  // how the list is sorted, in a sentence
+    // A listed entry as its own bench keeps it (a shared listing numbers entries anew).
+    HistoryEntry Own(const HistoryEntry& listed) const;
+    QString Describe(const HistoryEntry& listed) const;
+    // The unit's entries from the shared record, asked for off the window's thread; they
+    // replace the bench's own when they come.
+    void ReadShared();
+    void TakeShared(const std::string& unit, std::optional<std::vector<HistoryEntry>> entries,
+                    const std::string& error);
     void ShowComparison(const QString& from, const ConfigRecord& a, const QString& to,
                         const ConfigRecord& b);
 
@@ -75,6 +91,10 @@ class HistoryView : public QDialog {
     std::size_t available_ = 0;          // how many the history holds of what is listed
     std::int64_t newestId_ = 0;          // the history's newest entry at the last reading
     QString readProblem_;                // why the last reading was not whole
+    bool fromShared_ = false;            // entries_ are the shared record's
+    std::vector<std::int64_t> sharedIds_;  // their ids on their own benches
+    bool readingShared_ = false, readSharedAgain_ = false;
+    QString sharedProblem_;  // why the shared record could not be read, the last time
     QLabel* heading_;
     QCheckBox *all_, *unitOnly_;
     QTreeWidget* list_;
@@ -82,8 +102,9 @@ class HistoryView : public QDialog {
     QPushButton *withEditors_, *withLastRead_, *withPortBefore_, *withEntry_, *take_;
 };
 
-// "entry @17: read 2026-12-08 09:29:33, port 2-1, serial 0001", in the window's language.
-QString DescribeEntry(const HistoryEntry& entry);
+// "entry @17: read 2026-12-08 09:29:33, port 2-1, serial 0001", in the window's language,
+// and ", bench B" after it where another bench than `ownBench` kept it.
+QString DescribeEntry(const HistoryEntry& entry, const std::string& ownBench);
 // "read", "stored", "reset" of an entry's event, in the window's language.
 QString EventWord(const std::string& event);
 // "2026-12-08 09:29:33" of an entry's ISO time.

@@ -34,7 +34,8 @@ class Form1SeveralTest : public Form1Test {
         platform->AddController(second);
         platform->AddController(third);
         form = std::make_unique<Form1>(
-            Form1Services{dialogs, *platform, *platform, tone, autosave, history, port});
+            Form1Services{dialogs, *platform, *platform, tone, autosave, history, port, {},
+                          sharedUnit});
         form->Load();
         form->show();
         form->activateWindow();
@@ -73,4 +74,5 @@ class Form1SeveralTest : public Form1Test {
 
     VirtualController second, third;
     History* history = nullptr;  // the window's history, if it keeps one
+    ReadSharedUnit sharedUnit;   // the shared record, where the test gives one
 };

@@ -9,6 +9,7 @@
 
 #include <sqlite3.h>
 
+#include <atomic>
 #include <chrono>
 #include <string>
 #include <vector>
@@ -104,8 +105,8 @@ TEST_F(Form1HistoryTest, ThePersonFindsASetBeforeAStoreComparesAndStoresItIntoAn
     HistoryView& view = *f.historyView();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     EXPECT_EQ(view.listedIds(), (std::vector<std::int64_t>{5, 2, 1})) << "demo-2's, newest first";
-    EXPECT_EQ(LineOf(view, 2, 5), "Continuous current 21 A \u2192 30 A");
-    EXPECT_EQ(LineOf(view, 5, 5), "plugged in anew: the first set since");
+    EXPECT_EQ(LineOf(view, 2, 6), "Continuous current 21 A \u2192 30 A");
+    EXPECT_EQ(LineOf(view, 5, 6), "plugged in anew: the first set since");
     Click(view, "allControllers");
     EXPECT_EQ(view.listedIds(), (std::vector<std::int64_t>{5, 4, 3, 2, 1}));
     EXPECT_EQ(LineOf(view, 4, 2), "vt350ctl");
@@ -299,6 +300,87 @@ TEST_F(Form1HistoryTest, AUnitGoesWithTheControllersEntriesUntilItIsPluggedInAne
     EXPECT_EQ(Read(), 30);  // @5
     ASSERT_TRUE(HistoryHolds(5));
     EXPECT_EQ(windowHistory.Entries()[0].unit, "");
+}
+
+// Another bench stored into BIKE-42 before this one read it: with a shared record the view's
+// "Unit" lists the unit's entries of every bench, the one this bench has not sent yet among
+// them, each against the unit's set before it (whichever bench kept that); another bench's
+// entry is taken in under its bench's name. A record that cannot be read is said, and the
+// bench's own entries stay listed.
+TEST_F(Form1HistoryTest, AUnitsEntriesOfEveryBenchComeFromTheSharedRecord) {
+    windowHistory.SetBench("bench-A");
+    std::vector<HistoryEntry> onServer;
+    {
+        History otherBench(tmp / "other", "vt350ctl", [] {
+            return HistoryTime{"20261207-100000-100", "2026-12-07T10:00:00+0000"};
+        });
+        otherBench.SetBench("bench-B");
+        ConfigRecord ten = third.stored;
+        ten.Set(0, 10);
+        otherBench.Record(HistoryEvent::kRead, {"virtual", "1-4", "0001", "w", "BIKE-7"}, &ten);
+        otherBench.Record(HistoryEvent::kStored, {"virtual", "1-4", "0001", "x", "BIKE-42"}, &ten);
+        onServer = otherBench.Entries();  // bench-B's @2 and @1
+    }
+    std::atomic<bool> reachable{true};
+    sharedUnit = [&](const std::string& unit, std::string& error) {
+        std::optional<std::vector<HistoryEntry>> out;
+        if (!reachable) {
+            error = "connection refused";
+            return out;
+        }
+        out.emplace();
+        for (const HistoryEntry& e : onServer)
+            if (e.unit == unit) out->push_back(e);
+        return out;
+    };
+    Form1& f = Start("demo-2");
+    dialogs.fileNames = {"BIKE-42"};
+    QTest::keyClick(f.Text1, Qt::Key_B, Qt::ControlModifier);
+    EXPECT_EQ(Read(), 21);  // bench-A's @1, sent
+    ASSERT_TRUE(HistoryHolds(1));
+    onServer.insert(onServer.begin(), windowHistory.Entries().front());
+    f.Text1->setText("30");
+    Store();  // bench-A's @2, not sent yet
+    ASSERT_TRUE(HistoryHolds(2));
+
+    QTest::keyClick(f.Text1, Qt::Key_H, Qt::ControlModifier);
+    ASSERT_NE(f.historyView(), nullptr);
+    HistoryView& view = *f.historyView();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    auto* heading = view.findChild<QLabel*>();
+    Click(view, "unitOnly");
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return heading->text().contains("from every bench"); }, 20000))
+        << heading->text().toStdString();
+    EXPECT_EQ(view.listedIds(), (std::vector<std::int64_t>{3, 2, 1}));
+    EXPECT_EQ(LineOf(view, 3, 5), "bench-A");
+    EXPECT_EQ(LineOf(view, 3, 6), "Continuous current 21 A \u2192 30 A");
+    EXPECT_EQ(LineOf(view, 2, 6), "Continuous current 10 A \u2192 21 A")
+        << "against bench-B's store into the unit";
+    EXPECT_EQ(LineOf(view, 1, 5), "bench-B");
+    ClickEntry(view, 1);
+    Click(view, "takeIntoEditors");
+    EXPECT_EQ(f.Text1->text(), "10");
+    Store();
+    EXPECT_NE(dialogs.questionDetails.back().find(
+                  "comes from the history, entry @2: stored 2026-12-07 10:00:00, port 1-4, "
+                  "serial 0001, bench bench-B."),
+              std::string::npos)
+        << dialogs.questionDetails.back();
+
+    reachable = false;
+    QTest::keyClick(f.Text1, Qt::Key_H, Qt::ControlModifier);
+    ASSERT_NE(f.historyView(), nullptr);
+    HistoryView& again = *f.historyView();
+    heading = again.findChild<QLabel*>();
+    Click(again, "unitOnly");
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return heading->text().contains("The shared record cannot be read (connection "
+                                              "refused)"); },
+        20000))
+        << heading->text().toStdString();
+    EXPECT_EQ(again.listedIds(), (std::vector<std::int64_t>{2, 1})) << "this bench's own";
+    EXPECT_EQ(LineOf(again, 1, 5), "bench-A");
 }
 
 // The window's keys act with Ctrl alone: a plain D, H or B typed into an editor opens
