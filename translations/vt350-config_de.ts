@@ -839,6 +839,32 @@ zu %2:</translation>
         <extracomment>%1: the bike, frame or order number the window&apos;s controller belongs to</extracomment>
         <translation>Ein&amp;heit %1, alle Arbeitsplätze und Regler</translation>
     </message>
+    <message>
+        <source>, bench %1</source>
+        <extracomment>%1: the name of the bench (the workshop&apos;s computer) that kept the entry</extracomment>
+        <translation>, Arbeitsplatz %1</translation>
+    </message>
+    <message>
+        <source>Bench</source>
+        <translation>Arbeitsplatz</translation>
+    </message>
+    <message>
+        <source>Every set read, stored or reset, of unit %1, from every bench that sends to the shared record; each against the unit&apos;s set before it.</source>
+        <extracomment>%1: the bike, frame or order number</extracomment>
+        <translation>Jeder ausgelesene, geschriebene oder zurückgesetzte Satz der Einheit %1, von jedem Arbeitsplatz, der an die gemeinsame Aufzeichnung sendet; jeder verglichen mit dem Satz der Einheit davor.</translation>
+    </message>
+    <message>
+        <source>Every set read, stored or reset, of unit %1 on this bench.</source>
+        <translation>Jeder ausgelesene, geschriebene oder zurückgesetzte Satz der Einheit %1 an diesem Arbeitsplatz.</translation>
+    </message>
+    <message>
+        <source>The shared record cannot be read (%1).</source>
+        <translation>Die gemeinsame Aufzeichnung kann nicht gelesen werden (%1).</translation>
+    </message>
+    <message>
+        <source>Reading the other benches&apos; from the shared record…</source>
+        <translation>Die Einträge der anderen Arbeitsplätze werden aus der gemeinsamen Aufzeichnung gelesen…</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

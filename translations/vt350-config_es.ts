@@ -839,6 +839,32 @@ Hasta: %2:</translation>
         <extracomment>%1: the bike, frame or order number the window&apos;s controller belongs to</extracomment>
         <translation>&amp;Unidad %1, todos los puestos y controladores</translation>
     </message>
+    <message>
+        <source>, bench %1</source>
+        <extracomment>%1: the name of the bench (the workshop&apos;s computer) that kept the entry</extracomment>
+        <translation>, puesto %1</translation>
+    </message>
+    <message>
+        <source>Bench</source>
+        <translation>Puesto</translation>
+    </message>
+    <message>
+        <source>Every set read, stored or reset, of unit %1, from every bench that sends to the shared record; each against the unit&apos;s set before it.</source>
+        <extracomment>%1: the bike, frame or order number</extracomment>
+        <translation>Cada juego leído, grabado o restablecido, de la unidad %1, de todos los puestos que envían al registro compartido; cada uno frente al juego anterior de la unidad.</translation>
+    </message>
+    <message>
+        <source>Every set read, stored or reset, of unit %1 on this bench.</source>
+        <translation>Cada juego leído, grabado o restablecido, de la unidad %1 en este puesto.</translation>
+    </message>
+    <message>
+        <source>The shared record cannot be read (%1).</source>
+        <translation>No se puede leer el registro compartido (%1).</translation>
+    </message>
+    <message>
+        <source>Reading the other benches&apos; from the shared record…</source>
+        <translation>Leyendo las entradas de los demás puestos en el registro compartido…</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

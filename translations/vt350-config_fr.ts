@@ -839,6 +839,32 @@ to %2:</source>
         <extracomment>%1: the bike, frame or order number the window&apos;s controller belongs to</extracomment>
         <translation>&amp;Unité %1, tous les postes et contrôleurs</translation>
     </message>
+    <message>
+        <source>, bench %1</source>
+        <extracomment>%1: the name of the bench (the workshop&apos;s computer) that kept the entry</extracomment>
+        <translation>, poste %1</translation>
+    </message>
+    <message>
+        <source>Bench</source>
+        <translation>Poste</translation>
+    </message>
+    <message>
+        <source>Every set read, stored or reset, of unit %1, from every bench that sends to the shared record; each against the unit&apos;s set before it.</source>
+        <extracomment>%1: the bike, frame or order number</extracomment>
+        <translation>Chaque jeu lu, écrit ou réinitialisé, de l’unité %1, de tous les postes qui envoient au registre partagé&#xa0;; chacun comparé au jeu précédent de l’unité.</translation>
+    </message>
+    <message>
+        <source>Every set read, stored or reset, of unit %1 on this bench.</source>
+        <translation>Chaque jeu lu, écrit ou réinitialisé, de l’unité %1 sur ce poste.</translation>
+    </message>
+    <message>
+        <source>The shared record cannot be read (%1).</source>
+        <translation>Le registre partagé ne peut pas être lu (%1).</translation>
+    </message>
+    <message>
+        <source>Reading the other benches&apos; from the shared record…</source>
+        <translation>Lecture des entrées des autres postes dans le registre partagé…</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

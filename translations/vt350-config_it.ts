@@ -839,6 +839,32 @@ A: %2:</translation>
         <extracomment>%1: the bike, frame or order number the window&apos;s controller belongs to</extracomment>
         <translation>U&amp;nità %1, tutte le postazioni e i controller</translation>
     </message>
+    <message>
+        <source>, bench %1</source>
+        <extracomment>%1: the name of the bench (the workshop&apos;s computer) that kept the entry</extracomment>
+        <translation>, postazione %1</translation>
+    </message>
+    <message>
+        <source>Bench</source>
+        <translation>Postazione</translation>
+    </message>
+    <message>
+        <source>Every set read, stored or reset, of unit %1, from every bench that sends to the shared record; each against the unit&apos;s set before it.</source>
+        <extracomment>%1: the bike, frame or order number</extracomment>
+        <translation>Ogni set letto, scritto o ripristinato, dell’unità %1, da ogni postazione che invia al registro condiviso; ciascuno confrontato con il set precedente dell’unità.</translation>
+    </message>
+    <message>
+        <source>Every set read, stored or reset, of unit %1 on this bench.</source>
+        <translation>Ogni set letto, scritto o ripristinato, dell’unità %1 su questa postazione.</translation>
+    </message>
+    <message>
+        <source>The shared record cannot be read (%1).</source>
+        <translation>Non è possibile leggere il registro condiviso (%1).</translation>
+    </message>
+    <message>
+        <source>Reading the other benches&apos; from the shared record…</source>
+        <translation>Lettura delle voci delle altre postazioni dal registro condiviso…</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -839,6 +839,32 @@ naar %2:</translation>
         <extracomment>%1: the bike, frame or order number the window&apos;s controller belongs to</extracomment>
         <translation>&amp;Eenheid %1, alle werkplekken en controllers</translation>
     </message>
+    <message>
+        <source>, bench %1</source>
+        <extracomment>%1: the name of the bench (the workshop&apos;s computer) that kept the entry</extracomment>
+        <translation>, werkplek %1</translation>
+    </message>
+    <message>
+        <source>Bench</source>
+        <translation>Werkplek</translation>
+    </message>
+    <message>
+        <source>Every set read, stored or reset, of unit %1, from every bench that sends to the shared record; each against the unit&apos;s set before it.</source>
+        <extracomment>%1: the bike, frame or order number</extracomment>
+        <translation>Elke uitgelezen, geschreven of teruggezette set van eenheid %1, van elke werkplek die naar het gedeelde register stuurt; elk vergeleken met de vorige set van de eenheid.</translation>
+    </message>
+    <message>
+        <source>Every set read, stored or reset, of unit %1 on this bench.</source>
+        <translation>Elke uitgelezen, geschreven of teruggezette set van eenheid %1 op deze werkplek.</translation>
+    </message>
+    <message>
+        <source>The shared record cannot be read (%1).</source>
+        <translation>Het gedeelde register kan niet worden gelezen (%1).</translation>
+    </message>
+    <message>
+        <source>Reading the other benches&apos; from the shared record…</source>
+        <translation>De vermeldingen van de andere werkplekken worden uit het gedeelde register gelezen…</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -839,6 +839,32 @@ do: %2:</translation>
         <extracomment>%1: the bike, frame or order number the window&apos;s controller belongs to</extracomment>
         <translation>&amp;Jednostka %1, wszystkie stanowiska i sterowniki</translation>
     </message>
+    <message>
+        <source>, bench %1</source>
+        <extracomment>%1: the name of the bench (the workshop&apos;s computer) that kept the entry</extracomment>
+        <translation>, stanowisko %1</translation>
+    </message>
+    <message>
+        <source>Bench</source>
+        <translation>Stanowisko</translation>
+    </message>
+    <message>
+        <source>Every set read, stored or reset, of unit %1, from every bench that sends to the shared record; each against the unit&apos;s set before it.</source>
+        <extracomment>%1: the bike, frame or order number</extracomment>
+        <translation>Każdy odczytany, wgrany lub zresetowany zestaw jednostki %1, ze wszystkich stanowisk wysyłających do wspólnego rejestru; każdy porównany z poprzednim zestawem jednostki.</translation>
+    </message>
+    <message>
+        <source>Every set read, stored or reset, of unit %1 on this bench.</source>
+        <translation>Każdy odczytany, wgrany lub zresetowany zestaw jednostki %1 na tym stanowisku.</translation>
+    </message>
+    <message>
+        <source>The shared record cannot be read (%1).</source>
+        <translation>Nie można odczytać wspólnego rejestru (%1).</translation>
+    </message>
+    <message>
+        <source>Reading the other benches&apos; from the shared record…</source>
+        <translation>Odczytywanie wpisów innych stanowisk ze wspólnego rejestru…</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -362,6 +362,7 @@ TEST_F(Form1HistoryTest, AUnitsEntriesOfEveryBenchComeFromTheSharedRecord) {
     Click(view, "takeIntoEditors");
     EXPECT_EQ(f.Text1->text(), "10");
     Store();
+    ASSERT_TRUE(HistoryHolds(3));
     EXPECT_NE(dialogs.questionDetails.back().find(
                   "comes from the history, entry @2: stored 2026-12-07 10:00:00, port 1-4, "
                   "serial 0001, bench bench-B."),
@@ -372,6 +373,7 @@ TEST_F(Form1HistoryTest, AUnitsEntriesOfEveryBenchComeFromTheSharedRecord) {
     QTest::keyClick(f.Text1, Qt::Key_H, Qt::ControlModifier);
     ASSERT_NE(f.historyView(), nullptr);
     HistoryView& again = *f.historyView();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&again));
     heading = again.findChild<QLabel*>();
     Click(again, "unitOnly");
     ASSERT_TRUE(QTest::qWaitFor(
@@ -379,7 +381,7 @@ TEST_F(Form1HistoryTest, AUnitsEntriesOfEveryBenchComeFromTheSharedRecord) {
                                               "refused)"); },
         20000))
         << heading->text().toStdString();
-    EXPECT_EQ(again.listedIds(), (std::vector<std::int64_t>{2, 1})) << "this bench's own";
+    EXPECT_EQ(again.listedIds(), (std::vector<std::int64_t>{3, 2, 1})) << "this bench's own";
     EXPECT_EQ(LineOf(again, 1, 5), "bench-A");
 }
 
