@@ -865,6 +865,10 @@ zu %2:</translation>
         <source>Reading the other benches&apos; from the shared record…</source>
         <translation>Die Einträge der anderen Arbeitsplätze werden aus der gemeinsamen Aufzeichnung gelesen…</translation>
     </message>
+    <message>
+        <source>the first set kept of this unit</source>
+        <translation>der erste festgehaltene Satz dieser Einheit</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -865,6 +865,10 @@ Hasta: %2:</translation>
         <source>Reading the other benches&apos; from the shared record…</source>
         <translation>Leyendo las entradas de los demás puestos en el registro compartido…</translation>
     </message>
+    <message>
+        <source>the first set kept of this unit</source>
+        <translation>el primer juego guardado de esta unidad</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -865,6 +865,10 @@ to %2:</source>
         <source>Reading the other benches&apos; from the shared record…</source>
         <translation>Lecture des entrées des autres postes dans le registre partagé…</translation>
     </message>
+    <message>
+        <source>the first set kept of this unit</source>
+        <translation>le premier jeu gardé de cette unité</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

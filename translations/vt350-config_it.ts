@@ -865,6 +865,10 @@ A: %2:</translation>
         <source>Reading the other benches&apos; from the shared record…</source>
         <translation>Lettura delle voci delle altre postazioni dal registro condiviso…</translation>
     </message>
+    <message>
+        <source>the first set kept of this unit</source>
+        <translation>il primo set conservato di questa unità</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -865,6 +865,10 @@ naar %2:</translation>
         <source>Reading the other benches&apos; from the shared record…</source>
         <translation>De vermeldingen van de andere werkplekken worden uit het gedeelde register gelezen…</translation>
     </message>
+    <message>
+        <source>the first set kept of this unit</source>
+        <translation>de eerste bewaarde set van deze eenheid</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

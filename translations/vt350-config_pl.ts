@@ -865,6 +865,10 @@ do: %2:</translation>
         <source>Reading the other benches&apos; from the shared record…</source>
         <translation>Odczytywanie wpisów innych stanowisk ze wspólnego rejestru…</translation>
     </message>
+    <message>
+        <source>the first set kept of this unit</source>
+        <translation>pierwszy zachowany zestaw tej jednostki</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

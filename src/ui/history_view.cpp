@@ -328,6 +328,8 @@ void HistoryView::Fill() {
             changes = tr("factory settings restored; the set they gave was not read");
         } else if (step.newPlugIn) {
             changes = tr("plugged in anew: the first set since");
+        } else if (!step.before && fromShared_) {
+            changes = tr("the first set kept of this unit");
         } else if (!step.before) {
             changes = tr("the first set kept of this controller");
         } else if (step.changes.empty()) {

@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
 #include <QUrl>
@@ -65,6 +66,12 @@ std::optional<std::string> QtUserDialogs::AskText(const std::string& title,
     dialog.setLabelText(QString::fromStdString(label));
     dialog.setTextValue(QString::fromStdString(current));
     dialog.setInputMode(QInputDialog::TextInput);
+    // A long question wraps at a width a person reads at a glance, instead of making the
+    // box wider than the window.
+    if (auto* text = dialog.findChild<QLabel*>()) {
+        text->setWordWrap(true);
+        text->setMinimumWidth(dialog.fontMetrics().averageCharWidth() * 60);
+    }
     // An Enter held from before never confirms what was not typed; a scanner's comes after
     // its text, well past the moment.
     new HeldKeysIgnored(&dialog, &dialog, HeldKeysIgnored::kBoxSettleMs);

@@ -32,12 +32,12 @@ case "$what" in
         as_server "$bin/pg_ctl" -D "$dir/data" -l "$dir/socket/server.log" -w -t 60 \
             -o "$listen" start > /dev/null ||
             { cat "$dir/socket/server.log" >&2; exit 1; }
-        owner="host=$dir/socket ${port:+port=$port} dbname=postgres user=vt350_owner"
+        owner="host=$dir/socket${port:+ port=$port} dbname=postgres user=vt350_owner"
         "$bin/psql" -q -v ON_ERROR_STOP=1 "$owner" -c "CREATE DATABASE vt350" > /dev/null
-        echo "host=$dir/socket ${port:+port=$port} dbname=vt350 user=vt350_owner" > "$dir/conninfo"
+        echo "host=$dir/socket${port:+ port=$port} dbname=vt350 user=vt350_owner" > "$dir/conninfo"
         "$bin/psql" -q -v ON_ERROR_STOP=1 "$(cat "$dir/conninfo")" \
             -c "CREATE ROLE bench LOGIN" > /dev/null
-        echo "host=$dir/socket ${port:+port=$port} dbname=vt350 user=bench" > "$dir/bench-conninfo"
+        echo "host=$dir/socket${port:+ port=$port} dbname=vt350 user=bench" > "$dir/bench-conninfo"
         if [ -n "$port" ]; then
             echo "host=127.0.0.1 port=$port dbname=vt350 user=bench" > "$dir/tcp-conninfo"
         fi

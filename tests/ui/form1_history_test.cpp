@@ -358,6 +358,7 @@ TEST_F(Form1HistoryTest, AUnitsEntriesOfEveryBenchComeFromTheSharedRecord) {
     EXPECT_EQ(LineOf(view, 2, 6), "Continuous current 10 A \u2192 21 A")
         << "against bench-B's store into the unit";
     EXPECT_EQ(LineOf(view, 1, 5), "bench-B");
+    EXPECT_EQ(LineOf(view, 1, 6), "the first set kept of this unit");
     ClickEntry(view, 1);
     Click(view, "takeIntoEditors");
     EXPECT_EQ(f.Text1->text(), "10");
