@@ -87,17 +87,20 @@ check "the window's --help where output is redirected" 0 sh -c \
     "wine $bin/vt350-config.exe --help | grep -q 'usage: vt350-config'"
 check "list through SetupAPI: no controller" 3 wine $bin/vt350ctl.exe list
 # The shared record through Windows' sockets: a server of the tests' own on a port of
-# 127.0.0.1, made by the Windows build, an entry of a unit sent and read back; with the
-# server away a store is not refused and its entry goes with the next sync.
+# 127.0.0.1 that takes TLS only, made by the Windows build, an entry of a unit sent and read
+# back; with the server away a store is not refused and its entry goes with the next sync.
 pg=$(mktemp -d "${TMPDIR:-/tmp}/vt350-windows-pg.XXXXXX")
 chmod 755 "$pg"  # the server runs as nobody when this runs as root
 trap 'tests/server/postgres.sh stop "$pg/server" || true; rm -rf "$pg"' EXIT
 export VT350_PG_TCP_PORT=$(shuf -i 20000-60000 -n 1)
 tests/server/postgres.sh start "$pg/server"
-owner="host=127.0.0.1 port=$VT350_PG_TCP_PORT dbname=vt350 user=vt350_owner"
+# TLS with the server's certificate verified, the certificate named by a Windows path (a
+# connection string takes a backslash as an escape: a path there is written with slashes).
+tls="sslmode=verify-full sslrootcert=Z:$pg/server/server.crt"
+owner="host=127.0.0.1 port=$VT350_PG_TCP_PORT dbname=vt350 user=vt350_owner $tls"
 check "the shared record made" 0 env VT350_HISTORY_SERVER="$owner" wine $bin/vt350ctl.exe history server-init
 psql -q "$(cat "$pg/server/conninfo")" -c "GRANT vt350_bench TO bench"
-export VT350_HISTORY_SERVER="$(cat "$pg/server/tcp-conninfo")"
+export VT350_HISTORY_SERVER="host=127.0.0.1 port=$VT350_PG_TCP_PORT dbname=vt350 user=bench $tls"
 check "a unit's read sent to the shared record" 0 wine $bin/vt350ctl.exe --demo --unit "bike 42" read
 tests/server/postgres.sh halt "$pg/server"
 check "a store with the server away" 0 wine $bin/vt350ctl.exe --demo --unit "bike 42" write "$win\\new.qkf" --yes
@@ -108,6 +111,9 @@ check "the unit's entries read from the shared record" 0 sh -c \
     "wine $bin/vt350ctl.exe history --unit 'bike 42' > build-windows/unit.log 2>&1 &&
      grep -q 'of unit bike 42, from the shared record' build-windows/unit.log &&
      grep -q 'stored .*unit bike 42' build-windows/unit.log"
+check "without TLS the server is not read" 0 sh -c \
+    "VT350_HISTORY_SERVER='host=127.0.0.1 port=$VT350_PG_TCP_PORT dbname=vt350 user=bench sslmode=disable' \
+     wine $bin/vt350ctl.exe history --unit 'bike 42' 2>&1 | grep -q 'shared record cannot be read'"
 unset VT350_HISTORY_SERVER
 # The window's tests: about a minute on a quiet machine.
 timeout 30 wineserver -k || true
