@@ -185,7 +185,8 @@ std::optional<int> ListShared(const CtlOptions& o, History& history, const std::
 
 int SyncNow(const CtlOptions& o, History& history, const std::string& conninfo) {
     if (conninfo.empty()) return Fail(Exit::kUsage, kNoServer);
-    const SyncResult r = SyncHistory(history, conninfo, o.backend.demo, kSyncLimit);
+    const SyncResult r =
+        SyncHistory(history, conninfo, o.backend.demo, kSyncLimit, SyncWhen::kAlways);
     if (r.waiting > 0) {
         return Fail(Exit::kFileError, std::to_string(r.sent) + " entries sent, " +
                                           std::to_string(r.waiting) + " wait: " + Shown(r.error));

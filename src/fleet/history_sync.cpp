@@ -24,10 +24,15 @@ std::size_t EntriesWaiting(const History& history) {
 }
 
 SyncResult SyncHistory(History& history, const std::string& conninfo, bool demo,
-                       std::chrono::milliseconds limit) {
+                       std::chrono::milliseconds limit, SyncWhen when) {
     SyncResult result;
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    const auto left = [&] {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+    };
     std::vector<HistoryEntry> batch = history.EntriesAfter(SentMark(history), kBatch);
-    if (batch.empty()) {
+    if (batch.empty() && when == SyncWhen::kSomethingWaits) {
         result.error = history.readProblem();
         return result;
     }
@@ -38,8 +43,27 @@ SyncResult SyncHistory(History& history, const std::string& conninfo, bool demo,
         return result;
     }
     std::unique_ptr<SharedRecord> record = SharedRecord::Connect(conninfo, limit, result.error);
+    // What the record holds of this bench is its own word: a record made anew, or another
+    // one, gets every entry; a mark lost with the history's copy sends nothing twice.
+    if (record != nullptr) {
+        record->SetLimit(left());
+        const std::optional<std::int64_t> newest = record->NewestOf(benchId, result.error);
+        if (!newest) {
+            record.reset();
+        } else if (*newest != SentMark(history)) {
+            batch = history.EntriesAfter(*newest, kBatch);
+            if (batch.empty()) history.SetSetting(kSentMarkKey, std::to_string(*newest));
+        }
+    }
+    // One bound for the whole: a slow server holds a command up by `limit` at most, however
+    // many batches wait.
     while (record != nullptr && !batch.empty()) {
-        record->SetLimit(limit);
+        if (left().count() <= 0) {
+            result.error = "the server did not take them all within " +
+                           std::to_string(limit.count()) + " ms";
+            break;
+        }
+        record->SetLimit(left());
         if (!record->Send(benchId, demo, batch, result.error)) break;
         result.sent += batch.size();
         if (!history.SetSetting(kSentMarkKey, std::to_string(batch.back().id))) {

@@ -19,10 +19,14 @@ struct SyncResult {
     std::string error;        // why they wait ("" when none does)
 };
 
-// Sends what waits, within `limit` for the connection and for each batch. `demo` marks the
-// entries as the demo's.
+enum class SyncWhen {
+    kSomethingWaits,  // after an entry is kept: no connection when the mark says none waits
+    kAlways,          // asked for: the record says what it lacks, even when the mark says none
+};
+// Sends what waits, within `limit` in all. `demo` marks the entries as the demo's.
 SyncResult SyncHistory(History& history, const std::string& conninfo, bool demo,
-                       std::chrono::milliseconds limit);
+                       std::chrono::milliseconds limit,
+                       SyncWhen when = SyncWhen::kSomethingWaits);
 // How many entries wait to be sent (at most the history's bound).
 std::size_t EntriesWaiting(const History& history);
 

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -38,6 +39,8 @@ class SharedRecord {
     // Adds `entries` of the bench `benchId` in one transaction; those already there stay.
     bool Send(const std::string& benchId, bool demo, const std::vector<HistoryEntry>& entries,
               std::string& error);
+    // The id of the newest entry the record holds of the bench `benchId` (0 for none).
+    std::optional<std::int64_t> NewestOf(const std::string& benchId, std::string& error);
     // The entries of `unit` (every entry for ""), newest first, at most `most`; nothing with
     // `error` set when they cannot be read, or the server sent what no bench keeps.
     std::optional<std::vector<SharedEntry>> Entries(const std::string& unit, std::size_t most,

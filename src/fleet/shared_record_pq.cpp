@@ -58,6 +58,8 @@ constexpr const char* kSelect =
     "SELECT bench_id, local_id, bench, time, event, program, node, port, serial, plug_in, unit, "
     "encode(record, 'hex'), file, demo FROM vt350_entries WHERE ($1 = '' OR unit = $1) "
     "ORDER BY time DESC, bench_id, local_id DESC LIMIT $2";
+constexpr const char* kNewest =
+    "SELECT coalesce(max(local_id), 0) FROM vt350_entries WHERE bench_id = $1";
 constexpr int kSelectColumns = 14;
 // Longer than any field a bench keeps: what a server sends beyond it is refused, not held.
 constexpr int kLongestField = 4096;
@@ -279,6 +281,25 @@ bool SharedRecord::Send(const std::string& benchId, bool demo,
         PQclear(done);
     }
     return connection_->Exec("COMMIT", deadline, error);
+}
+
+std::optional<std::int64_t> SharedRecord::NewestOf(const std::string& benchId,
+                                                   std::string& error) {
+    const auto deadline = Clock::now() + limit_;
+    const char* values[1] = {benchId.c_str()};
+    PGresult* row = connection_->Prepared("vt350_newest", kNewest, 1, values, nullptr, nullptr,
+                                          PGRES_TUPLES_OK, deadline, error);
+    if (row == nullptr) return std::nullopt;
+    std::optional<std::int64_t> newest;
+    if (PQntuples(row) == 1 && PQnfields(row) == 1 && PQgetlength(row, 0, 0) <= 20) {
+        const std::string text = PQgetvalue(row, 0, 0);
+        char* end = nullptr;
+        const long long value = std::strtoll(text.c_str(), &end, 10);
+        if (!text.empty() && *end == '\0' && value >= 0) newest = value;
+    }
+    PQclear(row);
+    if (!newest) error = "the server sent what no bench keeps (a newest id that is no number)";
+    return newest;
 }
 
 std::optional<std::vector<SharedEntry>> SharedRecord::Entries(const std::string& unit,

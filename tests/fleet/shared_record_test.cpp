@@ -205,7 +205,9 @@ TEST_F(SharedRecordTest, AServerAwayHoldsNoStoreAndGetsEveryEntryOnceItIsBack) {
         << "the demo's, marked so";
 }
 
-// A sync killed at random moments and run again: nothing lost, nothing twice.
+// A sync killed at random moments and run again: nothing lost, nothing twice. What the record
+// holds of the bench decides what is sent: a lost mark sends nothing twice, a record made
+// anew gets every entry.
 TEST_F(SharedRecordTest, ASyncKilledAnywhereLosesNothingAndAddsNothingTwice) {
     Keep("A", 3000);
     std::mt19937 random(std::random_device{}());
@@ -227,8 +229,8 @@ TEST_F(SharedRecordTest, ASyncKilledAnywhereLosesNothingAndAddsNothingTwice) {
     EXPECT_EQ(synced.exitCode, 0) << synced.err;
     EXPECT_EQ(Count(), "3000");
     EXPECT_EQ(Sql("SELECT count(DISTINCT local_id) FROM vt350_entries"), "3000");
-    // The mark of what was sent lost (the history copied back from a backup): everything is
-    // sent again, and the server keeps each entry once.
+    // The mark of what was sent lost (the history copied back from a backup): the record
+    // says what it holds, and nothing is sent twice.
     {
         History history(tmp_ / "bench-A/vt350-config/history", "vt350ctl",
                         [] { return HistoryTime{}; });
@@ -236,6 +238,11 @@ TEST_F(SharedRecordTest, ASyncKilledAnywhereLosesNothingAndAddsNothingTwice) {
     }
     auto again = Ctl({"history", "sync"}, bench_);
     EXPECT_EQ(again.exitCode, 0) << again.err;
-    EXPECT_EQ(again.out, "3000 entries sent; none waits.\n");
+    EXPECT_EQ(again.out, "0 entries sent; none waits.\n");
+    // The record made anew (or the bench pointed at another): every entry goes to it.
+    EXPECT_EQ(Sql("TRUNCATE vt350_entries"), "");
+    auto anew = Ctl({"history", "sync"}, bench_);
+    EXPECT_EQ(anew.exitCode, 0) << anew.err;
+    EXPECT_EQ(anew.out, "3000 entries sent; none waits.\n");
     EXPECT_EQ(Count(), "3000");
 }
