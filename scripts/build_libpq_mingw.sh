@@ -7,7 +7,8 @@
 # About four minutes on two cores; 12 MB kept.
 set -euo pipefail
 prefix=${1:-${VT350_LIBPQ_MINGW:-/opt/vt350-libpq-mingw}}
-if [ -f "$prefix/lib/libpq.a" ] && [ -f "$prefix/lib/libssl.a" ] && [ -f "$prefix/include/libpq-fe.h" ]; then
+if [ -f "$prefix/lib/libpq.a" ] && [ -f "$prefix/lib/libssl.a" ] &&
+    [ -f "$prefix/include/libpq-fe.h" ] && [ -f "$prefix/share/licenses/openssl.txt" ]; then
     echo "libpq for Windows is already in $prefix"
     exit 0
 fi
@@ -53,6 +54,12 @@ for o in objects/*.o; do x86_64-w64-mingw32-objcopy "${renames[@]}" "$o"; done
 "${sudo[@]}" mkdir -p "$prefix/lib" "$prefix/include"
 "${sudo[@]}" x86_64-w64-mingw32-ar rcs "$prefix/lib/libpq.a" objects/*.o
 "${sudo[@]}" cp "$work/ssl/lib/libssl.a" "$work/ssl/lib/libcrypto.a" "$prefix/lib/"
+# Their licences, which go with every copy of a program linked with them.
+"${sudo[@]}" mkdir -p "$prefix/share/licenses"
+{ echo "The program includes PostgreSQL's client library, libpq, under this licence:"; echo
+    cat ../src/COPYRIGHT; } | "${sudo[@]}" tee "$prefix/share/licenses/libpq.txt" > /dev/null
+{ echo "The program includes OpenSSL, under this licence:"; echo
+    cat "$work/openssl/src/LICENSE.txt"; } | "${sudo[@]}" tee "$prefix/share/licenses/openssl.txt" > /dev/null
 "${sudo[@]}" cp ../src/src/interfaces/libpq/libpq-fe.h ../src/src/include/postgres_ext.h \
     src/include/pg_config_ext.h "$prefix/include/"
 echo "libpq for Windows installed in $prefix ($(du -sh "$prefix" | cut -f1))"

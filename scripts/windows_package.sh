@@ -20,6 +20,7 @@ cd "$(dirname "$0")/.."
 root=$PWD
 qt=${VT350_QT_MINGW:-/opt/vt350-qt6-mingw}
 sqlite=${VT350_SQLITE_MINGW:-/opt/vt350-sqlite-mingw}
+libpq=${VT350_LIBPQ_MINGW:-/opt/vt350-libpq-mingw}
 version=$(sed -n 's/^project(vt350-config VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 out=$root/build-windows/release
 stage=$out/stage
@@ -30,7 +31,8 @@ command -v ccache > /dev/null && options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 [ "${CI:-}" = true ] && options+=(-DVT350_WERROR=ON)
 cmake -S . -B build-windows-release -G Ninja "${options[@]}" \
       -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-      -DCMAKE_PREFIX_PATH="$qt;$sqlite" -DCMAKE_FIND_ROOT_PATH="$qt;$sqlite" -DQT_HOST_PATH=/usr \
+      -DCMAKE_PREFIX_PATH="$qt;$sqlite;$libpq" -DCMAKE_FIND_ROOT_PATH="$qt;$sqlite;$libpq" \
+      -DQT_HOST_PATH=/usr \
       -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
       -DCMAKE_EXE_LINKER_FLAGS_RELEASE="-s" -DVT350_TEST_HOOKS=OFF -DVT350_BUILD_TESTS=OFF > /dev/null
 cmake --build build-windows-release --target vt350-config vt350ctl
@@ -40,7 +42,9 @@ mkdir -p "$stage"
 cp build-windows-release/src/vt350-config.exe build-windows-release/src/vt350ctl.exe "$stage/"
 # Text files as Notepad shows them.
 sed 's/$/\r/' README.md > "$stage/README.txt"
-sed 's/$/\r/' LICENSE > "$stage/LICENSE.txt"
+# The program's licence, then those of the libraries linked into it that ask for theirs.
+{ cat LICENSE; for l in "$libpq"/share/licenses/*.txt; do printf '\n\n'; cat "$l"; done; } |
+    sed 's/$/\r/' > "$stage/LICENSE.txt"
 cp resources/vt350-config.ico resources/installer-side.bmp "$stage/"
 
 if [ "${VT350_SIGN_SELFTEST:-}" = 1 ] && [ -z "${VT350_SIGN_KEY:-}" ]; then

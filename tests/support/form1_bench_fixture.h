@@ -3,6 +3,7 @@
 // A bench of three controllers of one make (one serial) on the virtual hub, and a window.
 #include <QApplication>
 
+#include <array>
 #include <cstddef>
 #include <initializer_list>
 #include <memory>
@@ -25,14 +26,14 @@ inline std::vector<int> StoredCurrents(const VirtualController& c) {
 
 class Form1SeveralTest : public Form1Test {
   protected:
-    // Three controllers on demo-1, demo-2, demo-3, holding 15, 21 and 22 A; the window
-    // started with `port` ("" for none), shown and active.
-    Form1& Start(const std::string& port = "") {
+    // Three controllers on demo-1, demo-2, demo-3, holding 15, 21 and 22 A, those of
+    // `plugged` plugged in; the window started with `port` ("" for none), shown and active.
+    Form1& Start(const std::string& port = "", std::array<bool, 3> plugged = {true, true, true}) {
         second.stored.Set(0, 21);
         third.stored.Set(0, 22);
-        platform = std::make_unique<VirtualHidPlatform>(controller, true);
-        platform->AddController(second);
-        platform->AddController(third);
+        platform = std::make_unique<VirtualHidPlatform>(controller, plugged[0]);
+        platform->AddController(second, plugged[1]);
+        platform->AddController(third, plugged[2]);
         form = std::make_unique<Form1>(
             Form1Services{dialogs, *platform, *platform, tone, autosave, history, port, {},
                           sharedUnit});

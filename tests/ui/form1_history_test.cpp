@@ -386,6 +386,53 @@ TEST_F(Form1HistoryTest, AUnitsEntriesOfEveryBenchComeFromTheSharedRecord) {
     EXPECT_EQ(LineOf(again, 1, 5), "bench-A");
 }
 
+// Started with demo-2 alone, the window is bound to demo-2's port: a controller plugged in
+// beside it, demo-2 pulled and plugged back, reads and stores still reach demo-2. Another unit
+// seated in its port between two looks (removal and arrival both lost) is a new plug-in: the
+// question never compares it with what the history kept of the unit before, the window reads
+// it, and the others' removals leave the comparison with its own last read.
+TEST_F(Form1HistoryTest, ABoundWindowStaysWithItsPortAndSeesEachPlugInThroughLostEvents) {
+    Form1& f = Start("", {false, true, false});
+    EXPECT_EQ(f.chooser(), nullptr);
+    EXPECT_EQ(Read(), 21);
+    platform->PlugUnit(0);
+    f.PollTick();
+    EXPECT_EQ(f.chooser(), nullptr) << "nothing opens by itself";
+    EXPECT_EQ(Read(), 21);
+    platform->UnplugUnit(1);
+    f.PollTick();
+    platform->PlugUnit(1);
+    f.PollTick();
+    EXPECT_EQ(Read(), 21);
+    f.Text1->setText("30");
+    Store();
+    EXPECT_EQ(StoredCurrents(second), std::vector<int>{30});
+    EXPECT_TRUE(StoredCurrents(controller).empty());
+    ASSERT_TRUE(HistoryHolds(3));
+
+    platform->UnplugUnit(1, false);
+    second.stored.Set(0, 9);
+    platform->PlugUnit(1, false);
+    platform->LoseEvents();
+    f.PollTick();
+    dialogs.answers = {false};
+    Press(f.Command1);
+    EXPECT_EQ(dialogs.questionDetails.back(),
+              "Controller: port demo-2, serial 0001\nThe set in the editors was read from the "
+              "controller plugged into this port before.\nNothing has been read from this "
+              "controller since it was plugged in: what it holds is not known. GetConfig shows "
+              "it.");
+    dialogs.answers = {true};
+    EXPECT_EQ(Read(), 9);
+    platform->UnplugUnit(0);
+    f.PollTick();
+    dialogs.answers = {false};
+    Press(f.Command1);
+    EXPECT_EQ(dialogs.questionDetails.back(),
+              "Controller: port demo-2, serial 0001\nThe set is the one last read from the "
+              "controller.");
+}
+
 // The window's keys act with Ctrl alone: a plain D, H or B typed into an editor opens
 // nothing; Ctrl+H or Ctrl+D pressed inside the history view does nothing to the window
 // behind it (no second view, no list on top of it).

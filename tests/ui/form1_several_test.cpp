@@ -238,3 +238,12 @@ TEST_F(Form1SeveralTest, AControllerWhoseArrivalsAreNotRecognisedIsSaidOnceAndFo
     EXPECT_TRUE(dialogs.errors.empty()) << dialogs.errors.front();
     EXPECT_EQ(dialogs.notes.size(), 1u) << "said once";
 }
+
+// A controller whose system gives no serial has nothing to recognise it by: it is not said to
+// be unrecognised.
+TEST_F(Form1SeveralTest, AControllerWithoutASerialIsNotCalledUnrecognised) {
+    third.serial = "";
+    Start("demo-3");
+    EXPECT_EQ(Read(), 22);
+    EXPECT_TRUE(dialogs.notes.empty()) << dialogs.notes.front();
+}
