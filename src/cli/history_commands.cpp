@@ -149,7 +149,6 @@ void ListAsText(const std::vector<HistoryEntry>& entries, const std::vector<Hist
     }
 }
 
-
 // The listing from the shared record (a unit's, or every bench's); nothing, after saying
 // why, when the record cannot be read, and the bench's own history is listed instead.
 std::optional<int> ListShared(const CtlOptions& o, History& history, const std::string& conninfo) {
@@ -157,8 +156,8 @@ std::optional<int> ListShared(const CtlOptions& o, History& history, const std::
     std::string error = sent.error;
     std::optional<std::vector<HistoryEntry>> shared;
     if (error.empty()) {
-        shared = ReadSharedRecord(conninfo, o.unit, static_cast<std::size_t>(o.last), kListLimit,
-                                  error);
+        shared =
+            ReadSharedRecord(conninfo, o.unit, static_cast<std::size_t>(o.last), kListLimit, error);
     }
     if (!shared) {
         std::cerr << "vt350ctl: the shared record cannot be read (" << Shown(error)

@@ -59,8 +59,8 @@ SyncResult SyncHistory(History& history, const std::string& conninfo, bool demo,
     // many batches wait.
     while (record != nullptr && !batch.empty()) {
         if (left().count() <= 0) {
-            result.error = "the server did not take them all within " +
-                           std::to_string(limit.count()) + " ms";
+            result.error =
+                "the server did not take them all within " + std::to_string(limit.count()) + " ms";
             break;
         }
         record->SetLimit(left());
@@ -78,8 +78,7 @@ SyncResult SyncHistory(History& history, const std::string& conninfo, bool demo,
 }
 
 std::optional<std::vector<HistoryEntry>> ReadSharedRecord(const std::string& conninfo,
-                                                          const std::string& unit,
-                                                          std::size_t most,
+                                                          const std::string& unit, std::size_t most,
                                                           std::chrono::milliseconds limit,
                                                           std::string& error) {
     std::unique_ptr<SharedRecord> record = SharedRecord::Connect(conninfo, limit, error);

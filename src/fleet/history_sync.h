@@ -25,8 +25,7 @@ enum class SyncWhen {
 };
 // Sends what waits, within `limit` in all. `demo` marks the entries as the demo's.
 SyncResult SyncHistory(History& history, const std::string& conninfo, bool demo,
-                       std::chrono::milliseconds limit,
-                       SyncWhen when = SyncWhen::kSomethingWaits);
+                       std::chrono::milliseconds limit, SyncWhen when = SyncWhen::kSomethingWaits);
 // How many entries wait to be sent (at most the history's bound).
 std::size_t EntriesWaiting(const History& history);
 
@@ -37,7 +36,6 @@ constexpr const char* kSentMarkKey = "shared_record_sent";
 // first, at most `most`, each with the id it has on its own bench, read within `limit`;
 // nothing with `error` said when the record cannot be read.
 std::optional<std::vector<HistoryEntry>> ReadSharedRecord(const std::string& conninfo,
-                                                          const std::string& unit,
-                                                          std::size_t most,
+                                                          const std::string& unit, std::size_t most,
                                                           std::chrono::milliseconds limit,
                                                           std::string& error);

@@ -283,8 +283,7 @@ bool SharedRecord::Send(const std::string& benchId, bool demo,
     return connection_->Exec("COMMIT", deadline, error);
 }
 
-std::optional<std::int64_t> SharedRecord::NewestOf(const std::string& benchId,
-                                                   std::string& error) {
+std::optional<std::int64_t> SharedRecord::NewestOf(const std::string& benchId, std::string& error) {
     const auto deadline = Clock::now() + limit_;
     const char* values[1] = {benchId.c_str()};
     PGresult* row = connection_->Prepared("vt350_newest", kNewest, 1, values, nullptr, nullptr,

@@ -632,7 +632,8 @@ std::string Form1::StoreDetails() const {
                             : UiText("Form1",
                                      "Changes to the set the history last kept of this controller "
                                      "(%1):");
-        out += FillText(form, {DescribeEntry(*kept, services_.history->bench()).toStdString()}) + changes;
+        out += FillText(form, {DescribeEntry(*kept, services_.history->bench()).toStdString()}) +
+               changes;
     } else if (!controllerSet_) {
         out += UiText("Form1",
                       "Nothing has been read from this controller since it was plugged in: what "

@@ -104,9 +104,8 @@ HistoryView::HistoryView(const History& history, Window window, QWidget* parent)
     list_ = new QTreeWidget(this);
     list_->setAccessibleName(tr("History entries"));
     list_->setColumnCount(kColumns);
-    list_->setHeaderLabels(
-        {tr("Time"), tr("Event"), tr("Program"), tr("Port"), tr("Serial"), tr("Bench"),
-         tr("Changes")});
+    list_->setHeaderLabels({tr("Time"), tr("Event"), tr("Program"), tr("Port"), tr("Serial"),
+                            tr("Bench"), tr("Changes")});
     list_->setColumnHidden(kBench, true);
     list_->setRootIsDecorated(false);
     list_->setAllColumnsShowFocus(true);

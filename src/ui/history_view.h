@@ -86,12 +86,12 @@ class HistoryView : public QDialog {
     const History& history_;
     Window window_;
     std::string ownPort_, ownSerial_, unit_;
-    std::vector<HistoryEntry> entries_;  // newest first
-    std::vector<HistoryStep> steps_;     // each entry's against the one before it
-    std::size_t available_ = 0;          // how many the history holds of what is listed
-    std::int64_t newestId_ = 0;          // the history's newest entry at the last reading
-    QString readProblem_;                // why the last reading was not whole
-    bool fromShared_ = false;            // entries_ are the shared record's
+    std::vector<HistoryEntry> entries_;    // newest first
+    std::vector<HistoryStep> steps_;       // each entry's against the one before it
+    std::size_t available_ = 0;            // how many the history holds of what is listed
+    std::int64_t newestId_ = 0;            // the history's newest entry at the last reading
+    QString readProblem_;                  // why the last reading was not whole
+    bool fromShared_ = false;              // entries_ are the shared record's
     std::vector<std::int64_t> sharedIds_;  // their ids on their own benches
     bool readingShared_ = false, readSharedAgain_ = false;
     QString sharedProblem_;  // why the shared record could not be read, the last time

@@ -34,9 +34,8 @@ class Form1SeveralTest : public Form1Test {
         platform = std::make_unique<VirtualHidPlatform>(controller, plugged[0]);
         platform->AddController(second, plugged[1]);
         platform->AddController(third, plugged[2]);
-        form = std::make_unique<Form1>(
-            Form1Services{dialogs, *platform, *platform, tone, autosave, history, port, {},
-                          sharedUnit});
+        form = std::make_unique<Form1>(Form1Services{
+            dialogs, *platform, *platform, tone, autosave, history, port, {}, sharedUnit});
         form->Load();
         form->show();
         form->activateWindow();

@@ -349,8 +349,8 @@ TEST_F(Form1HistoryTest, AUnitsEntriesOfEveryBenchComeFromTheSharedRecord) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     auto* heading = view.findChild<QLabel*>();
     Click(view, "unitOnly");
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return heading->text().contains("from every bench"); }, 20000))
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return heading->text().contains("from every bench"); }, 20000))
         << heading->text().toStdString();
     EXPECT_EQ(view.listedIds(), (std::vector<std::int64_t>{3, 2, 1}));
     EXPECT_EQ(LineOf(view, 3, 5), "bench-A");
@@ -378,8 +378,11 @@ TEST_F(Form1HistoryTest, AUnitsEntriesOfEveryBenchComeFromTheSharedRecord) {
     heading = again.findChild<QLabel*>();
     Click(again, "unitOnly");
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return heading->text().contains("The shared record cannot be read (connection "
-                                              "refused)"); },
+        [&] {
+            return heading->text().contains(
+                "The shared record cannot be read (connection "
+                "refused)");
+        },
         20000))
         << heading->text().toStdString();
     EXPECT_EQ(again.listedIds(), (std::vector<std::int64_t>{3, 2, 1})) << "this bench's own";
