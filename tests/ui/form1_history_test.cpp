@@ -389,6 +389,36 @@ TEST_F(Form1HistoryTest, AUnitsEntriesOfEveryBenchComeFromTheSharedRecord) {
     EXPECT_EQ(LineOf(again, 1, 5), "bench-A");
 }
 
+// The view opens on the window's own port and serial: another unit's serial in that port waits
+// for "All controllers"; a factory reset's entry has no set to compare or take; after the
+// reset, "With the last read" no longer compares with the read before it.
+TEST_F(Form1HistoryTest, TheViewIsOfItsOwnPortAndSerialAndAResetEndsTheLastRead) {
+    Kept("vt350ctl").Record(HistoryEvent::kRead, {"virtual", "demo-2", "0009", "earlier"},
+                            &third.stored);  // @1
+    Form1& f = Start("demo-2");
+    EXPECT_EQ(Read(), 21);  // @2
+    Press(f.Command6);      // @3
+    f.PollTick();
+    ASSERT_TRUE(HistoryHolds(3));
+    QTest::keyClick(f.Text1, Qt::Key_H, Qt::ControlModifier);
+    ASSERT_NE(f.historyView(), nullptr);
+    HistoryView& view = *f.historyView();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    EXPECT_EQ(view.listedIds(), (std::vector<std::int64_t>{3, 2}));
+    EXPECT_EQ(LineOf(view, 2, 4), "0001");
+    ClickEntry(view, 3);
+    for (const char* button : {"takeIntoEditors", "compareWithEditors", "compareWithLastRead"}) {
+        EXPECT_FALSE(view.findChild<QPushButton*>(button)->isEnabled()) << button;
+    }
+    ClickEntry(view, 2);
+    Click(view, "compareWithLastRead");
+    EXPECT_EQ(view.comparison(),
+              "Nothing has been read from the window's controller since it was plugged in.");
+    Click(view, "allControllers");
+    EXPECT_EQ(view.listedIds(), (std::vector<std::int64_t>{3, 2, 1}));
+    EXPECT_EQ(LineOf(view, 1, 4), "0009");
+}
+
 // Started with demo-2 alone, the window is bound to demo-2's port: a controller plugged in
 // beside it, demo-2 pulled and plugged back, reads and stores still reach demo-2. Another unit
 // seated in its port between two looks (removal and arrival both lost) is a new plug-in: the
