@@ -393,8 +393,9 @@ TEST_F(Form1HistoryTest, AUnitsEntriesOfEveryBenchComeFromTheSharedRecord) {
 // for "All controllers"; a factory reset's entry has no set to compare or take; after the
 // reset, "With the last read" no longer compares with the read before it.
 TEST_F(Form1HistoryTest, TheViewIsOfItsOwnPortAndSerialAndAResetEndsTheLastRead) {
-    Kept("vt350ctl").Record(HistoryEvent::kRead, {"virtual", "demo-2", "0009", "earlier"},
-                            &third.stored);  // @1
+    Kept("vt350ctl")
+        .Record(HistoryEvent::kRead, {"virtual", "demo-2", "0009", "earlier"},
+                &third.stored);  // @1
     Form1& f = Start("demo-2");
     EXPECT_EQ(Read(), 21);  // @2
     Press(f.Command6);      // @3

@@ -156,8 +156,8 @@ namespace {
 
 // A key as the display server sends it: with its scan code and the server's time.
 void SendServerKey(QWidget* to, QEvent::Type type, Qt::Key key, unsigned long time,
-                   bool flagged = false) {
-    QKeyEvent event(type, key, Qt::NoModifier, 36, 0, 0, QString(), flagged);
+                   bool flagged = false, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QKeyEvent event(type, key, modifiers, 36, 0, 0, QString(), flagged);
     event.setTimestamp(time);
     QApplication::sendEvent(to, &event);
 }
@@ -204,6 +204,33 @@ TEST_F(Form1SeveralTest, AHeldKeyNeverConfirmsTheQuestionNorAsksItAgain) {
     EXPECT_EQ(dialogs.questions.size(), 2u) << "a new press asks again";
     f.PollTick();
     EXPECT_EQ(StoredCurrents(second).size(), 1u);
+}
+
+// The list of controllers: an Enter held from before it appeared, its repeats and X11's late
+// release-and-press pairs, takes no line; a new press does. A held Ctrl+B asks for the unit
+// once.
+TEST_F(Form1SeveralTest, AHeldKeyNeverTakesAControllerAndAWindowKeyActsOnce) {
+    Form1& f = Start();
+    ASSERT_NE(f.chooser(), nullptr);
+    ChooseByKeys({Qt::Key_Down});
+    QWidget* list = QApplication::focusWidget();
+    SendServerKey(list, QEvent::KeyPress, Qt::Key_Return, 1000, true);
+    SendServerKey(list, QEvent::KeyRelease, Qt::Key_Return, 1040);
+    SendServerKey(list, QEvent::KeyPress, Qt::Key_Return, 1040);
+    ASSERT_NE(f.chooser(), nullptr) << "a held Enter took a controller";
+    SendServerKey(list, QEvent::KeyRelease, Qt::Key_Return, 1400);
+    SendServerKey(list, QEvent::KeyPress, Qt::Key_Return, 1900);
+    EXPECT_EQ(f.chooser(), nullptr);
+    EXPECT_NE(Title().find("port demo-2"), std::string::npos) << Title();
+
+    dialogs.fileNames = {"BIKE-1", "BIKE-2", "BIKE-3"};
+    f.Text1->setFocus();
+    SendServerKey(f.Text1, QEvent::KeyPress, Qt::Key_B, 3000, false, Qt::ControlModifier);
+    SendServerKey(f.Text1, QEvent::KeyPress, Qt::Key_B, 3500, true, Qt::ControlModifier);
+    SendServerKey(f.Text1, QEvent::KeyRelease, Qt::Key_B, 3540, false, Qt::ControlModifier);
+    SendServerKey(f.Text1, QEvent::KeyPress, Qt::Key_B, 3540, false, Qt::ControlModifier);
+    EXPECT_EQ(dialogs.textLabels.size(), 1u);
+    EXPECT_NE(Title().find("unit BIKE-1"), std::string::npos) << Title();
 }
 
 TEST_F(Form1SeveralTest, APortWithNothingInItSaysWhereTheControllersAre) {
