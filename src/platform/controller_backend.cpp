@@ -40,6 +40,7 @@ ControllerBackend::ControllerBackend(const BackendOptions& options) {
         for (int i = 1; i < options.behaviour.controllers; ++i) {
             virtual_->AddController(hub_.emplace_back(), !options.behaviour.absent);
         }
+        virtual_->interfaceLag = options.behaviour.interfaceLag;
         platform_ = virtual_.get();
         changes_ = virtual_.get();
         return;

@@ -20,6 +20,8 @@ constexpr MisbehaviourWord kWords[] = {
     {"hub", "hub[=N]", "N controllers (2 without =N, up to 4) plugged into ports of their own"},
     {"storeswrong", "storeswrong",
      "acknowledges a store but keeps a continuous current 1 A off the one it was sent"},
+    {"lag", "lag[=N]",
+     "its HID interface appears N searches (3 without =N) after each arrival, as on Windows"},
 };
 
 // "N" of "word=N" (`fallback` for the bare word) within [low, high]; false and `error` set
@@ -51,13 +53,16 @@ bool ApplyWord(std::string_view word, Misbehaviour& out, std::string& error) {
     if (word == "late" || word.substr(0, 5) == "late=") {
         return NumberOf(word, 4, 3, 0, 100000, "a number of polls", out.lateBy, error);
     }
+    if (word == "lag" || word.substr(0, 4) == "lag=") {
+        return NumberOf(word, 3, 3, 1, 1000, "a number of searches", out.interfaceLag, error);
+    }
     if (word == "hub" || word.substr(0, 4) == "hub=") {
         return NumberOf(word, 3, 2, 1, 4, "a number of controllers from 1 to 4", out.controllers,
                         error);
     }
     bool* const flags[] = {&out.silent, nullptr,          &out.badCheckBytes, &out.errorReplies,
                            &out.flood,  &out.refuseOpens, &out.failWrites,    &out.absent,
-                           nullptr,     &out.storesWrong};
+                           nullptr,     &out.storesWrong,  nullptr};
     static_assert(std::size(flags) == std::size(kWords));
     for (std::size_t i = 0; i < std::size(kWords); ++i) {
         if (flags[i] != nullptr && word == kWords[i].word) {

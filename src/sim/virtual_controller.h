@@ -24,6 +24,9 @@ struct Misbehaviour {
     bool absent = false;       // starts unplugged
     int controllers = 1;       // on a hub: this many, each in a port of its own
     bool storesWrong = false;  // a store is acknowledged, but another set is kept
+    // The HID interface appears this many searches after each arrival (as on Windows, where
+    // the USB device arrives before its HID interface exists).
+    int interfaceLag = 0;
 };
 
 // The words that name the misbehaviours, in the order the help texts list them; every help
