@@ -60,9 +60,10 @@ bool ApplyWord(std::string_view word, Misbehaviour& out, std::string& error) {
         return NumberOf(word, 3, 2, 1, 4, "a number of controllers from 1 to 4", out.controllers,
                         error);
     }
-    bool* const flags[] = {&out.silent, nullptr,          &out.badCheckBytes, &out.errorReplies,
-                           &out.flood,  &out.refuseOpens, &out.failWrites,    &out.absent,
-                           nullptr,     &out.storesWrong,  nullptr};
+    bool* const flags[] = {&out.silent,       nullptr,     &out.badCheckBytes,
+                           &out.errorReplies, &out.flood,  &out.refuseOpens,
+                           &out.failWrites,   &out.absent, nullptr,
+                           &out.storesWrong,  nullptr};
     static_assert(std::size(flags) == std::size(kWords));
     for (std::size_t i = 0; i < std::size(kWords); ++i) {
         if (flags[i] != nullptr && word == kWords[i].word) {

@@ -45,8 +45,9 @@ TEST(Vt350ctlWorkshop, ProvisionProgramsControllerAfterControllerAndLogsEach) {
     // Interfaces that come a while after their arrivals, as on Windows: the line looks again
     // for the arrival source's settle time and programs each (a line that missed them would
     // wait for controllers for ever: it is given a minute).
-    auto lagging = RunProcess({"/usr/bin/timeout", "60", VT350CTL_PATH, "--demo", "--demo-behaviour",
-                               "lag,absent", "provision", set, "--yes", "--count", "2"});
+    auto lagging =
+        RunProcess({"/usr/bin/timeout", "60", VT350CTL_PATH, "--demo", "--demo-behaviour",
+                    "lag,absent", "provision", set, "--yes", "--count", "2"});
     EXPECT_EQ(lagging.exitCode, 0) << lagging.err;
     EXPECT_NE(lagging.out.find("Programmed 2, failed 0, skipped 0."), std::string::npos)
         << lagging.out;
