@@ -2,7 +2,8 @@
 // of the documented exit statuses, never in a crash or an uncaught exception. The
 // arguments run against the virtual controller with a folder of their own for its files,
 // its history and its settings (file names are taken there, and no shared record is
-// reached); the working folder stays, so that a corpus named relative to it works. Names
+// reached), and each runs there; between runs the working folder is the one it was started
+// in, so that a corpus named relative to it works. Names
 // with a slash, "-" streams, options that make the controller slow and the commands that
 // wait for a person (provision, watch) are left out.
 #include <fcntl.h>
@@ -65,7 +66,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<char*> argv;
     for (auto& w : words) argv.push_back(w.data());
     argv.push_back(nullptr);
+    // Whatever a bare word names (an output file, say) is made in the folder: the command runs
+    // there, and libFuzzer's own files go where it was started.
+    static const std::filesystem::path started = std::filesystem::current_path();
+    std::filesystem::current_path(dir);
     const int status = Vt350ctlMain(static_cast<int>(words.size()), argv.data());
+    std::filesystem::current_path(started);
     if (status < 0 || status > 5) std::abort();
     return 0;
 }
