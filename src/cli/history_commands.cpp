@@ -190,7 +190,11 @@ int SyncNow(const CtlOptions& o, History& history, const std::string& conninfo) 
         return Fail(Exit::kFileError, std::to_string(r.sent) + " entries sent, " +
                                           std::to_string(r.waiting) + " wait: " + Shown(r.error));
     }
-    if (!r.error.empty()) return HistoryUnreadable(history, 0);
+    if (!history.readProblem().empty()) return HistoryUnreadable(history, 0);
+    if (!r.reached) {
+        return Fail(Exit::kFileError,
+                    "none waits, but the shared record cannot be reached: " + Shown(r.error));
+    }
     if (!o.quiet) std::cout << r.sent << " entries sent; none waits.\n";
     return Exit::kOk;
 }

@@ -48,6 +48,7 @@ SyncResult SyncHistory(History& history, const std::string& conninfo, bool demo,
     if (record != nullptr) {
         record->SetLimit(left());
         const std::optional<std::int64_t> newest = record->NewestOf(benchId, result.error);
+        result.reached = newest.has_value();
         if (!newest) {
             record.reset();
         } else if (*newest != SentMark(history)) {
@@ -73,7 +74,7 @@ SyncResult SyncHistory(History& history, const std::string& conninfo, bool demo,
         batch = history.EntriesAfter(batch.back().id, kBatch);
     }
     result.waiting = EntriesWaiting(history);
-    if (result.waiting == 0) result.error.clear();
+    if (result.waiting == 0 && result.reached) result.error.clear();
     return result;
 }
 

@@ -16,7 +16,8 @@
 struct SyncResult {
     std::size_t sent = 0;     // entries the server took now
     std::size_t waiting = 0;  // entries still to be sent
-    std::string error;        // why they wait ("" when none does)
+    std::string error;        // why they wait ("" when none does and the record was reached)
+    bool reached = false;     // the record answered
 };
 
 enum class SyncWhen {

@@ -203,6 +203,13 @@ TEST_F(SharedRecordTest, AServerAwayHoldsNoStoreAndGetsEveryEntryOnceItIsBack) {
                   "AND demo"),
               "100")
         << "the demo's, marked so";
+    // A sync asked for with none waiting still says when the record cannot be reached.
+    ASSERT_EQ(Server("halt"), 0);
+    auto away = Ctl({"--demo", "history", "sync"}, bench_);
+    EXPECT_EQ(away.exitCode, 5);
+    EXPECT_NE(away.err.find("none waits, but the shared record cannot be reached"),
+              std::string::npos)
+        << away.err;
 }
 
 // A sync killed at random moments and run again: nothing lost, nothing twice. What the record
