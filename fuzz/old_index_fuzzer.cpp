@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t limit = data[0] % 8;
     static const int fd = memfd_create("history.jsonl", 0);
     if (fd < 0) std::abort();
-    if (ftruncate(fd, 0) != 0 || pwrite(fd, data + 1, size - 1, 0) != static_cast<ssize_t>(size - 1))
+    if (ftruncate(fd, 0) != 0 ||
+        pwrite(fd, data + 1, size - 1, 0) != static_cast<ssize_t>(size - 1))
         std::abort();
     lseek(fd, 0, SEEK_SET);
     const auto entries = ReadOldIndex(fd, limit);
