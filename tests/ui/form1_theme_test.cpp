@@ -133,4 +133,10 @@ TEST(ApplicationFont, ATypewriterDefaultGivesWayToTheControlsFaceAndADesktopsCho
     EXPECT_EQ(chosen.pointSize(), 11);
     const QFont desktop(QStringLiteral("Liberation Sans"), 9);
     EXPECT_EQ(ProportionalApplicationFont(desktop), desktop);
+    // Applied to the whole program, as the window's start does: a box made now has it.
+    const QFont before = QApplication::font();
+    QApplication::setFont(mono);
+    UseProportionalApplicationFont();
+    EXPECT_FALSE(QFontInfo(QMessageBox().font()).fixedPitch());
+    QApplication::setFont(before);
 }
