@@ -147,6 +147,15 @@ TEST(Vt350ctlWorkshop, EachControllersUnitIsAskedAndGoesWithItsEntries) {
         EXPECT_EQ(e["unit"], "BIKE-42");
         EXPECT_EQ(e["bench"], "bench-A");
     }
+    // The two units came one after the other into one port: each has its own plug-in, and the
+    // second's line starts anew, never as a change of the first's set.
+    auto other = RunProcess({VT350CTL_PATH, "--demo", "history", "--unit", "BIKE-43", "--json"});
+    const auto second = nlohmann::json::parse(other.out);
+    ASSERT_EQ(second.size(), 3u) << other.out;
+    EXPECT_EQ(second[0]["port"], entries[0]["port"]);
+    EXPECT_NE(second[0]["plug_in"], entries[0]["plug_in"]);
+    auto all = RunProcess({VT350CTL_PATH, "--demo", "history"});
+    EXPECT_NE(all.out.find("plugged in anew"), std::string::npos) << all.out;
     // Without a unit to give (the input ended), a controller is skipped, never stored.
     auto ended = RunProcess(
         {VT350CTL_PATH, "--demo", "provision", set, "--yes", "--count", "1", "--ask-unit"}, "");
