@@ -20,6 +20,7 @@ struct Misbehaviour {
     // the first answer and after every answer.
     bool flood = false;
     bool refuseOpens = false;  // read and write opens fail
+    int refusedWith = 0;       // with this system error (0: access refused, EACCES)
     bool failWrites = false;   // every output report is refused
     bool absent = false;       // starts unplugged
     int controllers = 1;       // on a hub: this many, each in a port of its own

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cerrno>
 #include <functional>
 #include <sstream>
 #include <string>
@@ -159,4 +160,20 @@ TEST_F(HubTest, AControllerRefusedWhileItsNodeIsSetUpIsTakenOnceItMayBeOpened) {
     EXPECT_EQ(Ports(), (std::vector<std::string>{"demo-1", "demo-2"})) << out_.str();
     EXPECT_EQ(summary_.skipped, 0) << out_.str();
     EXPECT_EQ(controller(1).stored, New());
+}
+
+TEST_F(HubTest, AnOpenThatFailsForAnotherReasonIsSkippedAtOnce) {
+    controller(1).behaviour.refuseOpens = true;
+    controller(1).behaviour.refusedWith = EIO;
+    bench_.PlugUnit(1, false);
+    bench_.PlugUnit(0);
+    int waits = 0;
+    Run(
+        [&](int lines) {
+            if (++waits == 5) controller(1).behaviour.refuseOpens = false;
+            return lines < 2;
+        },
+        0);
+    EXPECT_EQ(summary_.skipped, 1) << out_.str();
+    EXPECT_NE(controller(1).stored, New()) << "skipped, not waited for";
 }

@@ -120,8 +120,11 @@ HidOpenResult VirtualHidPlatform::OpenQuery(const std::string& path) {
 
 HidOpenResult VirtualHidPlatform::OpenRead(const std::string& path) {
     const int unit = UnitAt(path);
-    if (unit >= 0 && units_[static_cast<std::size_t>(unit)].controller->behaviour.refuseOpens) {
-        return {kInvalidHandle, SystemErrorCode(EACCES)};  // as the system numbers it
+    const Misbehaviour* b =
+        unit >= 0 ? &units_[static_cast<std::size_t>(unit)].controller->behaviour : nullptr;
+    if (b != nullptr && b->refuseOpens) {
+        // As the system numbers it.
+        return {kInvalidHandle, SystemErrorCode(b->refusedWith != 0 ? b->refusedWith : EACCES)};
     }
     return Open(path);
 }
