@@ -123,6 +123,7 @@ TEST_F(Form1BenchTest, TheStatusLineNeverKeepsAStaleOutcome) {
     // A controller that never answers: the press clears the old outcome, the wait says so.
     f.PollTick();
     controller.behaviour.silent = true;
+    f.findChild<QTimer*>("answerTimer")->setInterval(100);  // the wait, shortened
     Press(f.Command5);
     EXPECT_EQ(f.Label16->text(), "");
     EXPECT_TRUE(QTest::qWaitFor([&] { return f.Label16->text() == "No answer"; }, 20000));
