@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # A held key on a real, busy X11 desktop: the window of the demo on Xvfb with a window
-# manager, two busy loops beside it on the one processor it is given, and Return held down by xdotool for seconds at a
-# time, so that the server repeats it as release-and-press pairs that reach the program
-# late. A held Return asks the store question once and confirms nothing; only a new press
+# manager, two busy loops beside them on one processor, and Return held down by xdotool for
+# seconds at a time, so that the server repeats it as release-and-press pairs that reach the
+# program late. A held Return asks the store question once and confirms nothing; only a new press
 # stores; after a store the Return still held stores nothing more; a list of controllers
 # opened under a held Return takes no controller.
 #   held_keys_x11.sh VT350-CONFIG VT350CTL
@@ -19,9 +19,16 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+# The desktop (X server, window manager, window) and two busy loops share one processor, as
+# on a loaded machine; the other processors stay free for the tests beside this one.
+pin=()
+if command -v taskset > /dev/null; then
+    cpu=$(taskset -cp $$ 2> /dev/null | sed 's/.*: //; s/[-,].*//')
+    [ -n "$cpu" ] && pin=(taskset -c "$cpu")
+fi
 # A display of its own: Xvfb takes the first number free on this machine (sockets of other
 # servers, in a chroot too, included) and says which.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3> "$work/display" > "$work/xvfb.log" 2>&1 &
+"${pin[@]}" Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3> "$work/display" > "$work/xvfb.log" 2>&1 &
 pids+=($!)
 wait_for() {  # wait_for SECONDS COMMAND...: until the command succeeds
     local limit=$(($1 * 10)) i=0; shift
@@ -34,7 +41,7 @@ wait_for 60 xdotool getmouselocation || { echo "no X display"; cat "$work/xvfb.l
 # A window manager, as on a desktop; the window comes only once it manages the screen (a
 # window mapped while it starts may stay unmapped).
 if command -v openbox > /dev/null; then
-    openbox > "$work/openbox.log" 2>&1 &
+    "${pin[@]}" openbox > "$work/openbox.log" 2>&1 &
     pids+=($!)
     wait_for 30 xdotool get_num_desktops || echo "(openbox did not come up)"
 fi
@@ -42,13 +49,6 @@ fi
 cp "$program" "$work/vt350-config"
 data="$work/data"
 mkdir -p "$data"
-# The window and the busy loops share one processor: the window gets a third of it, and the
-# other processors stay free for the tests beside this one.
-pin=()
-if command -v taskset > /dev/null; then
-    cpu=$(taskset -cp $$ 2> /dev/null | sed 's/.*: //; s/[-,].*//')
-    [ -n "$cpu" ] && pin=(taskset -c "$cpu")
-fi
 run_window() {
     XDG_DATA_HOME=$data QT_QPA_PLATFORM=xcb "${pin[@]}" "$work/vt350-config" --demo "$@" \
         > "$work/window.log" 2>&1 &
