@@ -1,21 +1,25 @@
 // The history in the window: which set a controller held before the last store, what
 // changed, and the way back, without a terminal.
+#include <QApplication>
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <sqlite3.h>
 
 #include <atomic>
 #include <chrono>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "form1_bench_fixture.h"
 #include "ui/history_view.h"
+#include "ui/qt_user_dialogs.h"
 
 namespace {
 
@@ -468,14 +472,36 @@ TEST_F(Form1HistoryTest, ABoundWindowStaysWithItsPortAndSeesEachPlugInThroughLos
 }
 
 // The window's keys act with Ctrl alone: a plain D, H or B typed into an editor opens
-// nothing; Ctrl+H or Ctrl+D pressed inside the history view does nothing to the window
-// behind it (no second view, no list on top of it).
+// nothing; Ctrl+H or Ctrl+D pressed inside the history view, the list of controllers or a
+// file dialog does nothing to the window behind it (no second view, no list on top of it).
 TEST_F(Form1HistoryTest, WindowKeysActOnlyWithCtrlAndOnlyOnTheWindow) {
     Form1& f = Start("demo-2");
     for (Qt::Key key : {Qt::Key_D, Qt::Key_H, Qt::Key_B}) QTest::keyClick(f.Text1, key);
     EXPECT_EQ(f.chooser(), nullptr);
     EXPECT_EQ(f.historyView(), nullptr);
     EXPECT_TRUE(dialogs.textLabels.empty()) << "no unit asked";
+    // Qt's own file dialog, a window of the main window's: the name typed there may hold
+    // any letter, and the window's keys reach no further than the window.
+    QtUserDialogs real(&f);
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        QWidget* name = dialog->focusWidget() != nullptr ? dialog->focusWidget() : dialog;
+        for (Qt::Key key : {Qt::Key_D, Qt::Key_H, Qt::Key_B}) {
+            QTest::keyClick(name, key, Qt::ControlModifier);
+        }
+        EXPECT_EQ(QApplication::activeModalWidget(), dialog) << "nothing opened over it";
+        QTest::keyClick(name, Qt::Key_Escape);
+    });
+    EXPECT_EQ(real.SaveFileName("Save"), std::nullopt);
+    EXPECT_EQ(f.chooser(), nullptr);
+    EXPECT_EQ(f.historyView(), nullptr);
+    EXPECT_TRUE(dialogs.textLabels.empty()) << "no unit asked";
+    QTest::keyClick(f.Text1, Qt::Key_D, Qt::ControlModifier);
+    ASSERT_NE(f.chooser(), nullptr);
+    QTest::keyClick(f.chooser()->findChild<QListWidget*>(), Qt::Key_H, Qt::ControlModifier);
+    EXPECT_EQ(f.historyView(), nullptr) << "no view behind the list";
+    f.chooser()->reject();
     QTest::keyClick(f.Text1, Qt::Key_H, Qt::ControlModifier);
     HistoryView* view = f.historyView();
     ASSERT_NE(view, nullptr);
