@@ -30,7 +30,7 @@ cmake --build build-fuzz -j"$(nproc)"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 failed=0 passed=0
-for target in json_import file session device_change cli history_steps old_index udev_event; do
+for target in json_import file session device_change cli history_steps old_index udev_event unit_trim; do
     [ -n "$only" ] && [ "$only" != "$target" ] && continue
     cp -r "fuzz/corpus/$target" "$scratch/$target"
     if [ -n "$seconds" ]; then
