@@ -3,9 +3,9 @@
 // arguments run against the virtual controller with a folder of their own for its files,
 // its history and its settings (file names are taken there, and no shared record is
 // reached), and each runs there; between runs the working folder is the one it was started
-// in, so that a corpus named relative to it works. Names
-// with a slash, "-" streams, options that make the controller slow and the commands that
-// wait for a person (provision, watch) are left out.
+// in, so that a corpus named relative to it works. Names with a slash, "-" streams, options
+// that make the controller slow and the commands that wait for a person (provision, watch)
+// are left out.
 #include <fcntl.h>
 #include <unistd.h>
 
