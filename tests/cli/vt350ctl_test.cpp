@@ -208,7 +208,19 @@ TEST_F(Vt350ctlTest, OnAHubTheControllerIsChosenByPort) {
     EXPECT_EQ(guessed.err,
               "vt350ctl: 3 controllers are plugged in (demo-1, demo-2, demo-3): choose one with "
               "--port\n");
-    EXPECT_EQ(on({"--port", "demo-9", "read"}).exitCode, 3);
+    const auto empty = on({"--port", "demo-9", "read"});
+    EXPECT_EQ(empty.exitCode, 3);
+    EXPECT_NE(empty.err.find("plugged into demo-1, demo-2, demo-3"), std::string::npos)
+        << empty.err;
+    // Two are as many as three: none is guessed, and the list takes none of them.
+    const std::vector<std::string> two = {"--demo", "--demo-behaviour", "hub=2"};
+    auto pair = two;
+    pair.push_back("read");
+    EXPECT_EQ(Run(pair).err,
+              "vt350ctl: 2 controllers are plugged in (demo-1, demo-2): choose one with --port\n");
+    pair = two;
+    pair.insert(pair.end(), {"list", "--json"});
+    for (const auto& line : nlohmann::json::parse(Run(pair).out)) EXPECT_EQ(line["taken"], false);
     const auto listed = nlohmann::json::parse(on({"--port", "demo-2", "list", "--json"}).out);
     ASSERT_EQ(listed.size(), 3u);
     EXPECT_EQ(listed[1]["port"], "demo-2");
