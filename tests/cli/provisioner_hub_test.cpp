@@ -131,6 +131,24 @@ TEST_F(HubTest, RemovalsAreTakenFromWhatIsPluggedInNotFromCountingEvents) {
     EXPECT_EQ(Ports(), (std::vector<std::string>{"demo-1", "demo-2", "demo-1"})) << out_.str();
 }
 
+TEST_F(HubTest, ARemovedControllerIsForgottenAtOnceWhereTheSystemTellsNoPlugIns) {
+    // Pulled and another plugged into its port between two looks: only the removal says
+    // that the one in the port now is a new one.
+    bench_.plugInsKnown = false;
+    bench_.PlugUnit(1);
+    bool swapped = false;
+    int waits = 0;
+    Run([&](int lines) {
+        if (lines == 1 && !swapped) {
+            bench_.UnplugUnit(1);
+            bench_.PlugUnit(1);
+            swapped = true;
+        }
+        return lines < 2 && ++waits < 500;
+    });
+    EXPECT_EQ(Ports(), (std::vector<std::string>{"demo-2", "demo-2"})) << out_.str();
+}
+
 TEST_F(HubTest, AControllerWhoseInterfaceAppearsAfterItsArrivalIsProgrammed) {
     // As on Windows: the USB device arrives, its HID interface only some searches later.
     bench_.interfaceLag = 5;

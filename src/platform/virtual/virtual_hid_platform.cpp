@@ -94,7 +94,9 @@ bool VirtualHidPlatform::Enumerate(std::vector<HidInterfaceInfo>& out) {
         info.serial = ShownDeviceText(u.controller->serial);
         // Each program's virtual controllers are its own, plugged in when it starts: their
         // plug-ins differ from those of every other program's (the demo's history says so).
-        info.instance = info.port + "#" + std::to_string(u.plugIns) + "@" + ProgramStart();
+        if (plugInsKnown) {
+            info.instance = info.port + "#" + std::to_string(u.plugIns) + "@" + ProgramStart();
+        }
         out.push_back(std::move(info));
     }
     return true;

@@ -38,6 +38,8 @@ class VirtualHidPlatform : public HidPlatform, public DeviceChangeSource {
     // yet: on Windows the USB device's arrival comes before its HID interface exists.
     int interfaceLag = 0;
     int ArrivalSettleMs() const override { return interfaceLag > 0 ? 5000 : 0; }
+    // False: the system tells no plug-in from the next (a search gives no instance).
+    bool plugInsKnown = true;
 
     // HidPlatform
     bool Enumerate(std::vector<HidInterfaceInfo>& out) override;
