@@ -9,6 +9,7 @@
 #include <iterator>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "form1_fixture.h"
 #include "run_process.h"
@@ -109,9 +110,16 @@ TEST(Vt350ConfigProcess, LangChoosesTheWindowsLanguageWhateverTheSystemSays) {
     const auto r = RunProcess(
         {"/usr/bin/env", "LANG=fr_FR.UTF-8", "LC_ALL=", "LANGUAGE=", "QT_QPA_PLATFORM=offscreen",
          "XDG_DATA_HOME=" + (tmp / "data"), "VT350_SMOKE_SCREENSHOT=" + (tmp / "shot.png"), program,
-         "--demo", "--lang", "de"});
+         "--demo", "--demo-behaviour=hub=2", "--lang=de", "--port=demo-2"});
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_NE(r.out.find("status: Auslesen erfolgreich"), std::string::npos) << r.out;
+    // What it read is kept as demo-2's: the port was taken as --port demo-2 would be.
+    std::vector<std::string> copies;
+    for (const auto& e : fs::directory_iterator(tmp / "data/vt350-config/demo-history")) {
+        if (e.path().extension() == ".qkf") copies.push_back(e.path().filename().string());
+    }
+    ASSERT_EQ(copies.size(), 1u);
+    EXPECT_NE(copies[0].find("-portdemo-2-"), std::string::npos) << copies[0];
 }
 
 TEST(Vt350ConfigProcess, HelpAndVersionNeedNoDisplay) {
