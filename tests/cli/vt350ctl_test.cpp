@@ -8,6 +8,7 @@
 #include <iterator>
 #include <nlohmann/json.hpp>
 
+#include "config/config_file.h"
 #include "config/history.h"
 #include "platform/history_place.h"
 #include "run_process.h"
@@ -291,6 +292,18 @@ TEST_F(Vt350ctlTest, TheHistoryKeepsEverySetAndRestoresAny) {
 // A controller plugged into its port anew (the same unit replugged, or a new unit with the
 // same serial) starts a line of its own: its first set is no change of the unit before it,
 // and the port's set before stays one diff away. Copies name their controller.
+TEST_F(Vt350ctlTest, APortableCopyKeepsItsHistoryBesideItself) {
+    const std::string copy = Path("vt350ctl");
+    fs::copy_file(VT350CTL_PATH, copy);
+    std::ofstream(Path(kPortableMarker)) << "portable\n";
+    setenv("XDG_DATA_HOME", Path("home").c_str(), 1);
+    EXPECT_EQ(RunProcess({copy, "--demo", "read"}).exitCode, 0);
+    EXPECT_TRUE(fs::exists(Path("demo-history/history.db")));
+    EXPECT_FALSE(fs::exists(Path("home/vt350-config/demo-history"))) << "not the user's";
+    const auto listed = nlohmann::json::parse(RunProcess({copy, "--demo", "history", "--json"}).out);
+    EXPECT_EQ(listed.size(), 1u) << "found again beside itself";
+}
+
 TEST_F(Vt350ctlTest, AReplugIntoTheSamePortStartsALineOfItsOwn) {
     setenv("XDG_DATA_HOME", Path("replug-home").c_str(), 1);
     {
