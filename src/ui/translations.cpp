@@ -29,8 +29,12 @@ QStringList ShippedLanguages() {
 
 void InstallTranslations(QCoreApplication& app, const QString& language) {
     const QLocale locale = language.isEmpty() ? QLocale::system() : QLocale(language);
-    // Installed once and kept for the program's life, as QCoreApplication expects.
+    // Kept for the program's life, as QCoreApplication expects; another call replaces the
+    // language before (English where the new one has no translation).
     static QTranslator own, qt;
+    app.removeTranslator(&own);
+    app.removeTranslator(&qt);
+    QLocale::setDefault(QLocale::system());
     if (own.load(locale, QStringLiteral("vt350-config"), QStringLiteral("_"), kFolder)) {
         app.installTranslator(&own);
         // Qt's own texts: built in where Qt is (Windows), else the system's.

@@ -11,5 +11,6 @@ QStringList ShippedLanguages();
 
 // Installs the window's translations for `language` (a code from ShippedLanguages(); empty
 // for the system's language), Qt's own for its dialogs and buttons, and the translator of
-// the messages built below the window. A language without a translation leaves English.
+// the messages built below the window. A language without a translation gives English; a
+// second call replaces the first one's language.
 void InstallTranslations(QCoreApplication& app, const QString& language);

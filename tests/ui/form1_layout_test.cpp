@@ -1,15 +1,19 @@
 // The window against its layout table: containers, positions, sizes, captions, tab order.
 #include <QApplication>
 #include <QGroupBox>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStyle>
+#include <QTimer>
 #include <QTranslator>
 
 #include <cmath>
 
 #include "config/ui_text.h"
 #include "form1_fixture.h"
+#include "ui/qt_user_dialogs.h"
 #include "ui/translations.h"
 
 namespace {
@@ -330,6 +334,32 @@ TEST_F(Form1Test, TheWindowSpeaksItsLanguageInMessagesToo) {
     SetTextTranslator(nullptr);
     form.reset();
     QCoreApplication::removeTranslator(&german);
+}
+
+// Qt's own dialogs and buttons speak the window's language too.
+TEST_F(Form1Test, QtsOwnDialogsSpeakTheWindowsLanguage) {
+    InstallTranslations(*qApp, "de");
+    QtUserDialogs real;
+    QStringList buttons;
+    const auto answerLater = [&] {
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            for (const QPushButton* b : box->findChildren<QPushButton*>()) buttons << b->text();
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+    };
+    answerLater();
+    real.AskOkCancel("?", "");
+    answerLater();
+    real.SaveFileName("Speichern");
+    InstallTranslations(*qApp, "en");
+    EXPECT_EQ(buttons.count("Abbrechen"), 2) << buttons.join('|').toStdString();
+    EXPECT_EQ(QMessageBox(QMessageBox::Information, "", "", QMessageBox::Cancel)
+                  .button(QMessageBox::Cancel)
+                  ->text(),
+              "Cancel")
+        << "English again";
 }
 
 TEST_F(Form1Test, ACaptionTooLongForItsControlIsFound) {
