@@ -183,6 +183,14 @@ TEST_F(Form1BenchTest, TheStoreQuestionSaysWhatChangesOnTheController) {
     EXPECT_NE(dialogs.questionDetails.back().find("reset to its factory settings"),
               std::string::npos)
         << dialogs.questionDetails.back();
+    // Stored since: the controller holds what was stored, and the reset is no longer news.
+    dialogs.answers = {true};
+    Press(f.Command1);
+    f.PollTick();
+    dialogs.answers = {false};
+    Press(f.Command1);
+    EXPECT_EQ(dialogs.questionDetails.back(),
+              controller + "The set is the one last read from the controller.");
 }
 
 TEST_F(Form1BenchTest, TheWheelTurnsOnlyAFocusedScrollBar) {
