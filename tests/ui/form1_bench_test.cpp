@@ -130,6 +130,22 @@ TEST_F(Form1BenchTest, TheStatusLineNeverKeepsAStaleOutcome) {
     EXPECT_TRUE(f.Label16->isVisible());
 }
 
+// Pulled and plugged back in between two looks of the window, and Store/Save pressed at
+// once: the store goes through the new plug-in's handles, not the dead ones.
+TEST_F(Form1BenchTest, AStoreRightAfterAQuickReplugReachesTheController) {
+    Form1& f = ShownAfterGetConfig();
+    platform->Unplug();
+    platform->Plug();
+    Type(f.Text1, "20");
+    const auto sent = controller.received.size();
+    dialogs.answers = {true};
+    Press(f.Command1);
+    ASSERT_EQ(controller.received.size(), sent + 1) << f.Label16->text().toStdString();
+    f.PollTick();
+    EXPECT_EQ(f.Label16->text(), "Load Success");
+    EXPECT_EQ(controller.stored.Get(0), 20);
+}
+
 TEST_F(Form1BenchTest, TheStoreQuestionSaysWhatChangesOnTheController) {
     Form1& f = MakeLoaded();
     f.record() = VirtualController::FactoryRecord();
