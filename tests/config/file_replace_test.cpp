@@ -172,6 +172,22 @@ TEST_F(FileReplaceTest, KeepsTheTailTheModeAndALinkAsALink) {
     ASSERT_EQ(::stat(target.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
     EXPECT_EQ(Entries(), (std::vector<std::string>{"link.qkf", "target.qkf"}));
+    // Through the link as without it: a write that fails part-way leaves the file it reaches
+    // whole.
+    const std::string before = Read(target);
+    for (std::size_t after : {0u, 7u, 14u}) {
+        ReplaceCalls().write = LimitedWrite;
+        budget = after;
+        EXPECT_FALSE(SaveRecord(link, RecordOf({1, 2, 3})).ok());
+        ReplaceCalls() = saved_;
+        EXPECT_EQ(Read(target), before) << "after " << after << " bytes";
+        EXPECT_TRUE(fs::is_symlink(link));
+    }
+    // A link to a file not made yet: the file is made where the link points.
+    fs::create_symlink("later.qkf", tmp_ / "new.qkf");
+    ASSERT_TRUE(SaveRecord(tmp_ / "new.qkf", NewSet()).ok());
+    EXPECT_TRUE(fs::is_symlink(tmp_ / "new.qkf"));
+    EXPECT_EQ(Read(tmp_ / "later.qkf"), std::string(15, '\x09'));
 }
 
 TEST_F(FileReplaceTest, ANewFileGetsTheUsualModeForItsCreator) {
