@@ -159,6 +159,18 @@ TEST(HistoryOnDisk, PlantedPipesLinksAndDevicesNeitherHangNorGrow) {
                     }))
             << c.name << " in folder " << n;
     }
+    // The history's folder itself a link, to a folder of someone else's choosing: never
+    // opened through it.
+    const std::string elsewhere = tmp / "elsewhere";
+    fs::create_directories(elsewhere);
+    fs::create_directory_symlink(elsewhere, tmp / "linked");
+    {
+        History history(tmp / "linked", "vt350ctl", Moment);
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(history.Record(HistoryEvent::kRead, "x", &set));
+        testing::internal::GetCapturedStderr();
+    }
+    EXPECT_TRUE(fs::is_empty(elsewhere));
 }
 
 TEST(HistoryOnDisk, RootKeepsNoHistoryInAnotherUsersFolderAndCreatesNothingThere) {
