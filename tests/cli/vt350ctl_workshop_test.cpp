@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <algorithm>
 #include <filesystem>
@@ -51,6 +52,14 @@ TEST(Vt350ctlWorkshop, ProvisionProgramsControllerAfterControllerAndLogsEach) {
     EXPECT_EQ(lagging.exitCode, 0) << lagging.err;
     EXPECT_NE(lagging.out.find("Programmed 2, failed 0, skipped 0."), std::string::npos)
         << lagging.out;
+    // A log that is a pipe nobody reads: the line says so for each controller and goes on.
+    ASSERT_EQ(mkfifo((tmp / "unread").c_str(), 0600), 0);
+    auto unread = RunProcess({"/usr/bin/timeout", "60", VT350CTL_PATH, "--demo", "provision", set,
+                              "--yes", "--count", "2", "--log", tmp / "unread"});
+    EXPECT_EQ(unread.exitCode, 1) << "not held up";
+    EXPECT_NE(unread.out.find("Programmed 0, failed 2, skipped 0."), std::string::npos)
+        << unread.out;
+    EXPECT_NE(unread.out.find("could not append to the log"), std::string::npos);
 }
 
 TEST(Vt350ctlWorkshop, WatchPrintsArrivalsAndRemovals) {
