@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "hid/hid_platform.h"
@@ -19,6 +20,12 @@ FoundController FoundFrom(const HidInterfaceInfo& info);
 // The controllers plugged into `port`; all of them for "".
 std::vector<FoundController> InPort(std::vector<FoundController> controllers,
                                     const std::string& port);
+
+// What changed between two looks at what is plugged in: the ones gone (false), then the ones
+// come (true). A controller at the same node but of another plug-in (pulled and plugged back
+// in between the looks) is both.
+std::vector<std::pair<bool, FoundController>> PlugInChanges(
+    const std::vector<FoundController>& before, const std::vector<FoundController>& now);
 
 // "1-1, 2-1, 3-1": the ports of several controllers, for a sentence.
 std::string PortList(const std::vector<FoundController>& controllers);

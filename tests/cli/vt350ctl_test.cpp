@@ -300,7 +300,8 @@ TEST_F(Vt350ctlTest, APortableCopyKeepsItsHistoryBesideItself) {
     EXPECT_EQ(RunProcess({copy, "--demo", "read"}).exitCode, 0);
     EXPECT_TRUE(fs::exists(Path("demo-history/history.db")));
     EXPECT_FALSE(fs::exists(Path("home/vt350-config/demo-history"))) << "not the user's";
-    const auto listed = nlohmann::json::parse(RunProcess({copy, "--demo", "history", "--json"}).out);
+    const auto listed =
+        nlohmann::json::parse(RunProcess({copy, "--demo", "history", "--json"}).out);
     EXPECT_EQ(listed.size(), 1u) << "found again beside itself";
 }
 

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "fake_hid_platform.h"
+#include "hid/found_controller.h"
 #include "recording_reporter.h"
 
 namespace {
@@ -60,6 +63,20 @@ TEST_F(HidLinkTest, FirstMatchInEnumerationOrderWinsAndLaterOnesAreNotOpened) {
     link.ChoosePort("1-1.3");
     EXPECT_EQ(Find(), "/first");
     EXPECT_EQ(InPort(link.FindControllers(), "1-1").size(), 1u);
+}
+
+// Between two looks: one left, one came, and one pulled and plugged back into its node.
+TEST(PlugInChanges, AReplugAtTheSameNodeIsARemovalAndAnArrival) {
+    const FoundController left{"/dev/hidraw1", "1-1", "0001", "boot/4:/dev/hidraw1"};
+    const FoundController stays{"/dev/hidraw2", "1-2", "0001", "boot/5:/dev/hidraw2"};
+    const FoundController replugged{"/dev/hidraw2", "1-2", "0001", "boot/9:/dev/hidraw2"};
+    const FoundController came{"/dev/hidraw3", "1-3", "0001", "boot/6:/dev/hidraw3"};
+    const auto changes = PlugInChanges({left, stays}, {replugged, came});
+    std::vector<std::string> said;
+    for (const auto& [arrival, c] : changes) said.push_back((arrival ? "+" : "-") + c.instance);
+    EXPECT_EQ(said, (std::vector<std::string>{"-boot/4:/dev/hidraw1", "-boot/5:/dev/hidraw2",
+                                              "+boot/9:/dev/hidraw2", "+boot/6:/dev/hidraw3"}));
+    EXPECT_TRUE(PlugInChanges({stays, came}, {came, stays}).empty()) << "found in another order";
 }
 
 TEST_F(HidLinkTest, VersionAndUsagePageMustMatch) {

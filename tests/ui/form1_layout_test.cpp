@@ -283,8 +283,9 @@ TEST_F(Form1Test, EveryCaptionFitsItsControlInEveryLanguage) {
             };
             const QString saveAs = f.Command8->text() + ' ' +
                                    QCoreApplication::translate("Form1", "Save As", "full wording");
-            const QString store = f.Command1->text() + ' ' +
-                                  QCoreApplication::translate("Form1", "Store/Save", "full wording");
+            const QString store =
+                f.Command1->text() + ' ' +
+                QCoreApplication::translate("Form1", "Store/Save", "full wording");
             EXPECT_FALSE(words(store).intersects(words(saveAs)))
                 << language.toStdString() << ": " << store.toStdString() << " / "
                 << saveAs.toStdString();

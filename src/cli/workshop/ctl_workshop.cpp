@@ -1,6 +1,5 @@
 // vt350ctl's workshop commands: provision (one set for controller after controller) and
 // watch (arrivals and removals as they happen).
-#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <csignal>
@@ -225,17 +224,7 @@ int CmdWatch(const CtlOptions& o) {
     Clock::time_point settleUntil{};
     const auto noteChanges = [&] {
         std::vector<FoundController> now = look();
-        const auto in = [](const std::vector<FoundController>& list, const FoundController& c) {
-            return std::any_of(list.begin(), list.end(), [&](const FoundController& other) {
-                return other.path == c.path && other.instance == c.instance;
-            });
-        };
-        for (const FoundController& c : present) {
-            if (!in(now, c)) seen.emplace_back(false, c);
-        }
-        for (const FoundController& c : now) {
-            if (!in(present, c)) seen.emplace_back(true, c);
-        }
+        for (auto& change : PlugInChanges(present, now)) seen.push_back(std::move(change));
         present = std::move(now);
     };
     changes->SetLostEventsHandler(noteChanges);
