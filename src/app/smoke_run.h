@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QFontInfo>
 #include <QTimer>
 
 #include <cstdio>
@@ -10,7 +12,7 @@
 
 // For a smoke run in CI (Windows under wine, say): when VT350_SMOKE_SCREENSHOT names a PNG
 // file, the shown window presses GetConfig, waits for its outcome in the status line, saves
-// a picture of itself there, prints the status line and closes.
+// a picture of itself there, prints the status line and the program's font and closes.
 // Built only with VT350_TEST_HOOKS: a release has no such way in.
 inline void RunSmokeWhenShown([[maybe_unused]] Form1& form) {
 #ifdef VT350_TEST_HOOKS
@@ -25,8 +27,9 @@ inline void RunSmokeWhenShown([[maybe_unused]] Form1& form) {
             if (form.Label16->text().isEmpty() && ++waited < 600) return;  // 60 s at most
             poll->stop();
             const bool saved = form.grab().save(file);
-            std::printf("status: %s; screenshot %s\n", form.Label16->text().toUtf8().constData(),
-                        saved ? "saved" : "NOT saved");
+            std::printf("status: %s; screenshot %s; font %s\n",
+                        form.Label16->text().toUtf8().constData(), saved ? "saved" : "NOT saved",
+                        QFontInfo(QApplication::font()).family().toUtf8().constData());
             std::fflush(stdout);
             form.close();
             QCoreApplication::quit();

@@ -103,16 +103,27 @@ TEST(Vt350ConfigProcess, TerminationSignalsWriteTheAutosaveFile) {
 }
 
 // --lang as the program installs it: the window speaks German on a French system.
-TEST(Vt350ConfigProcess, LangChoosesTheWindowsLanguageWhateverTheSystemSays) {
+// A system in French whose default face is a typewriter one: the window speaks the language
+// it was given, and its texts are in a proportional face.
+TEST(Vt350ConfigProcess, TheSystemsLanguageAndTypewriterFaceGiveWayToTheWindowsOwn) {
     TempDir tmp("vt350-lang");
     const std::string program = tmp / "vt350-config";
     fs::copy_file(VT350_CONFIG_PATH, program);
+    std::ofstream(tmp / "fonts.conf")
+        << "<?xml version=\"1.0\"?><!DOCTYPE fontconfig SYSTEM \"fonts.dtd\"><fontconfig>"
+           "<include ignore_missing=\"yes\">/etc/fonts/fonts.conf</include>"
+           "<match target=\"pattern\"><test name=\"family\"><string>sans-serif</string></test>"
+           "<edit name=\"family\" mode=\"prepend\" binding=\"strong\">"
+           "<string>Liberation Mono</string></edit></match></fontconfig>\n";
     const auto r = RunProcess(
         {"/usr/bin/env", "LANG=fr_FR.UTF-8", "LC_ALL=", "LANGUAGE=", "QT_QPA_PLATFORM=offscreen",
-         "XDG_DATA_HOME=" + (tmp / "data"), "VT350_SMOKE_SCREENSHOT=" + (tmp / "shot.png"), program,
-         "--demo", "--demo-behaviour=hub=2", "--lang=de", "--port=demo-2"});
+         "FONTCONFIG_FILE=" + (tmp / "fonts.conf"), "XDG_DATA_HOME=" + (tmp / "data"),
+         "VT350_SMOKE_SCREENSHOT=" + (tmp / "shot.png"), program, "--demo",
+         "--demo-behaviour=hub=2", "--lang=de", "--port=demo-2"});
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_NE(r.out.find("status: Auslesen erfolgreich"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("font Liberation Mono"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("; font "), std::string::npos) << r.out;
     // What it read is kept as demo-2's: the port was taken as --port demo-2 would be.
     std::vector<std::string> copies;
     for (const auto& e : fs::directory_iterator(tmp / "data/vt350-config/demo-history")) {
