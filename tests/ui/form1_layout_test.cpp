@@ -353,7 +353,7 @@ TEST_F(Form1Test, QtsOwnDialogsSpeakTheWindowsLanguage) {
     answerLater();
     real.AskOkCancel("?", "");
     answerLater();
-    real.SaveFileName("Speichern");
+    real.OpenFileName("Öffnen");
     InstallTranslations(*qApp, "en");
     EXPECT_EQ(buttons.count("Abbrechen"), 2) << buttons.join('|').toStdString();
     EXPECT_EQ(QMessageBox(QMessageBox::Information, "", "", QMessageBox::Cancel)
