@@ -123,7 +123,7 @@ TEST_F(Form1KeyboardTest, TheDemoPlugKeyWorksAnywhereAndEditsNothing) {
         EXPECT_NE(platform->plugged(), was) << focus->objectName().toStdString();
     }
     const bool was = platform->plugged();
-    QTest::keyClick(f.Text1, Qt::Key_U);
+    QTest::keyClick(f.Command5, Qt::Key_U);
     EXPECT_EQ(platform->plugged(), was) << "a plain U";
     EXPECT_EQ(f.Text1->text(), "15");
     EXPECT_EQ(f.record(), VirtualController::FactoryRecord());
