@@ -105,13 +105,13 @@ has_read || { bad "GetConfig never read"; exit 1; }
 before=$(stores)
 click 164 156  # the continuous current box
 sleep 0.5
-hold 2
+hold 1.5
 if wait_for 10 question_open; then ok "a held Return asks the store question"; else
     bad "no store question after a held Return"; fi
-sleep 1
+sleep 0.5
 after=$(stores)
-if [ "$after" -eq "$before" ]; then ok "2 s of held Return stored nothing"; else
-    bad "2 s of held Return stored $((after - before)) times"; fi
+if [ "$after" -eq "$before" ]; then ok "1.5 s of held Return stored nothing"; else
+    bad "1.5 s of held Return stored $((after - before)) times"; fi
 # A new press answers: one store. The box has the focus (a window manager gives it;
 # without one the key goes to the window under the pointer).
 focus_on "$(question_open | head -1)"
@@ -121,8 +121,8 @@ one=$(stores)
 if [ "$one" -eq $((after + 1)) ]; then ok "a new press of Return stores once"; else
     shot new-press; bad "a new press of Return stored $((one - after)) times"; fi
 # Return pressed again and held: the question comes once more, nothing more is stored.
-hold 2
-sleep 1
+hold 1.5
+sleep 0.5
 if [ "$(stores)" -eq "$one" ]; then ok "Return held after a store stores nothing more"; else
     bad "Return held after a store stored $(($(stores) - one)) times"; fi
 question_open > /dev/null && { xdotool key Escape; wait_for 10 sh -c '! xdotool search --onlyvisible --name "^Message$"'; }
@@ -136,8 +136,8 @@ wait_for 20 xdotool search --onlyvisible --name '^Choose a controller$' || bad "
 before=$(stores)
 title=$(xdotool getwindowname "$(win)")
 focus_on "$(xdotool search --onlyvisible --name '^Choose a controller$' | head -1)"
-hold 2
-sleep 1
+hold 1.5
+sleep 0.5
 if [ "$(stores)" -eq "$before" ]; then ok "Return held in the list stored nothing"; else
     bad "Return held in the list stored $(($(stores) - before)) times"; fi
 echo "window: $title -> $(xdotool getwindowname "$(win)")"
