@@ -12,7 +12,7 @@ exec dbus-run-session -- bash -s "$build" <<'INNER'
 set -euo pipefail
 build=$1
 display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 &
+Xvfb "$display" -noreset -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 &
 xvfb=$!
 app=""
 trap 'kill $app $xvfb 2> /dev/null || true' EXIT

@@ -86,7 +86,7 @@ export WINEPREFIX=$out/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtm
 rm -rf "$WINEPREFIX"
 display=70
 while [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 &
+Xvfb ":$display" -noreset -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 &
 xvfb=$!
 trap 'timeout 30 wineserver -k > /dev/null 2>&1 || true; kill $xvfb 2> /dev/null || true' EXIT
 export DISPLAY=:$display

@@ -27,8 +27,10 @@ if command -v taskset > /dev/null; then
     [ -n "$cpu" ] && pin=(taskset -c "$cpu")
 fi
 # A display of its own: Xvfb takes the first number free on this machine (sockets of other
-# servers, in a chroot too, included) and says which.
-"${pin[@]}" Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3> "$work/display" > "$work/xvfb.log" 2>&1 &
+# servers, in a chroot too, included) and says which. It never resets: by default it does
+# when its last client leaves, and a client connecting then (the window manager after the
+# first xdotool, on a loaded machine) is turned away.
+"${pin[@]}" Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3> "$work/display" > "$work/xvfb.log" 2>&1 &
 pids+=($!)
 wait_for() {  # wait_for SECONDS COMMAND...: until the command succeeds
     local limit=$(($1 * 10)) i=0; shift
@@ -40,7 +42,7 @@ export DISPLAY=:$(cat "$work/display")
 wait_for 60 xdotool getmouselocation || { echo "no X display"; cat "$work/xvfb.log"; exit 1; }
 # A window manager, as on a desktop; the window comes only once it manages the screen (a
 # window mapped while it starts may stay unmapped).
-# Seldom, one does not come up at all: it gets a second start.
+# Should one not come up all the same, it gets a second start.
 start_window_manager() {
     "${pin[@]}" openbox > "$work/openbox.log" 2>&1 &
     pids+=($!)
