@@ -47,6 +47,22 @@ class HubTest : public ::testing::Test {
         Provisioner line(bench_, bench_, job, out_, hooks);
         summary_ = line.Run();
     }
+    // Controller 2, plugged in unannounced, refuses its opens with `error` (0: access
+    // refused) until the fifth look; controller 1 arrives beside it. The line runs until two
+    // controllers are programmed, or for `mostLooks` looks where that is not 0.
+    void RunWithOpensRefusedUntilTheFifthLook(int error, int mostLooks = 0) {
+        controller(1).behaviour.refuseOpens = true;
+        controller(1).behaviour.refusedWith = error;
+        bench_.PlugUnit(1, false);
+        bench_.PlugUnit(0);
+        int looks = 0;
+        Run(
+            [&](int lines) {
+                if (++looks == 5) controller(1).behaviour.refuseOpens = false;
+                return lines < 2 && (mostLooks == 0 || looks < mostLooks);
+            },
+            0);
+    }
     // The port each line names, in order.
     std::vector<std::string> Ports() const {
         std::vector<std::string> ports;
@@ -165,34 +181,15 @@ TEST_F(HubTest, AControllerWhoseInterfaceAppearsAfterItsArrivalIsProgrammed) {
 TEST_F(HubTest, AControllerRefusedWhileItsNodeIsSetUpIsTakenOnceItMayBeOpened) {
     // As under a udev rule: the kernel makes the node before the rule gives it to the user,
     // and a look in between (for another controller's arrival) finds it and is refused.
-    controller(1).behaviour.refuseOpens = true;
-    bench_.PlugUnit(1, false);
-    bench_.PlugUnit(0);
-    int waits = 0;
-    Run(
-        [&](int lines) {
-            if (++waits == 5) controller(1).behaviour.refuseOpens = false;  // the rule applied
-            return lines < 2;
-        },
-        0);
+    RunWithOpensRefusedUntilTheFifthLook(0);  // access refused, until the rule applied
     EXPECT_EQ(Ports(), (std::vector<std::string>{"demo-1", "demo-2"})) << out_.str();
     EXPECT_EQ(summary_.skipped, 0) << out_.str();
     EXPECT_EQ(controller(1).stored, New());
 }
 
 TEST_F(HubTest, AnOpenThatFailsForAnotherReasonIsSkippedAtOnce) {
-    controller(1).behaviour.refuseOpens = true;
-    controller(1).behaviour.refusedWith = EIO;
-    bench_.PlugUnit(1, false);
-    bench_.PlugUnit(0);
-    int waits = 0;
-    Run(
-        [&](int lines) {
-            if (++waits == 5) controller(1).behaviour.refuseOpens = false;
-            // Waited for, it would be programmed within these 200 looks.
-            return lines < 2 && waits < 200;
-        },
-        0);
+    // Waited for, it would be programmed within the run's 200 looks.
+    RunWithOpensRefusedUntilTheFifthLook(EIO, 200);
     EXPECT_EQ(summary_.skipped, 1) << out_.str();
     EXPECT_NE(controller(1).stored, New()) << "skipped, not waited for";
 }
